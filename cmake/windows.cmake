@@ -1,0 +1,36 @@
+# Windows build: Brisko.exe, the programs shipped beside it, and the tests that run under Wine.
+set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -municode")
+set(BRISKO_DIST ${CMAKE_BINARY_DIR}/dist)
+file(MAKE_DIRECTORY ${BRISKO_DIST})
+
+file(GLOB BRISKO_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp)
+list(FILTER BRISKO_WIN32_SOURCES EXCLUDE REGEX "winmain\\.cpp$")
+add_library(brisko_win32 STATIC ${BRISKO_WIN32_SOURCES})
+target_link_libraries(brisko_win32 PUBLIC brisko_logic comctl32 shlwapi shell32 winmm uxtheme gdi32 user32 advapi32 ole32)
+target_compile_definitions(brisko_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+add_executable(Brisko WIN32 ${CMAKE_SOURCE_DIR}/platform/win32/winmain.cpp ${CMAKE_SOURCE_DIR}/platform/win32/brisko.rc)
+target_link_libraries(Brisko PRIVATE brisko_win32)
+set_target_properties(Brisko PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BRISKO_DIST})
+
+# GoogleTest from Debian's sources, built with the cross compiler.
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Each tests/wine/*_test.cpp is a test program of its own, run through the Wine wrapper.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tests/wine/run-in-prefix.sh)
+file(GLOB BRISKO_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+foreach(src ${BRISKO_WINE_TESTS})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_libraries(${name} PRIVATE brisko_win32 brisko_memory gtest_main)
+  add_test(NAME wine.${name} COMMAND ${name})
+  set_tests_properties(wine.${name} PROPERTIES TIMEOUT 300)
+endforeach()
+
+# Tools: programs shipped beside Brisko.exe, test drivers, benchmarks.
+file(GLOB BRISKO_WIN_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/windows.cmake ${CMAKE_SOURCE_DIR}/tests/e2e/windows.cmake ${CMAKE_SOURCE_DIR}/bench/windows.cmake)
+foreach(tool ${BRISKO_WIN_TOOLS})
+  include(${tool})
+endforeach()

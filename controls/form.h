@@ -1,0 +1,95 @@
+#pragma once
+// Model of a top-level window: its title, size, visibility and the widgets it holds.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/widgets.h"
+#include "platform/shell.h"
+
+namespace brisko::controls {
+
+enum class WindowState { Normal, Minimized };
+enum class FormChange { Created, Shown, Hidden, Destroyed, State, Pointer, Title };
+constexpr int kPointerDefault = 0;
+constexpr int kPointerHourglass = 11;
+
+class Form {
+public:
+    Form(std::string name, std::string title) : name_(std::move(name)), title_(std::move(title)) {}
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form() = default;
+
+    const std::string& name() const { return name_; }
+    const std::string& title() const { return title_; }
+    bool loaded() const { return loaded_; }
+    bool visible() const { return visible_; }
+
+    // The first show loads the window (its design state, then `load()`); later ones only show it.
+    void show() {
+        if (!loaded_) {
+            loaded_ = true;
+            visible_ = false;
+            notify(FormChange::Created);
+            load();
+            if (!loaded_) return;  // the load ended the window
+        }
+        if (!visible_) {
+            visible_ = true;
+            notify(FormChange::Shown);
+        }
+    }
+    void hide() {
+        if (!visible_) return;
+        visible_ = false;
+        notify(FormChange::Hidden);
+    }
+    // Closes the window: its unload handling, then the window is gone until shown again.
+    void unload() {
+        if (!loaded_) return;
+        unloading();
+        if (!loaded_) return;
+        loaded_ = false;
+        visible_ = false;
+        notify(FormChange::Destroyed);
+    }
+    WindowState state() const { return state_; }
+    void setState(WindowState s) { state_ = s; notify(FormChange::State); }
+    int mousePointer() const { return pointer_; }
+    void setMousePointer(int p) { pointer_ = p; notify(FormChange::Pointer); }
+
+    int clientWidth = 0, clientHeight = 0;  // twips
+    Colour backColor = kDefaultColour;
+    bool skinned = true;  // draws its own title strip and borders
+    // Every widget, in creation (tab) order; every timer.
+    std::vector<Widget*> widgets;
+    std::vector<Timer*> timers;
+    // The native window, set by the view; 0 while there is none.
+    platform::WindowHandle hwnd = 0;
+
+    std::function<void(Form&, FormChange)> viewHook;
+    // Mouse moves over the window's own surface, outside every control.
+    std::function<void()> onMouseMove;
+    // The system close (the caption close, Alt+F4, the task bar): by default an unload.
+    std::function<void()> onSystemClose;
+
+protected:
+    virtual void load() {}
+    virtual void unloading() {}
+    template <class W>
+    W& add(W& w) { widgets.push_back(&w); return w; }
+    void notify(FormChange c) { if (viewHook) viewHook(*this, c); }
+    // Marks the window gone without unload handling (the program ends).
+    void forget() { loaded_ = false; visible_ = false; }
+
+private:
+    std::string name_;
+    std::string title_;
+    bool loaded_ = false;
+    bool visible_ = false;
+    WindowState state_ = WindowState::Normal;
+    int pointer_ = kPointerDefault;
+};
+
+}  // namespace brisko::controls

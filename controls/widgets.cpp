@@ -1,0 +1,78 @@
+#include "controls/widgets.h"
+
+#include <algorithm>
+
+namespace brisko::controls {
+
+void OptionButton::setValue(bool v) {
+    if (v == value_) return;
+    value_ = v;
+    notify(Change::Value);
+    if (v) {
+        for (OptionButton* other : group)
+            if (other != this && other->value_) {
+                other->value_ = false;
+                other->notify(Change::Value);
+            }
+        if (onClick) onClick();
+    }
+}
+
+void TextBox::setText(const std::string& t) {
+    std::string next = t;
+    if (maxLength > 0 && next.size() > static_cast<size_t>(maxLength)) next.resize(static_cast<size_t>(maxLength));
+    if (next == text_) return;
+    text_ = std::move(next);
+    notify(Change::Text);
+    if (onChange) onChange();
+}
+
+void ListBox::setChecked(int i, bool c) {
+    auto& slot = checked_.at(static_cast<size_t>(i));
+    if (slot == c) return;
+    slot = c;
+    notify(Change::ItemChecked, i);
+}
+
+void ListBox::clear() {
+    items_.clear();
+    checked_.clear();
+    listIndex_ = -1;
+    notify(Change::Items);
+}
+
+void ListBox::addItem(const std::string& text) {
+    items_.push_back(text);
+    checked_.push_back(false);
+    notify(Change::ItemAdded, count() - 1);
+}
+
+void ListBox::assign(std::vector<std::string> texts) {
+    items_ = std::move(texts);
+    checked_.assign(items_.size(), false);
+    listIndex_ = -1;
+    notify(Change::Items);
+}
+
+void ListBox::removeItem(int i) {
+    items_.erase(items_.begin() + i);
+    checked_.erase(checked_.begin() + i);
+    if (listIndex_ >= count()) listIndex_ = count() - 1;
+    notify(Change::ItemRemoved, i);
+}
+
+void ListBox::setListIndex(int i) {
+    if (i < -1 || i >= count()) return;  // out of range: the control refuses it
+    listIndex_ = i;
+    notify(Change::Selection, i);
+}
+
+void ComboBox::setListIndex(int i) {
+    if (i < 0 || i >= static_cast<int>(items.size())) return;
+    listIndex_ = i;
+    text_ = items[static_cast<size_t>(i)];
+    notify(Change::Selection, i);
+    if (onClick) onClick();
+}
+
+}  // namespace brisko::controls

@@ -1,0 +1,69 @@
+#pragma once
+// File system: the Windows directory, attributes, enumeration, deletion and volumes.
+// Paths are UTF-8 texts with backslash separators.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brisko::platform {
+
+constexpr std::uint32_t kAttrReadOnly = 0x1;
+constexpr std::uint32_t kAttrHidden = 0x2;
+constexpr std::uint32_t kAttrSystem = 0x4;
+constexpr std::uint32_t kAttrDirectory = 0x10;
+constexpr std::uint32_t kAttrArchive = 0x20;
+constexpr std::uint32_t kAttrNormal = 0x80;
+constexpr std::uint32_t kAttrReparsePoint = 0x400;
+
+struct FindData {
+    std::uint32_t attributes = 0;
+    std::uint32_t sizeHigh = 0;
+    std::uint32_t sizeLow = 0;
+    std::string name;  // long name only
+    std::uint64_t size() const { return (std::uint64_t{sizeHigh} << 32) | sizeLow; }
+    bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
+};
+
+// One running enumeration; closes itself when destroyed.
+class DirectoryEnumeration {
+public:
+    virtual ~DirectoryEnumeration() = default;
+    virtual bool next(FindData& out) = 0;
+};
+
+struct VolumeInfo {
+    std::string name;
+    std::string fileSystem;
+    std::uint32_t serial = 0;
+};
+
+enum class DriveType { Unknown = 0, NoRoot = 1, Removable = 2, Fixed = 3, Remote = 4, CdRom = 5, RamDisk = 6 };
+
+struct DiskSpace {
+    std::uint64_t availableToCaller = 0;
+    std::uint64_t total = 0;
+    std::uint64_t totalFree = 0;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // The Windows directory without trailing backslash, "" when it cannot be read.
+    virtual std::string windowsDirectory() = 0;
+    virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
+    virtual std::optional<std::uint64_t> fileLength(const std::string& path) = 0;
+    // Lists every entry of a folder ("." and ".." included, hidden and system too) and gives
+    // the first in `first`; nullptr when the folder cannot be listed.
+    virtual std::unique_ptr<DirectoryEnumeration> enumerate(const std::string& folder,
+                                                            FindData& first) = 0;
+    virtual bool deleteFile(const std::string& path) = 0;
+    // Logical drive roots such as "C:\", in the platform's order.
+    virtual std::vector<std::string> driveRoots() = 0;
+    virtual DriveType driveType(const std::string& root) = 0;
+    virtual std::optional<DiskSpace> diskSpace(const std::string& root) = 0;
+    virtual std::optional<VolumeInfo> volumeInformation(const std::string& root) = 0;
+};
+
+}  // namespace brisko::platform
