@@ -87,7 +87,7 @@ private:
     void describeAll(const std::string& text);
     void wireDescriptions();
 
-    platform::Services& services_;
+    platform::Services services_;
     Windows& windows_;
 };
 

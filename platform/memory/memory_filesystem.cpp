@@ -1,0 +1,192 @@
+#include "platform/memory/memory_filesystem.h"
+
+#include <algorithm>
+
+#include "platform/memory/text.h"
+
+namespace brisko::platform {
+
+namespace {
+
+MemoryFileSystem::Node* child(MemoryFileSystem::Node& parent, const std::string& name) {
+    const std::string folded = upper(name);
+    for (auto& c : parent.children)
+        if (upper(c->name) == folded) return c.get();
+    return nullptr;
+}
+
+class MemoryEnumeration : public DirectoryEnumeration {
+public:
+    explicit MemoryEnumeration(std::vector<FindData> entries) : entries_(std::move(entries)) {}
+    bool next(FindData& out) override {
+        if (position_ >= entries_.size()) return false;
+        out = entries_[position_++];
+        return true;
+    }
+
+private:
+    std::vector<FindData> entries_;
+    size_t position_ = 1;  // the first entry went out with the start of the enumeration
+};
+
+FindData entryOf(const std::string& name, const MemoryFileSystem::Node& node) {
+    FindData data;
+    data.name = name;
+    data.attributes = node.attributes;
+    if (!node.isDirectory()) {
+        data.sizeHigh = static_cast<std::uint32_t>(node.size >> 32);
+        data.sizeLow = static_cast<std::uint32_t>(node.size & 0xFFFFFFFFu);
+    }
+    return data;
+}
+
+}  // namespace
+
+MemoryFileSystem::MemoryFileSystem() { addFolder("C:\\"); }
+
+MemoryFileSystem::Node* MemoryFileSystem::resolve(const std::string& path, bool followLastLink) {
+    auto parts = splitPath(path);
+    if (parts.empty()) return nullptr;
+    auto drive = drives_.find(upper(parts[0]));
+    if (drive == drives_.end()) return nullptr;
+    Node* node = drive->second.get();
+    for (size_t i = 1; i < parts.size(); ++i) {
+        if (!node->linkTarget.empty()) {
+            node = resolve(node->linkTarget, true);
+            if (!node) return nullptr;
+        }
+        if (!node->isDirectory()) return nullptr;
+        node = child(*node, parts[i]);
+        if (!node) return nullptr;
+    }
+    if (followLastLink && !node->linkTarget.empty()) return resolve(node->linkTarget, true);
+    return node;
+}
+
+MemoryFileSystem::Node* MemoryFileSystem::find(const std::string& path) { return resolve(path, false); }
+
+MemoryFileSystem::Node& MemoryFileSystem::make(const std::string& path, bool directory) {
+    auto parts = splitPath(path);
+    auto& drive = drives_[upper(parts.at(0))];
+    if (!drive) {
+        drive = std::make_unique<Node>();
+        drive->name = parts[0];
+        drive->attributes = kAttrDirectory;
+    }
+    Node* node = drive.get();
+    for (size_t i = 1; i < parts.size(); ++i) {
+        Node* next = child(*node, parts[i]);
+        if (!next) {
+            auto made = std::make_unique<Node>();
+            made->name = parts[i];
+            made->attributes = (i + 1 < parts.size() || directory) ? kAttrDirectory : kAttrArchive;
+            next = made.get();
+            node->children.push_back(std::move(made));
+        }
+        node = next;
+    }
+    return *node;
+}
+
+MemoryFileSystem::Node& MemoryFileSystem::addFolder(const std::string& path, std::uint32_t extraAttributes) {
+    Node& node = make(path, true);
+    node.attributes = kAttrDirectory | extraAttributes;
+    return node;
+}
+
+MemoryFileSystem::Node& MemoryFileSystem::addFile(const std::string& path, std::uint64_t size,
+                                                  std::uint32_t extraAttributes) {
+    Node& node = make(path, false);
+    node.attributes = kAttrArchive | extraAttributes;
+    node.size = size;
+    return node;
+}
+
+MemoryFileSystem::Node& MemoryFileSystem::addFileWithContent(const std::string& path, const std::string& content) {
+    Node& node = addFile(path, content.size());
+    node.content = content;
+    return node;
+}
+
+MemoryFileSystem::Node& MemoryFileSystem::addLink(const std::string& path, const std::string& target) {
+    Node& node = addFolder(path, kAttrReparsePoint);
+    node.linkTarget = target;
+    return node;
+}
+
+std::optional<std::uint32_t> MemoryFileSystem::attributes(const std::string& path) {
+    Node* node = find(path);
+    if (!node) return std::nullopt;
+    return node->attributes;
+}
+
+std::optional<std::uint64_t> MemoryFileSystem::fileLength(const std::string& path) {
+    Node* node = find(path);
+    if (!node || node->isDirectory()) return std::nullopt;
+    return node->size;
+}
+
+std::unique_ptr<DirectoryEnumeration> MemoryFileSystem::enumerate(const std::string& folder, FindData& first) {
+    ++enumerations;
+    Node* node = resolve(folder, true);
+    if (!node || !node->isDirectory() || node->unlistable) return nullptr;
+    std::vector<FindData> entries;
+    const bool root = splitPath(folder).size() == 1;
+    if (!root) {
+        entries.push_back(entryOf(".", *node));
+        entries.push_back(entryOf("..", *node));
+    }
+    for (const auto& c : node->children) entries.push_back(entryOf(c->name, *c));
+    if (entries.empty()) return nullptr;  // an empty drive root: nothing to find
+    first = entries.front();
+    return std::make_unique<MemoryEnumeration>(std::move(entries));
+}
+
+bool MemoryFileSystem::deleteFile(const std::string& path) {
+    auto parts = splitPath(path);
+    if (parts.size() < 2) return false;
+    std::string parentPath;
+    for (size_t i = 0; i + 1 < parts.size(); ++i) parentPath += parts[i] + "\\";
+    Node* parent = resolve(parentPath, true);
+    if (!parent) return false;
+    const std::string folded = upper(parts.back());
+    auto it = std::find_if(parent->children.begin(), parent->children.end(),
+                           [&](const auto& c) { return upper(c->name) == folded; });
+    if (it == parent->children.end() || (*it)->isDirectory()) return false;
+    if (((*it)->attributes & kAttrReadOnly) || (*it)->inUse) return false;
+    parent->children.erase(it);
+    deleted.push_back(path);
+    return true;
+}
+
+bool MemoryFileSystem::removeTree(const std::string& path) {
+    auto parts = splitPath(path);
+    if (parts.size() < 2) return false;
+    std::string parentPath;
+    for (size_t i = 0; i + 1 < parts.size(); ++i) parentPath += parts[i] + "\\";
+    Node* parent = resolve(parentPath, true);
+    if (!parent) return false;
+    const std::string folded = upper(parts.back());
+    return std::erase_if(parent->children, [&](const auto& c) { return upper(c->name) == folded; }) != 0;
+}
+
+DriveType MemoryFileSystem::driveType(const std::string& root) {
+    auto it = types.find(upper(root));
+    if (it != types.end()) return it->second;
+    return drives_.count(upper(splitPath(root).empty() ? "" : splitPath(root)[0])) ? DriveType::Fixed
+                                                                                 : DriveType::NoRoot;
+}
+
+std::optional<DiskSpace> MemoryFileSystem::diskSpace(const std::string& root) {
+    auto it = spaces.find(upper(root));
+    if (it == spaces.end()) return std::nullopt;
+    return it->second;
+}
+
+std::optional<VolumeInfo> MemoryFileSystem::volumeInformation(const std::string& root) {
+    auto it = volumes.find(upper(root));
+    if (it == volumes.end()) return std::nullopt;
+    return it->second;
+}
+
+}  // namespace brisko::platform

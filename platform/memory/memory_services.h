@@ -1,0 +1,109 @@
+#pragma once
+// In-memory shell, processes, multimedia and desktop that record what the program asks of them.
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/multimedia.h"
+#include "platform/process.h"
+#include "platform/shell.h"
+#include "platform/ui.h"
+
+namespace brisko::platform {
+
+class MemoryShell : public Shell {
+public:
+    void clearRecentDocuments() override { calls.push_back("SHAddToRecentDocs(0, null)"); }
+    long emptyRecycleBin(WindowHandle owner, unsigned flags) override {
+        calls.push_back("SHEmptyRecycleBin(" + std::to_string(owner) + ", null, " + std::to_string(flags) + ")");
+        return 0;
+    }
+    void updateRecycleBinIcon() override { calls.push_back("SHUpdateRecycleBinIcon()"); }
+    long open(WindowHandle owner, const std::string& operation, const std::string& file,
+              const std::string& parameters, int showCommand) override {
+        calls.push_back("ShellExecute(" + std::to_string(owner) + ", " + operation + ", " + file + ", " +
+                        parameters + ", " + std::to_string(showCommand) + ")");
+        return 42;
+    }
+    int deleteFiles(WindowHandle owner, const std::vector<std::string>& paths, unsigned flags) override {
+        deleteRequests.push_back({owner, paths, flags});
+        return deleteResult;
+    }
+    struct DeleteRequest {
+        WindowHandle owner;
+        std::vector<std::string> paths;
+        unsigned flags;
+    };
+    std::vector<std::string> calls;
+    std::vector<DeleteRequest> deleteRequests;
+    int deleteResult = 0;
+};
+
+class MemoryProcesses : public Processes {
+public:
+    struct Started {
+        std::string commandLine, workingDir;
+    };
+    std::optional<std::string> environment(const std::string& name) override {
+        auto it = variables.find(name);
+        if (it == variables.end()) return std::nullopt;
+        return it->second;
+    }
+    bool startHidden(const std::string& commandLine, const std::string& workingDir) override {
+        if (!canStart) return false;
+        started.push_back({commandLine, workingDir});
+        return true;
+    }
+    std::string programFolder() override { return folder; }
+
+    std::map<std::string, std::string> variables{{"COMSPEC", "C:\\WINDOWS\\COMMAND.COM"}};
+    std::vector<Started> started;
+    std::string folder = "C:\\Program Files\\Brisko";
+    bool canStart = true;
+};
+
+class MemoryMultimedia : public Multimedia {
+public:
+    bool playSoundSync(const std::string& path) override {
+        played.push_back(path);
+        if (onPlay) onPlay(path);
+        return true;
+    }
+    std::vector<std::string> played;
+    std::function<void(const std::string&)> onPlay;
+};
+
+// The desktop of the tests: yields and modal loops run the test's own script.
+class MemoryDesktop : public Desktop {
+public:
+    void yield() override {
+        ++yields;
+        if (onYield) onYield();
+    }
+    // A modal window: the test's `onModal` acts as the user; the window must be closed by then.
+    void runUntil(const std::function<bool()>& done) override;
+    int messageBox(const std::string& text, const std::string& title, unsigned flags) override {
+        messages.push_back({text, title, flags});
+        return 1;
+    }
+    std::string decimalSeparator() override { return separator; }
+    [[noreturn]] void endProgram() override {
+        ended = true;
+        throw ProgramEnded{};
+    }
+
+    struct Message {
+        std::string text, title;
+        unsigned flags;
+    };
+    int yields = 0;
+    std::function<void()> onYield;
+    std::function<void()> onModal;
+    int modalRuns = 0;
+    std::vector<Message> messages;
+    std::string separator = ".";
+    bool ended = false;
+};
+
+}  // namespace brisko::platform
