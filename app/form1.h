@@ -15,38 +15,54 @@ class Form2;
 struct Windows;
 
 // The eight folder-like track items that have an item size, in the estimate's order.
-enum class SizedItem { IeCache, Cookies, Temp, History, RecycleBin, NetscapeCache, NetscapeCookies, NetscapeTyped };
+enum class SizedItem {
+    IeCache,
+    Cookies,
+    Temp,
+    History,
+    RecycleBin,
+    NetscapeCache,
+    NetscapeCookies,
+    NetscapeTyped
+};
 constexpr int kSizedItems = 8;
 
+// The characters of `text` after the first `skip` and before the last `leaveOff`; "" when none.
+std::string trim_data(const std::string& text, size_t skip, size_t leaveOff);
+
 class Form1 : public controls::Form {
-public:
+  public:
     Form1(platform::Services& services, Windows& windows);
 
     // Panels.
     controls::Frame Frame1{"Frame1"}, Frame2{"Frame2"}, Frame3{"Frame3"};
 
     // Windows panel.
-    controls::CheckBox Check1{"Check1", &Frame1}, chIECache{"chIECache", &Frame1}, chkCookies{"chkCookies", &Frame1},
-        chkCookiesSel{"chkCookiesSel", &Frame1}, chkHistory{"chkHistory", &Frame1}, chkDocuments{"chkDocuments", &Frame1},
+    controls::CheckBox Check1{"Check1", &Frame1}, chIECache{"chIECache", &Frame1},
+        chkCookies{"chkCookies", &Frame1}, chkCookiesSel{"chkCookiesSel", &Frame1},
+        chkHistory{"chkHistory", &Frame1}, chkDocuments{"chkDocuments", &Frame1},
         chkRunMenu{"chkRunMenu", &Frame1}, chkUrls{"chkUrls", &Frame1}, chkTemp{"chkTemp", &Frame1},
         chkRecBin{"chkRecBin", &Frame1};
     // Outside the visible area.
     controls::CheckBox chkMenu{"chkMenu"}, chkFav{"chkFav"}, Check2{"Check2"};
     // Programs panel.
-    controls::CheckBox chkVb{"chkVb", &Frame2}, chkWord{"chkWord", &Frame2}, chkExcel{"chkExcel", &Frame2},
-        chkAccess{"chkAccess", &Frame2}, chkPowerPoint{"chkPowerPoint", &Frame2}, chkWzip1{"chkWzip1", &Frame2},
-        chkWzip2{"chkWzip2", &Frame2}, chkWordPad{"chkWordPad", &Frame2}, chkPbrush{"chkPbrush", &Frame2},
-        chkMediaPlayer{"chkMediaPlayer", &Frame2}, NetScape1{"NetScape1", &Frame2}, netscape2{"netscape2", &Frame2},
+    controls::CheckBox chkVb{"chkVb", &Frame2}, chkWord{"chkWord", &Frame2},
+        chkExcel{"chkExcel", &Frame2}, chkAccess{"chkAccess", &Frame2},
+        chkPowerPoint{"chkPowerPoint", &Frame2}, chkWzip1{"chkWzip1", &Frame2},
+        chkWzip2{"chkWzip2", &Frame2}, chkWordPad{"chkWordPad", &Frame2},
+        chkPbrush{"chkPbrush", &Frame2}, chkMediaPlayer{"chkMediaPlayer", &Frame2},
+        NetScape1{"NetScape1", &Frame2}, netscape2{"netscape2", &Frame2},
         netscape3{"netscape3", &Frame2};
 
-    controls::PushButton Command1{"Command1"}, Command2{"Command2"}, Command3{"Command3"}, Command4{"Command4"},
-        Command5{"Command5"}, Command6{"Command6", &Frame3}, Command7{"Command7", &Frame3},
-        chameleonButton1{"chameleonButton1", &Frame1}, chameleonButton2{"chameleonButton2", &Frame1};
+    controls::PushButton Command1{"Command1"}, Command2{"Command2"}, Command3{"Command3"},
+        Command4{"Command4"}, Command5{"Command5"}, Command6{"Command6", &Frame3},
+        Command7{"Command7", &Frame3}, chameleonButton1{"chameleonButton1", &Frame1},
+        chameleonButton2{"chameleonButton2", &Frame1};
 
-    controls::Label lblSize{"lblSize", &Frame1}, Label8{"Label8", &Frame2}, Label2{"Label2", &Frame3},
-        Label6{"Label6"}, Label7{"Label7"}, lblInfo{"lblInfo", &Frame1}, Label4{"Label4", &Frame2},
-        Label5{"Label5", &Frame3}, Label9{"Label9", &Frame3}, Label10{"Label10", &Frame3}, Label3{"Label3"},
-        lblCaption{"lblCaption"};
+    controls::Label lblSize{"lblSize", &Frame1}, Label8{"Label8", &Frame2},
+        Label2{"Label2", &Frame3}, Label6{"Label6"}, Label7{"Label7"}, lblInfo{"lblInfo", &Frame1},
+        Label4{"Label4", &Frame2}, Label5{"Label5", &Frame3}, Label9{"Label9", &Frame3},
+        Label10{"Label10", &Frame3}, Label3{"Label3"}, lblCaption{"lblCaption"};
     controls::Image Image1{"Image1", &Frame3};
     controls::Animation Animation1{"Animation1"};
 
@@ -73,11 +89,11 @@ public:
 
     platform::Services& services() { return services_; }
 
-protected:
+  protected:
     void load() override;
     void unloading() override;
 
-private:
+  private:
     void saveChoices();
     void windowsSelectAll();
     void programsSelectAll();

@@ -22,7 +22,8 @@ std::string general(double n) {
 std::optional<std::string> FormatBytes(double n, const std::string& decimalSeparator) {
     if (!std::isfinite(n)) return std::nullopt;
     if (n < 1024) return general(n) + " bytes";
-    static constexpr const char* kSuffixes[] = {" KB", " MB", " GB", " TB", " PB", " EB", " ZB", " YB"};
+    static constexpr const char* kSuffixes[] = {" KB", " MB", " GB", " TB",
+                                                " PB", " EB", " ZB", " YB"};
     int unit = 0;
     double divisor = 1024;
     while (unit < 7 && n >= divisor * 1024) {
@@ -38,8 +39,8 @@ std::optional<std::string> FormatBytes(double n, const std::string& decimalSepar
     std::snprintf(buffer, sizeof buffer, "%.0f", hundredths);
     std::string digits = buffer;
     if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-    return digits.substr(0, digits.size() - 2) + decimalSeparator + digits.substr(digits.size() - 2) +
-           kSuffixes[unit];
+    return digits.substr(0, digits.size() - 2) + decimalSeparator +
+           digits.substr(digits.size() - 2) + kSuffixes[unit];
 }
 
 }  // namespace brisko::cleaner

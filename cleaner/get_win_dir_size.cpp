@@ -4,7 +4,9 @@
 
 namespace brisko::cleaner {
 
-std::string GetWinDir(platform::FileSystem& fs) { return fs.windowsDirectory(); }
+std::string GetWinDir(platform::FileSystem& fs) {
+    return fs.windowsDirectory();
+}
 
 std::string AddBackslash(const std::string& path) {
     if (!path.empty() && path.back() == '\\') return path;
@@ -33,7 +35,8 @@ double FolderSize(platform::FileSystem& fs, platform::Desktop& desktop, const st
         if (entry.isDirectory()) {
             // A junction or symbolic link is counted as nothing: following it could loop
             // forever or count another tree twice.
-            if (entry.name != "." && entry.name != ".." && (entry.attributes & platform::kAttrReparsePoint) == 0)
+            if (entry.name != "." && entry.name != ".." &&
+                (entry.attributes & platform::kAttrReparsePoint) == 0)
                 total += FolderSize(fs, desktop, folder + entry.name);
         } else {
             total += static_cast<double>(entry.size());

@@ -6,6 +6,7 @@
 
 #include "controls/widgets.h"
 #include "platform/shell.h"
+#include "platform/ui.h"
 
 namespace brisko::controls {
 
@@ -15,7 +16,7 @@ constexpr int kPointerDefault = 0;
 constexpr int kPointerHourglass = 11;
 
 class Form {
-public:
+  public:
     Form(std::string name, std::string title) : name_(std::move(name)), title_(std::move(title)) {}
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -54,10 +55,25 @@ public:
         visible_ = false;
         notify(FormChange::Destroyed);
     }
+    // Shows the window modally: the other windows of the program are disabled and this returns
+    // when the window has been hidden or closed.
+    void showModal(platform::Desktop& desktop) {
+        modal_ = true;
+        show();
+        if (loaded_ && visible_) desktop.runUntil([this] { return !loaded_ || !visible_; });
+        modal_ = false;
+    }
+    bool modal() const { return modal_ && visible_; }
     WindowState state() const { return state_; }
-    void setState(WindowState s) { state_ = s; notify(FormChange::State); }
+    void setState(WindowState s) {
+        state_ = s;
+        notify(FormChange::State);
+    }
     int mousePointer() const { return pointer_; }
-    void setMousePointer(int p) { pointer_ = p; notify(FormChange::Pointer); }
+    void setMousePointer(int p) {
+        pointer_ = p;
+        notify(FormChange::Pointer);
+    }
 
     int clientWidth = 0, clientHeight = 0;  // twips
     Colour backColor = kDefaultColour;
@@ -73,23 +89,34 @@ public:
     std::function<void()> onMouseMove;
     // The system close (the caption close, Alt+F4, the task bar): by default an unload.
     std::function<void()> onSystemClose;
+    // The caption's help button.
+    std::function<void()> onHelp;
 
-protected:
+  protected:
     virtual void load() {}
     virtual void unloading() {}
     template <class W>
-    W& add(W& w) { widgets.push_back(&w); return w; }
-    void notify(FormChange c) { if (viewHook) viewHook(*this, c); }
+    W& add(W& w) {
+        widgets.push_back(&w);
+        return w;
+    }
+    void notify(FormChange c) {
+        if (viewHook) viewHook(*this, c);
+    }
     // Marks the window gone without unload handling (the program ends).
-    void forget() { loaded_ = false; visible_ = false; }
+    void forget() {
+        loaded_ = false;
+        visible_ = false;
+    }
 
-private:
+  private:
     std::string name_;
     std::string title_;
     bool loaded_ = false;
     bool visible_ = false;
     WindowState state_ = WindowState::Normal;
     int pointer_ = kPointerDefault;
+    bool modal_ = false;
 };
 
 }  // namespace brisko::controls

@@ -20,7 +20,8 @@ void OptionButton::setValue(bool v) {
 
 void TextBox::setText(const std::string& t) {
     std::string next = t;
-    if (maxLength > 0 && next.size() > static_cast<size_t>(maxLength)) next.resize(static_cast<size_t>(maxLength));
+    if (maxLength > 0 && next.size() > static_cast<size_t>(maxLength))
+        next.resize(static_cast<size_t>(maxLength));
     if (next == text_) return;
     text_ = std::move(next);
     notify(Change::Text);
@@ -28,9 +29,8 @@ void TextBox::setText(const std::string& t) {
 }
 
 void ListBox::setChecked(int i, bool c) {
-    auto& slot = checked_.at(static_cast<size_t>(i));
-    if (slot == c) return;
-    slot = c;
+    if (checked_.at(static_cast<size_t>(i)) == c) return;
+    checked_[static_cast<size_t>(i)] = c;
     notify(Change::ItemChecked, i);
 }
 

@@ -19,13 +19,39 @@ struct Rect {
     int left = 0, top = 0, width = 0, height = 0;  // twips
 };
 
-enum class Kind { CheckBox, OptionButton, Label, TextBox, ListBox, ComboBox, Frame, Animation, PushButton, Image };
+enum class Kind {
+    CheckBox,
+    OptionButton,
+    Label,
+    TextBox,
+    ListBox,
+    ComboBox,
+    Frame,
+    Animation,
+    PushButton,
+    Image
+};
 
 // What changed in a model, for the view.
-enum class Change { Caption, Visible, Enabled, Value, Text, Items, ItemAdded, ItemRemoved, ItemChecked, Selection, Extent, Focus, Style, Play };
+enum class Change {
+    Caption,
+    Visible,
+    Enabled,
+    Value,
+    Text,
+    Items,
+    ItemAdded,
+    ItemRemoved,
+    ItemChecked,
+    Selection,
+    Extent,
+    Focus,
+    Style,
+    Play
+};
 
 class Widget {
-public:
+  public:
     Widget(std::string name, Kind kind, Widget* parent = nullptr)
         : name_(std::move(name)), kind_(kind), parent_(parent) {}
     Widget(const Widget&) = delete;
@@ -37,11 +63,26 @@ public:
     Widget* parent() const { return parent_; }
 
     const std::string& caption() const { return caption_; }
-    void setCaption(const std::string& c) { if (c != caption_) { caption_ = c; notify(Change::Caption); } }
+    void setCaption(const std::string& c) {
+        if (c != caption_) {
+            caption_ = c;
+            notify(Change::Caption);
+        }
+    }
     bool visible() const { return visible_; }
-    void setVisible(bool v) { if (v != visible_) { visible_ = v; notify(Change::Visible); } }
+    void setVisible(bool v) {
+        if (v != visible_) {
+            visible_ = v;
+            notify(Change::Visible);
+        }
+    }
     bool enabled() const { return enabled_; }
-    void setEnabled(bool e) { if (e != enabled_) { enabled_ = e; notify(Change::Enabled); } }
+    void setEnabled(bool e) {
+        if (e != enabled_) {
+            enabled_ = e;
+            notify(Change::Enabled);
+        }
+    }
     // Asks the view to give this control the input focus.
     void setFocus() { notify(Change::Focus); }
 
@@ -49,6 +90,12 @@ public:
     Rect rect;
     Colour foreColor = kDefaultColour;
     Colour backColor = kDefaultColour;
+    void setForeColor(Colour c) {
+        if (c != foreColor) {
+            foreColor = c;
+            notify(Change::Style);
+        }
+    }
     bool bold = false;
 
     // Model -> view: set by the binding; called after every change of state.
@@ -57,10 +104,12 @@ public:
     std::function<void()> onMouseMove;
     std::function<void()> onClick;
 
-protected:
-    void notify(Change c, int index = -1) { if (viewHook) viewHook(*this, c, index); }
+  protected:
+    void notify(Change c, int index = -1) {
+        if (viewHook) viewHook(*this, c, index);
+    }
 
-private:
+  private:
     std::string name_;
     Kind kind_;
     Widget* parent_;
@@ -70,26 +119,30 @@ private:
 };
 
 class Label : public Widget {
-public:
-    explicit Label(std::string name, Widget* parent = nullptr) : Widget(std::move(name), Kind::Label, parent) {}
+  public:
+    explicit Label(std::string name, Widget* parent = nullptr)
+        : Widget(std::move(name), Kind::Label, parent) {}
 };
 
 class Frame : public Widget {
-public:
-    explicit Frame(std::string name, Widget* parent = nullptr) : Widget(std::move(name), Kind::Frame, parent) {}
+  public:
+    explicit Frame(std::string name, Widget* parent = nullptr)
+        : Widget(std::move(name), Kind::Frame, parent) {}
 };
 
 class Image : public Widget {
-public:
-    explicit Image(std::string name, Widget* parent = nullptr) : Widget(std::move(name), Kind::Image, parent) {}
+  public:
+    explicit Image(std::string name, Widget* parent = nullptr)
+        : Widget(std::move(name), Kind::Image, parent) {}
     std::function<void(int button)> onMouseDown;
     std::function<void(int button)> onMouseUp;
 };
 
 // A two-state box; a change of value, by the user or by code, runs `onClick`.
 class CheckBox : public Widget {
-public:
-    explicit CheckBox(std::string name, Widget* parent = nullptr) : Widget(std::move(name), Kind::CheckBox, parent) {}
+  public:
+    explicit CheckBox(std::string name, Widget* parent = nullptr)
+        : Widget(std::move(name), Kind::CheckBox, parent) {}
     int value() const { return value_; }
     void setValue(int v) {
         if (v == value_) return;
@@ -98,25 +151,27 @@ public:
         if (onClick) onClick();
     }
 
-private:
+  private:
     int value_ = 0;
 };
 
 // Option buttons with the same parent form one group: selecting one clears the others.
 class OptionButton : public Widget {
-public:
-    explicit OptionButton(std::string name, Widget* parent = nullptr) : Widget(std::move(name), Kind::OptionButton, parent) {}
+  public:
+    explicit OptionButton(std::string name, Widget* parent = nullptr)
+        : Widget(std::move(name), Kind::OptionButton, parent) {}
     bool value() const { return value_; }
     void setValue(bool v);
     std::vector<OptionButton*> group;  // the other buttons of the group
 
-private:
+  private:
     bool value_ = false;
 };
 
 class TextBox : public Widget {
-public:
-    explicit TextBox(std::string name, Widget* parent = nullptr) : Widget(std::move(name), Kind::TextBox, parent) {}
+  public:
+    explicit TextBox(std::string name, Widget* parent = nullptr)
+        : Widget(std::move(name), Kind::TextBox, parent) {}
     const std::string& text() const { return text_; }
     // Applies the length limit as the control does, then runs `onChange` when the text changed.
     void setText(const std::string& t);
@@ -125,14 +180,15 @@ public:
     std::function<void()> onChange;
     std::function<void(int charCode)> onKeyPress;
 
-private:
+  private:
     std::string text_;
 };
 
 // A list of texts, optionally with a check box per entry.
 class ListBox : public Widget {
-public:
-    explicit ListBox(std::string name, Widget* parent = nullptr) : Widget(std::move(name), Kind::ListBox, parent) {}
+  public:
+    explicit ListBox(std::string name, Widget* parent = nullptr)
+        : Widget(std::move(name), Kind::ListBox, parent) {}
     bool checkBoxes = false;
     int count() const { return static_cast<int>(items_.size()); }
     const std::string& item(int i) const { return items_.at(static_cast<size_t>(i)); }
@@ -147,9 +203,12 @@ public:
     int listIndex() const { return listIndex_; }
     void setListIndex(int i);
     int horizontalExtent() const { return extent_; }
-    void setHorizontalExtent(int pixels) { extent_ = pixels; notify(Change::Extent); }
+    void setHorizontalExtent(int pixels) {
+        extent_ = pixels;
+        notify(Change::Extent);
+    }
 
-private:
+  private:
     std::vector<std::string> items_;
     std::vector<bool> checked_;
     int listIndex_ = -1;
@@ -157,41 +216,66 @@ private:
 };
 
 class ComboBox : public Widget {
-public:
-    explicit ComboBox(std::string name, Widget* parent = nullptr) : Widget(std::move(name), Kind::ComboBox, parent) {}
+  public:
+    explicit ComboBox(std::string name, Widget* parent = nullptr)
+        : Widget(std::move(name), Kind::ComboBox, parent) {}
     std::vector<std::string> items;
     const std::string& text() const { return text_; }
-    void setText(const std::string& t) { if (t != text_) { text_ = t; notify(Change::Text); } }
+    void setText(const std::string& t) {
+        if (t != text_) {
+            text_ = t;
+            notify(Change::Text);
+        }
+    }
     int listIndex() const { return listIndex_; }
     // Choosing an entry sets the text and runs `onClick`.
     void setListIndex(int i);
-    void addItem(const std::string& t) { items.push_back(t); notify(Change::ItemAdded, static_cast<int>(items.size()) - 1); }
+    void addItem(const std::string& t) {
+        items.push_back(t);
+        notify(Change::ItemAdded, static_cast<int>(items.size()) - 1);
+    }
 
-private:
+  private:
     std::string text_;
     int listIndex_ = -1;
 };
 
 class PushButton : public Widget {
-public:
-    explicit PushButton(std::string name, Widget* parent = nullptr) : Widget(std::move(name), Kind::PushButton, parent) {}
+  public:
+    explicit PushButton(std::string name, Widget* parent = nullptr)
+        : Widget(std::move(name), Kind::PushButton, parent) {}
     // A click as the user makes it: nothing happens while the button is disabled.
-    void click() { if (enabled() && onClick) onClick(); }
+    void click() {
+        if (enabled() && onClick) onClick();
+    }
 };
 
 // The common animation control.
 class Animation : public Widget {
-public:
-    explicit Animation(std::string name, Widget* parent = nullptr) : Widget(std::move(name), Kind::Animation, parent) {}
-    void open(const std::string& path) { file_ = path; playing_ = false; notify(Change::Play); }
+  public:
+    explicit Animation(std::string name, Widget* parent = nullptr)
+        : Widget(std::move(name), Kind::Animation, parent) {}
+    void open(const std::string& path) {
+        file_ = path;
+        playing_ = false;
+        notify(Change::Play);
+    }
     // repeat -1: loop until closed.
-    void play(int repeat = -1) { repeat_ = repeat; playing_ = true; notify(Change::Play); }
-    void close() { file_.clear(); playing_ = false; notify(Change::Play); }
+    void play(int repeat = -1) {
+        repeat_ = repeat;
+        playing_ = true;
+        notify(Change::Play);
+    }
+    void close() {
+        file_.clear();
+        playing_ = false;
+        notify(Change::Play);
+    }
     const std::string& file() const { return file_; }
     bool playing() const { return playing_; }
     int repeat() const { return repeat_; }
 
-private:
+  private:
     std::string file_;
     bool playing_ = false;
     int repeat_ = -1;
@@ -199,18 +283,23 @@ private:
 
 // A window timer: while enabled, `onTick` runs every `interval` milliseconds.
 class Timer {
-public:
+  public:
     Timer(std::string name, int intervalMs) : name_(std::move(name)), interval_(intervalMs) {}
     const std::string& name() const { return name_; }
     int interval() const { return interval_; }
     bool enabled() const { return enabled_; }
-    void setEnabled(bool e) { enabled_ = e; if (viewHook) viewHook(*this); }
+    void setEnabled(bool e) {
+        enabled_ = e;
+        if (viewHook) viewHook(*this);
+    }
     // Called by the event loop (or a test) when the interval has passed.
-    void tick() { if (enabled_ && onTick) onTick(); }
+    void tick() {
+        if (enabled_ && onTick) onTick();
+    }
     std::function<void()> onTick;
     std::function<void(Timer&)> viewHook;
 
-private:
+  private:
     std::string name_;
     int interval_;
     bool enabled_ = false;

@@ -28,7 +28,7 @@ struct FindData {
 
 // One running enumeration; closes itself when destroyed.
 class DirectoryEnumeration {
-public:
+  public:
     virtual ~DirectoryEnumeration() = default;
     virtual bool next(FindData& out) = 0;
 };
@@ -39,7 +39,15 @@ struct VolumeInfo {
     std::uint32_t serial = 0;
 };
 
-enum class DriveType { Unknown = 0, NoRoot = 1, Removable = 2, Fixed = 3, Remote = 4, CdRom = 5, RamDisk = 6 };
+enum class DriveType {
+    Unknown = 0,
+    NoRoot = 1,
+    Removable = 2,
+    Fixed = 3,
+    Remote = 4,
+    CdRom = 5,
+    RamDisk = 6
+};
 
 struct DiskSpace {
     std::uint64_t availableToCaller = 0;
@@ -48,7 +56,7 @@ struct DiskSpace {
 };
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // The Windows directory without trailing backslash, "" when it cannot be read.
     virtual std::string windowsDirectory() = 0;

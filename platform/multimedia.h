@@ -5,7 +5,7 @@
 namespace brisko::platform {
 
 class Multimedia {
-public:
+  public:
     virtual ~Multimedia() = default;
     // Plays a wave file and returns when it has ended; silent when it cannot be played.
     virtual bool playSoundSync(const std::string& path) = 0;

@@ -6,7 +6,7 @@
 namespace brisko::platform {
 
 class Processes {
-public:
+  public:
     virtual ~Processes() = default;
     virtual std::optional<std::string> environment(const std::string& name) = 0;
     // Starts a command line with a hidden window in `workingDir` and does not wait for it.

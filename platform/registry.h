@@ -27,7 +27,7 @@ struct RegQuery {
 };
 
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
     // Opens an existing key (never creates one); `out` stays 0 on failure.
     virtual long openKey(RegRoot root, const std::string& path, RegHandle& out) = 0;

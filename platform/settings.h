@@ -5,7 +5,7 @@
 namespace brisko::platform {
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // The stored text, or `fallback` when the key or its section does not exist.
     virtual std::string get(const std::string& app, const std::string& section,

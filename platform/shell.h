@@ -14,7 +14,7 @@ constexpr unsigned kRecycleNoSound = 4;
 constexpr unsigned kFofAllowUndo = 0x40;
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     virtual void clearRecentDocuments() = 0;  // SHAddToRecentDocs with a null pointer
     virtual long emptyRecycleBin(WindowHandle owner, unsigned flags) = 0;

@@ -15,7 +15,7 @@ enum MessageBoxFlags : unsigned {
 struct ProgramEnded {};
 
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
     // Serves pending events when enough time has passed since the last time; cheap otherwise.
     virtual void yield() = 0;

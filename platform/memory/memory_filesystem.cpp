@@ -16,7 +16,7 @@ MemoryFileSystem::Node* child(MemoryFileSystem::Node& parent, const std::string&
 }
 
 class MemoryEnumeration : public DirectoryEnumeration {
-public:
+  public:
     explicit MemoryEnumeration(std::vector<FindData> entries) : entries_(std::move(entries)) {}
     bool next(FindData& out) override {
         if (position_ >= entries_.size()) return false;
@@ -24,7 +24,7 @@ public:
         return true;
     }
 
-private:
+  private:
     std::vector<FindData> entries_;
     size_t position_ = 1;  // the first entry went out with the start of the enumeration
 };
@@ -42,7 +42,9 @@ FindData entryOf(const std::string& name, const MemoryFileSystem::Node& node) {
 
 }  // namespace
 
-MemoryFileSystem::MemoryFileSystem() { addFolder("C:\\"); }
+MemoryFileSystem::MemoryFileSystem() {
+    addFolder("C:\\");
+}
 
 MemoryFileSystem::Node* MemoryFileSystem::resolve(const std::string& path, bool followLastLink) {
     auto parts = splitPath(path);
@@ -63,7 +65,9 @@ MemoryFileSystem::Node* MemoryFileSystem::resolve(const std::string& path, bool 
     return node;
 }
 
-MemoryFileSystem::Node* MemoryFileSystem::find(const std::string& path) { return resolve(path, false); }
+MemoryFileSystem::Node* MemoryFileSystem::find(const std::string& path) {
+    return resolve(path, false);
+}
 
 MemoryFileSystem::Node& MemoryFileSystem::make(const std::string& path, bool directory) {
     auto parts = splitPath(path);
@@ -88,7 +92,8 @@ MemoryFileSystem::Node& MemoryFileSystem::make(const std::string& path, bool dir
     return *node;
 }
 
-MemoryFileSystem::Node& MemoryFileSystem::addFolder(const std::string& path, std::uint32_t extraAttributes) {
+MemoryFileSystem::Node& MemoryFileSystem::addFolder(const std::string& path,
+                                                    std::uint32_t extraAttributes) {
     Node& node = make(path, true);
     node.attributes = kAttrDirectory | extraAttributes;
     return node;
@@ -102,13 +107,15 @@ MemoryFileSystem::Node& MemoryFileSystem::addFile(const std::string& path, std::
     return node;
 }
 
-MemoryFileSystem::Node& MemoryFileSystem::addFileWithContent(const std::string& path, const std::string& content) {
+MemoryFileSystem::Node& MemoryFileSystem::addFileWithContent(const std::string& path,
+                                                             const std::string& content) {
     Node& node = addFile(path, content.size());
     node.content = content;
     return node;
 }
 
-MemoryFileSystem::Node& MemoryFileSystem::addLink(const std::string& path, const std::string& target) {
+MemoryFileSystem::Node& MemoryFileSystem::addLink(const std::string& path,
+                                                  const std::string& target) {
     Node& node = addFolder(path, kAttrReparsePoint);
     node.linkTarget = target;
     return node;
@@ -126,7 +133,8 @@ std::optional<std::uint64_t> MemoryFileSystem::fileLength(const std::string& pat
     return node->size;
 }
 
-std::unique_ptr<DirectoryEnumeration> MemoryFileSystem::enumerate(const std::string& folder, FindData& first) {
+std::unique_ptr<DirectoryEnumeration> MemoryFileSystem::enumerate(const std::string& folder,
+                                                                  FindData& first) {
     ++enumerations;
     Node* node = resolve(folder, true);
     if (!node || !node->isDirectory() || node->unlistable) return nullptr;
@@ -167,14 +175,16 @@ bool MemoryFileSystem::removeTree(const std::string& path) {
     Node* parent = resolve(parentPath, true);
     if (!parent) return false;
     const std::string folded = upper(parts.back());
-    return std::erase_if(parent->children, [&](const auto& c) { return upper(c->name) == folded; }) != 0;
+    return std::erase_if(parent->children,
+                         [&](const auto& c) { return upper(c->name) == folded; }) != 0;
 }
 
 DriveType MemoryFileSystem::driveType(const std::string& root) {
     auto it = types.find(upper(root));
     if (it != types.end()) return it->second;
-    return drives_.count(upper(splitPath(root).empty() ? "" : splitPath(root)[0])) ? DriveType::Fixed
-                                                                                 : DriveType::NoRoot;
+    return drives_.count(upper(splitPath(root).empty() ? "" : splitPath(root)[0]))
+               ? DriveType::Fixed
+               : DriveType::NoRoot;
 }
 
 std::optional<DiskSpace> MemoryFileSystem::diskSpace(const std::string& root) {

@@ -11,13 +11,13 @@
 namespace brisko::platform {
 
 class MemoryFileSystem : public FileSystem {
-public:
+  public:
     struct Node {
         std::string name;
         std::uint32_t attributes = kAttrArchive;
         std::uint64_t size = 0;
         std::string content;
-        std::string linkTarget;  // for a link: the folder it points at
+        std::string linkTarget;   // for a link: the folder it points at
         bool unlistable = false;  // the folder cannot be listed
         bool inUse = false;       // the file cannot be deleted
         std::vector<std::unique_ptr<Node>> children;
@@ -29,7 +29,8 @@ public:
     std::string windowsDirectory() override { return windowsDirectory_; }
     std::optional<std::uint32_t> attributes(const std::string& path) override;
     std::optional<std::uint64_t> fileLength(const std::string& path) override;
-    std::unique_ptr<DirectoryEnumeration> enumerate(const std::string& folder, FindData& first) override;
+    std::unique_ptr<DirectoryEnumeration> enumerate(const std::string& folder,
+                                                    FindData& first) override;
     bool deleteFile(const std::string& path) override;
     std::vector<std::string> driveRoots() override { return roots; }
     DriveType driveType(const std::string& root) override;
@@ -54,7 +55,7 @@ public:
     std::map<std::string, DiskSpace> spaces;
     std::map<std::string, VolumeInfo> volumes;
 
-private:
+  private:
     Node* resolve(const std::string& path, bool followLastLink);
     Node& make(const std::string& path, bool directory);
     std::map<std::string, std::unique_ptr<Node>> drives_;  // "C:" upper-cased

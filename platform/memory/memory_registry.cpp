@@ -20,8 +20,8 @@ void MemoryRegistry::createKey(RegRoot root, const std::string& path) {
     }
 }
 
-void MemoryRegistry::set(RegRoot root, const std::string& path, const std::string& name, const std::string& data,
-                         std::uint32_t type) {
+void MemoryRegistry::set(RegRoot root, const std::string& path, const std::string& name,
+                         const std::string& data, std::uint32_t type) {
     createKey(root, path);
     keys_[id(root, path)].values[upper(name)] = {name, Value{type, data}};
 }
@@ -30,7 +30,8 @@ bool MemoryRegistry::hasKey(RegRoot root, const std::string& path) const {
     return splitPath(path).empty() || keys_.count(id(root, path)) != 0;
 }
 
-bool MemoryRegistry::hasValue(RegRoot root, const std::string& path, const std::string& name) const {
+bool MemoryRegistry::hasValue(RegRoot root, const std::string& path,
+                              const std::string& name) const {
     auto it = keys_.find(id(root, path));
     return it != keys_.end() && it->second.values.count(upper(name)) != 0;
 }

@@ -9,7 +9,7 @@
 namespace brisko::platform {
 
 class MemoryRegistry : public Registry {
-public:
+  public:
     struct Value {
         std::uint32_t type = kRegSz;
         std::string data;
@@ -29,8 +29,8 @@ public:
 
     // Seeding and inspection.
     void createKey(RegRoot root, const std::string& path);
-    void set(RegRoot root, const std::string& path, const std::string& name, const std::string& data,
-             std::uint32_t type = kRegSz);
+    void set(RegRoot root, const std::string& path, const std::string& name,
+             const std::string& data, std::uint32_t type = kRegSz);
     bool hasKey(RegRoot root, const std::string& path) const;
     bool hasValue(RegRoot root, const std::string& path, const std::string& name) const;
     std::vector<std::string> valueNames(RegRoot root, const std::string& path) const;
@@ -40,9 +40,9 @@ public:
     size_t openHandles() const { return handles_.size(); }
     std::vector<Call> calls;
 
-private:
+  private:
     struct Key {
-        std::string path;  // as first created
+        std::string path;                                             // as first created
         std::map<std::string, std::pair<std::string, Value>> values;  // upper name -> (name, value)
     };
     static std::string id(RegRoot root, const std::string& path);

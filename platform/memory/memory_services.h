@@ -13,20 +13,22 @@
 namespace brisko::platform {
 
 class MemoryShell : public Shell {
-public:
+  public:
     void clearRecentDocuments() override { calls.push_back("SHAddToRecentDocs(0, null)"); }
     long emptyRecycleBin(WindowHandle owner, unsigned flags) override {
-        calls.push_back("SHEmptyRecycleBin(" + std::to_string(owner) + ", null, " + std::to_string(flags) + ")");
+        calls.push_back("SHEmptyRecycleBin(" + std::to_string(owner) + ", null, " +
+                        std::to_string(flags) + ")");
         return 0;
     }
     void updateRecycleBinIcon() override { calls.push_back("SHUpdateRecycleBinIcon()"); }
     long open(WindowHandle owner, const std::string& operation, const std::string& file,
               const std::string& parameters, int showCommand) override {
-        calls.push_back("ShellExecute(" + std::to_string(owner) + ", " + operation + ", " + file + ", " +
-                        parameters + ", " + std::to_string(showCommand) + ")");
+        calls.push_back("ShellExecute(" + std::to_string(owner) + ", " + operation + ", " + file +
+                        ", " + parameters + ", " + std::to_string(showCommand) + ")");
         return 42;
     }
-    int deleteFiles(WindowHandle owner, const std::vector<std::string>& paths, unsigned flags) override {
+    int deleteFiles(WindowHandle owner, const std::vector<std::string>& paths,
+                    unsigned flags) override {
         deleteRequests.push_back({owner, paths, flags});
         return deleteResult;
     }
@@ -41,7 +43,7 @@ public:
 };
 
 class MemoryProcesses : public Processes {
-public:
+  public:
     struct Started {
         std::string commandLine, workingDir;
     };
@@ -64,7 +66,7 @@ public:
 };
 
 class MemoryMultimedia : public Multimedia {
-public:
+  public:
     bool playSoundSync(const std::string& path) override {
         played.push_back(path);
         if (onPlay) onPlay(path);
@@ -76,7 +78,7 @@ public:
 
 // The desktop of the tests: yields and modal loops run the test's own script.
 class MemoryDesktop : public Desktop {
-public:
+  public:
     void yield() override {
         ++yields;
         if (onYield) onYield();

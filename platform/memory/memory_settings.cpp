@@ -9,14 +9,14 @@ MemorySettings::Address MemorySettings::address(const std::string& app, const st
     return {upper(app), upper(section), upper(key)};
 }
 
-std::string MemorySettings::get(const std::string& app, const std::string& section, const std::string& key,
-                                const std::string& fallback) {
+std::string MemorySettings::get(const std::string& app, const std::string& section,
+                                const std::string& key, const std::string& fallback) {
     auto it = values_.find(address(app, section, key));
     return it == values_.end() ? fallback : it->second;
 }
 
-bool MemorySettings::save(const std::string& app, const std::string& section, const std::string& key,
-                          const std::string& value) {
+bool MemorySettings::save(const std::string& app, const std::string& section,
+                          const std::string& key, const std::string& value) {
     if (failSaves) return false;
     values_[address(app, section, key)] = value;
     saves.push_back({section, key, value});
@@ -28,7 +28,8 @@ void MemorySettings::deleteApp(const std::string& app) {
     std::erase_if(values_, [&](const auto& entry) { return std::get<0>(entry.first) == name; });
 }
 
-bool MemorySettings::has(const std::string& section, const std::string& key, const std::string& app) const {
+bool MemorySettings::has(const std::string& section, const std::string& key,
+                         const std::string& app) const {
     return values_.count(address(app, section, key)) != 0;
 }
 

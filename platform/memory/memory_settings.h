@@ -10,7 +10,7 @@
 namespace brisko::platform {
 
 class MemorySettings : public SettingsStore {
-public:
+  public:
     struct Save {
         std::string section, key, value;
     };
@@ -20,15 +20,17 @@ public:
               const std::string& value) override;
     void deleteApp(const std::string& app) override;
 
-    bool has(const std::string& section, const std::string& key, const std::string& app = "Brisko") const;
+    bool has(const std::string& section, const std::string& key,
+             const std::string& app = "Brisko") const;
     // Everything stored for the application.
     size_t size(const std::string& app = "Brisko") const;
     std::vector<Save> saves;  // in call order
     bool failSaves = false;   // makes every save fail, as a store without write access does
 
-private:
+  private:
     using Address = std::tuple<std::string, std::string, std::string>;
-    static Address address(const std::string& app, const std::string& section, const std::string& key);
+    static Address address(const std::string& app, const std::string& section,
+                           const std::string& key);
     std::map<Address, std::string> values_;
 };
 

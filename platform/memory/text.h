@@ -1,5 +1,6 @@
 #pragma once
-// Case folding for the in-memory registry and file system, which ignore letter case as Windows does.
+// Case folding for the in-memory registry and file system, which ignore letter case as Windows
+// does.
 #include <cctype>
 #include <string>
 #include <vector>
