@@ -1,6 +1,8 @@
 # Windows build: Brisko.exe, the programs shipped beside it, and the tests that run under Wine.
-set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -municode")
-set(BRISKO_DIST ${CMAKE_BINARY_DIR}/dist)
+set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static")
+if(NOT BRISKO_DIST)
+  set(BRISKO_DIST ${CMAKE_BINARY_DIR}/dist)
+endif()
 file(MAKE_DIRECTORY ${BRISKO_DIST})
 
 file(GLOB BRISKO_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp)
@@ -11,6 +13,7 @@ target_compile_definitions(brisko_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_M
 
 add_executable(Brisko WIN32 ${CMAKE_SOURCE_DIR}/platform/win32/winmain.cpp ${CMAKE_SOURCE_DIR}/platform/win32/brisko.rc)
 target_link_libraries(Brisko PRIVATE brisko_win32)
+target_link_options(Brisko PRIVATE -municode -mwindows)
 set_target_properties(Brisko PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BRISKO_DIST})
 
 # GoogleTest from Debian's sources, built with the cross compiler.

@@ -1,0 +1,64 @@
+# Brisko: `make run` builds and starts the program under Wine; `make test` builds and runs every test.
+# Both install what is missing from Debian's packages first (as root), or say what to install.
+
+BUILD      := build
+HOST_DIR   := $(BUILD)/host
+ASAN_DIR   := $(BUILD)/asan
+WIN_DIR    := $(BUILD)/win
+DIST       := $(abspath $(BUILD)/dist)
+SCREENS    := $(abspath $(BUILD)/screens)
+JOBS       ?= $(shell nproc)
+PACKAGES   := cmake g++ googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb imagemagick x11-utils
+CTEST_ARGS ?=
+
+.PHONY: all deps build run test test-native test-windows clean format
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "Installing:$$missing"; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing >/dev/null || exit 1; \
+	  else \
+	    echo "Brisko needs these Debian packages:$$missing"; \
+	    echo "Install them with: sudo apt-get install$$missing"; exit 1; \
+	  fi; \
+	fi
+
+$(HOST_DIR)/CMakeCache.txt:
+	cmake -S . -B $(HOST_DIR) -DCMAKE_BUILD_TYPE=Debug
+
+$(ASAN_DIR)/CMakeCache.txt:
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DBRISKO_SANITIZE=ON
+
+$(WIN_DIR)/CMakeCache.txt:
+	cmake -S . -B $(WIN_DIR) -DCMAKE_TOOLCHAIN_FILE=$(abspath cmake/mingw-w64.cmake) \
+	  -DCMAKE_BUILD_TYPE=Release -DBRISKO_DIST=$(DIST) -DBRISKO_SCREENS=$(SCREENS)
+
+# The program's folder as a user copies it to Windows lands in build/dist/.
+build: deps $(WIN_DIR)/CMakeCache.txt
+	cmake --build $(WIN_DIR) -j$(JOBS)
+	@echo "Brisko.exe and what ships beside it: $(DIST)"
+
+run: build
+	@tools/run-brisko.sh "$(abspath $(BUILD))" "$(DIST)/Brisko.exe" "$(SCREENS)/main.png"
+
+test-native: deps $(HOST_DIR)/CMakeCache.txt $(ASAN_DIR)/CMakeCache.txt
+	cmake --build $(HOST_DIR) -j$(JOBS)
+	cmake --build $(ASAN_DIR) -j$(JOBS) --target native_tests
+	cd $(HOST_DIR) && ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
+	cd $(ASAN_DIR) && ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
+
+test-windows: build
+	mkdir -p $(SCREENS)
+	cd $(WIN_DIR) && ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
+
+test: test-native test-windows
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD)
