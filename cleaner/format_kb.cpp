@@ -3,25 +3,13 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/numbers.h"
+
 namespace brisko::cleaner {
-
-namespace {
-
-// General number format: whole numbers without decimals, others with their significant digits.
-std::string general(double n) {
-    char buffer[64];
-    if (n == std::floor(n) && std::fabs(n) < 1e15)
-        std::snprintf(buffer, sizeof buffer, "%.0f", n);
-    else
-        std::snprintf(buffer, sizeof buffer, "%.15g", n);
-    return buffer;
-}
-
-}  // namespace
 
 std::optional<std::string> FormatBytes(double n, const std::string& decimalSeparator) {
     if (!std::isfinite(n)) return std::nullopt;
-    if (n < 1024) return general(n) + " bytes";
+    if (n < 1024) return app::DecimalText(n) + " bytes";
     static constexpr const char* kSuffixes[] = {" KB", " MB", " GB", " TB",
                                                 " PB", " EB", " ZB", " YB"};
     int unit = 0;
