@@ -1,0 +1,228 @@
+// deltree.exe: removes folder trees, for command interpreters that have no DELTREE of their own.
+//
+//   DELTREE [/Y] "path" ...
+//
+// Each path is removed with everything below it; /Y removes without asking. The command line is
+// read raw, because the caller passes folders as "C:\x\Temp\": under the usual argument rules
+// the backslash before the closing quote would escape it. A symbolic link or junction is removed
+// as the link: its target is never entered, so nothing outside the tree is touched and a link
+// that loops ends. Read-only attributes are cleared on what is removed. Paths longer than
+// MAX_PATH are reached through the "\\?\" form. Exit code 0 when everything named is gone, 1 when
+// something could not be removed, 2 for a usage error.
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Arguments {
+    bool yes = false;
+    bool help = false;
+    std::vector<std::wstring> paths;
+};
+
+bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
+
+// Splits the raw command line: the program name first (quoted or not), then switches and paths.
+// Inside quotes everything up to the next quote belongs to the path, backslashes included.
+Arguments Parse(const wchar_t* line) {
+    Arguments args;
+    const wchar_t* p = line;
+    if (*p == L'"') {
+        ++p;
+        while (*p && *p != L'"') ++p;
+        if (*p) ++p;
+    } else {
+        while (*p && !IsBlank(*p)) ++p;
+    }
+    for (;;) {
+        while (IsBlank(*p)) ++p;
+        if (!*p) break;
+        std::wstring token;
+        bool quoted = false;
+        while (*p && !IsBlank(*p)) {
+            if (*p == L'"') {
+                quoted = true;
+                ++p;
+                while (*p && *p != L'"') token += *p++;
+                if (*p) ++p;
+            } else {
+                token += *p++;
+            }
+        }
+        if (!quoted && token.size() == 2 && token[0] == L'/') {
+            const wchar_t option = static_cast<wchar_t>(towupper(token[1]));
+            if (option == L'Y') {
+                args.yes = true;
+                continue;
+            }
+            if (option == L'?') {
+                args.help = true;
+                continue;
+            }
+        }
+        if (!token.empty()) args.paths.push_back(token);
+    }
+    return args;
+}
+
+// The absolute "\\?\" form of a path, without trailing separators (a drive root keeps its one).
+std::wstring LongForm(const std::wstring& path) {
+    DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return {};
+    std::wstring full(needed, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed) return {};
+    full.resize(length);
+    for (auto& c : full)
+        if (c == L'/') c = L'\\';
+    while (full.size() > 3 && full.back() == L'\\') full.pop_back();
+    if (full.rfind(L"\\\\?\\", 0) == 0) return full;
+    if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
+bool IsRoot(const std::wstring& longPath) {
+    // "\\?\C:\" or "\\?\UNC\server\share"
+    if (longPath.size() <= 7 && longPath.size() >= 6 && longPath[5] == L':') return true;
+    if (longPath.rfind(L"\\\\?\\UNC\\", 0) == 0) {
+        const auto rest = longPath.substr(8);
+        const auto slash = rest.find(L'\\');
+        return slash == std::wstring::npos || rest.find(L'\\', slash + 1) == std::wstring::npos;
+    }
+    return false;
+}
+
+class Remover {
+  public:
+    int failures = 0;
+
+    void Remove(const std::wstring& path) {
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            const DWORD error = GetLastError();
+            if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) Fail(path, error);
+            return;
+        }
+        RemoveEntry(path, attributes);
+    }
+
+  private:
+    struct Pending {
+        std::wstring path;
+        DWORD attributes;
+        bool expanded;
+    };
+
+    // Depth-first without recursion, so that a very deep tree cannot exhaust the stack.
+    void RemoveEntry(const std::wstring& top, DWORD topAttributes) {
+        std::vector<Pending> stack{{top, topAttributes, false}};
+        while (!stack.empty()) {
+            Pending& current = stack.back();
+            const bool folder = (current.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            const bool link = (current.attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+            if (!folder || link || current.expanded) {
+                const Pending done = current;
+                stack.pop_back();
+                RemoveOne(done.path, done.attributes);
+                continue;
+            }
+            current.expanded = true;
+            const std::wstring folderPath = current.path;
+            std::vector<Pending> children;
+            WIN32_FIND_DATAW data;
+            HANDLE find = FindFirstFileExW((folderPath + L"\\*").c_str(), FindExInfoBasic, &data,
+                                           FindExSearchNameMatch, nullptr, 0);
+            if (find == INVALID_HANDLE_VALUE) {
+                const DWORD error = GetLastError();
+                if (error != ERROR_FILE_NOT_FOUND && error != ERROR_NO_MORE_FILES)
+                    Fail(folderPath, error);
+                continue;  // the folder itself is still tried, and reports its own failure
+            }
+            do {
+                if (std::wcscmp(data.cFileName, L".") == 0 ||
+                    std::wcscmp(data.cFileName, L"..") == 0)
+                    continue;
+                children.push_back(
+                    {folderPath + L"\\" + data.cFileName, data.dwFileAttributes, false});
+            } while (FindNextFileW(find, &data));
+            FindClose(find);
+            for (auto& child : children) stack.push_back(std::move(child));
+        }
+    }
+
+    void RemoveOne(const std::wstring& path, DWORD attributes) {
+        const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        const bool link = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        // A link's attributes are left alone unless they stand in the way: on some systems
+        // changing them reaches through to the target.
+        if ((attributes & FILE_ATTRIBUTE_READONLY) && !link)
+            SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+        auto attempt = [&] {
+            return folder ? RemoveDirectoryW(path.c_str()) : DeleteFileW(path.c_str());
+        };
+        if (attempt()) return;
+        DWORD error = GetLastError();
+        if (link && (attributes & FILE_ATTRIBUTE_READONLY) && error == ERROR_ACCESS_DENIED) {
+            SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+            if (attempt()) return;
+            error = GetLastError();
+        }
+        Fail(path, error);
+    }
+
+    void Fail(const std::wstring& path, DWORD error) {
+        ++failures;
+        std::fwprintf(stderr, L"DELTREE: cannot remove %ls (error %lu)\n", Shown(path).c_str(),
+                      static_cast<unsigned long>(error));
+    }
+
+    static std::wstring Shown(const std::wstring& path) {
+        if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\\\" + path.substr(8);
+        if (path.rfind(L"\\\\?\\", 0) == 0) return path.substr(4);
+        return path;
+    }
+};
+
+bool Confirm(const std::wstring& path) {
+    std::fwprintf(stdout, L"Delete directory \"%ls\" and all its subdirectories? [yn] ",
+                  path.c_str());
+    std::fflush(stdout);
+    wchar_t answer[16] = {};
+    if (!std::fgetws(answer, 16, stdin)) return false;
+    return answer[0] == L'y' || answer[0] == L'Y';
+}
+
+}  // namespace
+
+int wmain() {
+    const Arguments args = Parse(GetCommandLineW());
+    if (args.help || args.paths.empty()) {
+        std::fwprintf(args.help ? stdout : stderr,
+                      L"Removes a folder and everything in it.\n\nDELTREE [/Y] path ...\n\n"
+                      L"  /Y  Remove without asking.\n");
+        return args.help ? 0 : 2;
+    }
+    Remover remover;
+    for (const auto& path : args.paths) {
+        const std::wstring target = LongForm(path);
+        if (target.empty()) {
+            std::fwprintf(stderr, L"DELTREE: invalid path %ls\n", path.c_str());
+            ++remover.failures;
+            continue;
+        }
+        if (IsRoot(target)) {
+            std::fwprintf(stderr, L"DELTREE: will not remove the root %ls\n", path.c_str());
+            ++remover.failures;
+            continue;
+        }
+        if (!args.yes && !Confirm(path)) continue;
+        remover.Remove(target);
+    }
+    return remover.failures == 0 ? 0 : 1;
+}
