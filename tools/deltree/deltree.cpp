@@ -159,6 +159,14 @@ class Remover {
     void RemoveOne(const std::wstring& path, DWORD attributes) {
         const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         const bool link = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        // Under Wine a symbolic link cannot be removed as the link: RemoveDirectory refuses it,
+        // and DeleteFile on a link to a file deletes the target (such links do not even show
+        // the reparse attribute there; they are known by resolving to another path). Such a
+        // link is left in place and reported.
+        if (underWine_ && (link || ResolvesElsewhere(path))) {
+            Fail(path, ERROR_CANT_ACCESS_FILE);
+            return;
+        }
         // A link's attributes are left alone unless they stand in the way: on some systems
         // changing them reaches through to the target.
         if ((attributes & FILE_ATTRIBUTE_READONLY) && !link)
@@ -175,6 +183,34 @@ class Remover {
         }
         Fail(path, error);
     }
+
+    // Whether the path, opened the ordinary way, ends up at another file (a link). The name
+    // the file system reports for the open file is compared with the path that was opened.
+    static bool ResolvesElsewhere(const std::wstring& path) {
+        HANDLE h =
+            CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return false;  // a dangling link: deleting it is harmless
+        std::vector<char> buffer(sizeof(FILE_NAME_INFO) + 2 * (path.size() + 1024));
+        auto* info = reinterpret_cast<FILE_NAME_INFO*>(buffer.data());
+        const BOOL ok =
+            GetFileInformationByHandleEx(h, FileNameInfo, info, static_cast<DWORD>(buffer.size()));
+        CloseHandle(h);
+        if (!ok) return true;  // cannot tell: keep it
+        const std::wstring opened(info->FileName, info->FileNameLength / sizeof(wchar_t));
+        // "\\?\C:\a\b" is reported as "\a\b", "\\?\UNC\s\share\a" as "\s\share\a".
+        std::wstring expected;
+        if (path.size() > 6 && path[5] == L':')
+            expected = path.substr(6);
+        else if (path.rfind(L"\\\\?\\UNC", 0) == 0)
+            expected = path.substr(7);
+        else
+            return true;
+        return CompareStringOrdinal(opened.c_str(), -1, expected.c_str(), -1, TRUE) != CSTR_EQUAL;
+    }
+
+    const bool underWine_ =
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 
     void Fail(const std::wstring& path, DWORD error) {
         ++failures;

@@ -4,3 +4,6 @@ target_compile_definitions(deltree PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN 
 target_link_options(deltree PRIVATE -municode)
 set_target_properties(deltree PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BRISKO_DIST})
 add_dependencies(Brisko deltree)
+if(TARGET cleaner_deltree_test)
+  add_dependencies(cleaner_deltree_test deltree)
+endif()

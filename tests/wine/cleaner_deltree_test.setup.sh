@@ -1,0 +1,34 @@
+#!/bin/sh
+# Lays out, from the Linux side, a tree for deltree.exe: read-only files, a path far beyond
+# MAX_PATH, and links that lead out of the tree, plus deltree.exe itself in C:\brisko.
+set -eu
+build=$(dirname "$(dirname "$WINEPREFIX")")
+c="$WINEPREFIX/drive_c"
+mkdir -p "$c/brisko"
+cp "$build/dist/deltree.exe" "$c/brisko/"
+base="$c/brisko_dt"
+mkdir -p "$base/tree/sub" "$base/outside/keep"
+echo data >"$base/tree/sub/a.txt"
+echo ro >"$base/tree/sub/readonly.txt"
+chmod 444 "$base/tree/sub/readonly.txt"
+echo top >"$base/tree/top.txt"
+echo precious >"$base/outside/keep/precious.txt"
+echo precious >"$base/outside/file.txt"
+deep="$base/tree/deep"
+i=0
+while [ $i -lt 12 ]; do
+    deep="$deep/folder_with_a_long_name_number_$i"
+    i=$((i + 1))
+done
+mkdir -p "$deep"
+echo deep >"$deep/leaf.txt"
+ln -s ../outside "$base/tree/away"
+ln -s ../../outside/file.txt "$base/tree/sub/file_link.txt"
+ln -s .. "$base/tree/sub/loop"
+# A link that is itself the folder named for removal.
+ln -s outside "$base/linked"
+# The same without links: read-only files and a deep path only.
+mkdir -p "$base/plain"
+cp -r "$base/tree/deep" "$base/plain/"
+echo ro >"$base/plain/readonly.txt"
+chmod 444 "$base/plain/readonly.txt"
