@@ -1,0 +1,131 @@
+// The whole clean run under Wine against the real registry, drive_c, shell and cmd.exe: every
+// list is seeded, every item ticked, and afterwards the test looks at what remains. The removal
+// processes are waited for here, never in the program.
+// clang-format off
+#include <windows.h>
+#include <shellapi.h>
+// clang-format on
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/form1.h"
+#include "app/windows.h"
+#include "cleaner/clean_run.h"
+#include "platform/win32/win32_platform.h"
+
+namespace {
+
+using namespace brisko;
+
+// The program folder of the run is C:\brisko, where the setup put deltree.exe and the media.
+class ProgramInBrisko : public win32::Win32Processes {
+  public:
+    std::string programFolder() override { return "C:\\brisko"; }
+};
+
+void Set(HKEY root, const wchar_t* key, const wchar_t* name, const wchar_t* text) {
+    HKEY h = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(root, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(h, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                   static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
+    RegCloseKey(h);
+}
+
+bool Has(HKEY root, const wchar_t* key, const wchar_t* name) {
+    HKEY h = nullptr;
+    if (RegOpenKeyExW(root, key, 0, KEY_READ, &h) != ERROR_SUCCESS) return false;
+    const bool found =
+        RegQueryValueExW(h, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    RegCloseKey(h);
+    return found;
+}
+
+bool Exists(const wchar_t* path) {
+    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+constexpr const wchar_t* kTyped = L"Software\\Microsoft\\Internet Explorer\\TypedURLs";
+constexpr const wchar_t* kRunMru =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
+constexpr const wchar_t* kPaint =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Paint\\Recent File List";
+constexpr const wchar_t* kVb = L"Software\\Microsoft\\Visual Basic\\6.0\\RecentFiles";
+constexpr const wchar_t* kWord = L"Software\\Microsoft\\Office\\9.0\\Word\\Data";
+
+TEST(CleanerCleanRunWine, EveryItemTickedAgainstTheRealSystem) {
+    for (const wchar_t* n : {L"url1", L"url2", L"url3", L"url5"})
+        Set(HKEY_CURRENT_USER, kTyped, n, L"http://x");
+    Set(HKEY_CURRENT_USER, kRunMru, L"MRUList", L"cab");
+    for (const wchar_t* n : {L"a", L"b", L"c", L"d"})
+        Set(HKEY_CURRENT_USER, kRunMru, n, L"notepad\\1");
+    Set(HKEY_CURRENT_USER, kPaint, L"File1", L"C:\\a.bmp");
+    Set(HKEY_CURRENT_USER, kPaint, L"File7", L"C:\\g.bmp");
+    Set(HKEY_CURRENT_USER, kVb, L"1", L"C:\\p.vbp");
+    Set(HKEY_CURRENT_USER, kWord, L"Settings", L"x");
+
+    // Something in the Recycle Bin.
+    HANDLE file =
+        CreateFileW(L"C:\\binned.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = L"C:\\binned.txt\0";
+    op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    SHFileOperationW(&op);
+
+    win32::Win32Platform real;
+    ProgramInBrisko processes;
+    platform::Services services{real.settings, real.registry, real.files,  real.shell,
+                                processes,     real.media,    real.desktop};
+    app::Windows windows;
+    app::Form1 form(services, windows);
+    form.Winder.setCaption(form.services().files.windowsDirectory().substr(3));
+    form.DrvLetter.setCaption(form.services().files.windowsDirectory().substr(0, 2));
+    for (auto* box : {&form.chkDocuments, &form.chkRunMenu, &form.chkUrls,       &form.chkTemp,
+                      &form.chkCookies,   &form.chIECache,  &form.chkHistory,    &form.chkWord,
+                      &form.chkExcel,     &form.chkAccess,  &form.chkPowerPoint, &form.chkRecBin,
+                      &form.chkMenu,      &form.chkFav,     &form.chkWzip1,      &form.chkWzip2,
+                      &form.chkVb,        &form.NetScape1,  &form.netscape2,     &form.netscape3,
+                      &form.chkWordPad,   &form.chkPbrush,  &form.chkMediaPlayer})
+        box->setValue(1);
+    for (auto& size : form.itemSizes) size = 0.0;  // measured at ticking; fixed here
+    form.itemSize(app::SizedItem::Temp) = 1000;
+
+    cleaner::StartCleanRun(form);
+    cleaner::CleanRunTick(form);
+
+    EXPECT_FALSE(Has(HKEY_CURRENT_USER, kTyped, L"url1"));
+    EXPECT_FALSE(Has(HKEY_CURRENT_USER, kTyped, L"url3"));
+    EXPECT_TRUE(Has(HKEY_CURRENT_USER, kTyped, L"url5"));
+    for (const wchar_t* n : {L"a", L"b", L"c", L"MRUList"})
+        EXPECT_FALSE(Has(HKEY_CURRENT_USER, kRunMru, n)) << n;
+    EXPECT_TRUE(Has(HKEY_CURRENT_USER, kRunMru, L"d"));
+    EXPECT_FALSE(Has(HKEY_CURRENT_USER, kPaint, L"File1"));
+    EXPECT_FALSE(Has(HKEY_CURRENT_USER, kPaint, L"File7"));
+    EXPECT_FALSE(Has(HKEY_CURRENT_USER, kVb, L"1"));
+    EXPECT_FALSE(Has(HKEY_CURRENT_USER, kWord, L"Settings"));
+    EXPECT_FALSE(Exists(L"C:\\Program Files\\Netscape\\Users\\default\\prefs.js"));
+    EXPECT_FALSE(Exists(L"C:\\Program Files\\Netscape\\Users\\default\\netscape.hst"));
+    EXPECT_FALSE(Exists(L"C:\\Program Files\\Netscape\\Users\\default\\cache\\a.htm"));
+    EXPECT_FALSE(Exists(L"C:\\Program Files\\Netscape\\Users\\user\\cookies.txt"));
+    EXPECT_TRUE(Exists(L"C:\\Program Files\\Netscape\\Users\\user\\bookmark.htm"));
+    EXPECT_EQ(real.settings.get("Brisko", "Presets", "CleanSave", ""), "1000");
+    EXPECT_EQ(form.lblSize.caption().substr(form.lblSize.caption().size() - 10), " Reclaimed");
+
+    SHQUERYRBINFO bin{sizeof bin};
+    SHQueryRecycleBinW(nullptr, &bin);
+    EXPECT_EQ(bin.i64NumItems, 0);
+
+    // The removal runs on its own; wait for it here.
+    for (int i = 0; i < 300 && Exists(L"C:\\windows\\Temp\\seed.tmp"); ++i) Sleep(100);
+    for (int i = 0; i < 50 && Exists(L"C:\\windows\\Temp\\sub"); ++i) Sleep(100);
+    EXPECT_FALSE(Exists(L"C:\\windows\\Temp\\seed.tmp"));
+    EXPECT_FALSE(Exists(L"C:\\windows\\Temp\\sub"));  // read-only file and all
+    // The link out of Temp is left (Wine cannot remove it as a link); what it leads to survives.
+    EXPECT_TRUE(Exists(L"C:\\keep_outside\\precious.txt"));
+}
+
+}  // namespace
