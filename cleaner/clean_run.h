@@ -1,0 +1,14 @@
+#pragma once
+// The clean run of the main window: the click of "&Brisko", the run itself on Timer2's tick,
+// and the end of its display on Timer1's tick.
+namespace brisko::app {
+class Form1;
+}
+
+namespace brisko::cleaner {
+
+void StartCleanRun(app::Form1& form);    // Command1's click
+void CleanRunTick(app::Form1& form);     // Timer2's tick: the whole run
+void EndCleanDisplay(app::Form1& form);  // Timer1's tick
+
+}  // namespace brisko::cleaner
