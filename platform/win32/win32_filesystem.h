@@ -1,0 +1,21 @@
+#pragma once
+// The file system and volumes through the wide-character API.
+#include "platform/filesystem.h"
+
+namespace brisko::win32 {
+
+class Win32FileSystem : public platform::FileSystem {
+public:
+    std::string windowsDirectory() override;
+    std::optional<std::uint32_t> attributes(const std::string& path) override;
+    std::optional<std::uint64_t> fileLength(const std::string& path) override;
+    std::unique_ptr<platform::DirectoryEnumeration> enumerate(const std::string& folder,
+                                                              platform::FindData& first) override;
+    bool deleteFile(const std::string& path) override;
+    std::vector<std::string> driveRoots() override;
+    platform::DriveType driveType(const std::string& root) override;
+    std::optional<platform::DiskSpace> diskSpace(const std::string& root) override;
+    std::optional<platform::VolumeInfo> volumeInformation(const std::string& root) override;
+};
+
+}  // namespace brisko::win32

@@ -1,0 +1,14 @@
+#pragma once
+// Environment, hidden child processes and the program's own folder.
+#include "platform/process.h"
+
+namespace brisko::win32 {
+
+class Win32Processes : public platform::Processes {
+public:
+    std::optional<std::string> environment(const std::string& name) override;
+    bool startHidden(const std::string& commandLine, const std::string& workingDir) override;
+    std::string programFolder() override;
+};
+
+}  // namespace brisko::win32

@@ -1,0 +1,45 @@
+#!/bin/sh
+# Makes a fresh Wine prefix in <dir> for tests: booted, idle, without the Z: drive (it maps the
+# whole Linux root, and a drive search must never walk the host), and with the user's shell
+# folders (Desktop, Documents, ...) linked into <dir>/home instead of the real home, so that a
+# clean run or an emptied Recycle Bin never reaches the host's files.
+# The links are relative, so a copy of the prefix (cp -a) is self-contained.
+# Usage: make-prefix.sh <dir>
+set -eu
+if [ $# -ne 1 ]; then
+    echo "usage: $0 <prefix-dir>" >&2
+    exit 2
+fi
+mkdir -p "$1"
+prefix=$(cd "$1" && pwd)
+home="$prefix/home"
+mkdir -p "$home"
+mkdir -p "$home/.config"
+: >"$home/.config/user-dirs.dirs"
+for d in Desktop Documents Download Music Pictures Videos Templates; do
+    mkdir -p "$home/$d"
+    name=$(echo "$d" | tr a-z A-Z)
+    echo "XDG_${name}_DIR=\"$home/$d\"" >>"$home/.config/user-dirs.dirs"
+done
+
+export WINEPREFIX="$prefix"
+export WINEDEBUG=-all
+export HOME="$home"
+export XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share"
+# No Mono or Gecko installers: they would ask with dialogs and add a minute.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+wineboot -i >/dev/null 2>&1
+wineserver -w
+rm -f "$prefix/dosdevices/z:"
+
+# Absolute links into the prefix become relative ones.
+find "$prefix/drive_c" -type l | while IFS= read -r link; do
+    target=$(readlink "$link")
+    case "$target" in
+    "$prefix"/*)
+        rel=$(realpath -s --relative-to="$(dirname "$link")" "$target")
+        ln -sfn "$rel" "$link"
+        ;;
+    esac
+done

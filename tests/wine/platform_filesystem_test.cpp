@@ -1,0 +1,249 @@
+// The file system against the real drive C: of a Wine prefix.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "cleaner/get_win_dir_size.h"
+#include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_filesystem.h"
+#include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_utf8.h"
+
+namespace {
+
+using brisko::cleaner::FolderSize;
+using brisko::win32::UniqueFile;
+using brisko::win32::Wide;
+using brisko::win32::Win32Desktop;
+using brisko::win32::Win32FileSystem;
+namespace p = brisko::platform;
+
+void MakeFolder(const std::string& path) {
+    ASSERT_TRUE(CreateDirectoryW(Wide(path).c_str(), nullptr) ||
+                GetLastError() == ERROR_ALREADY_EXISTS)
+        << path;
+}
+
+void MakeFile(const std::string& path, DWORD bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+    UniqueFile file(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                attributes, nullptr));
+    ASSERT_TRUE(file) << path;
+    const std::string data(bytes, 'x');
+    DWORD written = 0;
+    ASSERT_TRUE(WriteFile(file.get(), data.data(), bytes, &written, nullptr));
+    ASSERT_EQ(written, bytes);
+}
+
+std::map<std::string, p::FindData> List(Win32FileSystem& fs, const std::string& folder) {
+    std::map<std::string, p::FindData> entries;
+    p::FindData entry;
+    auto listing = fs.enumerate(folder, entry);
+    if (!listing) return entries;
+    do {
+        entries[entry.name] = entry;
+    } while (listing->next(entry));
+    return entries;
+}
+
+TEST(Win32FileSystem, WindowsDirectoryIsTheSystemOneWithoutTrailingBackslash) {
+    Win32FileSystem fs;
+    wchar_t expected[MAX_PATH] = {};
+    ASSERT_GT(GetWindowsDirectoryW(expected, MAX_PATH), 0u);
+    EXPECT_EQ(fs.windowsDirectory(), brisko::win32::Utf8(expected));
+    EXPECT_EQ(fs.windowsDirectory(), "C:\\windows");
+}
+
+TEST(Win32FileSystem, ListingGivesLongNamesHiddenAndSystemEntriesWithAttributes) {
+    Win32FileSystem fs;
+    const std::string dir = "C:\\brisko_attrs";
+    MakeFolder(dir);
+    MakeFile(dir + "\\plain.txt", 10);
+    MakeFile(dir + "\\hidden.txt", 11, FILE_ATTRIBUTE_HIDDEN);
+    MakeFile(dir + "\\system.txt", 12, FILE_ATTRIBUTE_SYSTEM);
+    MakeFile(dir + "\\a rather long file name.backup", 13);
+    MakeFile(dir + "\\Grüße ✓.txt", 14);
+    MakeFolder(dir + "\\sub");
+    MakeFile(dir + "\\sub\\inner.txt", 5, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+
+    const auto entries = List(fs, dir + "\\");
+    ASSERT_EQ(entries.size(), 8u);  // ".", ".." and the six made above
+    EXPECT_TRUE(entries.at(".").isDirectory());
+    EXPECT_TRUE(entries.at("..").isDirectory());
+    EXPECT_EQ(entries.at("plain.txt").size(), 10u);
+    EXPECT_NE(entries.at("hidden.txt").attributes & p::kAttrHidden, 0u);
+    EXPECT_EQ(entries.at("hidden.txt").size(), 11u);
+    EXPECT_NE(entries.at("system.txt").attributes & p::kAttrSystem, 0u);
+    EXPECT_EQ(entries.at("a rather long file name.backup").size(), 13u);
+    EXPECT_EQ(entries.at("Grüße ✓.txt").size(), 14u);
+    EXPECT_TRUE(entries.at("sub").isDirectory());
+    EXPECT_EQ(entries.at("sub").attributes & p::kAttrReparsePoint, 0u);
+
+    // The folder may be given without its trailing backslash.
+    EXPECT_EQ(List(fs, dir).size(), 8u);
+
+    EXPECT_EQ(fs.attributes(dir + "\\hidden.txt").value_or(0) & p::kAttrHidden, p::kAttrHidden);
+    EXPECT_EQ(fs.attributes(dir + "\\sub").value_or(0) & p::kAttrDirectory, p::kAttrDirectory);
+    EXPECT_EQ(fs.fileLength(dir + "\\Grüße ✓.txt"), 14u);
+    EXPECT_EQ(fs.fileLength(dir + "\\sub"), std::nullopt);  // a folder has no file length
+    EXPECT_EQ(fs.attributes(dir + "\\missing.txt"), std::nullopt);
+    EXPECT_EQ(fs.fileLength(dir + "\\missing.txt"), std::nullopt);
+    EXPECT_EQ(fs.attributes(""), std::nullopt);
+
+    Win32Desktop desktop;
+    EXPECT_EQ(FolderSize(fs, desktop, dir), 10 + 11 + 12 + 13 + 14 + 5);
+    EXPECT_EQ(FolderSize(fs, desktop, dir + "\\hidden.txt"), 11);
+
+    p::FindData first;
+    EXPECT_EQ(fs.enumerate(dir + "\\missing\\", first), nullptr);
+    EXPECT_EQ(fs.enumerate(dir + "\\plain.txt", first), nullptr);  // a file is no folder
+    EXPECT_EQ(fs.enumerate("", first), nullptr);
+}
+
+TEST(Win32FileSystem, FilesOfFiveGibibytesKeepTheirHighHalf) {
+    Win32FileSystem fs;
+    const std::string dir = "C:\\brisko_big";
+    MakeFolder(dir);
+    const std::string path = dir + "\\five.bin";
+    {
+        // Extending with SetEndOfFile leaves a sparse file on the Linux side: no 5 GiB written.
+        UniqueFile file(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(file);
+        LARGE_INTEGER size;
+        size.QuadPart = 5368709120LL;
+        ASSERT_TRUE(SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN));
+        ASSERT_TRUE(SetEndOfFile(file.get()));
+    }
+    MakeFile(dir + "\\small.bin", 7);
+    const auto entries = List(fs, dir);
+    ASSERT_EQ(entries.count("five.bin"), 1u);
+    EXPECT_EQ(entries.at("five.bin").sizeHigh, 1u);
+    EXPECT_EQ(entries.at("five.bin").sizeLow, 1073741824u);
+    EXPECT_EQ(entries.at("five.bin").size(), 5368709120u);
+    EXPECT_EQ(fs.fileLength(path), 5368709120u);
+    Win32Desktop desktop;
+    EXPECT_EQ(FolderSize(fs, desktop, dir), 5368709120.0 + 7);
+    EXPECT_TRUE(fs.deleteFile(path));
+    EXPECT_EQ(fs.attributes(path), std::nullopt);
+}
+
+TEST(Win32FileSystem, LinksAreReparsePointsAndMeasurementsNeitherLoopNorLeaveTheTree) {
+    Win32FileSystem fs;
+    const std::string base = "C:\\brisko_links";
+    ASSERT_TRUE(fs.attributes(base + "\\tree"))
+        << "the links are made by platform_filesystem_test.setup.sh; run through run-in-prefix.sh";
+
+    const auto loop = fs.attributes(base + "\\tree\\sub\\loop");
+    ASSERT_TRUE(loop);
+    EXPECT_NE(*loop & p::kAttrReparsePoint, 0u);
+    EXPECT_NE(*loop & p::kAttrDirectory, 0u);
+
+    const auto sub = List(fs, base + "\\tree\\sub\\");
+    ASSERT_EQ(sub.count("loop"), 1u);
+    EXPECT_NE(sub.at("loop").attributes & p::kAttrReparsePoint, 0u);
+    EXPECT_NE(sub.at("absolute_loop").attributes & p::kAttrReparsePoint, 0u);
+    const auto tree = List(fs, base + "\\tree\\");
+    ASSERT_EQ(tree.count("away"), 1u);
+    EXPECT_NE(tree.at("away").attributes & p::kAttrReparsePoint, 0u);
+
+    // Wine shows a link to a file as the file it names (no reparse attribute), so it counts as
+    // an ordinary file: once, with the target's length. Only folder links can loop.
+    ASSERT_EQ(sub.count("file_link.bin"), 1u);
+    EXPECT_EQ(sub.at("file_link.bin").size(), 1000u);
+
+    // Each file once (20 + 100 + the file link's 1000); nothing from the looping links, from the
+    // folder that "away" leads to, or from the link that leads nowhere.
+    Win32Desktop desktop;
+    EXPECT_EQ(FolderSize(fs, desktop, base + "\\tree"), 1120);
+    EXPECT_EQ(FolderSize(fs, desktop, base + "\\outside"), 1000);
+}
+
+TEST(Win32FileSystem, FolderThatCannotBeListedMeasuresNothing) {
+    Win32FileSystem fs;
+    const std::string locked = "C:\\brisko_links\\locked";
+    ASSERT_TRUE(fs.attributes(locked)) << "made by platform_filesystem_test.setup.sh";
+    p::FindData first;
+    EXPECT_EQ(fs.enumerate(locked, first), nullptr);
+    Win32Desktop desktop;
+    EXPECT_EQ(FolderSize(fs, desktop, locked), 0);
+    EXPECT_EQ(fs.fileLength(locked + "\\secret.bin"), std::nullopt);
+}
+
+TEST(Win32FileSystem, PathsLongerThanMaxPathWork) {
+    Win32FileSystem fs;
+    std::string path = "C:\\brisko_deep";
+    MakeFolder(path);
+    // Eight levels of 40 characters: well past 260.
+    for (int level = 0; level < 8; ++level) {
+        path += "\\" + std::string(38, static_cast<char>('a' + level)) + "_" +
+                std::to_string(level);
+        ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + Wide(path)).c_str(), nullptr)) << path;
+    }
+    ASSERT_GT(path.size(), 300u);
+    const std::string file = path + "\\deep file.txt";
+    MakeFile("\\\\?\\" + file, 42);
+
+    EXPECT_EQ(fs.attributes(path).value_or(0) & p::kAttrDirectory, p::kAttrDirectory);
+    EXPECT_EQ(fs.fileLength(file), 42u);
+    const auto entries = List(fs, path + "\\");
+    ASSERT_EQ(entries.count("deep file.txt"), 1u);
+    EXPECT_EQ(entries.at("deep file.txt").size(), 42u);
+
+    Win32Desktop desktop;
+    EXPECT_EQ(FolderSize(fs, desktop, "C:\\brisko_deep"), 42);
+    // A long path with a redundant part is normalised before the long form is used.
+    const std::string dotted = path + "\\.\\deep file.txt";
+    EXPECT_EQ(fs.fileLength(dotted), 42u);
+
+    EXPECT_TRUE(fs.deleteFile(file));
+    EXPECT_EQ(fs.attributes(file), std::nullopt);
+    EXPECT_FALSE(fs.deleteFile(file));
+}
+
+TEST(Win32FileSystem, DeletingFailsSafelyOnReadOnlyAndMissingFiles) {
+    Win32FileSystem fs;
+    const std::string dir = "C:\\brisko_delete";
+    MakeFolder(dir);
+    MakeFile(dir + "\\gone.tmp", 3);
+    MakeFile(dir + "\\kept.tmp", 3, FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(fs.deleteFile(dir + "\\gone.tmp"));
+    EXPECT_FALSE(fs.attributes(dir + "\\gone.tmp"));
+    EXPECT_FALSE(fs.deleteFile(dir + "\\kept.tmp"));
+    EXPECT_EQ(fs.fileLength(dir + "\\kept.tmp"), 3u);
+    EXPECT_FALSE(fs.deleteFile(dir + "\\never.tmp"));
+    EXPECT_FALSE(fs.deleteFile(""));
+}
+
+TEST(Win32FileSystem, DrivesAndVolumesOfThePrefix) {
+    Win32FileSystem fs;
+    const auto roots = fs.driveRoots();
+    ASSERT_FALSE(roots.empty());
+    EXPECT_EQ(roots.front().size(), 3u);
+    bool sawC = false;
+    for (const auto& root : roots) {
+        EXPECT_EQ(root.substr(1), ":\\") << root;
+        EXPECT_NE(root, "Z:\\") << "the prefix must not map the host's root";
+        if (root == "C:\\" || root == "c:\\") sawC = true;
+    }
+    EXPECT_TRUE(sawC);
+    EXPECT_EQ(fs.driveType("C:\\"), p::DriveType::Fixed);
+    EXPECT_EQ(fs.driveType("Q:\\"), p::DriveType::NoRoot);
+
+    const auto space = fs.diskSpace("C:\\");
+    ASSERT_TRUE(space);
+    EXPECT_GT(space->total, 0u);
+    EXPECT_LE(space->totalFree, space->total);
+    EXPECT_LE(space->availableToCaller, space->total);
+    EXPECT_FALSE(fs.diskSpace("Q:\\"));
+    EXPECT_FALSE(fs.diskSpace(""));
+
+    const auto volume = fs.volumeInformation("C:\\");
+    ASSERT_TRUE(volume);
+    EXPECT_FALSE(volume->fileSystem.empty());
+    EXPECT_FALSE(fs.volumeInformation("Q:\\"));
+}
+
+}  // namespace

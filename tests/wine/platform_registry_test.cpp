@@ -1,0 +1,181 @@
+// Registry primitives against the real registry of a Wine prefix.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_registry.h"
+
+namespace {
+
+using brisko::platform::RegHandle;
+using brisko::platform::RegRoot;
+using brisko::win32::UniqueKey;
+using brisko::win32::Win32Registry;
+namespace p = brisko::platform;
+
+const wchar_t kKey[] = L"Software\\BriskoRegistryTest\\TypedURLs";
+const char kKeyUtf8[] = "Software\\BriskoRegistryTest\\TypedURLs";
+
+bool KeyExists(HKEY root, const std::wstring& path) {
+    UniqueKey key;
+    return RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
+}
+
+void SetRaw(const wchar_t* name, DWORD type, const void* data, DWORD size) {
+    UniqueKey key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              key.put(), nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExW(key.get(), name, 0, type, static_cast<const BYTE*>(data), size),
+              ERROR_SUCCESS);
+}
+
+bool ValueExists(const wchar_t* name) {
+    UniqueKey key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+        return false;
+    return RegQueryValueExW(key.get(), name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+TEST(Win32Registry, OpeningOnlyOpensAndNeverCreates) {
+    Win32Registry registry;
+    RegHandle handle = 99;
+    EXPECT_EQ(registry.openKey(RegRoot::CurrentUser, "Software\\BriskoNoSuchKey\\Deeper", handle),
+              p::kRegNotFound);
+    EXPECT_EQ(handle, 0u);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, L"Software\\BriskoNoSuchKey"));
+
+    // The other root, as the clean run addresses the default user's lists.
+    EXPECT_EQ(registry.openKey(RegRoot::Users, ".DEFAULT\\Software", handle), p::kRegSuccess);
+    EXPECT_NE(handle, 0u);
+    EXPECT_EQ(registry.closeKey(handle), p::kRegSuccess);
+    EXPECT_EQ(registry.openKey(RegRoot::Users, ".DEFAULT\\Software\\BriskoNoSuchKey", handle),
+              p::kRegNotFound);
+    EXPECT_FALSE(KeyExists(HKEY_USERS, L".DEFAULT\\Software\\BriskoNoSuchKey"));
+
+    // An empty path opens the root itself.
+    EXPECT_EQ(registry.openKey(RegRoot::CurrentUser, "", handle), p::kRegSuccess);
+    ASSERT_NE(handle, 0u);
+    SetRaw(L"probe", REG_SZ, L"x", sizeof(L"x"));
+    RegHandle child = 0;
+    EXPECT_EQ(registry.openKey(RegRoot::CurrentUser, kKeyUtf8, child), p::kRegSuccess);
+    EXPECT_EQ(registry.queryValue(child, "probe", true).data, "x");
+    EXPECT_EQ(registry.closeKey(child), p::kRegSuccess);
+    // "Software" is a subkey of the root, not a value: the root handle sees no such value.
+    EXPECT_EQ(registry.queryValue(handle, "Software", false).status, p::kRegNotFound);
+    EXPECT_EQ(registry.closeKey(handle), p::kRegSuccess);
+}
+
+TEST(Win32Registry, QueryGivesTypeSizeAndTextOfEachKindOfValue) {
+    SetRaw(L"url1", REG_SZ, L"http://a.example/", sizeof(L"http://a.example/"));
+    const BYTE binary[] = {1, 2, 3, 4, 5};
+    SetRaw(L"url2", REG_BINARY, binary, sizeof(binary));
+    SetRaw(L"url3", REG_EXPAND_SZ, L"%TEMP%\\x", sizeof(L"%TEMP%\\x"));
+    SetRaw(L"url4", REG_SZ, L"\u00e9t\u00e9", sizeof(L"\u00e9t\u00e9"));
+    const wchar_t bare[] = {L'a', L'b'};
+    SetRaw(L"url5", REG_SZ, bare, sizeof(bare));
+    SetRaw(L"url6", REG_SZ, L"", sizeof(L""));
+
+    Win32Registry registry;
+    RegHandle key = 0;
+    ASSERT_EQ(registry.openKey(RegRoot::CurrentUser, kKeyUtf8, key), p::kRegSuccess);
+
+    auto text = registry.queryValue(key, "url1", true);
+    EXPECT_EQ(text.status, p::kRegSuccess);
+    EXPECT_EQ(text.type, p::kRegSz);
+    EXPECT_EQ(text.size, 18u);
+    EXPECT_EQ(text.data, "http://a.example/");
+    // Without data: the same type and size, no text.
+    auto sizeOnly = registry.queryValue(key, "URL1", false);
+    EXPECT_EQ(sizeOnly.status, p::kRegSuccess);
+    EXPECT_EQ(sizeOnly.type, p::kRegSz);
+    EXPECT_EQ(sizeOnly.size, 18u);
+    EXPECT_EQ(sizeOnly.data, "");
+
+    auto bin = registry.queryValue(key, "url2", true);
+    EXPECT_EQ(bin.status, p::kRegSuccess);
+    EXPECT_EQ(bin.type, p::kRegBinary);
+    EXPECT_EQ(bin.size, 5u);
+    EXPECT_EQ(bin.data, "");
+
+    auto expand = registry.queryValue(key, "url3", true);
+    EXPECT_EQ(expand.type, p::kRegExpandSz);
+    EXPECT_EQ(expand.data, "%TEMP%\\x");  // not expanded
+    EXPECT_EQ(expand.size, 9u);
+
+    // Sizes count the UTF-8 bytes the logic will see.
+    auto accented = registry.queryValue(key, "url4", true);
+    EXPECT_EQ(accented.data, "\u00e9t\u00e9");
+    EXPECT_EQ(accented.size, 6u);
+
+    auto unterminated = registry.queryValue(key, "url5", true);
+    EXPECT_EQ(unterminated.data, "ab");
+    EXPECT_EQ(unterminated.size, 3u);
+
+    auto empty = registry.queryValue(key, "url6", true);
+    EXPECT_EQ(empty.status, p::kRegSuccess);
+    EXPECT_EQ(empty.type, p::kRegSz);
+    EXPECT_EQ(empty.size, 1u);
+    EXPECT_EQ(empty.data, "");
+
+    auto missing = registry.queryValue(key, "url99", true);
+    EXPECT_EQ(missing.status, p::kRegNotFound);
+    EXPECT_EQ(missing.type, p::kRegNone);
+    EXPECT_EQ(missing.data, "");
+    EXPECT_EQ(registry.closeKey(key), p::kRegSuccess);
+}
+
+TEST(Win32Registry, DeletingAValueKeepsTheKeyAndTheOtherValues) {
+    SetRaw(L"File1", REG_SZ, L"a.txt", sizeof(L"a.txt"));
+    SetRaw(L"File2", REG_SZ, L"b.txt", sizeof(L"b.txt"));
+    Win32Registry registry;
+    RegHandle key = 0;
+    ASSERT_EQ(registry.openKey(RegRoot::CurrentUser, kKeyUtf8, key), p::kRegSuccess);
+    EXPECT_EQ(registry.deleteValue(key, "File1"), p::kRegSuccess);
+    EXPECT_EQ(registry.deleteValue(key, "File1"), p::kRegNotFound);
+    EXPECT_EQ(registry.closeKey(key), p::kRegSuccess);
+    EXPECT_FALSE(ValueExists(L"File1"));
+    EXPECT_TRUE(ValueExists(L"File2"));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kKey));
+
+    // The key stays even when its last value goes.
+    UniqueKey raw;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\BriskoRegistryTest\\Lonely", 0,
+                              nullptr, 0, KEY_SET_VALUE, nullptr, raw.put(), nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExW(raw.get(), L"Order", 0, REG_BINARY,
+                             reinterpret_cast<const BYTE*>("\x01"), 1),
+              ERROR_SUCCESS);
+    raw.reset();
+    ASSERT_EQ(registry.openKey(RegRoot::CurrentUser, "Software\\BriskoRegistryTest\\Lonely", key),
+              p::kRegSuccess);
+    EXPECT_EQ(registry.deleteValue(key, "Order"), p::kRegSuccess);
+    EXPECT_EQ(registry.closeKey(key), p::kRegSuccess);
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, L"Software\\BriskoRegistryTest\\Lonely"));
+}
+
+TEST(Win32Registry, NullStaleAndForeignHandlesAreInvalid) {
+    Win32Registry registry;
+    EXPECT_EQ(registry.queryValue(0, "url1", true).status, p::kRegInvalidHandle);
+    EXPECT_EQ(registry.deleteValue(0, "url1"), p::kRegInvalidHandle);
+    EXPECT_EQ(registry.closeKey(0), p::kRegInvalidHandle);
+
+    // A predefined root's raw value is not a handle this registry gave out.
+    const auto foreign = reinterpret_cast<RegHandle>(HKEY_CURRENT_USER);
+    EXPECT_EQ(registry.deleteValue(foreign, "url1"), p::kRegInvalidHandle);
+
+    SetRaw(L"url1", REG_SZ, L"keep", sizeof(L"keep"));
+    RegHandle key = 0;
+    ASSERT_EQ(registry.openKey(RegRoot::CurrentUser, kKeyUtf8, key), p::kRegSuccess);
+    EXPECT_EQ(registry.closeKey(key), p::kRegSuccess);
+    // Once closed, the handle is dead.
+    EXPECT_EQ(registry.closeKey(key), p::kRegInvalidHandle);
+    EXPECT_EQ(registry.deleteValue(key, "url1"), p::kRegInvalidHandle);
+    EXPECT_EQ(registry.queryValue(key, "url1", true).status, p::kRegInvalidHandle);
+    EXPECT_TRUE(ValueExists(L"url1"));
+}
+
+}  // namespace
