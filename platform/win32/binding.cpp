@@ -1,0 +1,421 @@
+#include "platform/win32/binding.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "platform/win32/view_controls.h"
+#include "platform/win32/view_skin.h"
+#include "platform/win32/view_text.h"
+
+namespace brisko::win32 {
+
+using controls::FormChange;
+using view::FormView;
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"BriskoForm";
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+void InvalidateStrip(FormView& f) {
+    RECT r{};
+    GetClientRect(f.hwnd, &r);
+    r.bottom = view::StripHeight(f);
+    InvalidateRect(f.hwnd, &r, FALSE);
+}
+
+void SetHotButton(FormView& f, int button) {
+    if (button == f.hotButton) return;
+    f.hotButton = button;
+    InvalidateStrip(f);
+}
+
+void CaptionButtonAction(FormView& f, int button) {
+    controls::Form& form = *f.form;
+    switch (button) {
+        case view::kCloseButton:
+            if (form.onSystemClose)
+                form.onSystemClose();
+            else
+                form.unload();
+            break;
+        case view::kMinimiseButton:
+            form.setState(controls::WindowState::Minimized);
+            break;
+        case view::kHelpButton:
+            if (form.onHelp) form.onHelp();
+            break;
+    }
+}
+
+void AddCaptionButtonTips(FormView& f) {
+    if (!f.tooltip || !f.form->skinned) return;
+    static constexpr const wchar_t* kTips[view::kCaptionButtons] = {L"Help me", L"Minimize", L"Close"};
+    for (int b = 0; b < view::kCaptionButtons; ++b) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = f.hwnd;
+        tool.uId = static_cast<UINT_PTR>(b + 1);
+        SendMessageW(f.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        tool.rect = view::CaptionButtonRect(f, b);
+        tool.lpszText = const_cast<wchar_t*>(kTips[b]);
+        SendMessageW(f.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void PaintForm(FormView& f) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(f.hwnd, &ps);
+    RECT r{};
+    GetClientRect(f.hwnd, &r);
+    HDC mem = CreateCompatibleDC(dc);
+    view::GdiObject bitmap(CreateCompatibleBitmap(dc, std::max<int>(r.right, 1), std::max<int>(r.bottom, 1)));
+    HGDIOBJ old = SelectObject(mem, bitmap.get());
+    view::PaintSurface(f, mem, {0, 0});
+    BitBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, SRCCOPY);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    EndPaint(f.hwnd, &ps);
+}
+
+LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        auto* f = static_cast<FormView*>(cs->lpCreateParams);
+        f->hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(f));
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    }
+    auto* f = reinterpret_cast<FormView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!f) return DefWindowProcW(hwnd, msg, wp, lp);
+    controls::Form& form = *f->form;
+
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            PaintForm(*f);
+            return 0;
+        case WM_COMMAND:
+            if (view::HandleCommand(*f, wp, lp)) return 0;
+            break;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            return view::ControlColour(*f, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+        case WM_DRAWITEM:
+            if (view::DrawControl(*f, *reinterpret_cast<DRAWITEMSTRUCT*>(lp))) return TRUE;
+            break;
+        case WM_MEASUREITEM:
+            view::MeasureControl(*f, *reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
+            return TRUE;
+        case WM_MOUSEMOVE: {
+            const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+            if (f->pressedButton >= 0) return 0;
+            if (!f->trackingLeave) {
+                TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, hwnd, 0};
+                f->trackingLeave = TrackMouseEvent(&tme) != FALSE;
+            }
+            SetHotButton(*f, view::CaptionButtonAt(*f, p));
+            if (p.y >= view::StripHeight(*f) && form.onMouseMove) form.onMouseMove();
+            return 0;
+        }
+        case WM_MOUSELEAVE:
+            f->trackingLeave = false;
+            if (f->pressedButton < 0) SetHotButton(*f, -1);
+            return 0;
+        case WM_LBUTTONDOWN: {
+            const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+            const int button = view::CaptionButtonAt(*f, p);
+            if (button >= 0) {
+                f->pressedButton = button;
+                SetCapture(hwnd);
+                InvalidateStrip(*f);
+            } else if (p.y < view::StripHeight(*f)) {
+                // The title strip moves the window like a caption.
+                ReleaseCapture();
+                SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+            }
+            return 0;
+        }
+        case WM_LBUTTONUP:
+            if (f->pressedButton >= 0) {
+                // The release belongs to the pressed button wherever it happens.
+                const int button = f->pressedButton;
+                f->pressedButton = -1;
+                f->hotButton = -1;
+                ReleaseCapture();
+                InvalidateStrip(*f);
+                CaptionButtonAction(*f, button);
+            }
+            return 0;
+        case WM_CAPTURECHANGED:
+            if (f->pressedButton >= 0 && reinterpret_cast<HWND>(lp) != hwnd) {
+                f->pressedButton = -1;
+                InvalidateStrip(*f);
+            }
+            return 0;
+        case WM_SETCURSOR:
+            if (form.mousePointer() == controls::kPointerHourglass) {
+                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+                return TRUE;
+            }
+            break;
+        case WM_TIMER: {
+            const size_t index = static_cast<size_t>(wp) - 1;
+            if (index < form.timers.size()) form.timers[index]->tick();
+            return 0;
+        }
+        case WM_SIZE:
+            f->hotButton = f->pressedButton = -1;
+            if (wp == SIZE_RESTORED && form.state() == controls::WindowState::Minimized) {
+                view::SyncGuard guard(*f);
+                form.setState(controls::WindowState::Normal);
+            }
+            InvalidateRect(hwnd, nullptr, FALSE);
+            AddCaptionButtonTips(*f);
+            return 0;
+        case WM_DPICHANGED: {
+            f->dpi = HIWORD(wp);
+            f->binding->formChanged(*f, FormChange::Title);  // refreshes fonts and layout
+            const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        case WM_CLOSE:
+            f->binding->formClosed(*f);
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            if (f->hwnd == hwnd) {
+                f->hwnd = nullptr;
+                f->tooltip = nullptr;
+                form.hwnd = 0;
+            }
+            break;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+namespace view {
+
+HBRUSH FormView::brush(COLORREF colour) {
+    auto it = brushes.find(colour);
+    if (it == brushes.end()) it = brushes.emplace(colour, GdiObject(CreateSolidBrush(colour))).first;
+    return static_cast<HBRUSH>(it->second.get());
+}
+
+ControlView* FormView::find(HWND child) const {
+    if (!child) return nullptr;
+    for (const auto& c : controls)
+        if (c->hwnd == child) return c.get();
+    return nullptr;
+}
+
+COLORREF FormView::background() const {
+    return form->backColor == controls::kDefaultColour ? GetSysColor(COLOR_BTNFACE) : ToColorRef(form->backColor);
+}
+
+}  // namespace view
+
+Binding::Binding(HINSTANCE instance, platform::Services& services) : instance_(instance), services_(services) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = FormProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
+    wc.lpszClassName = kFormClass;
+    RegisterClassExW(&wc);
+}
+
+Binding::~Binding() {
+    for (auto& f : forms_) {
+        if (f->hwnd) DestroyWindow(f->hwnd);
+        f->form->viewHook = nullptr;
+        for (controls::Widget* w : f->form->widgets) w->viewHook = nullptr;
+        for (controls::Timer* t : f->form->timers) t->viewHook = nullptr;
+    }
+}
+
+void Binding::attach(controls::Form& form) {
+    auto view = std::make_unique<FormView>();
+    FormView* f = view.get();
+    f->binding = this;
+    f->form = &form;
+    f->instance = instance_;
+    forms_.push_back(std::move(view));
+    form.viewHook = [this, f](controls::Form&, FormChange change) { formChanged(*f, change); };
+    for (controls::Widget* w : form.widgets)
+        w->viewHook = [f](controls::Widget& widget, controls::Change change, int index) {
+            if (view::ControlView* c = f->find(widget); c && c->hwnd) view::ApplyChange(*c, change, index);
+        };
+    for (controls::Timer* t : form.timers) t->viewHook = [this, f](controls::Timer& timer) { applyTimer(*f, timer); };
+}
+
+void Binding::makeFonts(FormView& f) {
+    LOGFONTW lf{};
+    lf.lfHeight = -MulDiv(8, f.dpi, 72);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = CLEARTYPE_QUALITY;
+    lstrcpyW(lf.lfFaceName, L"Tahoma");
+    f.font.reset(CreateFontIndirectW(&lf));
+    lf.lfWeight = FW_BOLD;
+    f.boldFont.reset(CreateFontIndirectW(&lf));
+}
+
+void Binding::create(FormView& f) {
+    controls::Form& form = *f.form;
+    f.dpi = ScreenDpi();
+    makeFonts(f);
+    DWORD style = WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
+    style |= form.skinned ? WS_POPUP : (WS_OVERLAPPED | WS_CAPTION);
+    const DWORD ex = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
+    RECT r{0, 0, f.px(form.clientWidth), f.px(form.clientHeight)};
+    AdjustWindowRectEx(&r, style, FALSE, ex);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = work.left + std::max<int>(0, (work.right - work.left - w) / 2);
+    const int y = work.top + std::max<int>(0, (work.bottom - work.top - h) / 2);
+    CreateWindowExW(ex, kFormClass, view::Wide(form.title()).c_str(), style, x, y, w, h, nullptr, nullptr, instance_, &f);
+    if (!f.hwnd) return;
+    form.hwnd = reinterpret_cast<platform::WindowHandle>(f.hwnd);
+    view::CreateControls(f);
+    view::SyncControls(f);
+    AddCaptionButtonTips(f);
+    for (controls::Timer* t : form.timers) applyTimer(f, *t);
+}
+
+void Binding::destroy(FormView& f) {
+    endModal(f);
+    if (!f.hwnd) return;
+    for (size_t i = 0; i < f.form->timers.size(); ++i) KillTimer(f.hwnd, i + 1);
+    HWND hwnd = f.hwnd;
+    DestroyWindow(hwnd);
+    f.hwnd = nullptr;
+    f.tooltip = nullptr;
+    f.form->hwnd = 0;
+    for (auto& c : f.controls) f.retired.push_back(std::move(c));
+    f.controls.clear();
+    f.byWidget.clear();
+}
+
+void Binding::beginModal(FormView& f) {
+    if (!f.form->modal()) return;
+    for (auto& other : forms_)
+        if (other.get() != &f && other->hwnd && IsWindowEnabled(other->hwnd)) {
+            EnableWindow(other->hwnd, FALSE);
+            f.disabledOwners.push_back(other->hwnd);
+        }
+}
+
+void Binding::endModal(FormView& f) {
+    // The owners come back before the modal window goes, so that activation returns to them.
+    for (HWND owner : f.disabledOwners)
+        if (IsWindow(owner)) EnableWindow(owner, TRUE);
+    f.disabledOwners.clear();
+}
+
+void Binding::applyTimer(FormView& f, controls::Timer& timer) {
+    if (!f.hwnd) return;
+    const auto it = std::find(f.form->timers.begin(), f.form->timers.end(), &timer);
+    if (it == f.form->timers.end()) return;
+    const UINT_PTR id = static_cast<UINT_PTR>(it - f.form->timers.begin()) + 1;
+    if (timer.enabled())
+        SetTimer(f.hwnd, id, static_cast<UINT>(std::max(1, timer.interval())), nullptr);
+    else
+        KillTimer(f.hwnd, id);
+}
+
+void Binding::formChanged(FormView& f, FormChange change) {
+    controls::Form& form = *f.form;
+    switch (change) {
+        case FormChange::Created:
+            if (!f.hwnd) create(f);
+            break;
+        case FormChange::Shown:
+            if (!f.hwnd) create(f);
+            if (!f.hwnd) break;
+            // The load may have moved controls or set tips and limits after creation.
+            view::SyncControls(f);
+            AddCaptionButtonTips(f);
+            beginModal(f);
+            ShowWindow(f.hwnd, form.state() == controls::WindowState::Minimized ? SW_SHOWMINIMIZED : SW_SHOW);
+            SetForegroundWindow(f.hwnd);
+            UpdateWindow(f.hwnd);
+            break;
+        case FormChange::Hidden:
+            endModal(f);
+            if (f.hwnd) ShowWindow(f.hwnd, SW_HIDE);
+            break;
+        case FormChange::Destroyed:
+            destroy(f);
+            if (std::none_of(forms_.begin(), forms_.end(), [](const auto& v) { return v->form->loaded(); }))
+                PostQuitMessage(0);
+            break;
+        case FormChange::State:
+            if (f.hwnd && !f.syncing)
+                ShowWindow(f.hwnd, form.state() == controls::WindowState::Minimized ? SW_MINIMIZE : SW_RESTORE);
+            break;
+        case FormChange::Pointer: {
+            if (!f.hwnd) break;
+            POINT p{};
+            GetCursorPos(&p);
+            HWND under = WindowFromPoint(p);
+            if (under == f.hwnd || IsChild(f.hwnd, under))
+                SetCursor(LoadCursorW(nullptr, form.mousePointer() == controls::kPointerHourglass ? IDC_WAIT : IDC_ARROW));
+            break;
+        }
+        case FormChange::Title:
+            if (!f.hwnd) break;
+            makeFonts(f);
+            SetWindowTextW(f.hwnd, view::Wide(form.title()).c_str());
+            view::SyncControls(f);
+            InvalidateRect(f.hwnd, nullptr, FALSE);
+            break;
+    }
+}
+
+void Binding::formClosed(FormView& f) {
+    if (f.form->onSystemClose)
+        f.form->onSystemClose();
+    else
+        f.form->unload();
+}
+
+bool Binding::dialogMessage(MSG& msg) {
+    if (!msg.hwnd) return false;
+    for (auto& f : forms_)
+        if (f->hwnd && (msg.hwnd == f->hwnd || IsChild(f->hwnd, msg.hwnd))) return IsDialogMessageW(f->hwnd, &msg) != FALSE;
+    return false;
+}
+
+int Binding::run() {
+    MSG msg{};
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (dialogMessage(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+}  // namespace brisko::win32

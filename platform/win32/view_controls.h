@@ -1,0 +1,22 @@
+#pragma once
+// The child controls of a window: one real control per widget model, kept in step both ways.
+#include <windows.h>
+
+#include "platform/win32/view_form.h"
+
+namespace brisko::win32::view {
+
+// Creates the control of every widget of the window (frames before the controls they hold).
+void CreateControls(FormView& form);
+// Moves every control to its model's place, refreshes tool tips, limits and colours.
+void SyncControls(FormView& form);
+// Model -> control.
+void ApplyChange(ControlView& control, controls::Change change, int index);
+
+// Messages that controls send to their parent window (the frames forward theirs).
+bool HandleCommand(FormView& form, WPARAM wparam, LPARAM lparam);
+LRESULT ControlColour(FormView& form, HDC dc, HWND control);
+bool DrawControl(FormView& form, const DRAWITEMSTRUCT& item);
+void MeasureControl(FormView& form, MEASUREITEMSTRUCT& item);
+
+}  // namespace brisko::win32::view

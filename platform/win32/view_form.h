@@ -1,0 +1,92 @@
+#pragma once
+// The view of one window model: its native window, the child control of each widget, and the
+// GDI objects they share. Internal to the binding.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <unordered_map>
+#include <vector>
+
+#include "controls/form.h"
+#include "controls/widgets.h"
+
+namespace brisko::win32 {
+class Binding;
+}
+
+namespace brisko::win32::view {
+
+struct GdiDeleter {
+    void operator()(HGDIOBJ object) const {
+        if (object) DeleteObject(object);
+    }
+};
+using GdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, GdiDeleter>;
+
+struct FormView;
+
+struct ControlView {
+    controls::Widget* widget = nullptr;
+    FormView* form = nullptr;
+    HWND hwnd = nullptr;
+    int id = 0;
+    std::wstring openedAnimation;  // the file the animation control holds
+};
+
+constexpr int kFirstControlId = 100;
+constexpr int kCaptionButtons = 3;  // help, minimise, close
+enum CaptionButton { kHelpButton = 0, kMinimiseButton = 1, kCloseButton = 2 };
+
+struct FormView {
+    Binding* binding = nullptr;
+    controls::Form* form = nullptr;
+    HINSTANCE instance = nullptr;
+    HWND hwnd = nullptr;
+    HWND tooltip = nullptr;
+    int dpi = 96;
+    bool placed = false;  // centred on its first show
+    // While the view pushes model state into a control, that control's notifications are echoes.
+    int syncing = 0;
+    // Windows this (modal) window disabled while it is shown.
+    std::vector<HWND> disabledOwners;
+
+    std::vector<std::unique_ptr<ControlView>> controls;
+    // Views of destroyed controls are kept until the next creation: a control may be destroyed
+    // from inside one of its own messages.
+    std::vector<std::unique_ptr<ControlView>> retired;
+    std::unordered_map<const controls::Widget*, ControlView*> byWidget;
+
+    GdiObject font, boldFont;
+    std::map<COLORREF, GdiObject> brushes;
+
+    int hotButton = -1;      // caption button under the mouse
+    int pressedButton = -1;  // caption button held down
+    bool trackingLeave = false;
+
+    int px(int twips) const { return MulDiv(twips, dpi, 1440); }
+    HBRUSH brush(COLORREF colour);
+    HFONT fontFor(const controls::Widget& w) const {
+        return static_cast<HFONT>(w.bold ? boldFont.get() : font.get());
+    }
+    ControlView* find(HWND child) const;
+    ControlView* find(const controls::Widget& w) const {
+        auto it = byWidget.find(&w);
+        return it == byWidget.end() ? nullptr : it->second;
+    }
+    COLORREF background() const;
+};
+
+struct SyncGuard {
+    explicit SyncGuard(FormView& f) : form(f) { ++form.syncing; }
+    ~SyncGuard() { --form.syncing; }
+    SyncGuard(const SyncGuard&) = delete;
+    SyncGuard& operator=(const SyncGuard&) = delete;
+    FormView& form;
+};
+
+inline COLORREF ToColorRef(controls::Colour c) { return static_cast<COLORREF>(c & 0x00FFFFFFu); }
+
+}  // namespace brisko::win32::view
