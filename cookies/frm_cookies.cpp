@@ -1,0 +1,177 @@
+#include "cookies/frm_cookies.h"
+
+#include <cmath>
+
+#include "app/form1.h"
+#include "app/windows.h"
+
+namespace brisko::cookies {
+
+namespace {
+
+constexpr controls::Colour kPaper = controls::rgb(240, 236, 216);
+constexpr controls::Colour kInk = controls::rgb(0, 0, 255);
+const char* const kScanning = "Scanning For Cookies... Please Wait";
+
+bool isDots(const std::string& name) { return name == "." || name == ".."; }
+
+}  // namespace
+
+FrmCookies::FrmCookies(platform::Services& services, app::Windows& windows)
+    : Form("frmCookies", "Cookies"), services_(services), windows_(windows) {
+    layOut();
+    cmdSrch.onClick = [this] {
+        ShowFolderList();
+        if (found_.empty()) Label1.setCaption("There were no Cookies found.");
+    };
+    Timer1.onTick = [this] {
+        cmdSrch.click();
+        Timer1.setEnabled(false);
+    };
+    Check1.onClick = [this] { selectToggle(); };
+    cmdDelCookies.onClick = [this] { deleteSelected(); };
+    cmdExt.onClick = [this] { exit(); };
+    onSystemClose = [this] {
+        if (windows_.main) windows_.main->show();
+        unload();
+    };
+}
+
+void FrmCookies::layOut() {
+    clientWidth = 6240;
+    clientHeight = 4305;
+    backColor = kPaper;
+    add(List1);
+    add(Label2);
+    add(Label1);
+    add(Check1);
+    add(cmdDelCookies);
+    add(cmdExt);
+    add(cmdSrch);
+    timers.push_back(&Timer1);
+
+    List1.checkBoxes = true;
+    List1.rect = {233, 600, 5775, 2505};
+    List1.backColor = kPaper;
+    List1.foreColor = kInk;
+    Label2.rect = {240, 3360, 1455, 195};
+    Label1.rect = {1808, 3360, 2625, 195};
+    Check1.rect = {4800, 3360, 1215, 195};
+    cmdDelCookies.rect = {360, 3720, 1575, 375};
+    cmdDelCookies.setCaption("&Delete Selected");
+    cmdDelCookies.toolTip = "Delete selected Cookies";
+    cmdExt.rect = {4320, 3720, 1575, 375};
+    cmdExt.setCaption("&Exit");
+    cmdExt.toolTip = "Close me";
+    cmdSrch.rect = {2040, clientHeight + 600, 1815, 375};
+    cmdSrch.setCaption("&Search for Cookies");
+    for (controls::Widget* w : {static_cast<controls::Widget*>(&Label1), static_cast<controls::Widget*>(&Label2),
+                                static_cast<controls::Widget*>(&Check1)})
+        w->backColor = kPaper;
+}
+
+void FrmCookies::load() {
+    // Each opening starts again from the design state.
+    List1.clear();
+    found_.clear();
+    if (Check1.value() != 0) Check1.setValue(0);
+    Check1.setCaption("&Select All");
+    Check1.setVisible(false);
+    Label1.setCaption(kScanning);
+    Label2.setCaption("");
+    cmdDelCookies.setEnabled(true);
+    Timer1.setEnabled(false);
+
+    show();
+    int tpp = twipsPerPixelX > 0 ? twipsPerPixelX : 15;
+    List1.setHorizontalExtent(static_cast<int>(std::lround(static_cast<double>(List1.rect.width) / tpp * 2.0)));
+    // The scan waits until the window and its "Please Wait" have been painted.
+    Timer1.setEnabled(true);
+}
+
+bool FrmCookies::folderExists(const std::string& path) {
+    if (path.empty()) return false;
+    auto attributes = services_.files.attributes(path);
+    return attributes && (*attributes & platform::kAttrDirectory) != 0;
+}
+
+void FrmCookies::listCookieFiles(const std::string& folder) {
+    platform::FindData entry;
+    auto listing = services_.files.enumerate(folder, entry);
+    if (!listing) return;
+    do {
+        if (isDots(entry.name) || entry.isDirectory()) continue;
+        if (entry.name.find(".txt") != std::string::npos) found_.push_back(folder + "\\" + entry.name);
+    } while (listing->next(entry));
+}
+
+void FrmCookies::ShowFolderList() {
+    const std::string windows = services_.files.windowsDirectory();
+    setMousePointer(controls::kPointerHourglass);
+    found_.clear();
+    for (const std::string& root : {windows}) {
+        if (!folderExists(root)) continue;
+        for (const char* sub : {"\\cookies", "\\profiles"}) {
+            const std::string p = root + sub;
+            if (!folderExists(p)) continue;
+            listCookieFiles(p);
+            std::vector<std::string> subfolders;
+            platform::FindData entry;
+            if (auto listing = services_.files.enumerate(p, entry)) {
+                do {
+                    if (entry.isDirectory() && !isDots(entry.name)) subfolders.push_back(p + "\\" + entry.name);
+                } while (listing->next(entry));
+            }
+            for (const std::string& d : subfolders) {
+                const std::string q = d + "\\cookies";
+                if (folderExists(q)) listCookieFiles(q);
+            }
+        }
+    }
+    List1.assign(found_);
+    if (Check1.value() == 1)
+        selectToggle();
+    else
+        Check1.setValue(1);
+    setMousePointer(controls::kPointerDefault);
+}
+
+void FrmCookies::showCount() { Label2.setCaption(std::to_string(List1.count()) + " Cookies"); }
+
+void FrmCookies::selectToggle() {
+    const bool all = Check1.value() == 1;
+    for (int i = 0; i < List1.count(); ++i) List1.setChecked(i, all);
+    List1.setListIndex(0);
+    if (all) {
+        Check1.setVisible(true);
+        Label1.setCaption("Remove Checks from Cookies to keep");
+        showCount();
+        cmdDelCookies.setEnabled(true);
+        Check1.setCaption("&Select None");
+    } else {
+        Check1.setCaption("&Select All");
+    }
+}
+
+void FrmCookies::deleteSelected() {
+    for (int i = List1.count() - 1; i >= 0; --i) {
+        if (!List1.checked(i)) continue;
+        const std::string path = List1.item(i);
+        services_.files.deleteFile(path);
+        // A file that could not be deleted (read-only, in use) keeps its entry, still checked,
+        // so the list and the count say what is really left on disk.
+        if (!services_.files.attributes(path)) List1.removeItem(i);
+    }
+    showCount();
+}
+
+void FrmCookies::exit() {
+    Label1.setCaption(kScanning);
+    Label2.setCaption("");
+    List1.clear();
+    Check1.setVisible(false);
+    if (windows_.main) windows_.main->show();
+    unload();
+}
+
+}  // namespace brisko::cookies

@@ -1,0 +1,55 @@
+#pragma once
+// The cookie keeper: lists the browser's cookie files, all checked; the unchecked ones are
+// kept, the checked ones deleted.
+#include <string>
+#include <vector>
+
+#include "controls/form.h"
+#include "controls/widgets.h"
+#include "platform/services.h"
+
+namespace brisko::app {
+struct Windows;
+}
+
+namespace brisko::cookies {
+
+class FrmCookies : public controls::Form {
+public:
+    FrmCookies(platform::Services& services, app::Windows& windows);
+
+    controls::ListBox List1{"List1"};
+    controls::Label Label1{"Label1"}, Label2{"Label2"};
+    controls::CheckBox Check1{"Check1"};
+    controls::PushButton cmdDelCookies{"cmdDelCookies"}, cmdExt{"cmdExt"};
+    // Below the visible area: clicked from code only.
+    controls::PushButton cmdSrch{"cmdSrch"};
+    controls::Timer Timer1{"Timer1", 500};
+
+    // Screen twips per pixel in X (1440 / logical pixels per inch); set by the host.
+    int twipsPerPixelX = 15;
+
+    // The full paths found by the last scan, in scan order.
+    const std::vector<std::string>& foundFiles() const { return found_; }
+
+    void ShowFolderList();
+    void selectToggle();
+    void deleteSelected();
+    void exit();
+    void minimise() { setState(controls::WindowState::Minimized); }
+
+protected:
+    void load() override;
+
+private:
+    void layOut();
+    void listCookieFiles(const std::string& folder);
+    bool folderExists(const std::string& path);
+    void showCount();
+
+    platform::Services services_;
+    app::Windows& windows_;
+    std::vector<std::string> found_;
+};
+
+}  // namespace brisko::cookies

@@ -1,0 +1,159 @@
+#include "filetypes/extens.h"
+
+#include <cmath>
+
+#include "app/windows.h"
+#include "filetypes/file2listbox.h"
+#include "filetypes/prefix_search.h"
+#include "filetypes/std_file_reader.h"
+
+namespace brisko::filetypes {
+
+namespace {
+
+constexpr controls::Colour kPaper = controls::rgb(240, 236, 216);
+constexpr controls::Colour kInk = controls::rgb(0, 0, 255);
+constexpr int kEnter = 13;
+
+const char* const kFileAtoI = "ext11.vxl";
+const char* const kFileJtoQ = "ext21.vxl";
+const char* const kFileRtoZ = "ext31.vxl";
+
+int extentPixels(const controls::Widget& list, int twipsPerPixel) {
+    if (twipsPerPixel <= 0) twipsPerPixel = 15;
+    return static_cast<int>(std::lround(static_cast<double>(list.rect.width) / twipsPerPixel * 2.0));
+}
+
+}  // namespace
+
+Extens::Extens(platform::Services& services, app::Windows& windows)
+    : Form("Extens", "Extensions"),
+      services_(services),
+      windows_(windows),
+      ownReader_(std::make_unique<StdFileReader>()),
+      reader_(*ownReader_) {
+    layOut();
+}
+
+Extens::Extens(platform::Services& services, app::Windows& windows, platform::FileReader& reader)
+    : Form("Extens", "Extensions"), services_(services), windows_(windows), reader_(reader) {
+    layOut();
+}
+
+void Extens::layOut() {
+    clientWidth = 8505;
+    clientHeight = 4305;
+    backColor = kPaper;
+    // The styled frame draws the title strip; until it exists the window keeps the system's.
+    skinned = false;
+
+    add(txtInput);  // first in the tab order
+    add(Frame1);
+    add(Option2);
+    add(Option3);
+    add(Option4);
+    add(lblSearchInput);
+    add(lstNames);
+    add(lstDisplay);
+    add(Label1);
+    for (auto& l : XPDesign1.Label2) add(l);
+
+    Frame1.rect = {240, 600, 6375, 855};
+    Frame1.setCaption("Extensions");
+    Option2.rect = {480, 360, 1575, 255};
+    Option2.setCaption("A - I");
+    Option3.rect = {2520, 360, 1575, 255};
+    Option3.setCaption("J - Q");
+    Option4.rect = {4560, 360, 1575, 255};
+    Option4.setCaption("R - Z");
+    Option2.group = Option3.group = Option4.group = {&Option2, &Option3, &Option4};
+    Option2.setValue(true);
+    lblSearchInput.rect = {6840, 720, 1335, 195};
+    lblSearchInput.setCaption("Search Extensions");
+    txtInput.rect = {6840, 960, 1335, 330};
+    lstNames.rect = {240, 1600, 8055, 2190};
+    lstDisplay.rect = lstNames.rect;
+    lstDisplay.setVisible(false);
+    Label1.rect = {9000, 0, 1215, 195};
+    Label1.setVisible(false);
+    for (controls::Widget* w : {static_cast<controls::Widget*>(&txtInput), static_cast<controls::Widget*>(&lstNames),
+                                static_cast<controls::Widget*>(&lstDisplay)}) {
+        w->backColor = kPaper;
+        w->foreColor = kInk;
+    }
+    for (controls::Widget* w : {static_cast<controls::Widget*>(&Frame1), static_cast<controls::Widget*>(&Option2),
+                                static_cast<controls::Widget*>(&Option3), static_cast<controls::Widget*>(&Option4),
+                                static_cast<controls::Widget*>(&lblSearchInput)})
+        w->backColor = kPaper;
+    for (auto& l : XPDesign1.Label2) l.backColor = kPaper;
+
+    Option2.onClick = [this] { if (!resetting_) chooseCategory(kFileAtoI); };
+    Option3.onClick = [this] { if (!resetting_) chooseCategory(kFileJtoQ); };
+    Option4.onClick = [this] { if (!resetting_) chooseCategory(kFileRtoZ); };
+    txtInput.onChange = [this] { if (!resetting_) search(); };
+    txtInput.onClick = [this] { clearSearch(); };
+    txtInput.onKeyPress = [this](int code) { if (code == kEnter) clearSearch(); };
+    XPDesign1.onClose = [this] { unload(); };
+    XPDesign1.onMinimise = [this] { minimise(); };
+}
+
+std::string Extens::programFile(const std::string& fileName) {
+    std::string folder = services_.processes.programFolder();
+    if (!folder.empty() && folder.back() != '\\') folder += '\\';
+    return folder + fileName;
+}
+
+void Extens::loadCategory(const std::string& fileName) {
+    File2ListBox(reader_, programFile(fileName), lstNames);
+    const std::string count = std::to_string(lstNames.count());
+    XPDesign1.setStexte(count + " of " + std::to_string(kTotalFileTypes) + " File Types");
+    Label1.setCaption(count);
+}
+
+void Extens::load() {
+    // Each opening starts from the design state: "A - I", empty search, the full list.
+    resetting_ = true;
+    txtInput.setText("");
+    Option2.setValue(true);
+    lstDisplay.clear();
+    lstDisplay.setVisible(false);
+    lstNames.setVisible(true);
+    resetting_ = false;
+
+    lstNames.setHorizontalExtent(extentPixels(lstNames, twipsPerPixelX));
+    lstDisplay.setHorizontalExtent(extentPixels(lstDisplay, twipsPerPixelX));
+    XPDesign1.place({0, 0, clientWidth, clientHeight});
+    XPDesign1.setCaption("Extensions");
+    txtInput.toolTip = "Enter the first letters...Click or press Enter to clear last search";
+    lstDisplay.toolTip = "Displays search Results";
+    lstNames.toolTip = "List of all extensions";
+    txtInput.maxLength = 20;
+    loadCategory(kFileAtoI);
+}
+
+void Extens::chooseCategory(const std::string& fileName) {
+    lstDisplay.clear();
+    lstNames.clear();
+    txtInput.setText("");
+    loadCategory(fileName);
+    lstNames.setVisible(true);
+    lstDisplay.setVisible(false);
+    txtInput.setFocus();
+}
+
+void Extens::search() {
+    lstNames.setVisible(false);
+    lstDisplay.setVisible(true);
+    txtInput.setFocus();
+    // One update of the result list per keystroke, however many entries match.
+    lstDisplay.assign(PrefixMatches(lstNames.items(), txtInput.text()));
+}
+
+void Extens::clearSearch() {
+    lstDisplay.setListIndex(-1);
+    txtInput.setText("");
+    lstNames.setVisible(true);
+    lstDisplay.setVisible(false);
+}
+
+}  // namespace brisko::filetypes
