@@ -53,7 +53,7 @@ test-native: deps $(HOST_DIR)/CMakeCache.txt $(ASAN_DIR)/CMakeCache.txt
 
 test-windows: build
 	mkdir -p $(SCREENS)
-	cd $(WIN_DIR) && ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
+	cd $(WIN_DIR) && $(abspath tools/with-display.sh) ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
 
 test: test-native test-windows
 

@@ -29,7 +29,7 @@ foreach(src ${BRISKO_WINE_TESTS})
   add_executable(${name} ${src})
   target_link_libraries(${name} PRIVATE brisko_win32 brisko_memory gtest_main)
   add_test(NAME wine.${name} COMMAND ${name})
-  set_tests_properties(wine.${name} PROPERTIES TIMEOUT 300)
+  set_tests_properties(wine.${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "BRISKO_DIST=${BRISKO_DIST}")
 endforeach()
 
 # Tools: programs shipped beside Brisko.exe, test drivers, benchmarks.

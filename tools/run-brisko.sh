@@ -20,19 +20,12 @@ if [ -n "${DISPLAY:-}" ]; then
     exec wine "$exe"
 fi
 
-display=""
-for n in 71 72 73 74 75 76 77 78 79; do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display for Xvfb" >&2; exit 1; }
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY="$display"
-sleep 1
-wine "$exe" &
-# Give start-up (and the disclaimer on a first start) time to paint.
-sleep 10
 mkdir -p "$(dirname "$shot")"
-import -window root "$shot"
-echo "No display: Brisko ran under Xvfb on $display; screenshot written to $shot"
+# No display: run on a private Xvfb, give start-up (and the disclaimer on a first start) time to
+# paint, keep a picture and stop again.
+"$here/with-display.sh" sh -c '
+    wine "$1" &
+    sleep 10
+    import -window root "$2"
+    echo "No display: Brisko ran under Xvfb on $DISPLAY; screenshot written to $2"
+    wineserver -k >/dev/null 2>&1 || true' sh "$exe" "$shot"

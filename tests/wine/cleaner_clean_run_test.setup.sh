@@ -3,10 +3,12 @@
 # and a link that leads out of it, and the Netscape profile files.
 set -eu
 build=$(dirname "$(dirname "$WINEPREFIX")")
+# What ships beside Brisko.exe (ctest names the folder; else the build's own).
+dist=${BRISKO_DIST:-$build/dist}
 c="$WINEPREFIX/drive_c"
 mkdir -p "$c/brisko"
-cp "$build/dist/deltree.exe" "$build/dist/RurivAzavidi.avi" "$build/dist/Check.avi" \
-    "$build/dist/Alarm.wav" "$c/brisko/"
+cp "$dist/deltree.exe" "$dist/RurivAzavidi.avi" "$dist/Check.avi" \
+    "$dist/Alarm.wav" "$c/brisko/"
 mkdir -p "$c/windows/Temp/sub" "$c/keep_outside"
 echo junk >"$c/windows/Temp/seed.tmp"
 echo junk >"$c/windows/Temp/sub/inner.tmp"

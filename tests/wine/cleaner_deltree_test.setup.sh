@@ -3,9 +3,11 @@
 # MAX_PATH, and links that lead out of the tree, plus deltree.exe itself in C:\brisko.
 set -eu
 build=$(dirname "$(dirname "$WINEPREFIX")")
+# What ships beside Brisko.exe (ctest names the folder; else the build's own).
+dist=${BRISKO_DIST:-$build/dist}
 c="$WINEPREFIX/drive_c"
 mkdir -p "$c/brisko"
-cp "$build/dist/deltree.exe" "$c/brisko/"
+cp "$dist/deltree.exe" "$c/brisko/"
 base="$c/brisko_dt"
 mkdir -p "$base/tree/sub" "$base/outside/keep"
 echo data >"$base/tree/sub/a.txt"
