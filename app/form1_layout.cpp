@@ -76,7 +76,7 @@ void LayOutForm1(Form1& f) {
         place(*panel, kPanel, kNavy, true);
 
     // Windows panel: two columns of track items, the select-all box, the estimate.
-    constexpr int kLeftCol = 240, kRightCol = 3060, kLeftWidth = 2700, kRightWidth = 2460;
+    constexpr int kLeftCol = 240, kRightCol = 2960, kLeftWidth = 2700, kRightWidth = 2760;
     box(f.chIECache, kLeftCol, row(0), kLeftWidth);
     box(f.chkCookies, kLeftCol, row(1), 1260);
     box(f.chkCookiesSel, 1560, row(1), 780);

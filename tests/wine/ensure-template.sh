@@ -14,10 +14,12 @@ wine_dir=$(cd "$1/wine" && pwd)
 template="$wine_dir/template"
 (
     flock 9
-    if [ ! -f "$template/.complete" ]; then
+    # The stamp names the recipe, so a changed make-prefix.sh makes a new template.
+    recipe=$(cksum <"$here/make-prefix.sh")
+    if [ ! -f "$template/.complete" ] || [ "$(cat "$template/.complete")" != "$recipe" ]; then
         rm -rf "$template"
         "$here/make-prefix.sh" "$template" >&2
-        touch "$template/.complete"
+        echo "$recipe" >"$template/.complete"
     fi
 ) 9>"$wine_dir/template.lock"
 echo "$template"

@@ -30,7 +30,14 @@ export XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 wineboot -i >/dev/null 2>&1
+# Wine draws the system title bars itself: without a window manager (Xvfb) a captioned window
+# would have none, and with one it looks as on Windows.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
 wineserver -w
+# The caption buttons are drawn with Marlett; Debian's Wine does not always find its own copy.
+if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$prefix/drive_c/windows/Fonts/marlett.ttf" ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
+fi
 rm -f "$prefix/dosdevices/z:"
 
 # Absolute links into the prefix become relative ones.

@@ -2,7 +2,7 @@
 # Runs a Windows program under Wine in a fresh copy of the build folder's template prefix and
 # returns its exit code. This is the test emulator of the Windows build (ctest calls it with the
 # test program and its arguments).
-# If tests/wine/<program name>.setup.sh exists, it runs first with WINEPREFIX set to the copy,
+# If tests/wine/ or tests/e2e/<program name>.setup.sh exists, it runs first with WINEPREFIX set to the copy,
 # to prepare what Windows programs cannot make themselves (symbolic links, for example).
 # The build folder is $BRISKO_BUILD_DIR, else the nearest folder above the program that holds
 # CMakeCache.txt, else the current folder. Set BRISKO_KEEP_PREFIX=1 to keep the copy.
@@ -50,8 +50,13 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 name=$(basename "$exe" .exe)
-if [ -f "$here/$name.setup.sh" ]; then
-    sh "$here/$name.setup.sh"
+for setup in "$here/$name.setup.sh" "$here/../e2e/$name.setup.sh"; do
+    if [ -f "$setup" ]; then sh "$setup"; fi
+done
+# Drive S: is the screenshot folder, for the programs that keep pictures of windows.
+if [ -n "${BRISKO_SCREENS:-}" ]; then
+    mkdir -p "$BRISKO_SCREENS"
+    ln -sfn "$BRISKO_SCREENS" "$prefix/dosdevices/s:"
 fi
 
 # Root would read and write past every permission, which no Windows user can; without the

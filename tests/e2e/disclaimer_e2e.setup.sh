@@ -1,0 +1,3 @@
+#!/bin/sh
+set -eu
+. "$(dirname "$0")/install-brisko.sh"

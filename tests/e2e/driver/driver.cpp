@@ -1,0 +1,243 @@
+#include "tests/e2e/driver/driver.h"
+
+#include <stdexcept>
+#include <thread>
+
+#include "platform/win32/win32_utf8.h"
+
+namespace brisko::e2e {
+
+using win32::Utf8;
+using win32::Wide;
+
+namespace {
+
+void PumpOwnMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+std::string ClassOf(HWND window) {
+    wchar_t name[64]{};
+    GetClassNameW(window, name, 64);
+    return Utf8(name);
+}
+
+bool SameClass(HWND window, const char* windowClass) {
+    return !windowClass || CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, ClassOf(window).c_str(), -1,
+                                          windowClass, -1) == CSTR_EQUAL;
+}
+
+std::vector<HWND> Descendants(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM all) {
+            reinterpret_cast<std::vector<HWND>*>(all)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+struct TopLevelSearch {
+    DWORD pid;
+    std::wstring title;
+    HWND found = nullptr;
+};
+
+HWND FindTopLevel(DWORD pid, const std::string& title) {
+    TopLevelSearch search{pid, Wide(title)};
+    EnumWindows(
+        [](HWND window, LPARAM data) {
+            auto& s = *reinterpret_cast<TopLevelSearch*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != s.pid || !IsWindowVisible(window)) return TRUE;
+            wchar_t text[256]{};
+            GetWindowTextW(window, text, 256);
+            if (s.title != text) return TRUE;
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& done, Duration limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() > end) return false;
+        PumpOwnMessages();
+        std::this_thread::sleep_for(20ms);
+    }
+}
+
+Program::Program(const std::string& exe, const std::string& folder) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    std::wstring commandLine = L"\"" + Wide(exe) + L"\"";
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, Wide(folder).c_str(),
+                        &startup, &info))
+        throw std::runtime_error("cannot start " + exe);
+    CloseHandle(info.hThread);
+    process_.reset(info.hProcess);
+    id_ = info.dwProcessId;
+}
+
+Program::~Program() {
+    if (process_ && running()) {
+        TerminateProcess(process_.get(), 99);
+        WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+bool Program::running() const {
+    return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> Program::waitExit(Duration limit) const {
+    if (!WaitUntil([&] { return !running(); }, limit)) return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
+Program StartBrisko() {
+    return Program(std::string(kProgramFolder) + "\\Brisko.exe", kProgramFolder);
+}
+
+bool HasWindow(DWORD pid, const std::string& title) {
+    return FindTopLevel(pid, title) != nullptr;
+}
+
+HWND WaitWindow(DWORD pid, const std::string& title, Duration limit) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindTopLevel(pid, title)) != nullptr; }, limit);
+    return found;
+}
+
+HWND Control(HWND parent, const std::string& text, const char* windowClass, int nth, Duration limit) {
+    const std::wstring wanted = Wide(text);
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            int seen = 0;
+            for (HWND child : Descendants(parent)) {
+                if (!SameClass(child, windowClass) || Wide(Text(child)) != wanted) continue;
+                if (seen++ == nth) {
+                    found = child;
+                    return true;
+                }
+            }
+            return false;
+        },
+        limit);
+    return found;
+}
+
+std::vector<HWND> Controls(HWND parent, const char* windowClass) {
+    std::vector<HWND> found;
+    for (HWND child : Descendants(parent))
+        if (SameClass(child, windowClass)) found.push_back(child);
+    return found;
+}
+
+std::string Text(HWND window) {
+    if (!window) return {};
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                        5000, &copied);
+    text.resize(copied);
+    return Utf8(text);
+}
+
+bool Visible(HWND window) {
+    return window && IsWindowVisible(window);
+}
+
+void Click(HWND button) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+bool Checked(HWND box) {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutW(box, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
+    return state == BST_CHECKED;
+}
+
+std::vector<std::string> ListItems(HWND list) {
+    std::vector<std::string> items;
+    DWORD_PTR count = 0;
+    if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count)) return items;
+    for (WPARAM i = 0; i < count; ++i) {
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_ABORTIFHUNG, 5000, &length);
+        std::wstring text(length + 1, L'\0');
+        DWORD_PTR copied = 0;
+        SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
+                            &copied);
+        text.resize(copied == static_cast<DWORD_PTR>(LB_ERR) ? 0 : copied);
+        items.push_back(Utf8(text));
+    }
+    return items;
+}
+
+CommandResult RunCommand(const std::string& commandLine) {
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return {};
+    win32::UniqueKernel reader(readEnd), writer(writeEnd);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION info{};
+    std::wstring line = Wide(commandLine);
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                        &info))
+        return {};
+    win32::UniqueKernel process(info.hProcess), thread(info.hThread);
+    writer.reset();  // the child holds the only write end now, so the read ends with it
+
+    CommandResult result;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(readEnd, buffer, sizeof(buffer), &got, nullptr) && got > 0) result.output.append(buffer, got);
+    WaitForSingleObject(info.hProcess, 30000);
+    GetExitCodeProcess(info.hProcess, &result.exitCode);
+    return result;
+}
+
+std::optional<std::vector<std::string>> FolderEntries(const std::string& folder) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(Wide(folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return std::nullopt;
+    win32::UniqueFind owner(find);
+    std::vector<std::string> names;
+    do {
+        const std::wstring name = data.cFileName;
+        if (name != L"." && name != L"..") names.push_back(Utf8(name));
+    } while (FindNextFileW(find, &data));
+    return names;
+}
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace brisko::e2e

@@ -1,0 +1,80 @@
+#pragma once
+// Drives the real Brisko.exe from another process, as a user and a screen reader would see it:
+// windows and controls are found by their window texts, pressed with the controls' own
+// messages, and read back with WM_GETTEXT and the list-box messages.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/win32/win32_handles.h"
+
+namespace brisko::e2e {
+
+using namespace std::chrono_literals;
+using Duration = std::chrono::milliseconds;
+
+// Where the end-to-end set-up puts the program's folder inside the prefix.
+inline constexpr char kProgramFolder[] = "C:\\brisko";
+
+// Polls `done` (pumping this thread's messages) until it holds or `limit` passes.
+bool WaitUntil(const std::function<bool()>& done, Duration limit = 20s);
+
+// A started program; ends it on destruction if it is still running.
+class Program {
+public:
+    // Starts `exe` with `folder` as its working directory.
+    Program(const std::string& exe, const std::string& folder);
+    ~Program();
+    Program(Program&&) = default;
+
+    bool running() const;
+    // The exit code once it has ended within `limit`.
+    std::optional<DWORD> waitExit(Duration limit = 20s) const;
+    DWORD id() const { return id_; }
+
+private:
+    win32::UniqueKernel process_;
+    DWORD id_ = 0;
+};
+
+// Brisko.exe from the program folder.
+Program StartBrisko();
+
+// The visible top-level window of process `pid` whose title is `title`, waited for.
+HWND WaitWindow(DWORD pid, const std::string& title, Duration limit = 20s);
+// Whether process `pid` shows a top-level window with that title.
+bool HasWindow(DWORD pid, const std::string& title);
+
+// The `nth` descendant of `parent` whose window text is `text` (and, if given, whose class is
+// `windowClass`), waited for.
+HWND Control(HWND parent, const std::string& text, const char* windowClass = nullptr, int nth = 0,
+             Duration limit = 10s);
+// Every descendant of `parent` of class `windowClass`, in creation order.
+std::vector<HWND> Controls(HWND parent, const char* windowClass);
+
+std::string Text(HWND window);
+bool Visible(HWND window);
+// A button press as a click makes it (posted, so that a handler that opens a modal window or
+// runs long does not hold the driver).
+void Click(HWND button);
+bool Checked(HWND box);
+
+// The list box's entries.
+std::vector<std::string> ListItems(HWND list);
+
+// The output and exit code of a command line run to its end (for "reg query", say).
+struct CommandResult {
+    DWORD exitCode = 1;
+    std::string output;
+};
+CommandResult RunCommand(const std::string& commandLine);
+
+// The files and folders of a folder (names only), or nothing if it cannot be listed.
+std::optional<std::vector<std::string>> FolderEntries(const std::string& folder);
+bool Exists(const std::string& path);
+
+}  // namespace brisko::e2e

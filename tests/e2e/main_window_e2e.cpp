@@ -1,0 +1,87 @@
+// The real Brisko.exe in a fresh prefix: the disclaimer on the first start, the estimate of a
+// Temp folder of known size, the three panels, and the choices saved on close and restored on
+// the next start.
+#include <gtest/gtest.h>
+
+#include "tests/e2e/driver/driver.h"
+#include "tests/e2e/driver/screenshot.h"
+#include "tests/e2e/driver/settings_query.h"
+
+namespace brisko::e2e {
+namespace {
+
+HWND AcceptDisclaimer(const Program& brisko, bool dontShowAgain) {
+    HWND disclaimer = WaitWindow(brisko.id(), "Disclaimer");
+    if (!disclaimer) return nullptr;
+    if (dontShowAgain) {
+        HWND box = Control(disclaimer, "I Accept and don't show me this message again", "Button");
+        Click(box);
+        WaitUntil([&] { return Checked(box); });
+    }
+    SaveScreenshot(disclaimer, "disclaimer");
+    Click(Control(disclaimer, "I &Accept", "Button"));
+    WaitUntil([&] { return !HasWindow(brisko.id(), "Disclaimer"); });
+    return disclaimer;
+}
+
+TEST(MainWindow, EstimatesTheTempFolderSavesOnCloseAndRestoresOnTheNextStart) {
+    {
+        Program brisko = StartBrisko();
+        ASSERT_TRUE(AcceptDisclaimer(brisko, true)) << "the disclaimer shows on the first start";
+        HWND main = WaitWindow(brisko.id(), "Brisko");
+        ASSERT_TRUE(main);
+        SaveScreenshot(main, "main");
+
+        HWND temp = Control(main, "Temp Folder", "Button");
+        ASSERT_TRUE(temp);
+        EXPECT_FALSE(Checked(temp));
+        Click(temp);
+        // The measured folder: 1,000,000 + 593,835 bytes.
+        EXPECT_TRUE(Control(main, "1.52 MB Wasted Space", "Static"))
+            << "the estimate of C:\\windows\\Temp after ticking Temp Folder";
+        EXPECT_TRUE(Checked(temp));
+
+        Click(Control(main, "&Programs", "Button"));
+        HWND word = Control(main, "Word", "Button");
+        ASSERT_TRUE(word);
+        EXPECT_TRUE(WaitUntil([&] { return Visible(word) && !Visible(temp); }));
+        Click(word);
+        EXPECT_TRUE(WaitUntil([&] { return Checked(word); }));
+        SaveScreenshot(main, "main-programs");
+        Click(Control(main, "&About", "Button"));
+        EXPECT_TRUE(WaitUntil([&] { return !Visible(word) && !Visible(temp); }));
+        SaveScreenshot(main, "main-about");
+        Click(Control(main, "&Windows", "Button"));
+        EXPECT_TRUE(WaitUntil([&] { return Visible(temp); }));
+
+        Click(Control(main, "Cl&ose", "Button"));
+        EXPECT_EQ(brisko.waitExit(), std::optional<DWORD>(0));
+    }
+
+    const auto presets = QuerySection("Presets");
+    ASSERT_TRUE(presets) << "the store's Presets key after close";
+    auto value = [&](const std::string& name) {
+        auto it = presets->find(name);
+        return it == presets->end() ? StoredValue{"missing", ""} : it->second;
+    };
+    EXPECT_EQ(value("chkTemp").type, "REG_SZ");
+    EXPECT_EQ(value("chkTemp").data, "1");
+    EXPECT_EQ(value("chkWord").data, "1");
+    EXPECT_EQ(value("chkExcel").data, "0");
+    EXPECT_EQ(value("chIECache").data, "0");
+    EXPECT_EQ(value("Disclaimer").data, "1");
+
+    // The next start shows no disclaimer and brings the ticks back.
+    Program again = StartBrisko();
+    HWND main = WaitWindow(again.id(), "Brisko");
+    ASSERT_TRUE(main);
+    HWND temp = Control(main, "Temp Folder", "Button");
+    EXPECT_TRUE(WaitUntil([&] { return Checked(temp); }));
+    EXPECT_TRUE(Control(main, "1.52 MB Wasted Space", "Static"));
+    EXPECT_FALSE(HasWindow(again.id(), "Disclaimer"));
+    Click(Control(main, "Cl&ose", "Button"));
+    EXPECT_EQ(again.waitExit(), std::optional<DWORD>(0));
+}
+
+}  // namespace
+}  // namespace brisko::e2e
