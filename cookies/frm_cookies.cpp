@@ -55,7 +55,8 @@ void FrmCookies::layOut() {
     List1.backColor = kPaper;
     List1.foreColor = kInk;
     Label2.rect = {240, 3360, 1455, 195};
-    Label1.rect = {1808, 3360, 2625, 195};
+    // Wide enough for "Remove Checks from Cookies to keep" in the screen font; ends short of Check1.
+    Label1.rect = {1808, 3360, 2940, 195};
     Check1.rect = {4800, 3360, 1215, 195};
     cmdDelCookies.rect = {360, 3720, 1575, 375};
     cmdDelCookies.setCaption("&Delete Selected");

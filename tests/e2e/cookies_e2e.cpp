@@ -1,0 +1,91 @@
+// The cookie keeper opened from the main window: the scan lists every cookie file checked, the
+// user unchecks the ones to keep, and "&Delete Selected" deletes the rest from the disk.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/e2e/driver/driver.h"
+#include "tests/e2e/driver/screenshot.h"
+#include "tests/e2e/driver/settings_query.h"
+
+namespace brisko::e2e {
+namespace {
+
+const std::string kCookies = "C:\\windows\\cookies\\";
+const std::string kProfile = "C:\\windows\\profiles\\user\\cookies\\";
+
+// Clicks the check glyph at the start of entry `index`, as the user does.
+void ToggleEntry(HWND list, int index) {
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+}
+
+int IndexOf(const std::vector<std::string>& items, const std::string& path) {
+    const auto it = std::find(items.begin(), items.end(), path);
+    return it == items.end() ? -1 : static_cast<int>(it - items.begin());
+}
+
+TEST(CookieKeeper, OpensFromTheMainWindowAndDeletesOnlyTheCheckedCookies) {
+    ASSERT_EQ(RunCommand("reg.exe add \"" + std::string(kStoreKey) +
+                         "\\Presets\" /v Disclaimer /t REG_SZ /d 1 /f")
+                  .exitCode,
+              0u);
+    Program brisko = StartBrisko();
+    HWND main = WaitWindow(brisko.id(), "Brisko");
+    ASSERT_TRUE(main);
+    HWND selectBox = Control(main, "Select", "Button", 0);
+    HWND selectButton = Control(main, "Select", "Button", 1);
+    ASSERT_TRUE(selectBox && selectButton);
+    EXPECT_FALSE(IsWindowEnabled(selectButton));
+    Click(selectBox);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(selectButton) != FALSE; }));
+    Click(selectButton);
+
+    HWND keeper = WaitWindow(brisko.id(), "Cookies");
+    ASSERT_TRUE(keeper);
+    EXPECT_TRUE(WaitUntil([&] { return !Visible(main); })) << "the main window hides";
+    ASSERT_TRUE(Control(keeper, "6 Cookies", "Static", 0, 20s)) << "the scan's count";
+    HWND list = Controls(keeper, "ListBox").at(0);
+    const std::vector<std::string> items = ListItems(list);
+    std::vector<std::string> expected;
+    for (const char* n : {"one", "two", "three", "four", "locked"}) expected.push_back(kCookies + n + "@example.txt");
+    expected.push_back(kProfile + "five@example.txt");
+    std::vector<std::string> sorted = items;
+    std::sort(sorted.begin(), sorted.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(sorted, expected) << "every cookie file once; index.dat is no cookie";
+    EXPECT_TRUE(Control(keeper, "&Select None", "Button"));
+    SaveScreenshot(keeper, "cookies");
+
+    // Keep two; the read-only one cannot be deleted and stays listed.
+    for (const std::string& keep : {kCookies + "two@example.txt", kProfile + "five@example.txt"}) {
+        const int i = IndexOf(items, keep);
+        ASSERT_GE(i, 0) << keep;
+        ToggleEntry(list, i);
+    }
+    WaitUntil([] { return false; }, 500ms);
+    Click(Control(keeper, "&Delete Selected", "Button"));
+    EXPECT_TRUE(Control(keeper, "3 Cookies", "Static", 0, 20s));
+
+    for (const char* gone : {"one", "three", "four"})
+        EXPECT_FALSE(Exists(kCookies + gone + "@example.txt")) << gone;
+    EXPECT_TRUE(Exists(kCookies + "two@example.txt"));
+    EXPECT_TRUE(Exists(kProfile + "five@example.txt"));
+    EXPECT_TRUE(Exists(kCookies + "locked@example.txt"));
+    EXPECT_TRUE(Exists(kCookies + "index.dat"));
+    std::vector<std::string> left = ListItems(list);
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{kCookies + "locked@example.txt", kCookies + "two@example.txt",
+                                              kProfile + "five@example.txt"}));
+
+    Click(Control(keeper, "&Exit", "Button"));
+    EXPECT_TRUE(WaitUntil([&] { return Visible(main) && !HasWindow(brisko.id(), "Cookies"); }));
+    Click(Control(main, "Cl&ose", "Button"));
+    EXPECT_TRUE(brisko.waitExit(30s).has_value());
+}
+
+}  // namespace
+}  // namespace brisko::e2e
