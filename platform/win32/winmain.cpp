@@ -8,14 +8,8 @@
 #include "platform/win32/binding.h"
 #include "platform/win32/win32_platform.h"
 
-#if __has_include("cookies/frm_cookies.h")
 #include "cookies/frm_cookies.h"
-#define BRISKO_HAS_COOKIES 1
-#endif
-#if __has_include("filetypes/extens.h")
 #include "filetypes/extens.h"
-#define BRISKO_HAS_EXTENS 1
-#endif
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS | ICC_WIN95_CLASSES};
@@ -30,16 +24,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windows.main = &main;
     windows.disclaimer = &disclaimer;
     windows.all = {&main, &disclaimer};
-#ifdef BRISKO_HAS_COOKIES
     brisko::cookies::FrmCookies cookies(services, windows);
     windows.cookies = &cookies;
     windows.all.push_back(&cookies);
-#endif
-#ifdef BRISKO_HAS_EXTENS
     brisko::filetypes::Extens extens(services, windows);
     windows.extens = &extens;
     windows.all.push_back(&extens);
-#endif
+
+    // The windows size their lists' sideways scroll range in the screen's own twips per pixel.
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    cookies.twipsPerPixelX = extens.twipsPerPixelX = 1440 / (dpi > 0 ? dpi : 96);
 
     brisko::win32::Binding binding(instance, services);
     for (brisko::controls::Form* form : windows.all) binding.attach(*form);
