@@ -8,7 +8,7 @@ WIN_DIR    := $(BUILD)/win
 DIST       := $(abspath $(BUILD)/dist)
 SCREENS    := $(abspath $(BUILD)/screens)
 JOBS       ?= $(shell nproc)
-PACKAGES   := cmake g++ googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb imagemagick x11-utils
+PACKAGES   := cmake g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb imagemagick
 CTEST_ARGS ?=
 
 .PHONY: all deps build run test test-native test-windows clean format
