@@ -1,18 +1,18 @@
 // Brisko's entry point: the real platform, the program's windows, their views, the main window.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/windows.h"
+#include "cookies/frm_cookies.h"
+#include "filetypes/extens.h"
 #include "platform/win32/binding.h"
 #include "platform/win32/win32_platform.h"
 
-#include "cookies/frm_cookies.h"
-#include "filetypes/extens.h"
-
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS | ICC_WIN95_CLASSES};
+    INITCOMMONCONTROLSEX icc{sizeof(icc),
+                             ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
 
     brisko::win32::Win32Platform platform;

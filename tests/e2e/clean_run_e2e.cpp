@@ -14,7 +14,8 @@ const std::string kTyped = "HKCU\\Software\\Microsoft\\Internet Explorer\\TypedU
 const std::string kRunMru = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
 
 void Add(const std::string& key, const std::string& name, const std::string& data) {
-    const auto r = RunCommand("reg.exe add \"" + key + "\" /v " + name + " /t REG_SZ /d \"" + data + "\" /f");
+    const auto r =
+        RunCommand("reg.exe add \"" + key + "\" /v " + name + " /t REG_SZ /d \"" + data + "\" /f");
     ASSERT_EQ(r.exitCode, 0u) << r.output;
 }
 
@@ -32,7 +33,8 @@ TEST(CleanRun, ClearsTheTickedListsAndTheTempFolderAndCountsWhatItReclaimed) {
     Program brisko = StartBrisko();
     HWND main = WaitWindow(brisko.id(), "Brisko");
     ASSERT_TRUE(main);
-    for (const char* item : {"Temp Folder", "Recent Items From Run Menu", "Internet Typed Web Address"}) {
+    for (const char* item :
+         {"Temp Folder", "Recent Items From Run Menu", "Internet Typed Web Address"}) {
         HWND box = Control(main, item, "Button");
         ASSERT_TRUE(box) << item;
         Click(box);
@@ -56,8 +58,10 @@ TEST(CleanRun, ClearsTheTickedListsAndTheTempFolderAndCountsWhatItReclaimed) {
 
     // The removal runs in its own hidden process; it is waited for here, not in the program.
     EXPECT_TRUE(WaitUntil([] { return !Exists("C:\\windows\\temp\\setup.tmp"); }, 60s));
-    EXPECT_TRUE(WaitUntil([] { return !Exists("C:\\windows\\temp\\sub"); }, 30s)) << "read-only file and all";
-    EXPECT_TRUE(Exists("C:\\keep_outside\\precious.txt")) << "the link out of Temp was not followed";
+    EXPECT_TRUE(WaitUntil([] { return !Exists("C:\\windows\\temp\\sub"); }, 30s))
+        << "read-only file and all";
+    EXPECT_TRUE(Exists("C:\\keep_outside\\precious.txt"))
+        << "the link out of Temp was not followed";
 
     Click(Control(main, "Cl&ose", "Button"));
     EXPECT_TRUE(brisko.waitExit(30s).has_value());

@@ -51,7 +51,8 @@ TEST(CookieKeeper, OpensFromTheMainWindowAndDeletesOnlyTheCheckedCookies) {
     HWND list = Controls(keeper, "ListBox").at(0);
     const std::vector<std::string> items = ListItems(list);
     std::vector<std::string> expected;
-    for (const char* n : {"one", "two", "three", "four", "locked"}) expected.push_back(kCookies + n + "@example.txt");
+    for (const char* n : {"one", "two", "three", "four", "locked"})
+        expected.push_back(kCookies + n + "@example.txt");
     expected.push_back(kProfile + "five@example.txt");
     std::vector<std::string> sorted = items;
     std::sort(sorted.begin(), sorted.end());
@@ -78,7 +79,8 @@ TEST(CookieKeeper, OpensFromTheMainWindowAndDeletesOnlyTheCheckedCookies) {
     EXPECT_TRUE(Exists(kCookies + "index.dat"));
     std::vector<std::string> left = ListItems(list);
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{kCookies + "locked@example.txt", kCookies + "two@example.txt",
+    EXPECT_EQ(left, (std::vector<std::string>{kCookies + "locked@example.txt",
+                                              kCookies + "two@example.txt",
                                               kProfile + "five@example.txt"}));
 
     Click(Control(keeper, "&Exit", "Button"));

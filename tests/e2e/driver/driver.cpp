@@ -27,8 +27,9 @@ std::string ClassOf(HWND window) {
 }
 
 bool SameClass(HWND window, const char* windowClass) {
-    return !windowClass || CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, ClassOf(window).c_str(), -1,
-                                          windowClass, -1) == CSTR_EQUAL;
+    return !windowClass ||
+           CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, ClassOf(window).c_str(), -1,
+                          windowClass, -1) == CSTR_EQUAL;
 }
 
 std::vector<HWND> Descendants(HWND parent) {
@@ -84,8 +85,8 @@ Program::Program(const std::string& exe, const std::string& folder) {
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     std::wstring commandLine = L"\"" + Wide(exe) + L"\"";
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, Wide(folder).c_str(),
-                        &startup, &info))
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        Wide(folder).c_str(), &startup, &info))
         throw std::runtime_error("cannot start " + exe);
     CloseHandle(info.hThread);
     process_.reset(info.hProcess);
@@ -124,7 +125,8 @@ HWND WaitWindow(DWORD pid, const std::string& title, Duration limit) {
     return found;
 }
 
-HWND Control(HWND parent, const std::string& text, const char* windowClass, int nth, Duration limit) {
+HWND Control(HWND parent, const std::string& text, const char* windowClass, int nth,
+             Duration limit) {
     const std::wstring wanted = Wide(text);
     HWND found = nullptr;
     WaitUntil(
@@ -153,11 +155,12 @@ std::vector<HWND> Controls(HWND parent, const char* windowClass) {
 std::string Text(HWND window) {
     if (!window) return {};
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+        return {};
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                        5000, &copied);
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
     text.resize(copied);
     return Utf8(text);
 }
@@ -185,8 +188,8 @@ std::vector<std::string> ListItems(HWND list) {
         SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_ABORTIFHUNG, 5000, &length);
         std::wstring text(length + 1, L'\0');
         DWORD_PTR copied = 0;
-        SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
-                            &copied);
+        SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()),
+                            SMTO_ABORTIFHUNG, 5000, &copied);
         text.resize(copied == static_cast<DWORD_PTR>(LB_ERR) ? 0 : copied);
         items.push_back(Utf8(text));
     }
@@ -208,8 +211,8 @@ CommandResult RunCommand(const std::string& commandLine) {
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION info{};
     std::wstring line = Wide(commandLine);
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                        &info))
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &info))
         return {};
     win32::UniqueKernel process(info.hProcess), thread(info.hThread);
     writer.reset();  // the child holds the only write end now, so the read ends with it
@@ -217,7 +220,8 @@ CommandResult RunCommand(const std::string& commandLine) {
     CommandResult result;
     char buffer[4096];
     DWORD got = 0;
-    while (ReadFile(readEnd, buffer, sizeof(buffer), &got, nullptr) && got > 0) result.output.append(buffer, got);
+    while (ReadFile(readEnd, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+        result.output.append(buffer, got);
     WaitForSingleObject(info.hProcess, 30000);
     GetExitCodeProcess(info.hProcess, &result.exitCode);
     return result;

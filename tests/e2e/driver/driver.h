@@ -25,7 +25,7 @@ bool WaitUntil(const std::function<bool()>& done, Duration limit = 20s);
 
 // A started program; ends it on destruction if it is still running.
 class Program {
-public:
+  public:
     // Starts `exe` with `folder` as its working directory.
     Program(const std::string& exe, const std::string& folder);
     ~Program();
@@ -36,7 +36,7 @@ public:
     std::optional<DWORD> waitExit(Duration limit = 20s) const;
     DWORD id() const { return id_; }
 
-private:
+  private:
     win32::UniqueKernel process_;
     DWORD id_ = 0;
 };

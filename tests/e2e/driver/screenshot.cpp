@@ -39,7 +39,8 @@ void SaveScreenshot(HWND window, const std::string& name) {
     if (GetDriveTypeW(L"S:\\") == DRIVE_NO_ROOT_DIR || !window) return;
     SetForegroundWindow(window);
     BringWindowToTop(window);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     WaitUntil([] { return false; }, 600ms);  // let the program paint in its own time
 
     RECT r{};
@@ -76,8 +77,7 @@ void SaveScreenshot(HWND window, const std::string& name) {
     Put(file, at, info.bmiHeader);
     std::memcpy(file.data() + at, bits, pixels);
     std::ofstream(std::filesystem::path(win32::Wide("S:\\" + name + ".bmp")), std::ios::binary)
-        .write(file.data(),
-                                                                                static_cast<std::streamsize>(file.size()));
+        .write(file.data(), static_cast<std::streamsize>(file.size()));
 }
 
 }  // namespace brisko::e2e

@@ -17,9 +17,11 @@ std::optional<std::pair<std::string, StoredValue>> ParseValueLine(const std::str
     const auto typeStart = type + 4;
     const auto typeEnd = line.find("    ", typeStart);
     StoredValue value;
-    value.type = line.substr(typeStart, typeEnd == std::string::npos ? std::string::npos : typeEnd - typeStart);
+    value.type = line.substr(
+        typeStart, typeEnd == std::string::npos ? std::string::npos : typeEnd - typeStart);
     if (typeEnd != std::string::npos) value.data = line.substr(typeEnd + 4);
-    while (!value.data.empty() && (value.data.back() == '\r' || value.data.back() == '\n')) value.data.pop_back();
+    while (!value.data.empty() && (value.data.back() == '\r' || value.data.back() == '\n'))
+        value.data.pop_back();
     if (name == "(Default)") name.clear();
     return std::make_pair(name, value);
 }
@@ -27,7 +29,8 @@ std::optional<std::pair<std::string, StoredValue>> ParseValueLine(const std::str
 }  // namespace
 
 std::optional<std::map<std::string, StoredValue>> QuerySection(const std::string& section) {
-    const CommandResult result = RunCommand("reg.exe query \"" + std::string(kStoreKey) + "\\" + section + "\"");
+    const CommandResult result =
+        RunCommand("reg.exe query \"" + std::string(kStoreKey) + "\\" + section + "\"");
     if (result.exitCode != 0) return std::nullopt;
     std::map<std::string, StoredValue> values;
     std::istringstream lines(result.output);
