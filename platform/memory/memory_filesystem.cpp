@@ -150,14 +150,17 @@ std::unique_ptr<DirectoryEnumeration> MemoryFileSystem::enumerate(const std::str
     return std::make_unique<MemoryEnumeration>(std::move(entries));
 }
 
-bool MemoryFileSystem::deleteFile(const std::string& path) {
+std::pair<MemoryFileSystem::Node*, std::string> MemoryFileSystem::parentOf(const std::string& path) {
     auto parts = splitPath(path);
-    if (parts.size() < 2) return false;
+    if (parts.size() < 2) return {nullptr, {}};
     std::string parentPath;
     for (size_t i = 0; i + 1 < parts.size(); ++i) parentPath += parts[i] + "\\";
-    Node* parent = resolve(parentPath, true);
+    return {resolve(parentPath, true), upper(parts.back())};
+}
+
+bool MemoryFileSystem::deleteFile(const std::string& path) {
+    auto [parent, folded] = parentOf(path);
     if (!parent) return false;
-    const std::string folded = upper(parts.back());
     auto it = std::find_if(parent->children.begin(), parent->children.end(),
                            [&](const auto& c) { return upper(c->name) == folded; });
     if (it == parent->children.end() || (*it)->isDirectory()) return false;
@@ -168,13 +171,8 @@ bool MemoryFileSystem::deleteFile(const std::string& path) {
 }
 
 bool MemoryFileSystem::removeTree(const std::string& path) {
-    auto parts = splitPath(path);
-    if (parts.size() < 2) return false;
-    std::string parentPath;
-    for (size_t i = 0; i + 1 < parts.size(); ++i) parentPath += parts[i] + "\\";
-    Node* parent = resolve(parentPath, true);
+    auto [parent, folded] = parentOf(path);
     if (!parent) return false;
-    const std::string folded = upper(parts.back());
     return std::erase_if(parent->children,
                          [&](const auto& c) { return upper(c->name) == folded; }) != 0;
 }

@@ -57,6 +57,8 @@ class MemoryFileSystem : public FileSystem {
 
   private:
     Node* resolve(const std::string& path, bool followLastLink);
+    // The folder that holds the last part of `path`, and that part's name in capitals.
+    std::pair<Node*, std::string> parentOf(const std::string& path);
     Node& make(const std::string& path, bool directory);
     std::map<std::string, std::unique_ptr<Node>> drives_;  // "C:" upper-cased
     std::string windowsDirectory_ = "C:\\WINDOWS";
