@@ -78,13 +78,7 @@ void SeedReal() {
 
 template <class F>
 void TickEverything(app::Form1& form, F&& afterTicking) {
-    for (auto* box : {&form.chkDocuments, &form.chkRunMenu, &form.chkUrls,       &form.chkTemp,
-                      &form.chkCookies,   &form.chIECache,  &form.chkHistory,    &form.chkWord,
-                      &form.chkExcel,     &form.chkAccess,  &form.chkPowerPoint, &form.chkRecBin,
-                      &form.chkMenu,      &form.chkFav,     &form.chkWzip1,      &form.chkWzip2,
-                      &form.chkVb,        &form.NetScape1,  &form.netscape2,     &form.netscape3,
-                      &form.chkWordPad,   &form.chkPbrush,  &form.chkMediaPlayer})
-        box->setValue(1);
+    cleaner::TickEveryItem(form);
     // No folders (a system kind of neither family) and no sound: only the registry work is timed.
     form.Winder.setCaption("BENCH");
     afterTicking();

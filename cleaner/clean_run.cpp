@@ -22,38 +22,6 @@ constexpr const char* kApp = "Brisko";
 constexpr const char* kPresets = "Presets";
 constexpr const char* kNotice = "Cleaning ... Please Wait";
 
-// The check box of each track item, by the name the catalogue gives it.
-controls::CheckBox* TrackBox(app::Form1& form, std::string_view name) {
-    using Box = controls::CheckBox app::Form1::*;
-    static constexpr std::pair<std::string_view, Box> boxes[] = {
-        {"chkDocuments", &app::Form1::chkDocuments},
-        {"chkRunMenu", &app::Form1::chkRunMenu},
-        {"chkUrls", &app::Form1::chkUrls},
-        {"chkTemp", &app::Form1::chkTemp},
-        {"chkCookies", &app::Form1::chkCookies},
-        {"chIECache", &app::Form1::chIECache},
-        {"chkHistory", &app::Form1::chkHistory},
-        {"chkWord", &app::Form1::chkWord},
-        {"chkExcel", &app::Form1::chkExcel},
-        {"chkAccess", &app::Form1::chkAccess},
-        {"chkPowerPoint", &app::Form1::chkPowerPoint},
-        {"chkRecBin", &app::Form1::chkRecBin},
-        {"chkMenu", &app::Form1::chkMenu},
-        {"chkFav", &app::Form1::chkFav},
-        {"chkWzip1", &app::Form1::chkWzip1},
-        {"chkWzip2", &app::Form1::chkWzip2},
-        {"chkVb", &app::Form1::chkVb},
-        {"NetScape1", &app::Form1::NetScape1},
-        {"netscape2", &app::Form1::netscape2},
-        {"netscape3", &app::Form1::netscape3},
-        {"chkWordPad", &app::Form1::chkWordPad},
-        {"chkPbrush", &app::Form1::chkPbrush},
-        {"chkMediaPlayer", &app::Form1::chkMediaPlayer},
-    };
-    for (const auto& [boxName, member] : boxes)
-        if (boxName == name) return &(form.*member);
-    return nullptr;
-}
 
 // Every step of the run goes on after a failing one: the failure is dropped, as the user is
 // never shown one, and the next step runs.
@@ -118,6 +86,44 @@ double RunTotal(app::Form1& form) {
 }
 
 }  // namespace
+
+// The check box of each track item, by the name the catalogue gives it.
+controls::CheckBox* TrackBox(app::Form1& form, std::string_view name) {
+    using Box = controls::CheckBox app::Form1::*;
+    static constexpr std::pair<std::string_view, Box> boxes[] = {
+        {"chkDocuments", &app::Form1::chkDocuments},
+        {"chkRunMenu", &app::Form1::chkRunMenu},
+        {"chkUrls", &app::Form1::chkUrls},
+        {"chkTemp", &app::Form1::chkTemp},
+        {"chkCookies", &app::Form1::chkCookies},
+        {"chIECache", &app::Form1::chIECache},
+        {"chkHistory", &app::Form1::chkHistory},
+        {"chkWord", &app::Form1::chkWord},
+        {"chkExcel", &app::Form1::chkExcel},
+        {"chkAccess", &app::Form1::chkAccess},
+        {"chkPowerPoint", &app::Form1::chkPowerPoint},
+        {"chkRecBin", &app::Form1::chkRecBin},
+        {"chkMenu", &app::Form1::chkMenu},
+        {"chkFav", &app::Form1::chkFav},
+        {"chkWzip1", &app::Form1::chkWzip1},
+        {"chkWzip2", &app::Form1::chkWzip2},
+        {"chkVb", &app::Form1::chkVb},
+        {"NetScape1", &app::Form1::NetScape1},
+        {"netscape2", &app::Form1::netscape2},
+        {"netscape3", &app::Form1::netscape3},
+        {"chkWordPad", &app::Form1::chkWordPad},
+        {"chkPbrush", &app::Form1::chkPbrush},
+        {"chkMediaPlayer", &app::Form1::chkMediaPlayer},
+    };
+    for (const auto& [boxName, member] : boxes)
+        if (boxName == name) return &(form.*member);
+    return nullptr;
+}
+
+void TickEveryItem(app::Form1& form) {
+    for (const TrackItem& item : Catalogue())
+        if (controls::CheckBox* box = TrackBox(form, item.checkbox)) box->setValue(1);
+}
 
 void StartCleanRun(app::Form1& form) {
     Resume([&] { form.showPanel(1); });

@@ -1,6 +1,8 @@
 // Brisko's entry point: the real platform, the program's windows, their views, the main window.
-#include <commctrl.h>
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include "app/form1.h"
 #include "app/form2.h"

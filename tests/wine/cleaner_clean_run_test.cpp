@@ -84,13 +84,7 @@ TEST(CleanerCleanRunWine, EveryItemTickedAgainstTheRealSystem) {
     app::Form1 form(services, windows);
     form.Winder.setCaption(form.services().files.windowsDirectory().substr(3));
     form.DrvLetter.setCaption(form.services().files.windowsDirectory().substr(0, 2));
-    for (auto* box : {&form.chkDocuments, &form.chkRunMenu, &form.chkUrls,       &form.chkTemp,
-                      &form.chkCookies,   &form.chIECache,  &form.chkHistory,    &form.chkWord,
-                      &form.chkExcel,     &form.chkAccess,  &form.chkPowerPoint, &form.chkRecBin,
-                      &form.chkMenu,      &form.chkFav,     &form.chkWzip1,      &form.chkWzip2,
-                      &form.chkVb,        &form.NetScape1,  &form.netscape2,     &form.netscape3,
-                      &form.chkWordPad,   &form.chkPbrush,  &form.chkMediaPlayer})
-        box->setValue(1);
+    cleaner::TickEveryItem(form);
     for (auto& size : form.itemSizes) size = 0.0;  // measured at ticking; fixed here
     form.itemSize(app::SizedItem::Temp) = 1000;
 
@@ -115,7 +109,8 @@ TEST(CleanerCleanRunWine, EveryItemTickedAgainstTheRealSystem) {
     EXPECT_EQ(real.settings.get("Brisko", "Presets", "CleanSave", ""), "1000");
     EXPECT_EQ(form.lblSize.caption().substr(form.lblSize.caption().size() - 10), " Reclaimed");
 
-    SHQUERYRBINFO bin{sizeof bin};
+    SHQUERYRBINFO bin{};
+    bin.cbSize = sizeof bin;
     SHQueryRecycleBinW(nullptr, &bin);
     EXPECT_EQ(bin.i64NumItems, 0);
 
