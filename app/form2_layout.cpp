@@ -39,7 +39,8 @@ void LayOutForm2(Form2& f) {
     f.imgBottom.rect = {0, kHeight - kBorderThickness, kWidth, kBorderThickness};
     f.imgLeft.rect = {0, 0, kBorderThickness, kHeight};
     f.imgRight.rect = {kWidth - kBorderThickness, 0, kBorderThickness, kHeight};
-    for (controls::Image* piece : {&f.imgTop, &f.imgBottom, &f.imgLeft, &f.imgRight}) piece->backColor = kBorder;
+    for (controls::Image* piece : {&f.imgTop, &f.imgBottom, &f.imgLeft, &f.imgRight})
+        piece->backColor = kBorder;
 }
 
 }  // namespace brisko::app

@@ -22,7 +22,6 @@ constexpr const char* kApp = "Brisko";
 constexpr const char* kPresets = "Presets";
 constexpr const char* kNotice = "Cleaning ... Please Wait";
 
-
 // Every step of the run goes on after a failing one: the failure is dropped, as the user is
 // never shown one, and the next step runs.
 template <class F>

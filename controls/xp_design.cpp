@@ -30,7 +30,8 @@ void XPDesign::setCaption(const std::string& text) {
 void XPDesign::place(const Rect& frame) {
     rect = frame;
     // Caption on the title strip, status text on the bottom bar; shadows one pixel down-right.
-    Label2[2].rect = {frame.left + 480, frame.top + 90, frame.width - 975 - 480, kTitleHeight - 180};
+    Label2[2].rect = {frame.left + 480, frame.top + 90, frame.width - 975 - 480,
+                      kTitleHeight - 180};
     Label2[0].rect = {frame.left + 240, frame.top + frame.height - kStatusHeight - 120,
                       frame.width - 480, kStatusHeight};
     Label2[3].rect = Label2[2].rect;

@@ -11,7 +11,7 @@
 namespace brisko::controls {
 
 class XPDesign {
-public:
+  public:
     explicit XPDesign(const std::string& name);
 
     std::array<Label, 4> Label2;

@@ -13,7 +13,9 @@ constexpr controls::Colour kPaper = controls::rgb(240, 236, 216);
 constexpr controls::Colour kInk = controls::rgb(0, 0, 255);
 const char* const kScanning = "Scanning For Cookies... Please Wait";
 
-bool isDots(const std::string& name) { return name == "." || name == ".."; }
+bool isDots(const std::string& name) {
+    return name == "." || name == "..";
+}
 
 }  // namespace
 
@@ -55,7 +57,8 @@ void FrmCookies::layOut() {
     List1.backColor = kPaper;
     List1.foreColor = kInk;
     Label2.rect = {240, 3360, 1455, 195};
-    // Wide enough for "Remove Checks from Cookies to keep" in the screen font; ends short of Check1.
+    // Wide enough for "Remove Checks from Cookies to keep" in the screen font; ends short of
+    // Check1.
     Label1.rect = {1808, 3360, 2940, 195};
     Check1.rect = {4800, 3360, 1215, 195};
     cmdDelCookies.rect = {360, 3720, 1575, 375};
@@ -66,8 +69,9 @@ void FrmCookies::layOut() {
     cmdExt.toolTip = "Close me";
     cmdSrch.rect = {2040, clientHeight + 600, 1815, 375};
     cmdSrch.setCaption("&Search for Cookies");
-    for (controls::Widget* w : {static_cast<controls::Widget*>(&Label1), static_cast<controls::Widget*>(&Label2),
-                                static_cast<controls::Widget*>(&Check1)})
+    for (controls::Widget* w :
+         {static_cast<controls::Widget*>(&Label1), static_cast<controls::Widget*>(&Label2),
+          static_cast<controls::Widget*>(&Check1)})
         w->backColor = kPaper;
 }
 
@@ -85,7 +89,8 @@ void FrmCookies::load() {
 
     show();
     int tpp = twipsPerPixelX > 0 ? twipsPerPixelX : 15;
-    List1.setHorizontalExtent(static_cast<int>(std::lround(static_cast<double>(List1.rect.width) / tpp * 2.0)));
+    List1.setHorizontalExtent(
+        static_cast<int>(std::lround(static_cast<double>(List1.rect.width) / tpp * 2.0)));
     // The scan waits until the window and its "Please Wait" have been painted.
     Timer1.setEnabled(true);
 }
@@ -102,7 +107,8 @@ void FrmCookies::listCookieFiles(const std::string& folder) {
     if (!listing) return;
     do {
         if (isDots(entry.name) || entry.isDirectory()) continue;
-        if (entry.name.find(".txt") != std::string::npos) found_.push_back(folder + "\\" + entry.name);
+        if (entry.name.find(".txt") != std::string::npos)
+            found_.push_back(folder + "\\" + entry.name);
     } while (listing->next(entry));
 }
 
@@ -120,7 +126,8 @@ void FrmCookies::ShowFolderList() {
             platform::FindData entry;
             if (auto listing = services_.files.enumerate(p, entry)) {
                 do {
-                    if (entry.isDirectory() && !isDots(entry.name)) subfolders.push_back(p + "\\" + entry.name);
+                    if (entry.isDirectory() && !isDots(entry.name))
+                        subfolders.push_back(p + "\\" + entry.name);
                 } while (listing->next(entry));
             }
             for (const std::string& d : subfolders) {
@@ -137,7 +144,9 @@ void FrmCookies::ShowFolderList() {
     setMousePointer(controls::kPointerDefault);
 }
 
-void FrmCookies::showCount() { Label2.setCaption(std::to_string(List1.count()) + " Cookies"); }
+void FrmCookies::showCount() {
+    Label2.setCaption(std::to_string(List1.count()) + " Cookies");
+}
 
 void FrmCookies::selectToggle() {
     const bool all = Check1.value() == 1;

@@ -15,7 +15,7 @@ struct Windows;
 namespace brisko::cookies {
 
 class FrmCookies : public controls::Form {
-public:
+  public:
     FrmCookies(platform::Services& services, app::Windows& windows);
 
     controls::ListBox List1{"List1"};
@@ -38,10 +38,10 @@ public:
     void exit();
     void minimise() { setState(controls::WindowState::Minimized); }
 
-protected:
+  protected:
     void load() override;
 
-private:
+  private:
     void layOut();
     void listCookieFiles(const std::string& folder);
     bool folderExists(const std::string& path);

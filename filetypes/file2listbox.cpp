@@ -58,7 +58,8 @@ std::string AnsiToUtf8(std::string_view ansi) {
     return out;
 }
 
-void File2ListBox(platform::FileReader& reader, const std::string& path, controls::ListBox& target) {
+void File2ListBox(platform::FileReader& reader, const std::string& path,
+                  controls::ListBox& target) {
     target.clear();
     auto bytes = reader.readAll(path, kMaxFileBytes);
     if (!bytes) return;

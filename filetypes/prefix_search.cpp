@@ -31,15 +31,21 @@ char32_t UpperChar(char32_t c) {
     if (c >= U'a' && c <= U'z') return c - 32;
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
     switch (c) {
-        case 0xFF: return 0x178;
-        case 0x161: return 0x160;
-        case 0x153: return 0x152;
-        case 0x17E: return 0x17D;
-        default: return c;
+        case 0xFF:
+            return 0x178;
+        case 0x161:
+            return 0x160;
+        case 0x153:
+            return 0x152;
+        case 0x17E:
+            return 0x17D;
+        default:
+            return c;
     }
 }
 
-std::vector<std::string> PrefixMatches(const std::vector<std::string>& entries, std::string_view search) {
+std::vector<std::string> PrefixMatches(const std::vector<std::string>& entries,
+                                       std::string_view search) {
     std::vector<std::string> found;
     std::u32string key;
     for (std::size_t pos = 0; pos < search.size();) key += UpperChar(next(search, pos));
@@ -48,7 +54,8 @@ std::vector<std::string> PrefixMatches(const std::vector<std::string>& entries, 
         std::string_view e(entry);
         std::size_t pos = 0;
         std::size_t matched = 0;
-        while (matched < key.size() && pos < e.size() && UpperChar(next(e, pos)) == key[matched]) ++matched;
+        while (matched < key.size() && pos < e.size() && UpperChar(next(e, pos)) == key[matched])
+            ++matched;
         if (matched == key.size()) found.push_back(entry);
     }
     return found;

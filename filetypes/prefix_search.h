@@ -11,6 +11,7 @@ char32_t UpperChar(char32_t c);
 
 // Every entry, in order, whose first characters equal `search` ignoring case; an entry shorter
 // than the search never matches, and an empty search matches nothing. Texts are UTF-8.
-std::vector<std::string> PrefixMatches(const std::vector<std::string>& entries, std::string_view search);
+std::vector<std::string> PrefixMatches(const std::vector<std::string>& entries,
+                                       std::string_view search);
 
 }  // namespace brisko::filetypes

@@ -5,7 +5,7 @@
 namespace brisko::filetypes {
 
 class StdFileReader : public platform::FileReader {
-public:
+  public:
     std::optional<std::string> readAll(const std::string& path, std::size_t maxBytes) override;
 };
 

@@ -150,7 +150,8 @@ std::unique_ptr<DirectoryEnumeration> MemoryFileSystem::enumerate(const std::str
     return std::make_unique<MemoryEnumeration>(std::move(entries));
 }
 
-std::pair<MemoryFileSystem::Node*, std::string> MemoryFileSystem::parentOf(const std::string& path) {
+std::pair<MemoryFileSystem::Node*, std::string> MemoryFileSystem::parentOf(
+    const std::string& path) {
     auto parts = splitPath(path);
     if (parts.size() < 2) return {nullptr, {}};
     std::string parentPath;

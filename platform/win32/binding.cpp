@@ -58,7 +58,8 @@ void CaptionButtonAction(FormView& f, int button) {
 
 void AddCaptionButtonTips(FormView& f) {
     if (!f.tooltip || !f.form->skinned) return;
-    static constexpr const wchar_t* kTips[view::kCaptionButtons] = {L"Help me", L"Minimize", L"Close"};
+    static constexpr const wchar_t* kTips[view::kCaptionButtons] = {L"Help me", L"Minimize",
+                                                                    L"Close"};
     for (int b = 0; b < view::kCaptionButtons; ++b) {
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
@@ -78,7 +79,8 @@ void PaintForm(FormView& f) {
     RECT r{};
     GetClientRect(f.hwnd, &r);
     HDC mem = CreateCompatibleDC(dc);
-    view::GdiObject bitmap(CreateCompatibleBitmap(dc, std::max<int>(r.right, 1), std::max<int>(r.bottom, 1)));
+    view::GdiObject bitmap(
+        CreateCompatibleBitmap(dc, std::max<int>(r.right, 1), std::max<int>(r.bottom, 1)));
     HGDIOBJ old = SelectObject(mem, bitmap.get());
     view::PaintSurface(f, mem, {0, 0});
     BitBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, SRCCOPY);
@@ -189,8 +191,9 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             f->dpi = HIWORD(wp);
             f->binding->formChanged(*f, FormChange::Title);  // refreshes fonts and layout
             const RECT* suggested = reinterpret_cast<const RECT*>(lp);
-            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
         case WM_CLOSE:
@@ -214,7 +217,8 @@ namespace view {
 
 HBRUSH FormView::brush(COLORREF colour) {
     auto it = brushes.find(colour);
-    if (it == brushes.end()) it = brushes.emplace(colour, GdiObject(CreateSolidBrush(colour))).first;
+    if (it == brushes.end())
+        it = brushes.emplace(colour, GdiObject(CreateSolidBrush(colour))).first;
     return static_cast<HBRUSH>(it->second.get());
 }
 
@@ -226,12 +230,14 @@ ControlView* FormView::find(HWND child) const {
 }
 
 COLORREF FormView::background() const {
-    return form->backColor == controls::kDefaultColour ? GetSysColor(COLOR_BTNFACE) : ToColorRef(form->backColor);
+    return form->backColor == controls::kDefaultColour ? GetSysColor(COLOR_BTNFACE)
+                                                       : ToColorRef(form->backColor);
 }
 
 }  // namespace view
 
-Binding::Binding(HINSTANCE instance, platform::Services& services) : instance_(instance), services_(services) {
+Binding::Binding(HINSTANCE instance, platform::Services& services)
+    : instance_(instance), services_(services) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.style = CS_DBLCLKS;
@@ -239,7 +245,8 @@ Binding::Binding(HINSTANCE instance, platform::Services& services) : instance_(i
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), 0));
     wc.lpszClassName = kFormClass;
     RegisterClassExW(&wc);
@@ -264,9 +271,11 @@ void Binding::attach(controls::Form& form) {
     form.viewHook = [this, f](controls::Form&, FormChange change) { formChanged(*f, change); };
     for (controls::Widget* w : form.widgets)
         w->viewHook = [f](controls::Widget& widget, controls::Change change, int index) {
-            if (view::ControlView* c = f->find(widget); c && c->hwnd) view::ApplyChange(*c, change, index);
+            if (view::ControlView* c = f->find(widget); c && c->hwnd)
+                view::ApplyChange(*c, change, index);
         };
-    for (controls::Timer* t : form.timers) t->viewHook = [this, f](controls::Timer& timer) { applyTimer(*f, timer); };
+    for (controls::Timer* t : form.timers)
+        t->viewHook = [this, f](controls::Timer& timer) { applyTimer(*f, timer); };
 }
 
 void Binding::makeFonts(FormView& f) {
@@ -295,7 +304,8 @@ void Binding::create(FormView& f) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int x = work.left + std::max<int>(0, (work.right - work.left - w) / 2);
     const int y = work.top + std::max<int>(0, (work.bottom - work.top - h) / 2);
-    CreateWindowExW(ex, kFormClass, view::Wide(form.title()).c_str(), style, x, y, w, h, nullptr, nullptr, instance_, &f);
+    CreateWindowExW(ex, kFormClass, view::Wide(form.title()).c_str(), style, x, y, w, h, nullptr,
+                    nullptr, instance_, &f);
     if (!f.hwnd) return;
     form.hwnd = reinterpret_cast<platform::WindowHandle>(f.hwnd);
     view::CreateControls(f);
@@ -358,7 +368,8 @@ void Binding::formChanged(FormView& f, FormChange change) {
             view::SyncControls(f);
             AddCaptionButtonTips(f);
             beginModal(f);
-            ShowWindow(f.hwnd, form.state() == controls::WindowState::Minimized ? SW_SHOWMINIMIZED : SW_SHOW);
+            ShowWindow(f.hwnd, form.state() == controls::WindowState::Minimized ? SW_SHOWMINIMIZED
+                                                                                : SW_SHOW);
             SetForegroundWindow(f.hwnd);
             UpdateWindow(f.hwnd);
             break;
@@ -368,12 +379,14 @@ void Binding::formChanged(FormView& f, FormChange change) {
             break;
         case FormChange::Destroyed:
             destroy(f);
-            if (std::none_of(forms_.begin(), forms_.end(), [](const auto& v) { return v->form->loaded(); }))
+            if (std::none_of(forms_.begin(), forms_.end(),
+                             [](const auto& v) { return v->form->loaded(); }))
                 PostQuitMessage(0);
             break;
         case FormChange::State:
             if (f.hwnd && !f.syncing)
-                ShowWindow(f.hwnd, form.state() == controls::WindowState::Minimized ? SW_MINIMIZE : SW_RESTORE);
+                ShowWindow(f.hwnd, form.state() == controls::WindowState::Minimized ? SW_MINIMIZE
+                                                                                    : SW_RESTORE);
             break;
         case FormChange::Pointer: {
             if (!f.hwnd) break;
@@ -381,7 +394,9 @@ void Binding::formChanged(FormView& f, FormChange change) {
             GetCursorPos(&p);
             HWND under = WindowFromPoint(p);
             if (under == f.hwnd || IsChild(f.hwnd, under))
-                SetCursor(LoadCursorW(nullptr, form.mousePointer() == controls::kPointerHourglass ? IDC_WAIT : IDC_ARROW));
+                SetCursor(LoadCursorW(nullptr, form.mousePointer() == controls::kPointerHourglass
+                                                   ? IDC_WAIT
+                                                   : IDC_ARROW));
             break;
         }
         case FormChange::Title:
@@ -404,7 +419,8 @@ void Binding::formClosed(FormView& f) {
 bool Binding::dialogMessage(MSG& msg) {
     if (!msg.hwnd) return false;
     for (auto& f : forms_)
-        if (f->hwnd && (msg.hwnd == f->hwnd || IsChild(f->hwnd, msg.hwnd))) return IsDialogMessageW(f->hwnd, &msg) != FALSE;
+        if (f->hwnd && (msg.hwnd == f->hwnd || IsChild(f->hwnd, msg.hwnd)))
+            return IsDialogMessageW(f->hwnd, &msg) != FALSE;
     return false;
 }
 

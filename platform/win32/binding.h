@@ -17,7 +17,7 @@
 namespace brisko::win32 {
 
 class Binding {
-public:
+  public:
     Binding(HINSTANCE instance, platform::Services& services);
     ~Binding();
     Binding(const Binding&) = delete;
@@ -32,7 +32,7 @@ public:
     void formChanged(view::FormView& form, controls::FormChange change);
     void formClosed(view::FormView& form);
 
-private:
+  private:
     void create(view::FormView& form);
     void destroy(view::FormView& form);
     void beginModal(view::FormView& form);

@@ -14,11 +14,16 @@ struct Look {
     int rowsFrom, fadeRed, fadeBlue;
     COLORREF frame, bottomLine, topLine1, topLine2;
 };
-constexpr Look kNormal{1, 75, 50, RGB(140, 174, 231), RGB(107, 130, 239), RGB(206, 231, 255), RGB(189, 215, 247)};
-constexpr Look kPressed{3, 85, 60, RGB(255, 178, 49), RGB(231, 150, 0), RGB(255, 243, 206), RGB(255, 219, 140)};
-constexpr Look kDisabled{1, 60, 40, RGB(153, 186, 253), RGB(113, 138, 254), RGB(208, 234, 255), RGB(191, 217, 250)};
+constexpr Look kNormal{
+    1, 75, 50, RGB(140, 174, 231), RGB(107, 130, 239), RGB(206, 231, 255), RGB(189, 215, 247)};
+constexpr Look kPressed{
+    3, 85, 60, RGB(255, 178, 49), RGB(231, 150, 0), RGB(255, 243, 206), RGB(255, 219, 140)};
+constexpr Look kDisabled{
+    1, 60, 40, RGB(153, 186, 253), RGB(113, 138, 254), RGB(208, 234, 255), RGB(191, 217, 250)};
 
-int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int RoundEven(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
 void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF c) {
     SetDCPenColor(dc, c);
@@ -34,13 +39,15 @@ void Outline(HDC dc, int l, int t, int r, int b, COLORREF c) {
 
 }  // namespace
 
-HWND make_push_button(const controls::PushButton& button, HWND parent, int id, RECT b, HINSTANCE instance) {
+HWND make_push_button(const controls::PushButton& button, HWND parent, int id, RECT b,
+                      HINSTANCE instance) {
     DWORD style = WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW;
     if (button.visible()) style |= WS_VISIBLE;
     if (!button.enabled()) style |= WS_DISABLED;
-    HWND hwnd = CreateWindowExW(0, L"BUTTON", Wide(button.caption()).c_str(), style, b.left, b.top, b.right - b.left,
-                                b.bottom - b.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                                nullptr);
+    HWND hwnd =
+        CreateWindowExW(0, L"BUTTON", Wide(button.caption()).c_str(), style, b.left, b.top,
+                        b.right - b.left, b.bottom - b.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     if (hwnd) ShapePushButton(hwnd);
     return hwnd;
 }
@@ -52,8 +59,9 @@ void ShapePushButton(HWND hwnd) {
     if (w < 4 || h < 4) return;
     HRGN region = CreateRectRgn(0, 0, w, h);
     // Rounded corners: two pixels along the top or bottom edge and one along the side.
-    const POINT corners[] = {{0, 0}, {1, 0}, {0, 1}, {w - 1, 0}, {w - 2, 0}, {w - 1, 1},
-                             {0, h - 1}, {1, h - 1}, {0, h - 2}, {w - 1, h - 1}, {w - 2, h - 1}, {w - 1, h - 2}};
+    const POINT corners[] = {{0, 0},     {1, 0},         {0, 1},         {w - 1, 0},
+                             {w - 2, 0}, {w - 1, 1},     {0, h - 1},     {1, h - 1},
+                             {0, h - 2}, {w - 1, h - 1}, {w - 2, h - 1}, {w - 1, h - 2}};
     for (POINT p : corners) {
         HRGN pixel = CreateRectRgn(p.x, p.y, p.x + 1, p.y + 1);
         CombineRgn(region, region, pixel, RGN_DIFF);
@@ -93,10 +101,12 @@ void DrawPushButton(const controls::PushButton& button, const DRAWITEMSTRUCT& it
         SetTextColor(dc, RGB(128, 128, 140));
         DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
     } else {
-        const COLORREF ink =
-            button.foreColor == controls::kDefaultColour ? RGB(0, 0, 255) : ToColorRef(button.foreColor);
+        const COLORREF ink = button.foreColor == controls::kDefaultColour
+                                 ? RGB(0, 0, 255)
+                                 : ToColorRef(button.foreColor);
         SetTextColor(dc, ink);
-        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), pressed ? &pressedText : &text, format);
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()),
+                  pressed ? &pressedText : &text, format);
     }
 
     Line(dc, 2, 0, W - 2, 0, RGB(0, 60, 115));

@@ -30,7 +30,8 @@ T& As(controls::Widget& w) {
 }
 
 COLORREF TextColour(const controls::Widget& w, int systemColour) {
-    return w.foreColor == controls::kDefaultColour ? GetSysColor(systemColour) : ToColorRef(w.foreColor);
+    return w.foreColor == controls::kDefaultColour ? GetSysColor(systemColour)
+                                                   : ToColorRef(w.foreColor);
 }
 
 // Where a control's (0, 0) lies in its window's client area.
@@ -52,9 +53,11 @@ void FillListBox(ControlView& c) {
     size_t bytes = 0;
     for (const std::string& s : list.items()) bytes += (s.size() + 1) * sizeof(wchar_t);
     SendMessageW(h, LB_INITSTORAGE, static_cast<WPARAM>(list.count()), static_cast<LPARAM>(bytes));
-    for (const std::string& s : list.items()) SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(s).c_str()));
+    for (const std::string& s : list.items())
+        SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(s).c_str()));
     SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(list.listIndex()), 0);
-    SendMessageW(h, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(std::max(0, list.horizontalExtent())), 0);
+    SendMessageW(h, LB_SETHORIZONTALEXTENT,
+                 static_cast<WPARAM>(std::max(0, list.horizontalExtent())), 0);
     SendMessageW(h, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(h, nullptr, TRUE);
 }
@@ -87,7 +90,8 @@ void ApplyAnimation(ControlView& c) {
         c.openedAnimation = file;
     }
     if (a.playing())
-        SendMessageW(c.hwnd, ACM_PLAY, static_cast<WPARAM>(static_cast<UINT>(a.repeat())), MAKELPARAM(0, 0xFFFF));
+        SendMessageW(c.hwnd, ACM_PLAY, static_cast<WPARAM>(static_cast<UINT>(a.repeat())),
+                     MAKELPARAM(0, 0xFFFF));
     else
         SendMessageW(c.hwnd, ACM_STOP, 0, 0);
 }
@@ -103,7 +107,8 @@ void AutoSize(ControlView& c) {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE);
     SelectObject(dc, old);
     ReleaseDC(c.hwnd, dc);
-    SetWindowPos(c.hwnd, nullptr, 0, 0, r.right + 2, std::max<int>(r.bottom, c.form->px(w.rect.height)),
+    SetWindowPos(c.hwnd, nullptr, 0, 0, r.right + 2,
+                 std::max<int>(r.bottom, c.form->px(w.rect.height)),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -111,7 +116,9 @@ void SyncOptionButtons(FormView& f) {
     SyncGuard guard(f);
     for (auto& c : f.controls)
         if (c->hwnd && c->widget->kind() == Kind::OptionButton)
-            SendMessageW(c->hwnd, BM_SETCHECK, As<controls::OptionButton>(*c->widget).value() ? BST_CHECKED : BST_UNCHECKED, 0);
+            SendMessageW(
+                c->hwnd, BM_SETCHECK,
+                As<controls::OptionButton>(*c->widget).value() ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 HWND CreateNative(FormView& f, controls::Widget& w, HWND parent, int id) {
@@ -138,7 +145,8 @@ HWND CreateNative(FormView& f, controls::Widget& w, HWND parent, int id) {
         case Kind::TextBox:
             cls = L"EDIT";
             style |= WS_TABSTOP | ES_AUTOHSCROLL;
-            if (As<controls::TextBox>(w).multiLine) style |= ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | ES_WANTRETURN;
+            if (As<controls::TextBox>(w).multiLine)
+                style |= ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | ES_WANTRETURN;
             ex |= WS_EX_CLIENTEDGE;
             break;
         case Kind::ListBox:
@@ -164,9 +172,11 @@ HWND CreateNative(FormView& f, controls::Widget& w, HWND parent, int id) {
         case Kind::PushButton:
             return make_push_button(As<controls::PushButton>(w), parent, id, b, f.instance);
     }
-    const std::wstring text = w.kind() == Kind::TextBox ? Wide(As<controls::TextBox>(w).text()) : Wide(w.caption());
-    return CreateWindowExW(ex, cls, text.c_str(), style, b.left, b.top, b.right - b.left, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), f.instance, nullptr);
+    const std::wstring text =
+        w.kind() == Kind::TextBox ? Wide(As<controls::TextBox>(w).text()) : Wide(w.caption());
+    return CreateWindowExW(ex, cls, text.c_str(), style, b.left, b.top, b.right - b.left, height,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), f.instance,
+                           nullptr);
 }
 
 void InitialState(ControlView& c) {
@@ -176,11 +186,13 @@ void InitialState(ControlView& c) {
     switch (w.kind()) {
         case Kind::CheckBox:
             SetWindowTheme(h, L"", L"");
-            SendMessageW(h, BM_SETCHECK, As<controls::CheckBox>(w).value() ? BST_CHECKED : BST_UNCHECKED, 0);
+            SendMessageW(h, BM_SETCHECK,
+                         As<controls::CheckBox>(w).value() ? BST_CHECKED : BST_UNCHECKED, 0);
             break;
         case Kind::OptionButton:
             SetWindowTheme(h, L"", L"");
-            SendMessageW(h, BM_SETCHECK, As<controls::OptionButton>(w).value() ? BST_CHECKED : BST_UNCHECKED, 0);
+            SendMessageW(h, BM_SETCHECK,
+                         As<controls::OptionButton>(w).value() ? BST_CHECKED : BST_UNCHECKED, 0);
             break;
         case Kind::Frame:
             SetWindowTheme(h, L"", L"");
@@ -212,7 +224,8 @@ void PaintLabel(ControlView& c, HDC dc) {
     GetClientRect(c.hwnd, &r);
     // Drawn off screen first, so that changing texts do not flicker.
     HDC mem = CreateCompatibleDC(dc);
-    GdiObject bitmap(CreateCompatibleBitmap(dc, std::max<int>(r.right, 1), std::max<int>(r.bottom, 1)));
+    GdiObject bitmap(
+        CreateCompatibleBitmap(dc, std::max<int>(r.right, 1), std::max<int>(r.bottom, 1)));
     HGDIOBJ oldBitmap = SelectObject(mem, bitmap.get());
     if (w.backColor == controls::kDefaultColour)
         PaintSurface(f, mem, OriginInForm(f, c.hwnd));
@@ -223,10 +236,12 @@ void PaintLabel(ControlView& c, HDC dc) {
     } else {
         HGDIOBJ oldFont = SelectObject(mem, f.fontFor(w));
         SetBkMode(mem, TRANSPARENT);
-        SetTextColor(mem, IsWindowEnabled(c.hwnd) ? TextColour(w, COLOR_BTNTEXT) : GetSysColor(COLOR_GRAYTEXT));
+        SetTextColor(mem, IsWindowEnabled(c.hwnd) ? TextColour(w, COLOR_BTNTEXT)
+                                                  : GetSysColor(COLOR_GRAYTEXT));
         const std::wstring text = WindowText(c.hwnd);
         UINT format = DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS;
-        if (InTitleStrip(f, w)) format = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+        if (InTitleStrip(f, w))
+            format = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
         DrawTextW(mem, text.c_str(), static_cast<int>(text.size()), &r, format);
         SelectObject(mem, oldFont);
     }
@@ -295,7 +310,8 @@ LRESULT CALLBACK ChildProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWO
                     return 0;
                 }
                 case WM_SETTEXT: {
-                    // The stock static paints at once in its own look; store the text and repaint ours.
+                    // The stock static paints at once in its own look; store the text and repaint
+                    // ours.
                     const LRESULT r = DefWindowProcW(h, msg, wp, lp);
                     InvalidateRect(h, nullptr, FALSE);
                     return r;
@@ -306,7 +322,8 @@ LRESULT CALLBACK ChildProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWO
                 case WM_LBUTTONDOWN:
                 case WM_RBUTTONDOWN:
                     if (w.kind() == Kind::Image) {
-                        if (auto& down = As<controls::Image>(w).onMouseDown) down(msg == WM_LBUTTONDOWN ? 1 : 2);
+                        if (auto& down = As<controls::Image>(w).onMouseDown)
+                            down(msg == WM_LBUTTONDOWN ? 1 : 2);
                     } else if (msg == WM_LBUTTONDOWN && InTitleStrip(f, w) && f.hwnd) {
                         // The title text moves the window like a caption.
                         ReleaseCapture();
@@ -317,7 +334,8 @@ LRESULT CALLBACK ChildProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWO
                 case WM_LBUTTONUP:
                 case WM_RBUTTONUP:
                     if (w.kind() == Kind::Image)
-                        if (auto& up = As<controls::Image>(w).onMouseUp) up(msg == WM_LBUTTONUP ? 1 : 2);
+                        if (auto& up = As<controls::Image>(w).onMouseUp)
+                            up(msg == WM_LBUTTONUP ? 1 : 2);
                     return passOn();
             }
             break;
@@ -327,7 +345,8 @@ LRESULT CALLBACK ChildProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWO
                 case WM_GETDLGCODE: {
                     LRESULT code = DefSubclassProc(h, msg, wp, lp);
                     auto* m = reinterpret_cast<MSG*>(lp);
-                    if (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) code |= DLGC_WANTALLKEYS;
+                    if (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN)
+                        code |= DLGC_WANTALLKEYS;
                     return code;
                 }
                 case WM_CHAR:
@@ -348,7 +367,8 @@ LRESULT CALLBACK ChildProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWO
                 case WM_LBUTTONDOWN:
                 case WM_LBUTTONDBLCLK: {
                     const LRESULT hit = SendMessageW(h, LB_ITEMFROMPOINT, 0, lp);
-                    if (HIWORD(hit) == 0 && static_cast<short>(LOWORD(lp)) < CheckGlyphSize(h) + 2) {
+                    if (HIWORD(hit) == 0 &&
+                        static_cast<short>(LOWORD(lp)) < CheckGlyphSize(h) + 2) {
                         const LRESULT r = DefSubclassProc(h, msg, wp, lp);
                         ToggleEntry(*c, LOWORD(hit));
                         return r;
@@ -379,7 +399,9 @@ void CreateControls(FormView& f) {
     f.controls.clear();
     f.byWidget.clear();
     const auto& widgets = f.form->widgets;
-    auto inForm = [&](const controls::Widget* p) { return std::find(widgets.begin(), widgets.end(), p) != widgets.end(); };
+    auto inForm = [&](const controls::Widget* p) {
+        return std::find(widgets.begin(), widgets.end(), p) != widgets.end();
+    };
     // Frames before the controls they hold, otherwise in tab order.
     for (int pass = 0; pass < 4; ++pass) {
         for (size_t i = 0; i < widgets.size(); ++i) {
@@ -409,9 +431,10 @@ void CreateControls(FormView& f) {
 void SyncControls(FormView& f) {
     SyncGuard guard(f);
     if (!f.tooltip && f.hwnd) {
-        f.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, f.hwnd, nullptr,
-                                    f.instance, nullptr);
+        f.tooltip =
+            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, f.hwnd, nullptr, f.instance, nullptr);
         SendMessageW(f.tooltip, TTM_SETMAXTIPWIDTH, 0, f.px(6000));
     }
     for (auto& c : f.controls) {
@@ -423,10 +446,12 @@ void SyncControls(FormView& f) {
         MapWindowPoints(nullptr, GetParent(c->hwnd), reinterpret_cast<POINT*>(&have), 2);
         const bool combo = w.kind() == Kind::ComboBox;
         const bool autoSized = w.kind() == Kind::Label && w.rect.width == 0;
-        if (!autoSized && (have.left != want.left || have.top != want.top || have.right - have.left != want.right - want.left ||
+        if (!autoSized && (have.left != want.left || have.top != want.top ||
+                           have.right - have.left != want.right - want.left ||
                            (!combo && have.bottom - have.top != want.bottom - want.top))) {
             const int height = combo ? have.bottom - have.top : want.bottom - want.top;
-            SetWindowPos(c->hwnd, nullptr, want.left, want.top, want.right - want.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(c->hwnd, nullptr, want.left, want.top, want.right - want.left, height,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
             if (w.kind() == Kind::PushButton) ShapePushButton(c->hwnd);
         }
         if (w.kind() == Kind::TextBox) {
@@ -472,9 +497,12 @@ void ApplyChange(ControlView& c, Change change, int index) {
             break;
         case Change::Value:
             if (w.kind() == Kind::CheckBox)
-                SendMessageW(h, BM_SETCHECK, As<controls::CheckBox>(w).value() ? BST_CHECKED : BST_UNCHECKED, 0);
+                SendMessageW(h, BM_SETCHECK,
+                             As<controls::CheckBox>(w).value() ? BST_CHECKED : BST_UNCHECKED, 0);
             else if (w.kind() == Kind::OptionButton)
-                SendMessageW(h, BM_SETCHECK, As<controls::OptionButton>(w).value() ? BST_CHECKED : BST_UNCHECKED, 0);
+                SendMessageW(h, BM_SETCHECK,
+                             As<controls::OptionButton>(w).value() ? BST_CHECKED : BST_UNCHECKED,
+                             0);
             break;
         case Change::Text:
             if (w.kind() == Kind::TextBox) {
@@ -492,30 +520,39 @@ void ApplyChange(ControlView& c, Change change, int index) {
             if (w.kind() == Kind::ListBox) {
                 const auto& list = As<controls::ListBox>(w);
                 if (index >= 0 && index < list.count())
-                    SendMessageW(h, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Wide(list.item(index)).c_str()));
+                    SendMessageW(h, LB_INSERTSTRING, static_cast<WPARAM>(index),
+                                 reinterpret_cast<LPARAM>(Wide(list.item(index)).c_str()));
             } else if (w.kind() == Kind::ComboBox) {
                 const auto& combo = As<controls::ComboBox>(w);
                 if (index >= 0 && index < static_cast<int>(combo.items.size()))
-                    SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(combo.items[static_cast<size_t>(index)]).c_str()));
+                    SendMessageW(h, CB_ADDSTRING, 0,
+                                 reinterpret_cast<LPARAM>(
+                                     Wide(combo.items[static_cast<size_t>(index)]).c_str()));
             }
             break;
         case Change::ItemRemoved:
-            if (w.kind() == Kind::ListBox) SendMessageW(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+            if (w.kind() == Kind::ListBox)
+                SendMessageW(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
             break;
         case Change::ItemChecked: {
             RECT r{};
-            if (SendMessageW(h, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) != LB_ERR)
+            if (SendMessageW(h, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                             reinterpret_cast<LPARAM>(&r)) != LB_ERR)
                 InvalidateRect(h, &r, FALSE);
             break;
         }
         case Change::Selection:
-            if (w.kind() == Kind::ListBox) SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-            if (w.kind() == Kind::ComboBox) SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            if (w.kind() == Kind::ListBox)
+                SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            if (w.kind() == Kind::ComboBox)
+                SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
             break;
         case Change::Extent:
             if (w.kind() == Kind::ListBox)
-                SendMessageW(h, LB_SETHORIZONTALEXTENT,
-                             static_cast<WPARAM>(std::max(0, As<controls::ListBox>(w).horizontalExtent())), 0);
+                SendMessageW(
+                    h, LB_SETHORIZONTALEXTENT,
+                    static_cast<WPARAM>(std::max(0, As<controls::ListBox>(w).horizontalExtent())),
+                    0);
             break;
         case Change::Focus:
             SetFocus(h);
@@ -582,7 +619,9 @@ bool HandleCommand(FormView& f, WPARAM wp, LPARAM lp) {
             }
             break;
         case Kind::ComboBox:
-            if (code == CBN_SELCHANGE) As<controls::ComboBox>(w).setListIndex(static_cast<int>(SendMessageW(h, CB_GETCURSEL, 0, 0)));
+            if (code == CBN_SELCHANGE)
+                As<controls::ComboBox>(w).setListIndex(
+                    static_cast<int>(SendMessageW(h, CB_GETCURSEL, 0, 0)));
             break;
         case Kind::Label:
         case Kind::Image:
@@ -600,7 +639,8 @@ LRESULT ControlColour(FormView& f, HDC dc, HWND h) {
     COLORREF fore = GetSysColor(COLOR_BTNTEXT);
     if (c) {
         const controls::Widget& w = *c->widget;
-        const bool field = w.kind() == Kind::TextBox || w.kind() == Kind::ListBox || w.kind() == Kind::ComboBox;
+        const bool field =
+            w.kind() == Kind::TextBox || w.kind() == Kind::ListBox || w.kind() == Kind::ComboBox;
         if (field) back = GetSysColor(COLOR_WINDOW);
         if (w.backColor != controls::kDefaultColour) back = ToColorRef(w.backColor);
         fore = TextColour(w, field ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
@@ -623,7 +663,8 @@ bool DrawControl(FormView& f, const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     RECT r = item.rcItem;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    COLORREF back = w.backColor == controls::kDefaultColour ? GetSysColor(COLOR_WINDOW) : ToColorRef(w.backColor);
+    COLORREF back = w.backColor == controls::kDefaultColour ? GetSysColor(COLOR_WINDOW)
+                                                            : ToColorRef(w.backColor);
     COLORREF fore = TextColour(w, COLOR_WINDOWTEXT);
     FillRect(dc, &r, f.brush(back));
     if (item.itemID == static_cast<UINT>(-1)) return true;
@@ -632,9 +673,14 @@ bool DrawControl(FormView& f, const DRAWITEMSTRUCT& item) {
     box.bottom = box.top + glyph;
     const int i = static_cast<int>(item.itemID);
     const bool checked = i < list.count() && list.checked(i);
-    DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | (checked ? DFCS_CHECKED : 0));
-    std::wstring text(static_cast<size_t>(std::max<LRESULT>(0, SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0))) + 1, L'\0');
-    const LRESULT got = SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+    DrawFrameControl(dc, &box, DFC_BUTTON,
+                     DFCS_BUTTONCHECK | DFCS_FLAT | (checked ? DFCS_CHECKED : 0));
+    std::wstring text(static_cast<size_t>(std::max<LRESULT>(
+                          0, SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0))) +
+                          1,
+                      L'\0');
+    const LRESULT got =
+        SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(std::max<LRESULT>(0, got)));
     RECT tr{box.right + 4, r.top, r.right, r.bottom};
     SIZE extent{};
@@ -647,7 +693,8 @@ bool DrawControl(FormView& f, const DRAWITEMSTRUCT& item) {
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, fore);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &tr, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &tr,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &hl);
     return true;
 }

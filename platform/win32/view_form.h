@@ -87,6 +87,8 @@ struct SyncGuard {
     FormView& form;
 };
 
-inline COLORREF ToColorRef(controls::Colour c) { return static_cast<COLORREF>(c & 0x00FFFFFFu); }
+inline COLORREF ToColorRef(controls::Colour c) {
+    return static_cast<COLORREF>(c & 0x00FFFFFFu);
+}
 
 }  // namespace brisko::win32::view

@@ -39,7 +39,8 @@ void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour, int width) {
 
 void VerticalGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom) {
     const int h = r.bottom - r.top;
-    for (int y = 0; y < h; ++y) Fill(dc, {r.left, r.top + y, r.right, r.top + y + 1}, Mix(top, bottom, y, h - 1));
+    for (int y = 0; y < h; ++y)
+        Fill(dc, {r.left, r.top + y, r.right, r.top + y + 1}, Mix(top, bottom, y, h - 1));
 }
 
 bool HasTitleLabel(const FormView& form) {
@@ -106,7 +107,8 @@ void PaintCaptionButton(const FormView& form, HDC dc, int button) {
 // The program's icon, small, at the left end of the strip.
 void PaintStripIcon(const FormView& form, HDC dc) {
     const int size = form.px(240);
-    HICON icon = static_cast<HICON>(LoadImageW(form.instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
+    HICON icon = static_cast<HICON>(
+        LoadImageW(form.instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
     if (!icon) return;
     const int top = (StripHeight(form) - size) / 2;
     DrawIconEx(dc, form.px(120), top, icon, size, size, 0, nullptr, DI_NORMAL);
@@ -115,8 +117,12 @@ void PaintStripIcon(const FormView& form, HDC dc) {
 
 }  // namespace
 
-int StripHeight(const FormView& form) { return form.form->skinned ? form.px(kStripTwips) : 0; }
-int BorderWidth(const FormView& form) { return form.form->skinned ? std::max(1, form.px(kBorderTwips)) : 0; }
+int StripHeight(const FormView& form) {
+    return form.form->skinned ? form.px(kStripTwips) : 0;
+}
+int BorderWidth(const FormView& form) {
+    return form.form->skinned ? std::max(1, form.px(kBorderTwips)) : 0;
+}
 
 RECT CaptionButtonRect(const FormView& form, int button) {
     RECT client{};
@@ -189,7 +195,8 @@ void PaintImage(const FormView& form, const controls::Image& image, HDC dc, RECT
     GdiObject pen(CreatePen(PS_SOLID, 1, RGB(120, 0, 0)));
     HGDIOBJ ob = SelectObject(dc, brush.get());
     HGDIOBJ op = SelectObject(dc, pen.get());
-    Ellipse(dc, page.right - seal - w / 8, page.bottom - seal - h / 10, page.right - w / 8, page.bottom - h / 10);
+    Ellipse(dc, page.right - seal - w / 8, page.bottom - seal - h / 10, page.right - w / 8,
+            page.bottom - h / 10);
     SelectObject(dc, ob);
     SelectObject(dc, op);
 }

@@ -43,7 +43,9 @@ void Win32Desktop::runUntil(const std::function<bool()>& done) {
     }
 }
 
-void Win32Desktop::wake() const { PostThreadMessageW(thread_, WM_NULL, 0, 0); }
+void Win32Desktop::wake() const {
+    PostThreadMessageW(thread_, WM_NULL, 0, 0);
+}
 
 int Win32Desktop::messageBox(const std::string& text, const std::string& title, unsigned flags) {
     return MessageBoxW(GetActiveWindow(), Wide(text).c_str(), Wide(title).c_str(), flags);
@@ -55,6 +57,8 @@ std::string Win32Desktop::decimalSeparator() {
     return Utf8(UpToNul(separator));
 }
 
-void Win32Desktop::endProgram() { ExitProcess(0); }
+void Win32Desktop::endProgram() {
+    ExitProcess(0);
+}
 
 }  // namespace brisko::win32

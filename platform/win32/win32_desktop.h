@@ -9,7 +9,7 @@
 namespace brisko::win32 {
 
 class Win32Desktop : public platform::Desktop {
-public:
+  public:
     // Pumping the queue costs a round trip to the window server (about 50 us under Wine), and
     // the logic yields after every directory entry; so the queue is served only when this much
     // time has passed since it was last served.
@@ -29,7 +29,7 @@ public:
     // How many times yield() has actually served the queue (for measurements).
     std::uint64_t pumps() const { return pumps_; }
 
-private:
+  private:
     // Serves every waiting message; false when WM_QUIT came (it is posted again for the
     // outermost loop).
     bool pump();

@@ -32,7 +32,8 @@ std::optional<std::string> Win32FileReader::readAll(const std::string& path, std
     std::string bytes;
     char buffer[64 * 1024];
     while (bytes.size() < maxBytes) {
-        DWORD want = static_cast<DWORD>(std::min<std::size_t>(sizeof buffer, maxBytes - bytes.size()));
+        DWORD want =
+            static_cast<DWORD>(std::min<std::size_t>(sizeof buffer, maxBytes - bytes.size()));
         DWORD got = 0;
         if (!ReadFile(file.get(), buffer, want, &got, nullptr)) return std::nullopt;
         if (got == 0) break;

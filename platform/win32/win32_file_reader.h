@@ -5,7 +5,7 @@
 namespace brisko::win32 {
 
 class Win32FileReader : public platform::FileReader {
-public:
+  public:
     std::optional<std::string> readAll(const std::string& path, std::size_t maxBytes) override;
 };
 

@@ -27,7 +27,7 @@ void Fill(const WIN32_FIND_DATAW& data, platform::FindData& out) {
 }
 
 class Win32Enumeration : public platform::DirectoryEnumeration {
-public:
+  public:
     explicit Win32Enumeration(UniqueFind find) : find_(std::move(find)) {}
     bool next(platform::FindData& out) override {
         WIN32_FIND_DATAW data;
@@ -36,20 +36,20 @@ public:
         return true;
     }
 
-private:
+  private:
     UniqueFind find_;
 };
 
 // Volume queries on an empty removable drive must fail quietly instead of asking the user to
 // insert a disk.
 class QuietCriticalErrors {
-public:
+  public:
     QuietCriticalErrors() { SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
     ~QuietCriticalErrors() { SetThreadErrorMode(previous_, nullptr); }
     QuietCriticalErrors(const QuietCriticalErrors&) = delete;
     QuietCriticalErrors& operator=(const QuietCriticalErrors&) = delete;
 
-private:
+  private:
     DWORD previous_ = 0;
 };
 

@@ -5,7 +5,7 @@
 namespace brisko::win32 {
 
 class Win32FileSystem : public platform::FileSystem {
-public:
+  public:
     std::string windowsDirectory() override;
     std::optional<std::uint32_t> attributes(const std::string& path) override;
     std::optional<std::uint64_t> fileLength(const std::string& path) override;

@@ -9,7 +9,7 @@ namespace brisko::win32 {
 // Closes a handle with `Close` unless it holds `Invalid()`.
 template <typename Handle, typename Traits>
 class Unique {
-public:
+  public:
     Unique() = default;
     explicit Unique(Handle handle) : handle_(handle) {}
     Unique(const Unique&) = delete;
@@ -33,7 +33,7 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_ = Traits::Invalid();
 };
 
@@ -56,7 +56,7 @@ struct KernelTraits {
 
 using UniqueKey = Unique<HKEY, KeyTraits>;
 using UniqueFind = Unique<HANDLE, FindTraits>;
-using UniqueFile = Unique<HANDLE, FileTraits>;        // CreateFileW results
-using UniqueKernel = Unique<HANDLE, KernelTraits>;    // processes, threads, events
+using UniqueFile = Unique<HANDLE, FileTraits>;      // CreateFileW results
+using UniqueKernel = Unique<HANDLE, KernelTraits>;  // processes, threads, events
 
 }  // namespace brisko::win32

@@ -5,7 +5,7 @@
 namespace brisko::win32 {
 
 class Win32Multimedia : public platform::Multimedia {
-public:
+  public:
     bool playSoundSync(const std::string& path) override;
 };
 

@@ -32,6 +32,8 @@ std::wstring FilePath(std::wstring path) {
     return path;
 }
 
-std::wstring FilePath(std::string_view utf8) { return FilePath(Wide(utf8)); }
+std::wstring FilePath(std::string_view utf8) {
+    return FilePath(Wide(utf8));
+}
 
 }  // namespace brisko::win32

@@ -38,9 +38,8 @@ bool Win32Processes::startHidden(const std::string& commandLine, const std::stri
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION started{};
     // CreateProcessW may write into the command line, so it gets a buffer of its own.
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                        nullptr, directory.empty() ? nullptr : directory.c_str(), &startup,
-                        &started))
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &started))
         return false;
     // Not waited for: the handles are released at once.
     UniqueKernel process(started.hProcess);

@@ -5,7 +5,7 @@
 namespace brisko::win32 {
 
 class Win32Processes : public platform::Processes {
-public:
+  public:
     std::optional<std::string> environment(const std::string& name) override;
     bool startHidden(const std::string& commandLine, const std::string& workingDir) override;
     std::string programFolder() override;

@@ -24,8 +24,8 @@ long Win32Registry::openKey(platform::RegRoot root, const std::string& path,
     const std::wstring subKey = Wide(path);
     // Read and delete values; a key that may only be read is still opened for reading.
     UniqueKey key;
-    LONG status = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, KEY_READ | KEY_SET_VALUE,
-                                key.put());
+    LONG status =
+        RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, KEY_READ | KEY_SET_VALUE, key.put());
     if (status == ERROR_ACCESS_DENIED)
         status = RegOpenKeyExW(RootKey(root), subKey.c_str(), 0, KEY_READ, key.put());
     if (status != ERROR_SUCCESS) return status;

@@ -10,7 +10,7 @@
 namespace brisko::win32 {
 
 class Win32Registry : public platform::Registry {
-public:
+  public:
     long openKey(platform::RegRoot root, const std::string& path,
                  platform::RegHandle& out) override;
     platform::RegQuery queryValue(platform::RegHandle key, const std::string& name,
@@ -18,7 +18,7 @@ public:
     long deleteValue(platform::RegHandle key, const std::string& name) override;
     long closeKey(platform::RegHandle key) override;
 
-private:
+  private:
     HKEY lookUp(platform::RegHandle key) const;
 
     std::map<platform::RegHandle, UniqueKey> open_;

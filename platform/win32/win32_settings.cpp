@@ -14,7 +14,9 @@ constexpr wchar_t kStoreRoot[] = L"Software\\VB and VBA Program Settings";
 
 // An empty name would address the store's root itself (or its parent): deleting "" must never
 // remove every program's settings, so such names address nothing.
-bool Usable(const std::string& name) { return name.find_first_not_of('\\') != std::string::npos; }
+bool Usable(const std::string& name) {
+    return name.find_first_not_of('\\') != std::string::npos;
+}
 
 std::wstring AppKey(const std::string& app) {
     return std::wstring(kStoreRoot) + L"\\" + Wide(app);

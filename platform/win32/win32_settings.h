@@ -6,7 +6,7 @@
 namespace brisko::win32 {
 
 class Win32SettingsStore : public platform::SettingsStore {
-public:
+  public:
     std::string get(const std::string& app, const std::string& section, const std::string& key,
                     const std::string& fallback) override;
     bool save(const std::string& app, const std::string& section, const std::string& key,

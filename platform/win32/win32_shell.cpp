@@ -13,20 +13,26 @@ namespace brisko::win32 {
 
 namespace {
 
-HWND Window(platform::WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
+HWND Window(platform::WindowHandle handle) {
+    return reinterpret_cast<HWND>(handle);
+}
 
 // DE_INVALIDFILES: no usable path in the source list.
 constexpr int kInvalidFiles = 0x7C;
 
 }  // namespace
 
-void Win32Shell::clearRecentDocuments() { SHAddToRecentDocs(0, nullptr); }
+void Win32Shell::clearRecentDocuments() {
+    SHAddToRecentDocs(0, nullptr);
+}
 
 long Win32Shell::emptyRecycleBin(platform::WindowHandle owner, unsigned flags) {
     return SHEmptyRecycleBinW(Window(owner), nullptr, flags);
 }
 
-void Win32Shell::updateRecycleBinIcon() { SHUpdateRecycleBinIcon(); }
+void Win32Shell::updateRecycleBinIcon() {
+    SHUpdateRecycleBinIcon();
+}
 
 long Win32Shell::open(platform::WindowHandle owner, const std::string& operation,
                       const std::string& file, const std::string& parameters, int showCommand) {

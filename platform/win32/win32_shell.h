@@ -5,7 +5,7 @@
 namespace brisko::win32 {
 
 class Win32Shell : public platform::Shell {
-public:
+  public:
     void clearRecentDocuments() override;
     long emptyRecycleBin(platform::WindowHandle owner, unsigned flags) override;
     void updateRecycleBinIcon() override;

@@ -1,8 +1,6 @@
 // Brisko's entry point: the real platform, the program's windows, their views, the main window.
-// clang-format off
 #include <windows.h>
 #include <commctrl.h>
-// clang-format on
 
 #include "app/form1.h"
 #include "app/form2.h"

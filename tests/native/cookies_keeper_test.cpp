@@ -62,17 +62,18 @@ TEST(CookieKeeper, ScansTheFoldersInOrderWithACaseSensitiveNameTest) {
     CookieFixture f;
     auto& fs = f.mem.files;
     fs.addFile("C:\\WINDOWS\\cookies\\user@site.txt", 1);
-    fs.addFile("C:\\WINDOWS\\cookies\\USER@LOUD.TXT", 1);     // capitals: not a cookie
-    fs.addFile("C:\\WINDOWS\\cookies\\old.txt.bak", 1);       // contains ".txt": listed
+    fs.addFile("C:\\WINDOWS\\cookies\\USER@LOUD.TXT", 1);  // capitals: not a cookie
+    fs.addFile("C:\\WINDOWS\\cookies\\old.txt.bak", 1);    // contains ".txt": listed
     fs.addFile("C:\\WINDOWS\\cookies\\index.dat", 1);
-    fs.addFolder("C:\\WINDOWS\\cookies\\nested.txt");         // a folder is never a cookie
+    fs.addFolder("C:\\WINDOWS\\cookies\\nested.txt");  // a folder is never a cookie
     fs.addFile("C:\\WINDOWS\\cookies\\deep\\cookies\\d@x.txt", 1);
-    fs.addFile("C:\\WINDOWS\\cookies\\deep\\cookies\\sub\\cookies\\no.txt", 1);  // two levels: not examined
+    fs.addFile("C:\\WINDOWS\\cookies\\deep\\cookies\\sub\\cookies\\no.txt",
+               1);  // two levels: not examined
     fs.addFile("C:\\WINDOWS\\profiles\\direct@p.txt", 1);
     fs.addFile("C:\\WINDOWS\\profiles\\anna\\cookies\\anna@a.txt", 1);
     fs.addFile("C:\\WINDOWS\\profiles\\anna\\cookies\\anna@b.txt", 1);
     fs.addFile("C:\\WINDOWS\\profiles\\anna\\notcookies\\x.txt", 1);
-    fs.addFolder("C:\\WINDOWS\\profiles\\bob");               // no cookies folder
+    fs.addFolder("C:\\WINDOWS\\profiles\\bob");  // no cookies folder
     fs.addFile("C:\\WINDOWS\\profiles\\carl\\cookies\\c@c.txt", 1);
     f.open();
     EXPECT_EQ(f.entries(), (std::vector<std::string>{
@@ -100,17 +101,20 @@ TEST(CookieKeeper, MissingWindowsFolderFindsNothing) {
 
 TEST(CookieKeeper, KeepingThreeOfTenDeletesSevenAndReopeningListsEachOnce) {
     CookieFixture f;
-    for (int i = 0; i < 10; ++i) f.mem.files.addFile("C:\\WINDOWS\\cookies\\c" + std::to_string(i) + ".txt", 1);
+    for (int i = 0; i < 10; ++i)
+        f.mem.files.addFile("C:\\WINDOWS\\cookies\\c" + std::to_string(i) + ".txt", 1);
     f.open();
     ASSERT_EQ(f.keeper->List1.count(), 10);
     for (int i : {2, 5, 9}) f.keeper->List1.setChecked(i, false);
     f.keeper->cmdDelCookies.click();
     EXPECT_EQ(f.mem.files.deleted.size(), 7u);
-    EXPECT_EQ(f.entries(), (std::vector<std::string>{"C:\\WINDOWS\\cookies\\c2.txt", "C:\\WINDOWS\\cookies\\c5.txt",
+    EXPECT_EQ(f.entries(), (std::vector<std::string>{"C:\\WINDOWS\\cookies\\c2.txt",
+                                                     "C:\\WINDOWS\\cookies\\c5.txt",
                                                      "C:\\WINDOWS\\cookies\\c9.txt"}));
     EXPECT_EQ(f.keeper->Label2.caption(), "3 Cookies");
     for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(f.mem.files.exists("C:\\WINDOWS\\cookies\\c" + std::to_string(i) + ".txt"), i == 2 || i == 5 || i == 9);
+        EXPECT_EQ(f.mem.files.exists("C:\\WINDOWS\\cookies\\c" + std::to_string(i) + ".txt"),
+                  i == 2 || i == 5 || i == 9);
 
     // Deleting with nothing checked removes nothing and rewrites the count.
     f.keeper->Check1.setValue(0);
@@ -136,7 +140,8 @@ TEST(CookieKeeper, KeepingThreeOfTenDeletesSevenAndReopeningListsEachOnce) {
 
 TEST(CookieKeeper, ToggleUnchecksAndRechecksWithItsCaptions) {
     CookieFixture f;
-    for (int i = 0; i < 4; ++i) f.mem.files.addFile("C:\\WINDOWS\\cookies\\t" + std::to_string(i) + ".txt", 1);
+    for (int i = 0; i < 4; ++i)
+        f.mem.files.addFile("C:\\WINDOWS\\cookies\\t" + std::to_string(i) + ".txt", 1);
     f.open();
     f.keeper->Label1.setCaption("kept");
     f.keeper->Check1.setValue(0);
@@ -164,7 +169,8 @@ TEST(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) {
     fs.deleted.clear();
     f.keeper->cmdDelCookies.click();
     EXPECT_EQ(fs.deleted, std::vector<std::string>{"C:\\WINDOWS\\cookies\\a.txt"});
-    EXPECT_EQ(f.entries(), (std::vector<std::string>{"C:\\WINDOWS\\cookies\\locked.txt", "C:\\WINDOWS\\cookies\\busy.txt"}));
+    EXPECT_EQ(f.entries(), (std::vector<std::string>{"C:\\WINDOWS\\cookies\\locked.txt",
+                                                     "C:\\WINDOWS\\cookies\\busy.txt"}));
     EXPECT_EQ(f.checkedCount(), 2);
     EXPECT_EQ(f.keeper->Label2.caption(), "2 Cookies");
     EXPECT_TRUE(fs.exists("C:\\WINDOWS\\cookies\\locked.txt"));

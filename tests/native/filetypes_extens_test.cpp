@@ -20,8 +20,9 @@ struct ExtensFixture {
     Extens window{services, windows, reader};
     ExtensFixture() {
         mem.processes.folder = "C:\\Program Files\\Brisko";
-        put("ext11.vxl", "DAT - Data file\r\nDOC - Word processor document\r\ndoc2 - lower case\r\n"
-                         "DOCX - Word document\r\nDO - Stata\r\nD - D source\r\nADO - not a match\r\n");
+        put("ext11.vxl",
+            "DAT - Data file\r\nDOC - Word processor document\r\ndoc2 - lower case\r\n"
+            "DOCX - Word document\r\nDO - Stata\r\nD - D source\r\nADO - not a match\r\n");
         put("ext21.vxl", "JPG - JPEG image\r\nPDF - PDF document\r\n");
         put("ext31.vxl", "RAR - RAR archive\r\nTXT - Text\r\nZIP - Zip archive\r\n");
     }
@@ -47,7 +48,8 @@ TEST(Extens, LoadShowsTheFirstCategoryAndItsCount) {
     EXPECT_TRUE(f.window.Option2.value());
     EXPECT_EQ(f.window.lstNames.horizontalExtent(), 1074);  // 8055 twips / 15 * 2
     EXPECT_EQ(f.window.lstDisplay.horizontalExtent(), 1074);
-    EXPECT_EQ(f.window.txtInput.toolTip, "Enter the first letters...Click or press Enter to clear last search");
+    EXPECT_EQ(f.window.txtInput.toolTip,
+              "Enter the first letters...Click or press Enter to clear last search");
     EXPECT_EQ(f.window.lstDisplay.toolTip, "Displays search Results");
     EXPECT_EQ(f.window.lstNames.toolTip, "List of all extensions");
     EXPECT_EQ(f.window.XPDesign1.rect.width, 8505);
@@ -58,7 +60,8 @@ TEST(Extens, SearchMatchesTheBeginningInEitherCase) {
     ExtensFixture f;
     f.window.show();
     f.type("do");
-    const Lines expected{"DOC - Word processor document", "doc2 - lower case", "DOCX - Word document", "DO - Stata"};
+    const Lines expected{"DOC - Word processor document", "doc2 - lower case",
+                         "DOCX - Word document", "DO - Stata"};
     EXPECT_EQ(f.window.lstDisplay.items(), expected);
     EXPECT_TRUE(f.window.lstDisplay.visible());
     EXPECT_FALSE(f.window.lstNames.visible());
@@ -68,7 +71,8 @@ TEST(Extens, SearchMatchesTheBeginningInEitherCase) {
     f.type("DO");
     EXPECT_EQ(f.window.lstDisplay.items(), expected);
     f.window.txtInput.setText("Doc");
-    EXPECT_EQ(f.window.lstDisplay.items(), (Lines{"DOC - Word processor document", "doc2 - lower case", "DOCX - Word document"}));
+    EXPECT_EQ(f.window.lstDisplay.items(), (Lines{"DOC - Word processor document",
+                                                  "doc2 - lower case", "DOCX - Word document"}));
     // Longer than the entry it starts: an entry shorter than the search never matches.
     f.window.txtInput.setText("DO - Stata and more");
     EXPECT_EQ(f.window.lstDisplay.count(), 0);
@@ -101,7 +105,8 @@ TEST(Extens, ChoosingACategoryReplacesTheListAndAMissingFileShowsZero) {
     f.type("d");
     f.window.Option4.setValue(true);
     EXPECT_FALSE(f.window.Option2.value());
-    EXPECT_EQ(f.window.lstNames.items(), (Lines{"RAR - RAR archive", "TXT - Text", "ZIP - Zip archive"}));
+    EXPECT_EQ(f.window.lstNames.items(),
+              (Lines{"RAR - RAR archive", "TXT - Text", "ZIP - Zip archive"}));
     EXPECT_EQ(f.window.txtInput.text(), "");
     EXPECT_EQ(f.window.XPDesign1.Stexte(), "3 of 3183 File Types");
     EXPECT_TRUE(f.window.lstNames.visible());
@@ -140,7 +145,8 @@ TEST(PrefixSearch, FoldsAnsiLettersAndNeverMatchesShorterEntries) {
     EXPECT_EQ(UpperChar(U'\u00ff'), U'\u0178');
     EXPECT_EQ(UpperChar(U'1'), U'1');
     const Lines entries{"\xC3\x89T\xC3\x89 - summer", "ETE", "\xC3\xA9t", "E"};
-    EXPECT_EQ(PrefixMatches(entries, "\xC3\xA9t"), (Lines{"\xC3\x89T\xC3\x89 - summer", "\xC3\xA9t"}));
+    EXPECT_EQ(PrefixMatches(entries, "\xC3\xA9t"),
+              (Lines{"\xC3\x89T\xC3\x89 - summer", "\xC3\xA9t"}));
     EXPECT_EQ(PrefixMatches(entries, "ET"), Lines{"ETE"});
     EXPECT_EQ(PrefixMatches(entries, "ETEE"), Lines{});
     EXPECT_EQ(PrefixMatches(entries, ""), Lines{});

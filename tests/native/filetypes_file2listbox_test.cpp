@@ -11,16 +11,16 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(File2ListBox, LineEnds) {
-    EXPECT_EQ(SplitLines("A\r\nB\r\nC"), (Lines{"A", "B", "C"}));          // no final terminator
-    EXPECT_EQ(SplitLines("A\r\nB\r\nC\r\n"), (Lines{"A", "B", "C"}));      // no extra empty entry
-    EXPECT_EQ(SplitLines("A\rB\rC\r"), (Lines{"A", "B", "C"}));            // CR alone ends a line too
-    EXPECT_EQ(SplitLines("A\nB\r\nC"), (Lines{"A\nB", "C"}));              // a lone LF stays inside
+    EXPECT_EQ(SplitLines("A\r\nB\r\nC"), (Lines{"A", "B", "C"}));      // no final terminator
+    EXPECT_EQ(SplitLines("A\r\nB\r\nC\r\n"), (Lines{"A", "B", "C"}));  // no extra empty entry
+    EXPECT_EQ(SplitLines("A\rB\rC\r"), (Lines{"A", "B", "C"}));        // CR alone ends a line too
+    EXPECT_EQ(SplitLines("A\nB\r\nC"), (Lines{"A\nB", "C"}));          // a lone LF stays inside
     EXPECT_EQ(SplitLines("\nA"), (Lines{"\nA"}));
-    EXPECT_EQ(SplitLines("A\r\n\r\nB"), (Lines{"A", "", "B"}));            // an empty line is an entry
+    EXPECT_EQ(SplitLines("A\r\n\r\nB"), (Lines{"A", "", "B"}));  // an empty line is an entry
     EXPECT_EQ(SplitLines("A\r\r\nB"), (Lines{"A", "", "B"}));
     EXPECT_EQ(SplitLines("\r\n"), (Lines{""}));
     EXPECT_EQ(SplitLines(""), Lines{});
-    EXPECT_EQ(SplitLines("  DOC - x  \r\n"), (Lines{"  DOC - x  "}));      // verbatim, not trimmed
+    EXPECT_EQ(SplitLines("  DOC - x  \r\n"), (Lines{"  DOC - x  "}));  // verbatim, not trimmed
 }
 
 TEST(File2ListBox, ReadsIntoTheListAndAMissingFileLeavesItEmpty) {
@@ -59,9 +59,9 @@ TEST(File2ListBox, NulAndNonAnsiBytesLeaveTheOtherEntriesIntact) {
     platform::MemoryFileReader reader(fs);
     std::string text = "AAA - first\r\n";
     text += std::string("NUL - a\0b", 9) + "\r\n";
-    text += "M7 - Thomson M\xE9mo7\r\n";             // Windows-1252 e acute
-    text += "EUR - \x80 \x81 \xFF\r\n";              // euro sign, an unassigned byte, y diaeresis
-    text += "UTF - \xC3\xA9 (UTF-8 bytes)\r\n";      // not ANSI: read as two ANSI characters
+    text += "M7 - Thomson M\xE9mo7\r\n";         // Windows-1252 e acute
+    text += "EUR - \x80 \x81 \xFF\r\n";          // euro sign, an unassigned byte, y diaeresis
+    text += "UTF - \xC3\xA9 (UTF-8 bytes)\r\n";  // not ANSI: read as two ANSI characters
     text += "ZZZ - last";
     fs.addFileWithContent("C:\\x.vxl", text);
     controls::ListBox list("lstNames");

@@ -124,8 +124,9 @@ TEST(File2ListBoxRandom, ThousandsOfRandomFilesKeepTheLineRules) {
             input[input.size() - 2] == '\r') {
             std::string body = input.substr(0, input.size() - 2);
             if (!body.empty() && body.back() != '\r' &&
-                !(body.size() >= 2 && body.substr(body.size() - 2) == "\r\n"))
+                !(body.size() >= 2 && body.substr(body.size() - 2) == "\r\n")) {
                 ASSERT_FALSE(list.items().back().empty());
+            }
         }
     }
 }

@@ -1,11 +1,9 @@
 // The whole clean run under Wine against the real registry, drive_c, shell and cmd.exe: every
 // list is seeded, every item ticked, and afterwards the test looks at what remains. The removal
 // processes are waited for here, never in the program.
-// clang-format off
 #include <windows.h>
-#include <shellapi.h>
-// clang-format on
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <string>
 

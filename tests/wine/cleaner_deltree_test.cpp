@@ -1,8 +1,8 @@
 // deltree.exe under Wine, started the way the clean run starts it: the command interpreter from
 // COMSPEC, "/C DELTREE /Y "F\"", in the folder that holds deltree.exe. The tree comes from
 // cleaner_deltree_test.setup.sh.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 

@@ -1,9 +1,7 @@
 // The generated clips open in the common animation control, and the alarm is a wave file that
 // the synchronous player accepts.
-// clang-format off
 #include <windows.h>
 #include <commctrl.h>
-// clang-format on
 #include <gtest/gtest.h>
 
 #include <cstdio>

@@ -1,8 +1,8 @@
 // The cookie keeper in a real window over the real file system: the scan of drive_c's Windows
 // folder, unchecked cookies kept, the checked ones deleted from the disk, a read-only one kept
 // in the list.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>

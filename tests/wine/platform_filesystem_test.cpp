@@ -1,6 +1,5 @@
 // The file system against the real drive C: of a Wine prefix.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <map>
@@ -178,8 +177,8 @@ TEST(Win32FileSystem, PathsLongerThanMaxPathWork) {
     MakeFolder(path);
     // Eight levels of 40 characters: well past 260.
     for (int level = 0; level < 8; ++level) {
-        path += "\\" + std::string(38, static_cast<char>('a' + level)) + "_" +
-                std::to_string(level);
+        path +=
+            "\\" + std::string(38, static_cast<char>('a' + level)) + "_" + std::to_string(level);
         ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + Wide(path)).c_str(), nullptr)) << path;
     }
     ASSERT_GT(path.size(), 300u);

@@ -1,6 +1,5 @@
 // Registry primitives against the real registry of a Wine prefix.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <string>

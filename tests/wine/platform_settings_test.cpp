@@ -1,6 +1,5 @@
 // The settings store against the real registry of a Wine prefix.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,8 +16,7 @@ const std::wstring kRoot = L"Software\\VB and VBA Program Settings";
 
 bool KeyExists(const std::wstring& path) {
     UniqueKey key;
-    return RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.put()) ==
-           ERROR_SUCCESS;
+    return RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
 }
 
 void SetRaw(const std::wstring& path, const wchar_t* name, DWORD type, const void* data,
@@ -55,9 +53,9 @@ TEST(Win32Settings, SavedTextsComeBackAsStoredRegSzValues) {
     wchar_t text[64] = {};
     DWORD type = 0;
     DWORD size = sizeof(text);
-    ASSERT_EQ(RegQueryValueExW(key.get(), L"used", nullptr, &type,
-                               reinterpret_cast<BYTE*>(text), &size),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegQueryValueExW(key.get(), L"used", nullptr, &type, reinterpret_cast<BYTE*>(text), &size),
+        ERROR_SUCCESS);
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(std::wstring(text), L"*.gid;*.tmp");
     EXPECT_EQ(size, sizeof(L"*.gid;*.tmp"));
