@@ -21,7 +21,8 @@ const char* const kFileRtoZ = "ext31.vxl";
 
 int extentPixels(const controls::Widget& list, int twipsPerPixel) {
     if (twipsPerPixel <= 0) twipsPerPixel = 15;
-    return static_cast<int>(std::lround(static_cast<double>(list.rect.width) / twipsPerPixel * 2.0));
+    return static_cast<int>(
+        std::lround(static_cast<double>(list.rect.width) / twipsPerPixel * 2.0));
 }
 
 }  // namespace
@@ -68,7 +69,8 @@ void Extens::layOut() {
     Option4.setCaption("R - Z");
     Option2.group = Option3.group = Option4.group = {&Option2, &Option3, &Option4};
     Option2.setValue(true);
-    lblSearchInput.rect = {6840, 720, 1335, 195};
+    // Wide enough for its caption on one line in the window's font; it ends where the list ends.
+    lblSearchInput.rect = {6840, 720, 1455, 195};
     lblSearchInput.setCaption("Search Extensions");
     txtInput.rect = {6840, 960, 1335, 330};
     lstNames.rect = {240, 1600, 8055, 2190};
@@ -76,23 +78,35 @@ void Extens::layOut() {
     lstDisplay.setVisible(false);
     Label1.rect = {9000, 0, 1215, 195};
     Label1.setVisible(false);
-    for (controls::Widget* w : {static_cast<controls::Widget*>(&txtInput), static_cast<controls::Widget*>(&lstNames),
-                                static_cast<controls::Widget*>(&lstDisplay)}) {
+    for (controls::Widget* w :
+         {static_cast<controls::Widget*>(&txtInput), static_cast<controls::Widget*>(&lstNames),
+          static_cast<controls::Widget*>(&lstDisplay)}) {
         w->backColor = kPaper;
         w->foreColor = kInk;
     }
-    for (controls::Widget* w : {static_cast<controls::Widget*>(&Frame1), static_cast<controls::Widget*>(&Option2),
-                                static_cast<controls::Widget*>(&Option3), static_cast<controls::Widget*>(&Option4),
-                                static_cast<controls::Widget*>(&lblSearchInput)})
+    for (controls::Widget* w :
+         {static_cast<controls::Widget*>(&Frame1), static_cast<controls::Widget*>(&Option2),
+          static_cast<controls::Widget*>(&Option3), static_cast<controls::Widget*>(&Option4),
+          static_cast<controls::Widget*>(&lblSearchInput)})
         w->backColor = kPaper;
     for (auto& l : XPDesign1.Label2) l.backColor = kPaper;
 
-    Option2.onClick = [this] { if (!resetting_) chooseCategory(kFileAtoI); };
-    Option3.onClick = [this] { if (!resetting_) chooseCategory(kFileJtoQ); };
-    Option4.onClick = [this] { if (!resetting_) chooseCategory(kFileRtoZ); };
-    txtInput.onChange = [this] { if (!resetting_) search(); };
+    Option2.onClick = [this] {
+        if (!resetting_) chooseCategory(kFileAtoI);
+    };
+    Option3.onClick = [this] {
+        if (!resetting_) chooseCategory(kFileJtoQ);
+    };
+    Option4.onClick = [this] {
+        if (!resetting_) chooseCategory(kFileRtoZ);
+    };
+    txtInput.onChange = [this] {
+        if (!resetting_) search();
+    };
     txtInput.onClick = [this] { clearSearch(); };
-    txtInput.onKeyPress = [this](int code) { if (code == kEnter) clearSearch(); };
+    txtInput.onKeyPress = [this](int code) {
+        if (code == kEnter) clearSearch();
+    };
     XPDesign1.onClose = [this] { unload(); };
     XPDesign1.onMinimise = [this] { minimise(); };
 }

@@ -1,0 +1,279 @@
+// The file-type lookup window as the junk finder opens it: the window over the real platform,
+// with real controls and the program's message loop on a thread of its own, driven from the
+// test's thread as a user drives it (typed characters, clicks) and read back through the
+// controls' own messages. The expectations come from the database files themselves.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "app/windows.h"
+#include "filetypes/extens.h"
+#include "platform/win32/binding.h"
+#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_utf8.h"
+#include "tests/e2e/driver/driver.h"
+#include "tests/e2e/driver/screenshot.h"
+
+namespace brisko::e2e {
+namespace {
+
+// The window runs inside this test program, but it reads its database where Brisko is
+// installed: C:\brisko, which the set-up fills as a user's installation.
+class InstalledProgram : public win32::Win32Processes {
+  public:
+    std::string programFolder() override { return kProgramFolder; }
+};
+
+// The lookup window and its own user-interface thread, which runs the message loop until the
+// window closes (or this object ends it).
+class LookupWindow {
+  public:
+    LookupWindow() : thread_([this] { run(); }) {}
+    ~LookupWindow() {
+        WaitUntil([this] { return threadId_ != 0; }, 10s);
+        if (threadId_) PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+    }
+    LookupWindow(const LookupWindow&) = delete;
+    LookupWindow& operator=(const LookupWindow&) = delete;
+
+    // Whether the message loop has returned.
+    bool ended() const { return ended_; }
+
+  private:
+    void run() {
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue, for WM_QUIT
+        threadId_ = GetCurrentThreadId();
+
+        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&icc);
+        win32::Win32Platform platform;
+        InstalledProgram processes;
+        platform::Services services{platform.settings, platform.registry, platform.files,
+                                    platform.shell,    processes,         platform.media,
+                                    platform.desktop};
+        app::Windows windows;
+        filetypes::Extens extens(services, windows);
+        windows.extens = &extens;
+        windows.all = {&extens};
+        HDC screen = GetDC(nullptr);
+        const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+        if (screen) ReleaseDC(nullptr, screen);
+        extens.twipsPerPixelX = 1440 / (dpi > 0 ? dpi : 96);
+
+        win32::Binding binding(GetModuleHandleW(nullptr), services);
+        binding.attach(extens);
+        extens.show();
+        binding.run();
+        ended_ = true;
+    }
+
+    std::atomic<DWORD> threadId_{0};
+    std::atomic<bool> ended_{false};
+    std::thread thread_;
+};
+
+// The entries of a category file as the window is to list them: a line ends at CR or CR LF (a
+// lone LF stays in the entry), a final terminator adds no empty entry, and the single-byte text
+// of the system's code page is shown as such.
+std::vector<std::string> Entries(const std::string& fileName) {
+    const std::string path = std::string(kProgramFolder) + "\\" + fileName;
+    std::ifstream in(std::filesystem::path(win32::Wide(path)), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::string> entries;
+    std::string line;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r') {
+            line += bytes[i];
+            continue;
+        }
+        if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        entries.push_back(line);
+        line.clear();
+    }
+    if (!line.empty()) entries.push_back(line);
+    for (std::string& e : entries) {
+        const int n =
+            MultiByteToWideChar(CP_ACP, 0, e.data(), static_cast<int>(e.size()), nullptr, 0);
+        std::wstring wide(static_cast<std::size_t>(n), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, e.data(), static_cast<int>(e.size()), wide.data(), n);
+        e = win32::Utf8(wide);
+    }
+    return entries;
+}
+
+std::string Upper(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// The entries whose beginning is `typed`, letter case aside, in file order.
+std::vector<std::string> Matching(const std::vector<std::string>& entries,
+                                  const std::string& typed) {
+    std::vector<std::string> found;
+    for (const std::string& e : entries)
+        if (!typed.empty() && e.size() >= typed.size() &&
+            Upper(e.substr(0, typed.size())) == Upper(typed))
+            found.push_back(e);
+    return found;
+}
+
+std::string Status(std::size_t count) {
+    return std::to_string(count) + " of 3183 File Types";
+}
+
+DWORD_PTR Send(HWND window, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &result);
+    return result;
+}
+
+// Types `text` as the keyboard does, one posted WM_CHAR a character, and waits until the box
+// has taken them all: a selection posted behind them shows when the box has got that far.
+void Type(HWND box, const std::string& text) {
+    for (char c : text) PostMessageW(box, WM_CHAR, static_cast<unsigned char>(c), 1);
+    PostMessageW(box, EM_SETSEL, 0, -1);
+    WaitUntil([&] {
+        DWORD start = 1, end = 0;
+        Send(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        const auto length = Send(box, WM_GETTEXTLENGTH);
+        return length > 0 && start == 0 && end == length;
+    });
+    const auto length = Send(box, WM_GETTEXTLENGTH);
+    Send(box, EM_SETSEL, length, length);
+}
+
+// A click into the box, pressed and released inside it.
+void ClickInto(HWND box) {
+    const LPARAM at = MAKELPARAM(4, 4);
+    PostMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(box, WM_LBUTTONUP, 0, at);
+}
+
+struct Window {
+    HWND window = nullptr, search = nullptr, names = nullptr, results = nullptr;
+};
+
+// The window and its controls once it shows the "A - I" list.
+Window Open(const std::vector<std::string>& first) {
+    Window c;
+    c.window = WaitWindow(GetCurrentProcessId(), "Extensions");
+    if (!c.window) return c;
+    // The full list first, the result list behind it: their order of creation.
+    const std::vector<HWND> lists = brisko::e2e::Controls(c.window, "ListBox");
+    const std::vector<HWND> boxes = brisko::e2e::Controls(c.window, "Edit");
+    if (lists.size() != 2 || boxes.size() != 1) return {};
+    c.names = lists[0];
+    c.results = lists[1];
+    c.search = boxes[0];
+    WaitUntil([&] { return Send(c.names, LB_GETCOUNT) == first.size(); });
+    return c;
+}
+
+// Whether the status text reads `text`, shown on the window.
+bool ShowsStatus(HWND window, const std::string& text) {
+    HWND label = Control(window, text, "Static", 0, 10s);
+    return label && Visible(label);
+}
+
+TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
+    const std::vector<std::string> atoI = Entries("ext11.vxl"), rtoZ = Entries("ext31.vxl");
+    ASSERT_GT(atoI.size(), 100u) << "ext11.vxl in " << kProgramFolder;
+    ASSERT_GT(rtoZ.size(), 100u) << "ext31.vxl in " << kProgramFolder;
+
+    LookupWindow lookup;
+    const Window c = Open(atoI);
+    ASSERT_TRUE(c.window && c.names && c.results && c.search);
+    EXPECT_TRUE(ShowsStatus(c.window, Status(atoI.size())));
+    EXPECT_TRUE(Checked(Control(c.window, "A - I", "Button")));
+    EXPECT_TRUE(Visible(c.names));
+    EXPECT_FALSE(Visible(c.results));
+    EXPECT_EQ(ListItems(c.names), atoI) << "every line of ext11.vxl, in file order";
+    EXPECT_TRUE(Control(c.window, "Search Extensions", "Static"));
+    EXPECT_EQ(Send(c.search, EM_GETLIMITTEXT), 20u);
+
+    // Lower-case letters find the capitalised extensions.
+    Type(c.search, "do");
+    ASSERT_EQ(Text(c.search), "do");
+    const std::vector<std::string> expected = Matching(atoI, "do");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_TRUE(Visible(c.results));
+    EXPECT_FALSE(Visible(c.names));
+    const std::vector<std::string> found = ListItems(c.results);
+    EXPECT_EQ(found, expected);
+    for (const std::string& e : found) EXPECT_EQ(Upper(e.substr(0, 2)), "DO") << e;
+    EXPECT_TRUE(ShowsStatus(c.window, Status(atoI.size()))) << "a search keeps the count";
+    SetCursorPos(0, 0);  // no list tip over the picture
+    SaveScreenshot(c.window, "extensions");
+
+    // Enter empties the box and brings the full list back; capitals find the same entries.
+    PostMessageW(c.search, WM_CHAR, VK_RETURN, 1);
+    EXPECT_TRUE(WaitUntil([&] { return Text(c.search).empty() && Visible(c.names); }));
+    EXPECT_FALSE(Visible(c.results));
+    Type(c.search, "DO");
+    EXPECT_EQ(ListItems(c.results), expected);
+
+    // A click into the box clears the search too.
+    ClickInto(c.search);
+    EXPECT_TRUE(WaitUntil([&] { return Text(c.search).empty() && Visible(c.names); }));
+    EXPECT_FALSE(Visible(c.results));
+
+    // No more than 20 characters go in; a text longer than every entry finds nothing.
+    const std::string typed = "abcdefghijklmnopqrstuvwxy";
+    Type(c.search, typed);
+    EXPECT_EQ(Text(c.search), typed.substr(0, 20));
+    EXPECT_EQ(ListItems(c.results), Matching(atoI, typed.substr(0, 20)));
+    EXPECT_EQ(Send(c.results, LB_GETCOUNT), 0u);
+    ClickInto(c.search);
+    EXPECT_TRUE(WaitUntil([&] { return Text(c.search).empty() && Visible(c.names); }));
+
+    // "R - Z" replaces the full list by ext31.vxl, and the count follows.
+    Type(c.search, "r");
+    HWND rToZ = Control(c.window, "R - Z", "Button");
+    ASSERT_TRUE(rToZ);
+    Click(rToZ);
+    EXPECT_TRUE(ShowsStatus(c.window, Status(rtoZ.size())));
+    EXPECT_FALSE(Control(c.window, Status(atoI.size()), "Static", 0, 0ms));
+    EXPECT_TRUE(Checked(rToZ));
+    EXPECT_FALSE(Checked(Control(c.window, "A - I", "Button")));
+    EXPECT_EQ(Text(c.search), "") << "a new category empties the search";
+    EXPECT_TRUE(Visible(c.names));
+    EXPECT_FALSE(Visible(c.results));
+    EXPECT_EQ(ListItems(c.names), rtoZ);
+    Type(c.search, "zi");
+    EXPECT_EQ(ListItems(c.results), Matching(rtoZ, "zi")) << "the search now looks in R - Z";
+
+    // Closing the window ends its message loop.
+    PostMessageW(c.window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return lookup.ended(); }));
+    EXPECT_FALSE(IsWindow(c.window));
+}
+
+// The database is text in the system's code page; its letters beyond ASCII reach the list as
+// the same letters.
+TEST(LookupWindow, ShowsEntriesInTheSystemsCodePage) {
+    const std::vector<std::string> atoI = Entries("ext11.vxl"), jtoQ = Entries("ext21.vxl");
+    const auto beyondAscii = std::count_if(jtoQ.begin(), jtoQ.end(), [](const std::string& e) {
+        return std::any_of(e.begin(), e.end(), [](char ch) { return (ch & 0x80) != 0; });
+    });
+    ASSERT_GT(beyondAscii, 0) << "ext21.vxl holds an entry with a letter beyond ASCII";
+
+    LookupWindow lookup;
+    const Window c = Open(atoI);
+    ASSERT_TRUE(c.window && c.names);
+    Click(Control(c.window, "J - Q", "Button"));
+    ASSERT_TRUE(ShowsStatus(c.window, Status(jtoQ.size())));
+    EXPECT_EQ(ListItems(c.names), jtoQ);
+}
+
+}  // namespace
+}  // namespace brisko::e2e
