@@ -76,6 +76,8 @@ class Form {
     }
 
     int clientWidth = 0, clientHeight = 0;  // twips
+    // Screen twips per pixel in X (1440 / logical pixels per inch); the view sets it.
+    int twipsPerPixelX = 15;
     Colour backColor = kDefaultColour;
     bool skinned = true;  // draws its own title strip and borders
     // Every widget, in creation (tab) order; every timer.

@@ -26,9 +26,6 @@ class FrmCookies : public controls::Form {
     controls::PushButton cmdSrch{"cmdSrch"};
     controls::Timer Timer1{"Timer1", 500};
 
-    // Screen twips per pixel in X (1440 / logical pixels per inch); set by the host.
-    int twipsPerPixelX = 15;
-
     // The full paths found by the last scan, in scan order.
     const std::vector<std::string>& foundFiles() const { return found_; }
 

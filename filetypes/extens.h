@@ -19,7 +19,7 @@ namespace brisko::filetypes {
 constexpr int kTotalFileTypes = 3183;
 
 class Extens : public controls::Form {
-public:
+  public:
     // Reads the database with the standard library's file streams.
     Extens(platform::Services& services, app::Windows& windows);
     // Reads the database through `reader` (exact UTF-8 paths on Windows).
@@ -27,25 +27,23 @@ public:
 
     controls::XPDesign XPDesign1{"XPDesign1"};
     controls::Frame Frame1{"Frame1"};
-    controls::OptionButton Option2{"Option2", &Frame1}, Option3{"Option3", &Frame1}, Option4{"Option4", &Frame1};
+    controls::OptionButton Option2{"Option2", &Frame1}, Option3{"Option3", &Frame1},
+        Option4{"Option4", &Frame1};
     controls::Label lblSearchInput{"lblSearchInput"};
     controls::TextBox txtInput{"txtInput"};
     controls::ListBox lstNames{"lstNames"}, lstDisplay{"lstDisplay"};
     // The loaded file's entry count, kept outside the client area.
     controls::Label Label1{"Label1"};
 
-    // Screen twips per pixel in X (1440 / logical pixels per inch); set by the host.
-    int twipsPerPixelX = 15;
-
     void chooseCategory(const std::string& fileName);
     void search();
     void clearSearch();
     void minimise() { setState(controls::WindowState::Minimized); }
 
-protected:
+  protected:
     void load() override;
 
-private:
+  private:
     void layOut();
     void loadCategory(const std::string& fileName);
     std::string programFile(const std::string& fileName);

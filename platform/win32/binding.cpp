@@ -267,6 +267,7 @@ void Binding::attach(controls::Form& form) {
     f->binding = this;
     f->form = &form;
     f->instance = instance_;
+    form.twipsPerPixelX = 1440 / ScreenDpi();
     forms_.push_back(std::move(view));
     form.viewHook = [this, f](controls::Form&, FormChange change) { formChanged(*f, change); };
     for (controls::Widget* w : form.widgets)

@@ -31,12 +31,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windows.extens = &extens;
     windows.all.push_back(&extens);
 
-    // The windows size their lists' sideways scroll range in the screen's own twips per pixel.
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    cookies.twipsPerPixelX = extens.twipsPerPixelX = 1440 / (dpi > 0 ? dpi : 96);
-
     brisko::win32::Binding binding(instance, services);
     for (brisko::controls::Form* form : windows.all) binding.attach(*form);
     main.show();
