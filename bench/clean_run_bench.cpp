@@ -119,8 +119,7 @@ int main() {
     constexpr int kRounds = 20;
     win32::Win32Platform real;
     Silent processes;
-    platform::Services services{real.settings, real.registry, real.files,  real.shell,
-                                processes,     real.media,    real.desktop};
+    platform::Services services = real.services(processes);
     app::Windows windows;
     app::Form1 form(services, windows);
     TickEverything(form, [] {});

@@ -20,8 +20,10 @@ struct Win32Platform {
     Win32Multimedia media;
     Win32Desktop desktop;
 
-    platform::Services services() {
-        return {settings, registry, files, shell, processes, media, desktop};
+    platform::Services services() { return services(processes); }
+    // The same, with a stand-in for the process layer (a program folder of its own, say).
+    platform::Services services(platform::Processes& standIn) {
+        return {settings, registry, files, shell, standIn, media, desktop};
     }
 };
 

@@ -58,18 +58,11 @@ class LookupWindow {
         InitCommonControlsEx(&icc);
         win32::Win32Platform platform;
         InstalledProgram processes;
-        platform::Services services{platform.settings, platform.registry, platform.files,
-                                    platform.shell,    processes,         platform.media,
-                                    platform.desktop};
+        platform::Services services = platform.services(processes);
         app::Windows windows;
         filetypes::Extens extens(services, windows);
         windows.extens = &extens;
         windows.all = {&extens};
-        HDC screen = GetDC(nullptr);
-        const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-        if (screen) ReleaseDC(nullptr, screen);
-        extens.twipsPerPixelX = 1440 / (dpi > 0 ? dpi : 96);
-
         win32::Binding binding(GetModuleHandleW(nullptr), services);
         binding.attach(extens);
         extens.show();

@@ -76,8 +76,7 @@ TEST(CleanerCleanRunWine, EveryItemTickedAgainstTheRealSystem) {
 
     win32::Win32Platform real;
     ProgramInBrisko processes;
-    platform::Services services{real.settings, real.registry, real.files,  real.shell,
-                                processes,     real.media,    real.desktop};
+    platform::Services services = real.services(processes);
     app::Windows windows;
     app::Form1 form(services, windows);
     form.Winder.setCaption(form.services().files.windowsDirectory().substr(3));
