@@ -13,3 +13,5 @@ foreach(f ${BRISKO_EXTDB_FILES})
   list(APPEND BRISKO_EXTDB_OUTPUTS ${BRISKO_DIST}/${n})
 endforeach()
 add_custom_target(extdb ALL DEPENDS ${BRISKO_EXTDB_OUTPUTS})
+# It ships beside Brisko.exe, so whatever needs Brisko.exe finds it there too.
+add_dependencies(Brisko extdb)
