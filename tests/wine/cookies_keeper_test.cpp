@@ -13,6 +13,7 @@
 #include "cookies/frm_cookies.h"
 #include "platform/win32/binding.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_utf8.h"
 
 namespace {
 
@@ -20,30 +21,33 @@ using Paths = std::vector<std::string>;
 
 const std::string kW = "C:\\windows";
 
-bool Exists(const std::string& path) {
-    const std::wstring wide(path.begin(), path.end());
-    return GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 DWORD Attributes(const std::string& path) {
-    const std::wstring wide(path.begin(), path.end());
-    return GetFileAttributesW(wide.c_str());
+    return GetFileAttributesW(brisko::win32::Wide(path).c_str());
 }
 
-// Handles the window's messages until `done` holds or five seconds have passed.
+bool Exists(const std::string& path) {
+    return Attributes(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Handles the window's pending messages, then more until `done` holds or five seconds have
+// passed.
 template <class F>
 bool PumpUntil(F done) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) return false;
+    for (;;) {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() > end) return false;
         Sleep(10);
     }
-    return true;
+}
+
+void PumpPending() {
+    PumpUntil([] { return true; });
 }
 
 // The entries of a group, sorted: the enumeration's order within one folder is the file system's.
@@ -57,8 +61,7 @@ TEST(CookieKeeperOnDisk, ScansDeletesTheCheckedAndKeepsTheReadOnlyOneListed) {
     // Wine reports a file without write permission as read-only; the flag is what Windows has.
     ASSERT_NE(Attributes(locked), INVALID_FILE_ATTRIBUTES);
     if (!(Attributes(locked) & FILE_ATTRIBUTE_READONLY)) {
-        const std::wstring wide(locked.begin(), locked.end());
-        SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY);
+        SetFileAttributesW(brisko::win32::Wide(locked).c_str(), FILE_ATTRIBUTE_READONLY);
     }
     ASSERT_TRUE(Attributes(locked) & FILE_ATTRIBUTE_READONLY);
 
@@ -108,7 +111,7 @@ TEST(CookieKeeperOnDisk, ScansDeletesTheCheckedAndKeepsTheReadOnlyOneListed) {
         keeper.List1.setChecked(static_cast<int>(at - items.begin()), false);
     }
     keeper.cmdDelCookies.click();
-    PumpUntil([] { return true; });
+    PumpPending();
 
     for (const std::string& p : items) {
         const bool keep = std::find(kept.begin(), kept.end(), p) != kept.end() || p == locked;
@@ -131,7 +134,7 @@ TEST(CookieKeeperOnDisk, ScansDeletesTheCheckedAndKeepsTheReadOnlyOneListed) {
     EXPECT_EQ(keeper.Label2.caption(), "4 Cookies");
     EXPECT_TRUE(Exists(locked));
     keeper.cmdExt.click();
-    PumpUntil([] { return true; });
+    PumpPending();
 
     // Reopened, the keeper lists what is on disk, each once.
     keeper.show();
