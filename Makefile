@@ -11,7 +11,7 @@ JOBS       ?= $(shell nproc)
 PACKAGES   := cmake g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb imagemagick
 CTEST_ARGS ?=
 
-.PHONY: all deps build run test test-native test-windows clean format
+.PHONY: all deps build run test test-native test-windows bench clean format
 
 all: build
 
@@ -56,6 +56,10 @@ test-windows: build
 	cd $(WIN_DIR) && $(abspath tools/with-display.sh) ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
 
 test: test-native test-windows
+
+# The benchmarks under Wine (not part of the tests); BENCH=<name> runs one of them.
+bench: build
+	$(abspath tools/with-display.sh) bench/run.sh $(WIN_DIR) $(BENCH)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

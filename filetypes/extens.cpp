@@ -156,11 +156,13 @@ void Extens::chooseCategory(const std::string& fileName) {
 }
 
 void Extens::search() {
-    lstNames.setVisible(false);
-    lstDisplay.setVisible(true);
-    txtInput.setFocus();
-    // One update of the result list per keystroke, however many entries match.
+    // One update of the result list per keystroke, however many entries match. It is filled
+    // before it shows, and shows before the full list hides, so the window repaints no more than
+    // the list itself.
     lstDisplay.assign(PrefixMatches(lstNames.items(), txtInput.text()));
+    lstDisplay.setVisible(true);
+    lstNames.setVisible(false);
+    txtInput.setFocus();
 }
 
 void Extens::clearSearch() {

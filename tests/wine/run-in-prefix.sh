@@ -2,8 +2,9 @@
 # Runs a Windows program under Wine in a fresh copy of the build folder's template prefix and
 # returns its exit code. This is the test emulator of the Windows build (ctest calls it with the
 # test program and its arguments).
-# If tests/wine/ or tests/e2e/<program name>.setup.sh exists, it runs first with WINEPREFIX set to the copy,
-# to prepare what Windows programs cannot make themselves (symbolic links, for example).
+# If tests/wine/, tests/e2e/ or bench/<program name>.setup.sh exists, it runs first with
+# WINEPREFIX set to the copy, to prepare what Windows programs cannot make themselves (symbolic
+# links, for example) or what is quicker made from outside (a benchmark's tree of files).
 # The build folder is $BRISKO_BUILD_DIR, else the nearest folder above the program that holds
 # CMakeCache.txt, else the current folder. Set BRISKO_KEEP_PREFIX=1 to keep the copy.
 # Run as root, the program runs without the capabilities that override file permissions.
@@ -50,7 +51,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 name=$(basename "$exe" .exe)
-for setup in "$here/$name.setup.sh" "$here/../e2e/$name.setup.sh"; do
+for setup in "$here/$name.setup.sh" "$here/../e2e/$name.setup.sh" "$here/../../bench/$name.setup.sh"; do
     if [ -f "$setup" ]; then sh "$setup"; fi
 done
 # Drive S: is the screenshot folder, for the programs that keep pictures of windows.
