@@ -6,6 +6,7 @@
 #include "platform/registry.h"
 #include "platform/settings.h"
 #include "platform/shell.h"
+#include "platform/trace.h"
 #include "platform/ui.h"
 
 namespace brisko::platform {
@@ -18,6 +19,7 @@ struct Services {
     Processes& processes;
     Multimedia& media;
     Desktop& desktop;
+    Trace& trace;
 };
 
 }  // namespace brisko::platform

@@ -16,7 +16,10 @@ struct MemoryPlatform {
     MemoryProcesses processes;
     MemoryMultimedia media;
     MemoryDesktop desktop;
-    Services services() { return {settings, registry, files, shell, processes, media, desktop}; }
+    MemoryTrace trace;
+    Services services() {
+        return {settings, registry, files, shell, processes, media, desktop, trace};
+    }
 };
 
 }  // namespace brisko::platform

@@ -8,6 +8,7 @@
 #include "platform/multimedia.h"
 #include "platform/process.h"
 #include "platform/shell.h"
+#include "platform/trace.h"
 #include "platform/ui.h"
 
 namespace brisko::platform {
@@ -106,6 +107,13 @@ class MemoryDesktop : public Desktop {
     std::vector<Message> messages;
     std::string separator = ".";
     bool ended = false;
+};
+
+// Keeps every dropped failure, so that a test can see that a step failed and the handler went on.
+class MemoryTrace : public Trace {
+  public:
+    void dropped(const std::string& what) override { lines.push_back(what); }
+    std::vector<std::string> lines;
 };
 
 }  // namespace brisko::platform

@@ -8,6 +8,7 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_settings.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_trace.h"
 
 namespace brisko::win32 {
 
@@ -19,11 +20,12 @@ struct Win32Platform {
     Win32Processes processes;
     Win32Multimedia media;
     Win32Desktop desktop;
+    Win32Trace trace;
 
     platform::Services services() { return services(processes); }
     // The same, with a stand-in for the process layer (a program folder of its own, say).
     platform::Services services(platform::Processes& standIn) {
-        return {settings, registry, files, shell, standIn, media, desktop};
+        return {settings, registry, files, shell, standIn, media, desktop, trace};
     }
 };
 
