@@ -1,13 +1,12 @@
 #include "app/form1.h"
 
-#include "app/form2.h"
+#include "app/form1_clean_run.h"
 #include "app/layout.h"
-#include "app/numbers.h"
 #include "app/texts.h"
-#include "app/windows.h"
-#include "cleaner/clean_run.h"
 #include "cleaner/format_kb.h"
 #include "cleaner/get_win_dir_size.h"
+#include "cleaner/numbers.h"
+#include "controls/program_windows.h"
 
 namespace brisko::app {
 
@@ -15,6 +14,8 @@ using cleaner::AddBackslash;
 using cleaner::FolderSize;
 using cleaner::FormatBytes;
 using cleaner::GetWinDir;
+using cleaner::LeadingNumber;
+using cleaner::WholeNumber;
 
 namespace {
 
@@ -31,7 +32,7 @@ std::string trim_data(const std::string& text, size_t skip, size_t leaveOff) {
     return text.substr(skip, text.size() - skip - leaveOff);
 }
 
-Form1::Form1(platform::Services& services, Windows& windows)
+Form1::Form1(platform::Services& services, controls::ProgramWindows& windows)
     : controls::Form("Form1", kAppTitle), services_(services), windows_(windows) {
     for (controls::Widget* w : std::initializer_list<controls::Widget*>{
              &lblCaption,       &Frame1,     &Frame2,         &Frame3,     &Check1,
@@ -137,9 +138,9 @@ Form1::Form1(platform::Services& services, Windows& windows)
     NetScape1.onClick = [this] { measure(SizedItem::NetscapeTyped, NetScape1); };
 
     // Buttons.
-    Command1.onClick = [this] { cleaner::StartCleanRun(*this); };
-    Timer2.onTick = [this] { cleaner::CleanRunTick(*this); };
-    Timer1.onTick = [this] { cleaner::EndCleanDisplay(*this); };
+    Command1.onClick = [this] { StartCleanRun(*this); };
+    Timer2.onTick = [this] { CleanRunTick(*this); };
+    Timer1.onTick = [this] { EndCleanDisplay(*this); };
     Command2.onClick = [this] { closeProgram(); };
     Command3.onClick = [this] { showPanel(1); };
     Command4.onClick = [this] { showPanel(2); };
@@ -186,7 +187,8 @@ void Form1::load() {
 
     auto restore = [this](controls::CheckBox& box, const std::string& key) {
         // A stored text that is not 0 or 1 leaves the box as it was.
-        const auto value = WholeNumber(services_.settings.get(kAppTitle, "Presets", key, "0"));
+        const auto value =
+            WholeNumber(services_.settings.get(kAppTitle, cleaner::kPresets, key, "0"));
         if (value && (*value == 0 || *value == 1)) box.setValue(*value);
     };
     for (controls::CheckBox* box : restoreOrder()) restore(*box, box->name());
@@ -203,15 +205,16 @@ void Form1::load() {
         if (!loaded()) return;
     }
     const double total =
-        LeadingNumber(services_.settings.get(kAppTitle, "Filters", "Scnsv", "")) +
-        LeadingNumber(services_.settings.get(kAppTitle, "Presets", "CleanSave", ""));
+        LeadingNumber(services_.settings.get(kAppTitle, cleaner::kFilters, "Scnsv", "")) +
+        LeadingNumber(services_.settings.get(kAppTitle, cleaner::kPresets, "CleanSave", ""));
     if (auto text = FormatBytes(total, services_.desktop.decimalSeparator()))
         Label2.setCaption(*text + " Cleaned so far");
 }
 
 void Form1::saveChoices() {
     for (controls::CheckBox* box : saveOrder())
-        services_.settings.save(kAppTitle, "Presets", box->name(), std::to_string(box->value()));
+        services_.settings.save(kAppTitle, cleaner::kPresets, box->name(),
+                                std::to_string(box->value()));
 }
 
 void Form1::closeProgram() {
@@ -340,7 +343,7 @@ void Form1::updateEstimate() {
     lblSize.setCaption(*text + " Wasted Space");
     Label8.setCaption(lblSize.caption());
     lblTotSav.setCaption(*text);
-    services_.settings.save(kAppTitle, "Presets", "TotSav", lblTotSav.caption());
+    services_.settings.save(kAppTitle, cleaner::kPresets, "TotSav", lblTotSav.caption());
 }
 
 }  // namespace brisko::app

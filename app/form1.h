@@ -6,13 +6,11 @@
 #include <string>
 
 #include "controls/form.h"
+#include "controls/program_windows.h"
 #include "controls/widgets.h"
 #include "platform/services.h"
 
 namespace brisko::app {
-
-class Form2;
-struct Windows;
 
 // The eight folder-like track items that have an item size, in the estimate's order.
 enum class SizedItem {
@@ -32,7 +30,7 @@ std::string trim_data(const std::string& text, size_t skip, size_t leaveOff);
 
 class Form1 : public controls::Form {
   public:
-    Form1(platform::Services& services, Windows& windows);
+    Form1(platform::Services& services, controls::ProgramWindows& windows);
 
     // Panels.
     controls::Frame Frame1{"Frame1"}, Frame2{"Frame2"}, Frame3{"Frame3"};
@@ -104,7 +102,7 @@ class Form1 : public controls::Form {
     void wireDescriptions();
 
     platform::Services services_;
-    Windows& windows_;
+    controls::ProgramWindows& windows_;
 };
 
 }  // namespace brisko::app

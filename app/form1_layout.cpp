@@ -2,6 +2,7 @@
 // screen's real resolution, so the window keeps its proportions on any display.
 #include "app/form1.h"
 #include "app/layout.h"
+#include "controls/palette.h"
 
 namespace brisko::app {
 
@@ -11,7 +12,6 @@ using controls::Colour;
 using controls::Rect;
 using controls::rgb;
 
-constexpr Colour kBeige = rgb(240, 236, 216);
 constexpr Colour kNavy = rgb(0, 0, 128);
 constexpr Colour kBlue = rgb(0, 0, 192);
 constexpr Colour kDarkRed = rgb(176, 0, 0);
@@ -51,7 +51,7 @@ void box(controls::CheckBox& b, int left, int top, int width) {
 void LayOutForm1(Form1& f) {
     f.clientWidth = kWidth;
     f.clientHeight = kHeight;
-    f.backColor = kBeige;
+    f.backColor = controls::kPaper;
     f.skinned = true;
 
     place(f.lblCaption, {480, 105, 3600, 240}, kWhite, true);

@@ -1,8 +1,8 @@
 #include "app/form2.h"
 
 #include "app/layout.h"
-#include "app/numbers.h"
 #include "app/texts.h"
+#include "cleaner/numbers.h"
 
 namespace brisko::app {
 
@@ -35,13 +35,14 @@ Form2::Form2(platform::Services& services)
 
 void Form2::load() {
     chkDisc.setForeColor(kTextBlue);
-    const auto stored =
-        WholeNumber(services_.settings.get(kAppTitle, "Presets", "Disclaimer", "0"));
+    const auto stored = cleaner::WholeNumber(
+        services_.settings.get(kAppTitle, cleaner::kPresets, "Disclaimer", "0"));
     chkDisc.setValue(stored == 1 ? 1 : 0);
 }
 
 void Form2::storeChoice() {
-    services_.settings.save(kAppTitle, "Presets", "Disclaimer", std::to_string(chkDisc.value()));
+    services_.settings.save(kAppTitle, cleaner::kPresets, "Disclaimer",
+                            std::to_string(chkDisc.value()));
 }
 
 }  // namespace brisko::app

@@ -1,12 +1,12 @@
 // Where the disclaimer window's controls sit (twips) and its colours.
 #include "app/form2.h"
 #include "app/layout.h"
+#include "controls/palette.h"
 
 namespace brisko::app {
 
 namespace {
 
-constexpr controls::Colour kBeige = controls::rgb(240, 236, 216);
 constexpr controls::Colour kRed = controls::rgb(192, 0, 0);
 constexpr controls::Colour kBorder = controls::rgb(18, 52, 128);
 constexpr int kWidth = 4995;
@@ -18,7 +18,7 @@ constexpr int kBorderThickness = 45;  // 3 pixels
 void LayOutForm2(Form2& f) {
     f.clientWidth = kWidth;
     f.clientHeight = kHeight;
-    f.backColor = kBeige;
+    f.backColor = controls::kPaper;
     // A system title bar; the window draws only its thin border.
     f.skinned = false;
 

@@ -1,8 +1,10 @@
 #pragma once
 // The main window's fixed texts.
+#include "cleaner/settings_keys.h"
+
 namespace brisko::app {
 
-inline constexpr const char* kAppTitle = "Brisko";
+inline constexpr const char* kAppTitle = cleaner::kSettingsApp;
 inline constexpr const char* kDefaultDescription =
     "Move the mouse over each item for a description";
 inline constexpr const char* kCleaningNotice = "Cleaning ... Please Wait";

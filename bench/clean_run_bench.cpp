@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "app/windows.h"
-#include "cleaner/clean_run.h"
+#include "app/form1_clean_run.h"
+#include "controls/program_windows.h"
 #include "platform/memory/memory_platform.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_utf8.h"
@@ -78,7 +78,7 @@ void SeedReal() {
 
 template <class F>
 void TickEverything(app::Form1& form, F&& afterTicking) {
-    cleaner::TickEveryItem(form);
+    app::TickEveryItem(form);
     // No folders (a system kind of neither family) and no sound: only the registry work is timed.
     form.Winder.setCaption("BENCH");
     afterTicking();
@@ -91,11 +91,11 @@ std::vector<platform::MemoryRegistry::Call> RecordedCalls() {
         memory.registry.set(root, key, name, TextFor(name));
     });
     auto services = memory.services();
-    app::Windows windows;
+    controls::ProgramWindows windows;
     app::Form1 form(services, windows);
     TickEverything(form, [] {});
     memory.registry.calls.clear();
-    cleaner::CleanRunTick(form);
+    app::CleanRunTick(form);
     return memory.registry.calls;
 }
 
@@ -120,7 +120,7 @@ int main() {
     win32::Win32Platform real;
     Silent processes;
     platform::Services services = real.services(processes);
-    app::Windows windows;
+    controls::ProgramWindows windows;
     app::Form1 form(services, windows);
     TickEverything(form, [] {});
     form.chkRecBin.setValue(0);  // the shell's bin is not registry work
@@ -130,7 +130,7 @@ int main() {
     for (int round = 0; round < kRounds; ++round) {
         SeedReal();
         auto start = std::chrono::steady_clock::now();
-        cleaner::CleanRunTick(form);
+        app::CleanRunTick(form);
         runTime += std::chrono::steady_clock::now() - start;
 
         SeedReal();

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/windows.h"
+#include "controls/program_windows.h"
 #include "filetypes/extens.h"
 #include "filetypes/prefix_search.h"
 #include "platform/win32/binding.h"
@@ -117,7 +117,7 @@ int main() {
     win32::Win32Platform platform;
     BenchFolder folder;
     platform::Services services = platform.services(folder);
-    app::Windows windows;
+    controls::ProgramWindows windows;
     filetypes::Extens extens(services, windows);
     windows.extens = &extens;
     windows.all = {&extens};

@@ -53,9 +53,6 @@ constexpr Group Prog = Group::Programs;
 
 constexpr std::string_view kOfficeVersions[] = {"8.0", "9.0", "10.0"};
 constexpr std::string_view kOffice = "Software\\Microsoft\\Office\\";
-constexpr std::string_view kMenuOrder =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start "
-    "Menu\\&Programs\\Menu";
 
 }  // namespace
 
@@ -136,7 +133,7 @@ const std::vector<TrackItem>& Catalogue() {
          "Alphabetize Menu",
          Win,
          false,
-         {routine(Routine::ResetStartMenuOrder), values(HKCU, {{kMenuOrder, {"Order"}}})}},
+         {routine(Routine::ResetStartMenuOrder), values(HKCU, {{kStartMenuOrderKey, {"Order"}}})}},
         {14,
          "chkFav",
          "Alphabetize Favorites",

@@ -15,9 +15,6 @@ constexpr const char* kDefaultRunMru =
 constexpr const char* kTypedUrls = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
 constexpr const char* kDefaultTypedUrls =
     ".DEFAULT\\Software\\Microsoft\\Internet Explorer\\TypedURLs";
-constexpr const char* kStartMenuOrder =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start "
-    "Menu\\&Programs\\Menu";
 constexpr const char* kFavoritesOrder =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Favorites";
 constexpr const char* kWinZipFileMenu = "Software\\Nico Mak Computing\\WinZip\\filemenu";
@@ -97,7 +94,7 @@ void EmptyRecycleBin(platform::Shell& shell, platform::WindowHandle owner) {
 }
 
 void ResetStartMenuOrder(platform::Registry& reg) {
-    DeleteRegValue(reg, RegRoot::CurrentUser, kStartMenuOrder, "Order");
+    DeleteRegValue(reg, RegRoot::CurrentUser, std::string(kStartMenuOrderKey), "Order");
 }
 
 void ResetFavoritesOrder(platform::Registry& reg) {

@@ -10,6 +10,11 @@ namespace brisko::cleaner {
 
 using platform::RegRoot;
 
+// The Start menu's saved order; both its reset routine and the catalogue's value row use it.
+inline constexpr std::string_view kStartMenuOrderKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start "
+    "Menu\\&Programs\\Menu";
+
 // The list rules. Value names are the prefix followed by the index in decimal digits.
 // Stop-at-gap: read and delete each name from `first` to 100; stop after the first one that
 // read as empty (missing, empty or not a string).

@@ -1,24 +1,22 @@
 #pragma once
-// The clean run of the main window: the click of "&Brisko", the run itself on Timer2's tick,
-// and the end of its display on Timer1's tick.
-#include <string_view>
+// The clean run's engine: erases the ticked track items in catalogue order. It knows no window;
+// the main window tells it what is ticked and where the system's folders are.
+#include <string>
+#include <vector>
 
-namespace brisko::app {
-class Form1;
-}
-namespace brisko::controls {
-class CheckBox;
-}
+#include "platform/services.h"
 
 namespace brisko::cleaner {
 
-// The check box of the track item that the catalogue names `name`, or null.
-controls::CheckBox* TrackBox(app::Form1& form, std::string_view name);
-// Ticks every track item, in catalogue order.
-void TickEveryItem(app::Form1& form);
+struct CleanRequest {
+    std::vector<std::string> ticked;   // the ticked track items, by the catalogue's names
+    std::string winder;                // the Windows folder without its drive: the system kind
+    std::string drive;                 // the Windows folder's drive, for example "C:"
+    platform::WindowHandle owner = 0;  // the main window, owner of the Recycle Bin's dialog
+};
 
-void StartCleanRun(app::Form1& form);    // Command1's click
-void CleanRunTick(app::Form1& form);     // Timer2's tick: the whole run
-void EndCleanDisplay(app::Form1& form);  // Timer1's tick
+// Every step of every ticked item, in catalogue order. A failing step is traced and the run goes
+// on with the next one.
+void EraseTrackItems(platform::Services& services, const CleanRequest& request);
 
 }  // namespace brisko::cleaner

@@ -3,13 +3,13 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/numbers.h"
+#include "cleaner/numbers.h"
 
 namespace brisko::cleaner {
 
 std::optional<std::string> FormatBytes(double n, const std::string& decimalSeparator) {
     if (!std::isfinite(n)) return std::nullopt;
-    if (n < 1024) return app::DecimalText(n) + " bytes";
+    if (n < 1024) return DecimalText(n) + " bytes";
     static constexpr const char* kSuffixes[] = {" KB", " MB", " GB", " TB",
                                                 " PB", " EB", " ZB", " YB"};
     int unit = 0;

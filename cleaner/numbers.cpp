@@ -1,4 +1,4 @@
-#include "app/numbers.h"
+#include "cleaner/numbers.h"
 
 #include <cctype>
 #include <charconv>
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace brisko::app {
+namespace brisko::cleaner {
 
 double LeadingNumber(const std::string& text) {
     size_t i = 0;
@@ -55,4 +55,4 @@ std::string DecimalText(double value) {
     return buffer;
 }
 
-}  // namespace brisko::app
+}  // namespace brisko::cleaner

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-namespace brisko::app {
+namespace brisko::cleaner {
 
 // The leading decimal number of a text, leading blanks skipped; 0 when there is none.
 double LeadingNumber(const std::string& text);
@@ -12,4 +12,4 @@ std::optional<int> WholeNumber(const std::string& text);
 // Decimal text with up to 15 significant digits and no exponent for whole byte counts.
 std::string DecimalText(double value);
 
-}  // namespace brisko::app
+}  // namespace brisko::cleaner

@@ -1,14 +1,14 @@
-#include "app/windows.h"
+#include "controls/program_windows.h"
 
 #include "controls/form.h"
 
-namespace brisko::app {
+namespace brisko::controls {
 
-void Windows::unloadAll() {
+void ProgramWindows::unloadAll() {
     // A copy: an unload may end the program or change the set of windows.
     const auto windows = all;
-    for (controls::Form* form : windows)
+    for (Form* form : windows)
         if (form->loaded()) form->unload();
 }
 
-}  // namespace brisko::app
+}  // namespace brisko::controls

@@ -1,26 +1,21 @@
 #pragma once
-// The program's windows, as the windows reach each other.
+// The program's windows, as they reach each other: a window opens or shows another through
+// these without knowing its class. The program fills them when it starts.
 #include <vector>
 
 namespace brisko::controls {
+
 class Form;
-}
-namespace brisko::app {
-class Form1;
-class Form2;
-}  // namespace brisko::app
 
-namespace brisko::app {
-
-struct Windows {
-    Form1* main = nullptr;
-    Form2* disclaimer = nullptr;
-    controls::Form* cookies = nullptr;  // the cookie keeper
-    controls::Form* extens = nullptr;   // the file-type lookup
+struct ProgramWindows {
+    Form* main = nullptr;        // the trace cleaner
+    Form* disclaimer = nullptr;  // shown modally at a first start and from the About panel
+    Form* cookies = nullptr;     // the cookie keeper
+    Form* extens = nullptr;      // the file-type lookup
     // Every window, in the order in which the program unloads them.
-    std::vector<controls::Form*> all;
+    std::vector<Form*> all;
     // Unloads every loaded window of the program, one after the other.
     void unloadAll();
 };
 
-}  // namespace brisko::app
+}  // namespace brisko::controls

@@ -2,14 +2,13 @@
 
 #include <cmath>
 
-#include "app/form1.h"
-#include "app/windows.h"
+#include "controls/palette.h"
+#include "controls/program_windows.h"
 
 namespace brisko::cookies {
 
 namespace {
 
-constexpr controls::Colour kPaper = controls::rgb(240, 236, 216);
 constexpr controls::Colour kInk = controls::rgb(0, 0, 255);
 const char* const kScanning = "Scanning For Cookies... Please Wait";
 
@@ -19,7 +18,7 @@ bool isDots(const std::string& name) {
 
 }  // namespace
 
-FrmCookies::FrmCookies(platform::Services& services, app::Windows& windows)
+FrmCookies::FrmCookies(platform::Services& services, controls::ProgramWindows& windows)
     : Form("frmCookies", "Cookies"), services_(services), windows_(windows) {
     layOut();
     cmdSrch.onClick = [this] {
@@ -42,7 +41,7 @@ FrmCookies::FrmCookies(platform::Services& services, app::Windows& windows)
 void FrmCookies::layOut() {
     clientWidth = 6240;
     clientHeight = 4305;
-    backColor = kPaper;
+    backColor = controls::kPaper;
     add(List1);
     add(Label2);
     add(Label1);
@@ -54,7 +53,7 @@ void FrmCookies::layOut() {
 
     List1.checkBoxes = true;
     List1.rect = {233, 600, 5775, 2505};
-    List1.backColor = kPaper;
+    List1.backColor = controls::kPaper;
     List1.foreColor = kInk;
     Label2.rect = {240, 3360, 1455, 195};
     // Wide enough for "Remove Checks from Cookies to keep" in the screen font; ends short of
@@ -72,7 +71,7 @@ void FrmCookies::layOut() {
     for (controls::Widget* w :
          {static_cast<controls::Widget*>(&Label1), static_cast<controls::Widget*>(&Label2),
           static_cast<controls::Widget*>(&Check1)})
-        w->backColor = kPaper;
+        w->backColor = controls::kPaper;
 }
 
 void FrmCookies::load() {

@@ -8,15 +8,15 @@
 #include "controls/widgets.h"
 #include "platform/services.h"
 
-namespace brisko::app {
-struct Windows;
+namespace brisko::controls {
+struct ProgramWindows;
 }
 
 namespace brisko::cookies {
 
 class FrmCookies : public controls::Form {
   public:
-    FrmCookies(platform::Services& services, app::Windows& windows);
+    FrmCookies(platform::Services& services, controls::ProgramWindows& windows);
 
     controls::ListBox List1{"List1"};
     controls::Label Label1{"Label1"}, Label2{"Label2"};
@@ -45,7 +45,7 @@ class FrmCookies : public controls::Form {
     void showCount();
 
     platform::Services services_;
-    app::Windows& windows_;
+    controls::ProgramWindows& windows_;
     std::vector<std::string> found_;
 };
 

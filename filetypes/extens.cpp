@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "app/windows.h"
+#include "controls/palette.h"
+#include "controls/program_windows.h"
 #include "filetypes/file2listbox.h"
 #include "filetypes/prefix_search.h"
 #include "filetypes/std_file_reader.h"
@@ -11,7 +12,6 @@ namespace brisko::filetypes {
 
 namespace {
 
-constexpr controls::Colour kPaper = controls::rgb(240, 236, 216);
 constexpr controls::Colour kInk = controls::rgb(0, 0, 255);
 constexpr int kEnter = 13;
 
@@ -27,7 +27,7 @@ int extentPixels(const controls::Widget& list, int twipsPerPixel) {
 
 }  // namespace
 
-Extens::Extens(platform::Services& services, app::Windows& windows)
+Extens::Extens(platform::Services& services, controls::ProgramWindows& windows)
     : Form("Extens", "Extensions"),
       services_(services),
       windows_(windows),
@@ -36,7 +36,8 @@ Extens::Extens(platform::Services& services, app::Windows& windows)
     layOut();
 }
 
-Extens::Extens(platform::Services& services, app::Windows& windows, platform::FileReader& reader)
+Extens::Extens(platform::Services& services, controls::ProgramWindows& windows,
+               platform::FileReader& reader)
     : Form("Extens", "Extensions"), services_(services), windows_(windows), reader_(reader) {
     layOut();
 }
@@ -44,7 +45,7 @@ Extens::Extens(platform::Services& services, app::Windows& windows, platform::Fi
 void Extens::layOut() {
     clientWidth = 8505;
     clientHeight = 4305;
-    backColor = kPaper;
+    backColor = controls::kPaper;
     // The styled frame draws the title strip; until it exists the window keeps the system's.
     skinned = false;
 
@@ -81,15 +82,15 @@ void Extens::layOut() {
     for (controls::Widget* w :
          {static_cast<controls::Widget*>(&txtInput), static_cast<controls::Widget*>(&lstNames),
           static_cast<controls::Widget*>(&lstDisplay)}) {
-        w->backColor = kPaper;
+        w->backColor = controls::kPaper;
         w->foreColor = kInk;
     }
     for (controls::Widget* w :
          {static_cast<controls::Widget*>(&Frame1), static_cast<controls::Widget*>(&Option2),
           static_cast<controls::Widget*>(&Option3), static_cast<controls::Widget*>(&Option4),
           static_cast<controls::Widget*>(&lblSearchInput)})
-        w->backColor = kPaper;
-    for (auto& l : XPDesign1.Label2) l.backColor = kPaper;
+        w->backColor = controls::kPaper;
+    for (auto& l : XPDesign1.Label2) l.backColor = controls::kPaper;
 
     Option2.onClick = [this] {
         if (!resetting_) chooseCategory(kFileAtoI);

@@ -10,8 +10,8 @@
 #include "platform/files_read.h"
 #include "platform/services.h"
 
-namespace brisko::app {
-struct Windows;
+namespace brisko::controls {
+struct ProgramWindows;
 }
 
 namespace brisko::filetypes {
@@ -21,9 +21,10 @@ constexpr int kTotalFileTypes = 3183;
 class Extens : public controls::Form {
   public:
     // Reads the database with the standard library's file streams.
-    Extens(platform::Services& services, app::Windows& windows);
+    Extens(platform::Services& services, controls::ProgramWindows& windows);
     // Reads the database through `reader` (exact UTF-8 paths on Windows).
-    Extens(platform::Services& services, app::Windows& windows, platform::FileReader& reader);
+    Extens(platform::Services& services, controls::ProgramWindows& windows,
+           platform::FileReader& reader);
 
     controls::XPDesign XPDesign1{"XPDesign1"};
     controls::Frame Frame1{"Frame1"};
@@ -49,7 +50,7 @@ class Extens : public controls::Form {
     std::string programFile(const std::string& fileName);
 
     platform::Services services_;
-    app::Windows& windows_;
+    controls::ProgramWindows& windows_;
     std::unique_ptr<platform::FileReader> ownReader_;
     bool resetting_ = false;
     platform::FileReader& reader_;

@@ -2,11 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/form1.h"
-#include "app/form2.h"
-#include "app/windows.h"
-#include "cookies/frm_cookies.h"
-#include "filetypes/extens.h"
+#include "app/program.h"
 #include "platform/win32/binding.h"
 #include "platform/win32/win32_platform.h"
 
@@ -17,22 +13,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     brisko::win32::Win32Platform platform;
     brisko::platform::Services services = platform.services();
-    brisko::app::Windows windows;
-
-    brisko::app::Form1 main(services, windows);
-    brisko::app::Form2 disclaimer(services);
-    windows.main = &main;
-    windows.disclaimer = &disclaimer;
-    windows.all = {&main, &disclaimer};
-    brisko::cookies::FrmCookies cookies(services, windows);
-    windows.cookies = &cookies;
-    windows.all.push_back(&cookies);
-    brisko::filetypes::Extens extens(services, windows);
-    windows.extens = &extens;
-    windows.all.push_back(&extens);
+    brisko::app::Program program(services);
 
     brisko::win32::Binding binding(instance, services);
-    for (brisko::controls::Form* form : windows.all) binding.attach(*form);
-    main.show();
+    for (brisko::controls::Form* form : program.windows.all) binding.attach(*form);
+    program.main.show();
     return binding.run();
 }

@@ -14,7 +14,7 @@
 #include <iterator>
 #include <thread>
 
-#include "app/windows.h"
+#include "controls/program_windows.h"
 #include "filetypes/extens.h"
 #include "platform/win32/binding.h"
 #include "platform/win32/win32_platform.h"
@@ -59,7 +59,7 @@ class LookupWindow {
         win32::Win32Platform platform;
         InstalledProgram processes;
         platform::Services services = platform.services(processes);
-        app::Windows windows;
+        controls::ProgramWindows windows;
         filetypes::Extens extens(services, windows);
         windows.extens = &extens;
         windows.all = {&extens};

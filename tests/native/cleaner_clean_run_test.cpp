@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
-#include "app/windows.h"
-#include "cleaner/clean_run.h"
+#include "app/form1_clean_run.h"
+#include "controls/program_windows.h"
 #include "platform/memory/memory_platform.h"
 
 namespace {
@@ -91,9 +92,9 @@ struct Fixture {
     LoggingShell shell{log};
     LoggingProcesses processes{log};
     LoggingFiles files{log};
-    platform::Services services{memory.settings, registry,     files,         shell,
-                                processes,       memory.media, memory.desktop};
-    app::Windows windows;
+    platform::Services services{memory.settings, registry,     files,          shell,
+                                processes,       memory.media, memory.desktop, memory.trace};
+    controls::ProgramWindows windows;
     app::Form1 form{services, windows};
     std::vector<std::string> animation;  // what Animation1 was asked to do, in order
 
@@ -123,7 +124,7 @@ struct Fixture {
         for (auto* box : trackBoxes()) box->setValue(1);
     }
     void run() {
-        cleaner::StartCleanRun(form);
+        app::StartCleanRun(form);
         form.Timer2.tick();
     }
 };
@@ -296,6 +297,40 @@ TEST(CleanerCleanRun, MissingComspecStartsNothingAndTheRunGoesOn) {
     EXPECT_EQ(f.shell.calls.size(), 1u);
     EXPECT_EQ(f.memory.media.played.size(), 1u);
     EXPECT_TRUE(f.form.Timer1.enabled());
+    // The dropped removal is traced, not shown.
+    EXPECT_EQ(f.memory.trace.lines,
+              std::vector<std::string>{"clean run: no removal started for C:\\WINDOWS\\Temp\\"});
+    EXPECT_TRUE(f.memory.desktop.messages.empty());
+}
+
+TEST(CleanerCleanRun, AStepThatFailsIsTracedAndTheNextStepsStillRun) {
+    struct FailingShell : LoggingShell {
+        using LoggingShell::LoggingShell;
+        void clearRecentDocuments() override { throw std::runtime_error("no shell"); }
+    };
+    Fixture f;
+    FailingShell shell{f.log};
+    platform::Services services = f.services;
+    // The form keeps its own copy of the services: a second window over the failing shell.
+    platform::Services failing{
+        services.settings,  services.registry, services.files,   shell,
+        services.processes, services.media,    services.desktop, services.trace};
+    controls::ProgramWindows windows;
+    app::Form1 form{failing, windows};
+    form.Winder.setCaption("WINDOWS");
+    form.DrvLetter.setCaption("C:");
+    form.chkDocuments.setValue(1);  // the recent documents' shell call fails
+    form.chkRunMenu.setValue(1);
+    form.chkTemp.setValue(1);
+    app::StartCleanRun(form);
+    form.Timer2.tick();
+    EXPECT_EQ(f.memory.trace.lines, std::vector<std::string>{"clean run: no shell"});
+    EXPECT_EQ(f.processes.started.size(), 1u);  // the Temp folder after the failed item
+    EXPECT_TRUE(std::any_of(f.log.entries.begin(), f.log.entries.end(), [](const std::string& e) {
+        return e.find("RunMRU") != std::string::npos;
+    }));  // the Run menu's list, the item after the failed one
+    EXPECT_FALSE(f.memory.settings.get("Brisko", "Presets", "CleanSave", "").empty());
+    EXPECT_TRUE(form.Timer1.enabled());
 }
 
 TEST(CleanerCleanRun, NothingTickedStillShowsBothClipsAndAddsZero) {

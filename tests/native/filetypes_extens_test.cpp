@@ -1,7 +1,7 @@
 // The lookup window over an in-memory program folder.
 #include <gtest/gtest.h>
 
-#include "app/windows.h"
+#include "controls/program_windows.h"
 #include "filetypes/extens.h"
 #include "filetypes/prefix_search.h"
 #include "platform/memory/memory_file_reader.h"
@@ -16,7 +16,7 @@ struct ExtensFixture {
     platform::MemoryPlatform mem;
     platform::Services services = mem.services();
     platform::MemoryFileReader reader{mem.files};
-    app::Windows windows;
+    controls::ProgramWindows windows;
     Extens window{services, windows, reader};
     ExtensFixture() {
         mem.processes.folder = "C:\\Program Files\\Brisko";

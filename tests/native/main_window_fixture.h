@@ -4,7 +4,7 @@
 
 #include "app/form1.h"
 #include "app/form2.h"
-#include "app/windows.h"
+#include "controls/program_windows.h"
 #include "platform/memory/memory_platform.h"
 
 namespace brisko::testing {
@@ -12,7 +12,7 @@ namespace brisko::testing {
 struct MainWindowFixture {
     platform::MemoryPlatform mem;
     platform::Services services = mem.services();
-    app::Windows windows;
+    controls::ProgramWindows windows;
     std::unique_ptr<app::Form1> form;
     std::unique_ptr<app::Form2> disclaimer;
 

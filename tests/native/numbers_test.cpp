@@ -1,8 +1,8 @@
-#include "app/numbers.h"
+#include "cleaner/numbers.h"
 
 #include <gtest/gtest.h>
 
-using namespace brisko::app;
+using namespace brisko::cleaner;
 
 TEST(Numbers, LeadingNumberReadsLeniently) {
     EXPECT_EQ(LeadingNumber(""), 0);

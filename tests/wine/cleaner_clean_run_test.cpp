@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/form1.h"
-#include "app/windows.h"
-#include "cleaner/clean_run.h"
+#include "app/form1_clean_run.h"
+#include "controls/program_windows.h"
 #include "platform/win32/win32_platform.h"
 
 namespace {
@@ -77,16 +77,16 @@ TEST(CleanerCleanRunWine, EveryItemTickedAgainstTheRealSystem) {
     win32::Win32Platform real;
     ProgramInBrisko processes;
     platform::Services services = real.services(processes);
-    app::Windows windows;
+    controls::ProgramWindows windows;
     app::Form1 form(services, windows);
     form.Winder.setCaption(form.services().files.windowsDirectory().substr(3));
     form.DrvLetter.setCaption(form.services().files.windowsDirectory().substr(0, 2));
-    cleaner::TickEveryItem(form);
+    app::TickEveryItem(form);
     for (auto& size : form.itemSizes) size = 0.0;  // measured at ticking; fixed here
     form.itemSize(app::SizedItem::Temp) = 1000;
 
-    cleaner::StartCleanRun(form);
-    cleaner::CleanRunTick(form);
+    app::StartCleanRun(form);
+    app::CleanRunTick(form);
 
     EXPECT_FALSE(Has(HKEY_CURRENT_USER, kTyped, L"url1"));
     EXPECT_FALSE(Has(HKEY_CURRENT_USER, kTyped, L"url3"));

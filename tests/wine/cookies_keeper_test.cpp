@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/windows.h"
+#include "controls/program_windows.h"
 #include "cookies/frm_cookies.h"
 #include "platform/win32/binding.h"
 #include "platform/win32/win32_platform.h"
@@ -68,7 +68,7 @@ TEST(CookieKeeperOnDisk, ScansDeletesTheCheckedAndKeepsTheReadOnlyOneListed) {
     brisko::win32::Win32Platform real;
     brisko::platform::Services services = real.services();
     ASSERT_EQ(services.files.windowsDirectory(), kW) << "the scan's root";
-    brisko::app::Windows windows;
+    brisko::controls::ProgramWindows windows;
     brisko::cookies::FrmCookies keeper(services, windows);
     windows.cookies = &keeper;
     brisko::win32::Binding binding(GetModuleHandleW(nullptr), services);
