@@ -187,9 +187,12 @@ void Form1::load() {
 
     auto restore = [this](controls::CheckBox& box, const std::string& key) {
         // A stored text that is not 0 or 1 leaves the box as it was.
-        const auto value =
-            WholeNumber(services_.settings.get(kAppTitle, cleaner::kPresets, key, "0"));
-        if (value && (*value == 0 || *value == 1)) box.setValue(*value);
+        const std::string text = services_.settings.get(kAppTitle, cleaner::kPresets, key, "0");
+        const auto value = WholeNumber(text);
+        if (value && (*value == 0 || *value == 1))
+            box.setValue(*value);
+        else
+            services_.trace.dropped("settings: " + key + " holds \"" + text + "\"; kept as it was");
     };
     for (controls::CheckBox* box : restoreOrder()) restore(*box, box->name());
     restore(Check2, "Disclaimer");

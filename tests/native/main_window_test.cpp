@@ -82,6 +82,9 @@ TEST(MainWindowStartUp, MalformedSettingsLeaveTheirBoxesAndNeverStopStartUp) {
     EXPECT_EQ(f.form->chkAccess.value(), 1);
     EXPECT_EQ(f.mem.desktop.modalRuns, 1);  // not accepted: the disclaimer shows
     EXPECT_EQ(f.form->Label2.caption(), "2.00 KB Cleaned so far");
+    // Each box that kept its value says so in the trace, the accepted " 1 " does not.
+    EXPECT_EQ(f.mem.trace.lines.size(), 4u);
+    EXPECT_EQ(f.mem.trace.lines.front(), "settings: chkTemp holds \"yes\"; kept as it was");
 }
 
 TEST(MainWindowStartUp, RunningTotalAddsBothStoredTotals) {
