@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cleaner/wildcard.h"
+#include "platform/folder_entries.h"
 
 namespace brisko::cleaner {
 
@@ -14,15 +15,12 @@ int DeleteFilesByPattern(platform::FileSystem& files, const std::string& pattern
 
     // Collect first, delete afterwards: deleting while the listing runs could skip entries.
     std::vector<std::string> matches;
-    platform::FindData entry;
-    if (auto listing = files.enumerate(folder, entry)) {
-        do {
-            const bool plainFile = (entry.attributes & platform::kAttrDirectory) == 0;
-            const bool readOnly = (entry.attributes & platform::kAttrReadOnly) != 0;
-            if (plainFile && !readOnly && WildcardMatch(namePattern, entry.name))
-                matches.push_back(entry.name);
-        } while (listing->next(entry));
-    }
+    platform::ForEachEntry(files, folder, [&](const platform::FindData& entry) {
+        const bool plainFile = !entry.isDirectory();
+        const bool readOnly = (entry.attributes & platform::kAttrReadOnly) != 0;
+        if (plainFile && !readOnly && WildcardMatch(namePattern, entry.name))
+            matches.push_back(entry.name);
+    });
     int deleted = 0;
     for (const auto& name : matches)
         if (files.deleteFile(folder + name)) ++deleted;

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "platform/folder_entries.h"
+
 namespace brisko::cleaner {
 
 std::string GetWinDir(platform::FileSystem& fs) {
@@ -27,22 +29,19 @@ double FolderSize(platform::FileSystem& fs, platform::Desktop& desktop, const st
         return length ? static_cast<double>(*length) : 0.0;
     }
     const std::string folder = AddBackslash(path);
-    platform::FindData entry;
-    auto listing = fs.enumerate(folder, entry);
-    if (!listing) return 0;
     double total = 0;
-    do {
-        if (entry.isDirectory()) {
-            // A junction or symbolic link is counted as nothing: following it could loop
-            // forever or count another tree twice.
-            if (entry.name != "." && entry.name != ".." &&
-                (entry.attributes & platform::kAttrReparsePoint) == 0)
+    platform::ForEachEntry(
+        fs, folder,
+        [&](const platform::FindData& entry) {
+            // A link is counted as nothing: following it could loop forever or count another
+            // tree twice. Data-bearing reparse points (placeholders, compressed files) count.
+            if (entry.isLink()) return;
+            if (entry.isDirectory())
                 total += FolderSize(fs, desktop, folder + entry.name);
-        } else {
-            total += static_cast<double>(entry.size());
-        }
-        desktop.yield();
-    } while (listing->next(entry));
+            else
+                total += static_cast<double>(entry.size());
+        },
+        [&] { desktop.yield(); });
     return total;
 }
 

@@ -10,7 +10,8 @@ namespace brisko::cleaner {
 // The Windows directory, "" when it cannot be read.
 std::string GetWinDir(platform::FileSystem& fs);
 // Bytes in the file or folder tree at `path`; yields to the event loop after every entry.
-// Links and junctions are not followed, so a loop ends and nothing outside is counted.
+// Links and junctions (platform::IsLink) are neither followed nor counted, so a loop ends and
+// nothing outside is counted.
 double FolderSize(platform::FileSystem& fs, platform::Desktop& desktop, const std::string& path);
 std::string AddBackslash(const std::string& path);
 // The first 2 characters of the path (3 with `longForm`), lower-cased.

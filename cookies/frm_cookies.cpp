@@ -4,6 +4,7 @@
 
 #include "controls/palette.h"
 #include "controls/program_windows.h"
+#include "platform/folder_entries.h"
 
 namespace brisko::cookies {
 
@@ -11,10 +12,6 @@ namespace {
 
 constexpr controls::Colour kInk = controls::rgb(0, 0, 255);
 const char* const kScanning = "Scanning For Cookies... Please Wait";
-
-bool isDots(const std::string& name) {
-    return name == "." || name == "..";
-}
 
 }  // namespace
 
@@ -101,14 +98,10 @@ bool FrmCookies::folderExists(const std::string& path) {
 }
 
 void FrmCookies::listCookieFiles(const std::string& folder) {
-    platform::FindData entry;
-    auto listing = services_.files.enumerate(folder, entry);
-    if (!listing) return;
-    do {
-        if (isDots(entry.name) || entry.isDirectory()) continue;
-        if (entry.name.find(".txt") != std::string::npos)
+    platform::ForEachEntry(services_.files, folder, [&](const platform::FindData& entry) {
+        if (!entry.isDirectory() && entry.name.find(".txt") != std::string::npos)
             found_.push_back(folder + "\\" + entry.name);
-    } while (listing->next(entry));
+    });
 }
 
 void FrmCookies::ShowFolderList() {
@@ -122,13 +115,12 @@ void FrmCookies::ShowFolderList() {
             if (!folderExists(p)) continue;
             listCookieFiles(p);
             std::vector<std::string> subfolders;
-            platform::FindData entry;
-            if (auto listing = services_.files.enumerate(p, entry)) {
-                do {
-                    if (entry.isDirectory() && !isDots(entry.name))
-                        subfolders.push_back(p + "\\" + entry.name);
-                } while (listing->next(entry));
-            }
+            // A linked folder leads out of the Windows folder: its files are not ours to offer
+            // for deletion.
+            platform::ForEachEntry(services_.files, p, [&](const platform::FindData& entry) {
+                if (entry.isDirectory() && !entry.isLink())
+                    subfolders.push_back(p + "\\" + entry.name);
+            });
             for (const std::string& d : subfolders) {
                 const std::string q = d + "\\cookies";
                 if (folderExists(q)) listCookieFiles(q);

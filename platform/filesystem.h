@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/links.h"
+
 namespace brisko::platform {
 
 constexpr std::uint32_t kAttrReadOnly = 0x1;
@@ -15,15 +17,17 @@ constexpr std::uint32_t kAttrSystem = 0x4;
 constexpr std::uint32_t kAttrDirectory = 0x10;
 constexpr std::uint32_t kAttrArchive = 0x20;
 constexpr std::uint32_t kAttrNormal = 0x80;
-constexpr std::uint32_t kAttrReparsePoint = 0x400;
 
 struct FindData {
     std::uint32_t attributes = 0;
     std::uint32_t sizeHigh = 0;
     std::uint32_t sizeLow = 0;
     std::string name;  // long name only
+    // Meaningful only with kAttrReparsePoint; 0 otherwise.
+    std::uint32_t reparseTag = 0;
     std::uint64_t size() const { return (std::uint64_t{sizeHigh} << 32) | sizeLow; }
     bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
+    bool isLink() const { return IsLink(attributes, reparseTag); }
 };
 
 // One running enumeration; closes itself when destroyed.

@@ -33,6 +33,7 @@ FindData entryOf(const std::string& name, const MemoryFileSystem::Node& node) {
     FindData data;
     data.name = name;
     data.attributes = node.attributes;
+    if (node.attributes & kAttrReparsePoint) data.reparseTag = node.reparseTag;
     if (!node.isDirectory()) {
         data.sizeHigh = static_cast<std::uint32_t>(node.size >> 32);
         data.sizeLow = static_cast<std::uint32_t>(node.size & 0xFFFFFFFFu);
@@ -115,9 +116,16 @@ MemoryFileSystem::Node& MemoryFileSystem::addFileWithContent(const std::string& 
 }
 
 MemoryFileSystem::Node& MemoryFileSystem::addLink(const std::string& path,
-                                                  const std::string& target) {
-    Node& node = addFolder(path, kAttrReparsePoint);
+                                                  const std::string& target, std::uint32_t tag) {
+    Node& node = addReparseFolder(path, tag);
     node.linkTarget = target;
+    return node;
+}
+
+MemoryFileSystem::Node& MemoryFileSystem::addReparseFolder(const std::string& path,
+                                                           std::uint32_t tag) {
+    Node& node = addFolder(path, kAttrReparsePoint);
+    node.reparseTag = tag;
     return node;
 }
 

@@ -17,9 +17,10 @@ class MemoryFileSystem : public FileSystem {
         std::uint32_t attributes = kAttrArchive;
         std::uint64_t size = 0;
         std::string content;
-        std::string linkTarget;   // for a link: the folder it points at
-        bool unlistable = false;  // the folder cannot be listed
-        bool inUse = false;       // the file cannot be deleted
+        std::uint32_t reparseTag = 0;  // with kAttrReparsePoint: what kind of reparse point
+        std::string linkTarget;        // for a link: the folder it points at
+        bool unlistable = false;       // the folder cannot be listed
+        bool inUse = false;            // the file cannot be deleted
         std::vector<std::unique_ptr<Node>> children;
         bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
     };
@@ -42,8 +43,12 @@ class MemoryFileSystem : public FileSystem {
     Node& addFolder(const std::string& path, std::uint32_t extraAttributes = 0);
     Node& addFile(const std::string& path, std::uint64_t size, std::uint32_t extraAttributes = 0);
     Node& addFileWithContent(const std::string& path, const std::string& content);
-    // A symbolic link or junction at `path` that points at the folder `target`.
-    Node& addLink(const std::string& path, const std::string& target);
+    // A symbolic link or junction at `path` that points at the folder `target`. Tag 0 is how
+    // Wine reports every folder link.
+    Node& addLink(const std::string& path, const std::string& target, std::uint32_t tag = 0);
+    // A folder that is a reparse point with `tag` and holds its own entries, such as a cloud
+    // placeholder.
+    Node& addReparseFolder(const std::string& path, std::uint32_t tag);
     Node* find(const std::string& path);
     bool exists(const std::string& path) { return find(path) != nullptr; }
     bool removeTree(const std::string& path);

@@ -12,18 +12,33 @@ namespace brisko::win32 {
 
 namespace {
 
+DWORD TagOf(const WIN32_FIND_DATAW& data) {
+    // dwReserved0 carries the reparse tag only when the entry is a reparse point.
+    return (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? data.dwReserved0 : 0;
+}
+
 // A link to a file holds no data of its own, as Windows reports it; Wine gives the target's
-// size, which would count the target wherever the link is measured.
-bool IsFileLink(DWORD attributes) {
-    return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+// size, which would count the target wherever the link is measured. Data-bearing reparse points
+// (compressed, deduplicated, cloud placeholders) keep their size.
+bool IsFileLink(DWORD attributes, DWORD tag) {
+    return platform::IsLink(attributes, tag) && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 void Fill(const WIN32_FIND_DATAW& data, platform::FindData& out) {
     out.attributes = data.dwFileAttributes;
-    const bool link = IsFileLink(data.dwFileAttributes);
+    out.reparseTag = TagOf(data);
+    const bool link = IsFileLink(data.dwFileAttributes, out.reparseTag);
     out.sizeHigh = link ? 0 : data.nFileSizeHigh;
     out.sizeLow = link ? 0 : data.nFileSizeLow;
     out.name = Utf8(UpToNul(std::wstring_view(data.cFileName, MAX_PATH)));
+}
+
+// The reparse tag of one path, read from its directory entry (the attribute query has none).
+DWORD ReparseTagOf(const std::wstring& path) {
+    WIN32_FIND_DATAW data;
+    UniqueFind find(
+        FindFirstFileExW(path.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0));
+    return find ? TagOf(data) : 0;
 }
 
 class Win32Enumeration : public platform::DirectoryEnumeration {
@@ -78,11 +93,13 @@ std::optional<std::uint32_t> Win32FileSystem::attributes(const std::string& path
 std::optional<std::uint64_t> Win32FileSystem::fileLength(const std::string& path) {
     if (path.empty()) return std::nullopt;
     // Read from the directory entry: no need to open the file, so files in use have a length.
+    const std::wstring file = FilePath(path);
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(FilePath(path).c_str(), GetFileExInfoStandard, &data))
-        return std::nullopt;
+    if (!GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
-    if (IsFileLink(data.dwFileAttributes)) return 0;
+    if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+        IsFileLink(data.dwFileAttributes, ReparseTagOf(file)))
+        return 0;
     return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
 }
 

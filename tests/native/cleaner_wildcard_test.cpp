@@ -76,6 +76,22 @@ TEST(CleanerFilePattern, DeletesMatchingFilesOfOneFolderWhateverTheirHiddenOrSys
     EXPECT_TRUE(fs.exists("C:\\Program Files\\Netscape\\Users\\default\\prefs.js"));
 }
 
+TEST(CleanerFilePattern, DataBearingFolderIsWalkedAndLinksLeadNowhere) {
+    platform::MemoryFileSystem fs;
+    const std::string cloud = "C:\\Synced\\";
+    fs.addReparseFolder("C:\\Synced", platform::kTagCloud | 0x3000);
+    fs.addFile(cloud + "a.tmp", 10);
+    fs.addFile(cloud + "packed.tmp", 10, platform::kAttrReparsePoint).reparseTag =
+        platform::kTagWof;
+    fs.addFile("C:\\Outside\\keep.tmp", 10);
+    fs.addLink(cloud + "away.tmp", "C:\\Outside");
+    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, cloud + "*.tmp"), 2);
+    EXPECT_FALSE(fs.exists(cloud + "a.tmp"));
+    EXPECT_FALSE(fs.exists(cloud + "packed.tmp"));
+    EXPECT_TRUE(fs.exists(cloud + "away.tmp"));
+    EXPECT_TRUE(fs.exists("C:\\Outside\\keep.tmp"));
+}
+
 TEST(CleanerFilePattern, MissingFolderOrFileIsNoError) {
     platform::MemoryFileSystem fs;
     EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, "C:\\Nowhere\\*.*"), 0);

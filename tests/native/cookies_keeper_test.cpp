@@ -91,6 +91,20 @@ TEST(CookieKeeper, ScansTheFoldersInOrderWithACaseSensitiveNameTest) {
     EXPECT_EQ(f.keeper->Label2.caption(), "7 Cookies");
 }
 
+TEST(CookieKeeper, LinkedProfilesAreNotScannedButPlaceholderFoldersAre) {
+    CookieFixture f;
+    auto& fs = f.mem.files;
+    fs.addFile("C:\\Elsewhere\\cookies\\far@away.txt", 1);
+    fs.addLink("C:\\WINDOWS\\profiles\\linked", "C:\\Elsewhere");
+    fs.addLink("C:\\WINDOWS\\cookies\\junction", "C:\\Elsewhere", platform::kTagMountPoint);
+    fs.addReparseFolder("C:\\WINDOWS\\profiles\\synced", platform::kTagCloud);
+    fs.addFile("C:\\WINDOWS\\profiles\\synced\\cookies\\s@s.txt", 1);
+    f.open();
+    EXPECT_EQ(f.entries(),
+              (std::vector<std::string>{"C:\\WINDOWS\\profiles\\synced\\cookies\\s@s.txt"}));
+    EXPECT_TRUE(fs.exists("C:\\Elsewhere\\cookies\\far@away.txt"));
+}
+
 TEST(CookieKeeper, MissingWindowsFolderFindsNothing) {
     CookieFixture f;
     f.mem.files.setWindowsDirectory("");

@@ -52,6 +52,7 @@ TEST(CleanerDeltree, NeverRemovesWhatALinkInsideTheTreePointsAt) {
     EXPECT_FALSE(Exists(L"C:\\brisko_dt\\tree\\top.txt"));
     EXPECT_FALSE(Exists(L"C:\\brisko_dt\\tree\\sub\\readonly.txt"));
     EXPECT_FALSE(Exists(L"C:\\brisko_dt\\tree\\deep"));
+    EXPECT_TRUE(Exists(L"C:\\brisko_dt\\tree\\away"));  // the link itself, left and reported
     EXPECT_TRUE(Exists(L"C:\\brisko_dt\\outside\\keep\\precious.txt"));
     EXPECT_TRUE(Exists(L"C:\\brisko_dt\\outside\\file.txt"));
 }

@@ -79,6 +79,10 @@ TEST(Win32FileSystem, ListingGivesLongNamesHiddenAndSystemEntriesWithAttributes)
     EXPECT_EQ(entries.at("Grüße ✓.txt").size(), 14u);
     EXPECT_TRUE(entries.at("sub").isDirectory());
     EXPECT_EQ(entries.at("sub").attributes & p::kAttrReparsePoint, 0u);
+    for (const auto& [name, entry] : entries) {
+        EXPECT_FALSE(entry.isLink()) << name;
+        EXPECT_EQ(entry.reparseTag, 0u) << name;
+    }
 
     // The folder may be given without its trailing backslash.
     EXPECT_EQ(List(fs, dir).size(), 8u);
@@ -140,18 +144,25 @@ TEST(Win32FileSystem, LinksAreReparsePointsAndMeasurementsNeitherLoopNorLeaveThe
     EXPECT_NE(*loop & p::kAttrReparsePoint, 0u);
     EXPECT_NE(*loop & p::kAttrDirectory, 0u);
 
+    // Folder links made on the Linux side are reparse points with tag 0, links by the rule.
     const auto sub = List(fs, base + "\\tree\\sub\\");
-    ASSERT_EQ(sub.count("loop"), 1u);
-    EXPECT_NE(sub.at("loop").attributes & p::kAttrReparsePoint, 0u);
-    EXPECT_NE(sub.at("absolute_loop").attributes & p::kAttrReparsePoint, 0u);
     const auto tree = List(fs, base + "\\tree\\");
-    ASSERT_EQ(tree.count("away"), 1u);
-    EXPECT_NE(tree.at("away").attributes & p::kAttrReparsePoint, 0u);
+    for (const auto& [entries, name] :
+         {std::pair{&sub, "loop"}, std::pair{&sub, "absolute_loop"}, std::pair{&tree, "away"}}) {
+        ASSERT_EQ(entries->count(name), 1u) << name;
+        const p::FindData& link = entries->at(name);
+        EXPECT_NE(link.attributes & p::kAttrReparsePoint, 0u) << name;
+        EXPECT_TRUE(link.isDirectory()) << name;
+        EXPECT_TRUE(link.isLink()) << name;
+    }
+    ASSERT_EQ(tree.count("sub"), 1u);
+    EXPECT_FALSE(tree.at("sub").isLink());
 
     // Wine shows a link to a file as the file it names (no reparse attribute), so it counts as
     // an ordinary file: once, with the target's length. Only folder links can loop.
     ASSERT_EQ(sub.count("file_link.bin"), 1u);
     EXPECT_EQ(sub.at("file_link.bin").size(), 1000u);
+    EXPECT_FALSE(sub.at("file_link.bin").isLink());
 
     // Each file once (20 + 100 + the file link's 1000); nothing from the looping links, from the
     // folder that "away" leads to, or from the link that leads nowhere.

@@ -5,10 +5,10 @@
 // Each path is removed with everything below it; /Y removes without asking. The command line is
 // read raw, because the caller passes folders as "C:\x\Temp\": under the usual argument rules
 // the backslash before the closing quote would escape it. A symbolic link or junction is removed
-// as the link: its target is never entered, so nothing outside the tree is touched and a link
-// that loops ends. Read-only attributes are cleared on what is removed. Paths longer than
-// MAX_PATH are reached through the "\\?\" form. Exit code 0 when everything named is gone, 1 when
-// something could not be removed, 2 for a usage error.
+// as the link (platform/links.h decides what is one): its target is never entered, so nothing
+// outside the tree is touched and a link that loops ends. Read-only attributes are cleared on what
+// is removed. Paths longer than MAX_PATH are reached through the "\\?\" form. Exit code 0 when
+// everything named is gone, 1 when something could not be removed, 2 for a usage error.
 #include <windows.h>
 
 #include <cstdio>
@@ -16,7 +16,31 @@
 #include <string>
 #include <vector>
 
+#include "platform/links.h"
+
 namespace {
+
+using brisko::platform::IsLink;
+
+// Closes a find handle however the listing ends.
+class FindHandle {
+  public:
+    explicit FindHandle(HANDLE find) : find_(find) {}
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    ~FindHandle() {
+        if (find_ != INVALID_HANDLE_VALUE) FindClose(find_);
+    }
+    HANDLE get() const { return find_; }
+    explicit operator bool() const { return find_ != INVALID_HANDLE_VALUE; }
+
+  private:
+    HANDLE find_;
+};
+
+DWORD TagOf(const WIN32_FIND_DATAW& data) {
+    return (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? data.dwReserved0 : 0;
+}
 
 struct Arguments {
     bool yes = false;
@@ -109,36 +133,47 @@ class Remover {
             if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) Fail(path, error);
             return;
         }
-        RemoveEntry(path, attributes);
+        RemoveEntry(path, attributes,
+                    (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? TagAt(path) : 0);
     }
 
   private:
     struct Pending {
         std::wstring path;
         DWORD attributes;
+        DWORD tag;  // the reparse tag, 0 unless a reparse point
         bool expanded;
     };
 
+    // The reparse tag of a path named for removal, read from its own directory entry; 0 (a
+    // link, to be safe) when it cannot be read.
+    static DWORD TagAt(const std::wstring& path) {
+        WIN32_FIND_DATAW data;
+        FindHandle find(FindFirstFileExW(path.c_str(), FindExInfoBasic, &data,
+                                         FindExSearchNameMatch, nullptr, 0));
+        return find ? TagOf(data) : 0;
+    }
+
     // Depth-first without recursion, so that a very deep tree cannot exhaust the stack.
-    void RemoveEntry(const std::wstring& top, DWORD topAttributes) {
-        std::vector<Pending> stack{{top, topAttributes, false}};
+    void RemoveEntry(const std::wstring& top, DWORD topAttributes, DWORD topTag) {
+        std::vector<Pending> stack{{top, topAttributes, topTag, false}};
         while (!stack.empty()) {
             Pending& current = stack.back();
             const bool folder = (current.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-            const bool link = (current.attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-            if (!folder || link || current.expanded) {
+            if (!folder || IsLink(current.attributes, current.tag) || current.expanded) {
                 const Pending done = current;
                 stack.pop_back();
-                RemoveOne(done.path, done.attributes);
+                RemoveOne(done.path, done.attributes, done.tag);
                 continue;
             }
             current.expanded = true;
             const std::wstring folderPath = current.path;
             std::vector<Pending> children;
             WIN32_FIND_DATAW data;
-            HANDLE find = FindFirstFileExW((folderPath + L"\\*").c_str(), FindExInfoBasic, &data,
-                                           FindExSearchNameMatch, nullptr, 0);
-            if (find == INVALID_HANDLE_VALUE) {
+            FindHandle find(FindFirstFileExW((folderPath + L"\\*").c_str(), FindExInfoBasic, &data,
+                                             FindExSearchNameMatch, nullptr,
+                                             FIND_FIRST_EX_LARGE_FETCH));
+            if (!find) {
                 const DWORD error = GetLastError();
                 if (error != ERROR_FILE_NOT_FOUND && error != ERROR_NO_MORE_FILES)
                     Fail(folderPath, error);
@@ -148,17 +183,16 @@ class Remover {
                 if (std::wcscmp(data.cFileName, L".") == 0 ||
                     std::wcscmp(data.cFileName, L"..") == 0)
                     continue;
-                children.push_back(
-                    {folderPath + L"\\" + data.cFileName, data.dwFileAttributes, false});
-            } while (FindNextFileW(find, &data));
-            FindClose(find);
+                children.push_back({folderPath + L"\\" + data.cFileName, data.dwFileAttributes,
+                                    TagOf(data), false});
+            } while (FindNextFileW(find.get(), &data));
             for (auto& child : children) stack.push_back(std::move(child));
         }
     }
 
-    void RemoveOne(const std::wstring& path, DWORD attributes) {
+    void RemoveOne(const std::wstring& path, DWORD attributes, DWORD tag) {
         const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        const bool link = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        const bool link = IsLink(attributes, tag);
         // Under Wine a symbolic link cannot be removed as the link: RemoveDirectory refuses it,
         // and DeleteFile on a link to a file deletes the target (such links do not even show
         // the reparse attribute there; they are known by resolving to another path). Such a

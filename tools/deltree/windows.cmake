@@ -1,5 +1,7 @@
 # deltree.exe beside Brisko.exe: the tree removal the clean run hands folders to.
 add_executable(deltree ${CMAKE_CURRENT_LIST_DIR}/deltree.cpp)
+# Shares the link rule, platform/links.h (header-only), and nothing else of the program.
+target_include_directories(deltree PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_definitions(deltree PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_options(deltree PRIVATE -municode)
 set_target_properties(deltree PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BRISKO_DIST})

@@ -1,0 +1,35 @@
+#pragma once
+// Walking the entries of one folder without the "." and ".." entries.
+#include <string>
+#include <utility>
+
+#include "platform/filesystem.h"
+
+namespace brisko::platform {
+
+inline bool IsDotEntry(const std::string& name) {
+    return name == "." || name == "..";
+}
+
+// Calls visit(const FindData&) for every entry of `folder` but "." and "..", in the order the
+// file system gives them, and afterEach() after every entry listed, the dot entries included,
+// so that a caller that yields per entry keeps the same pace. False when the folder cannot be
+// listed (nothing is visited then).
+template <typename Visit, typename AfterEach>
+bool ForEachEntry(FileSystem& fs, const std::string& folder, Visit&& visit, AfterEach&& afterEach) {
+    FindData entry;
+    auto listing = fs.enumerate(folder, entry);
+    if (!listing) return false;
+    do {
+        if (!IsDotEntry(entry.name)) visit(std::as_const(entry));
+        afterEach();
+    } while (listing->next(entry));
+    return true;
+}
+
+template <typename Visit>
+bool ForEachEntry(FileSystem& fs, const std::string& folder, Visit&& visit) {
+    return ForEachEntry(fs, folder, std::forward<Visit>(visit), [] {});
+}
+
+}  // namespace brisko::platform
