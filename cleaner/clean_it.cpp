@@ -113,13 +113,13 @@ void ClearVbRecentFiles(platform::Registry& reg) {
     ClearFullSweep(reg, RegRoot::CurrentUser, kVbRecentFiles, "");
 }
 
-void ClearNetscapeTyped(platform::FileSystem& files) {
-    DeleteFilesByPattern(files, std::string(kNetscapeDefault) + "prefs.js");
-    DeleteFilesByPattern(files, std::string(kNetscapeDefault) + "netscape.hst");
+void ClearNetscapeTyped(platform::FileSystem& files, platform::Trace& trace) {
+    DeleteFilesByPattern(files, std::string(kNetscapeDefault) + "prefs.js", trace);
+    DeleteFilesByPattern(files, std::string(kNetscapeDefault) + "netscape.hst", trace);
 }
 
-void ClearNetscapeCache(platform::FileSystem& files) {
-    DeleteFilesByPattern(files, std::string(kNetscapeDefault) + "cache\\*.*");
+void ClearNetscapeCache(platform::FileSystem& files, platform::Trace& trace) {
+    DeleteFilesByPattern(files, std::string(kNetscapeDefault) + "cache\\*.*", trace);
 }
 
 void ClearWordPadList(platform::Registry& reg) {
@@ -202,9 +202,9 @@ void RunRoutine(Routine routine, platform::Services& services, platform::WindowH
         case Routine::ClearVbRecentFiles:
             return ClearVbRecentFiles(reg);
         case Routine::ClearNetscapeTyped:
-            return ClearNetscapeTyped(services.files);
+            return ClearNetscapeTyped(services.files, services.trace);
         case Routine::ClearNetscapeCache:
-            return ClearNetscapeCache(services.files);
+            return ClearNetscapeCache(services.files, services.trace);
         case Routine::ClearWordPadList:
             return ClearWordPadList(reg);
         case Routine::ClearPaintList:

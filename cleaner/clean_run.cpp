@@ -28,7 +28,7 @@ void Perform(const Step& step, platform::Services& services, SystemKind kind,
                 services.trace.dropped("clean run: no removal started for " + step.path);
             break;
         case Step::Kind::DeleteFiles:
-            DeleteFilesByPattern(services.files, step.path);
+            DeleteFilesByPattern(services.files, step.path, services.trace);
             break;
     }
 }

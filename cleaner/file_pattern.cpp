@@ -7,7 +7,8 @@
 
 namespace brisko::cleaner {
 
-int DeleteFilesByPattern(platform::FileSystem& files, const std::string& pattern) {
+int DeleteFilesByPattern(platform::FileSystem& files, const std::string& pattern,
+                         platform::Trace& trace) {
     const auto slash = pattern.find_last_of('\\');
     if (slash == std::string::npos || slash + 1 == pattern.size()) return 0;
     const std::string folder = pattern.substr(0, slash + 1);
@@ -22,8 +23,12 @@ int DeleteFilesByPattern(platform::FileSystem& files, const std::string& pattern
             matches.push_back(entry.name);
     });
     int deleted = 0;
-    for (const auto& name : matches)
-        if (files.deleteFile(folder + name)) ++deleted;
+    for (const auto& name : matches) {
+        if (files.deleteFile(folder + name))
+            ++deleted;
+        else
+            trace.dropped("file deletion: could not delete " + folder + name);
+    }
     return deleted;
 }
 

@@ -161,7 +161,10 @@ void FrmCookies::deleteSelected() {
         services_.files.deleteFile(path);
         // A file that could not be deleted (read-only, in use) keeps its entry, still checked,
         // so the list and the count say what is really left on disk.
-        if (!services_.files.attributes(path)) List1.removeItem(i);
+        if (!services_.files.attributes(path))
+            List1.removeItem(i);
+        else
+            services_.trace.dropped("cookie keeper: could not delete " + path);
     }
     showCount();
 }

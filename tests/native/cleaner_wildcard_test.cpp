@@ -7,6 +7,7 @@
 #include "cleaner/file_pattern.h"
 #include "cleaner/wildcard.h"
 #include "platform/memory/memory_filesystem.h"
+#include "platform/memory/memory_services.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ TEST(CleanerWildcard, ManyStarsOnALongNameStayFast) {
 
 TEST(CleanerFilePattern, DeletesMatchingFilesOfOneFolderWhateverTheirHiddenOrSystemBits) {
     platform::MemoryFileSystem fs;
+    platform::MemoryTrace trace;
     const std::string cache = "C:\\Program Files\\Netscape\\Users\\default\\cache\\";
     fs.addFile(cache + "a.htm", 10);
     fs.addFile(cache + "hidden.gif", 10, platform::kAttrHidden);
@@ -63,7 +65,7 @@ TEST(CleanerFilePattern, DeletesMatchingFilesOfOneFolderWhateverTheirHiddenOrSys
     fs.addFile(cache + "sub\\inner.htm", 10);
     fs.addFile("C:\\Program Files\\Netscape\\Users\\default\\prefs.js", 10);
 
-    cleaner::ClearNetscapeCache(fs);
+    cleaner::ClearNetscapeCache(fs, trace);
 
     EXPECT_FALSE(fs.exists(cache + "a.htm"));
     EXPECT_FALSE(fs.exists(cache + "hidden.gif"));
@@ -71,6 +73,8 @@ TEST(CleanerFilePattern, DeletesMatchingFilesOfOneFolderWhateverTheirHiddenOrSys
     EXPECT_FALSE(fs.exists(cache + "NOEXT"));
     EXPECT_TRUE(fs.exists(cache + "locked.db"));  // read-only stays
     EXPECT_TRUE(fs.exists(cache + "inuse.db"));   // failed, and did not stop the others
+    EXPECT_EQ(trace.lines,
+              std::vector<std::string>{"file deletion: could not delete " + cache + "inuse.db"});
     EXPECT_TRUE(fs.exists(cache + "sub\\inner.htm"));
     EXPECT_TRUE(fs.exists(cache + "sub"));
     EXPECT_TRUE(fs.exists("C:\\Program Files\\Netscape\\Users\\default\\prefs.js"));
@@ -78,6 +82,7 @@ TEST(CleanerFilePattern, DeletesMatchingFilesOfOneFolderWhateverTheirHiddenOrSys
 
 TEST(CleanerFilePattern, DataBearingFolderIsWalkedAndLinksLeadNowhere) {
     platform::MemoryFileSystem fs;
+    platform::MemoryTrace trace;
     const std::string cloud = "C:\\Synced\\";
     fs.addReparseFolder("C:\\Synced", platform::kTagCloud | 0x3000);
     fs.addFile(cloud + "a.tmp", 10);
@@ -85,7 +90,7 @@ TEST(CleanerFilePattern, DataBearingFolderIsWalkedAndLinksLeadNowhere) {
         platform::kTagWof;
     fs.addFile("C:\\Outside\\keep.tmp", 10);
     fs.addLink(cloud + "away.tmp", "C:\\Outside");
-    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, cloud + "*.tmp"), 2);
+    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, cloud + "*.tmp", trace), 2);
     EXPECT_FALSE(fs.exists(cloud + "a.tmp"));
     EXPECT_FALSE(fs.exists(cloud + "packed.tmp"));
     EXPECT_TRUE(fs.exists(cloud + "away.tmp"));
@@ -94,20 +99,22 @@ TEST(CleanerFilePattern, DataBearingFolderIsWalkedAndLinksLeadNowhere) {
 
 TEST(CleanerFilePattern, MissingFolderOrFileIsNoError) {
     platform::MemoryFileSystem fs;
-    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, "C:\\Nowhere\\*.*"), 0);
-    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, "C:\\"), 0);
-    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, "no folder at all"), 0);
+    platform::MemoryTrace trace;
+    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, "C:\\Nowhere\\*.*", trace), 0);
+    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, "C:\\", trace), 0);
+    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, "no folder at all", trace), 0);
     fs.addFolder("C:\\Empty");
-    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, "C:\\Empty\\x.txt"), 0);
+    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, "C:\\Empty\\x.txt", trace), 0);
     EXPECT_TRUE(fs.deleted.empty());
 }
 
 TEST(CleanerFilePattern, PatternWithoutWildcardsNamesOneFile) {
     platform::MemoryFileSystem fs;
+    platform::MemoryTrace trace;
     fs.addFile("C:\\P\\cookies.txt", 5);
     fs.addFile("C:\\P\\cookies.txt.bak", 5);
     fs.addFile("C:\\P\\bookmarks.htm", 5);
-    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, "C:\\P\\cookies.txt"), 1);
+    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, "C:\\P\\cookies.txt", trace), 1);
     EXPECT_FALSE(fs.exists("C:\\P\\cookies.txt"));
     EXPECT_TRUE(fs.exists("C:\\P\\cookies.txt.bak"));
     EXPECT_TRUE(fs.exists("C:\\P\\bookmarks.htm"));
@@ -115,10 +122,11 @@ TEST(CleanerFilePattern, PatternWithoutWildcardsNamesOneFile) {
 
 TEST(CleanerFilePattern, MissingPrefsDoesNotKeepHistoryFromBeingDeleted) {
     platform::MemoryFileSystem fs;
+    platform::MemoryTrace trace;
     const std::string profile = "C:\\Program Files\\Netscape\\Users\\default\\";
     fs.addFile(profile + "netscape.hst", 100);
     fs.addFile(profile + "bookmark.htm", 100);
-    cleaner::ClearNetscapeTyped(fs);
+    cleaner::ClearNetscapeTyped(fs, trace);
     EXPECT_FALSE(fs.exists(profile + "netscape.hst"));
     EXPECT_TRUE(fs.exists(profile + "bookmark.htm"));
 }

@@ -188,6 +188,10 @@ TEST(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) {
     EXPECT_EQ(f.checkedCount(), 2);
     EXPECT_EQ(f.keeper->Label2.caption(), "2 Cookies");
     EXPECT_TRUE(fs.exists("C:\\WINDOWS\\cookies\\locked.txt"));
+    EXPECT_EQ(f.mem.trace.lines,
+              (std::vector<std::string>{
+                  "cookie keeper: could not delete C:\\WINDOWS\\cookies\\busy.txt",
+                  "cookie keeper: could not delete C:\\WINDOWS\\cookies\\locked.txt"}));
 }
 
 TEST(CookieKeeper, CaptionCloseShowsTheMainWindow) {
