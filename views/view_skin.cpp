@@ -1,11 +1,11 @@
-#include "platform/win32/view_skin.h"
+#include "views/view_skin.h"
 
 #include <algorithm>
 #include <string>
 
-#include "platform/win32/view_text.h"
+#include "views/view_text.h"
 
-namespace brisko::win32::view {
+namespace brisko::views {
 
 namespace {
 
@@ -201,4 +201,4 @@ void PaintImage(const FormView& form, const controls::Image& image, HDC dc, RECT
     SelectObject(dc, op);
 }
 
-}  // namespace brisko::win32::view
+}  // namespace brisko::views

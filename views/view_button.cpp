@@ -1,12 +1,12 @@
-#include "platform/win32/view_button.h"
+#include "views/view_button.h"
 
 #include <cmath>
 #include <string>
 
-#include "platform/win32/view_form.h"
-#include "platform/win32/view_text.h"
+#include "views/view_form.h"
+#include "views/view_text.h"
 
-namespace brisko::win32::view {
+namespace brisko::views {
 
 namespace {
 
@@ -132,4 +132,4 @@ void DrawPushButton(const controls::PushButton& button, const DRAWITEMSTRUCT& it
     SelectObject(dc, oldPen);
 }
 
-}  // namespace brisko::win32::view
+}  // namespace brisko::views

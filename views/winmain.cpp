@@ -7,8 +7,8 @@
 #include "app/windows.h"
 #include "cookies/frm_cookies.h"
 #include "filetypes/extens.h"
-#include "platform/win32/binding.h"
 #include "platform/win32/win32_platform.h"
+#include "views/binding.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX icc{sizeof(icc),
@@ -31,7 +31,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windows.extens = &extens;
     windows.all.push_back(&extens);
 
-    brisko::win32::Binding binding(instance, services);
+    brisko::views::Binding binding(instance, services);
     for (brisko::controls::Form* form : windows.all) binding.attach(*form);
     main.show();
     return binding.run();

@@ -13,11 +13,9 @@
 #include "controls/form.h"
 #include "controls/widgets.h"
 
-namespace brisko::win32 {
-class Binding;
-}
+namespace brisko::views {
 
-namespace brisko::win32::view {
+class Binding;
 
 struct GdiDeleter {
     void operator()(HGDIOBJ object) const {
@@ -91,4 +89,4 @@ inline COLORREF ToColorRef(controls::Colour c) {
     return static_cast<COLORREF>(c & 0x00FFFFFFu);
 }
 
-}  // namespace brisko::win32::view
+}  // namespace brisko::views

@@ -3,9 +3,9 @@
 // the thin borders, and the pictures of image widgets.
 #include <windows.h>
 
-#include "platform/win32/view_form.h"
+#include "views/view_form.h"
 
-namespace brisko::win32::view {
+namespace brisko::views {
 
 // Height of the title strip of a skinned window in pixels (0 for other windows).
 int StripHeight(const FormView& form);
@@ -19,4 +19,4 @@ void PaintSurface(const FormView& form, HDC dc, POINT origin);
 // Draws an image widget's picture into its client rectangle.
 void PaintImage(const FormView& form, const controls::Image& image, HDC dc, RECT rect);
 
-}  // namespace brisko::win32::view
+}  // namespace brisko::views

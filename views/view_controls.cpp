@@ -1,4 +1,4 @@
-#include "platform/win32/view_controls.h"
+#include "views/view_controls.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/win32/view_button.h"
-#include "platform/win32/view_skin.h"
-#include "platform/win32/view_text.h"
+#include "views/view_button.h"
+#include "views/view_skin.h"
+#include "views/view_text.h"
 
-namespace brisko::win32::view {
+namespace brisko::views {
 
 using controls::Change;
 using controls::Kind;
@@ -722,4 +722,4 @@ void MeasureControl(FormView& f, MEASUREITEMSTRUCT& item) {
     item.itemHeight = static_cast<UINT>(tm.tmHeight + 3);
 }
 
-}  // namespace brisko::win32::view
+}  // namespace brisko::views

@@ -2,9 +2,9 @@
 // The child controls of a window: one real control per widget model, kept in step both ways.
 #include <windows.h>
 
-#include "platform/win32/view_form.h"
+#include "views/view_form.h"
 
-namespace brisko::win32::view {
+namespace brisko::views {
 
 // Creates the control of every widget of the window (frames before the controls they hold).
 void CreateControls(FormView& form);
@@ -19,4 +19,4 @@ LRESULT ControlColour(FormView& form, HDC dc, HWND control);
 bool DrawControl(FormView& form, const DRAWITEMSTRUCT& item);
 void MeasureControl(FormView& form, MEASUREITEMSTRUCT& item);
 
-}  // namespace brisko::win32::view
+}  // namespace brisko::views
