@@ -5,8 +5,10 @@
 
 #include <algorithm>
 
+#include "views/gdi.h"
 #include "views/view_controls.h"
 #include "views/view_skin.h"
+#include "views/view_style.h"
 #include "views/view_text.h"
 
 namespace brisko::views {
@@ -18,23 +20,9 @@ namespace {
 constexpr wchar_t kFormClass[] = L"BriskoForm";
 
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    WindowDc screen(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
     return dpi > 0 ? dpi : 96;
-}
-
-void InvalidateStrip(FormView& f) {
-    RECT r{};
-    GetClientRect(f.hwnd, &r);
-    r.bottom = StripHeight(f);
-    InvalidateRect(f.hwnd, &r, FALSE);
-}
-
-void SetHotButton(FormView& f, int button) {
-    if (button == f.hotButton) return;
-    f.hotButton = button;
-    InvalidateStrip(f);
 }
 
 void CaptionButtonAction(FormView& f, int button) {
@@ -55,36 +43,12 @@ void CaptionButtonAction(FormView& f, int button) {
     }
 }
 
-void AddCaptionButtonTips(FormView& f) {
-    if (!f.tooltip || !f.form->skinned) return;
-    static constexpr const wchar_t* kTips[kCaptionButtons] = {L"Help me", L"Minimize", L"Close"};
-    for (int b = 0; b < kCaptionButtons; ++b) {
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_SUBCLASS;
-        tool.hwnd = f.hwnd;
-        tool.uId = static_cast<UINT_PTR>(b + 1);
-        SendMessageW(f.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        tool.rect = CaptionButtonRect(f, b);
-        tool.lpszText = const_cast<wchar_t*>(kTips[b]);
-        SendMessageW(f.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-}
-
 void PaintForm(FormView& f) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(f.hwnd, &ps);
+    PaintDc dc(f.hwnd);
+    if (!dc) return;
     RECT r{};
     GetClientRect(f.hwnd, &r);
-    HDC mem = CreateCompatibleDC(dc);
-    GdiObject bitmap(
-        CreateCompatibleBitmap(dc, std::max<int>(r.right, 1), std::max<int>(r.bottom, 1)));
-    HGDIOBJ old = SelectObject(mem, bitmap.get());
-    PaintSurface(f, mem, {0, 0});
-    BitBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, SRCCOPY);
-    SelectObject(mem, old);
-    DeleteDC(mem);
-    EndPaint(f.hwnd, &ps);
+    DrawBuffered(dc.get(), r.right, r.bottom, [&](HDC buffer) { PaintSurface(f, buffer, {0, 0}); });
 }
 
 LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -117,53 +81,23 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if (DrawControl(*f, *reinterpret_cast<DRAWITEMSTRUCT*>(lp))) return TRUE;
             break;
         case WM_MEASUREITEM:
-            MeasureControl(*f, *reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
-            return TRUE;
-        case WM_MOUSEMOVE: {
-            const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-            if (f->pressedButton >= 0) return 0;
-            if (!f->trackingLeave) {
-                TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, hwnd, 0};
-                f->trackingLeave = TrackMouseEvent(&tme) != FALSE;
-            }
-            SetHotButton(*f, CaptionButtonAt(*f, p));
-            if (p.y >= StripHeight(*f) && form.onMouseMove) form.onMouseMove();
+            if (MeasureControl(*f, *reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return TRUE;
+            break;
+        case WM_MOUSEMOVE:
+            if (CaptionMouseMove(*f, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}) && form.onMouseMove)
+                form.onMouseMove();
             return 0;
-        }
         case WM_MOUSELEAVE:
-            f->trackingLeave = false;
-            if (f->pressedButton < 0) SetHotButton(*f, -1);
+            CaptionMouseLeave(*f);
             return 0;
-        case WM_LBUTTONDOWN: {
-            const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-            const int button = CaptionButtonAt(*f, p);
-            if (button >= 0) {
-                f->pressedButton = button;
-                SetCapture(hwnd);
-                InvalidateStrip(*f);
-            } else if (p.y < StripHeight(*f)) {
-                // The title strip moves the window like a caption.
-                ReleaseCapture();
-                SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-            }
+        case WM_LBUTTONDOWN:
+            CaptionMouseDown(*f, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
             return 0;
-        }
         case WM_LBUTTONUP:
-            if (f->pressedButton >= 0) {
-                // The release belongs to the pressed button wherever it happens.
-                const int button = f->pressedButton;
-                f->pressedButton = -1;
-                f->hotButton = -1;
-                ReleaseCapture();
-                InvalidateStrip(*f);
-                CaptionButtonAction(*f, button);
-            }
+            if (const int button = CaptionMouseUp(*f); button >= 0) CaptionButtonAction(*f, button);
             return 0;
         case WM_CAPTURECHANGED:
-            if (f->pressedButton >= 0 && reinterpret_cast<HWND>(lp) != hwnd) {
-                f->pressedButton = -1;
-                InvalidateStrip(*f);
-            }
+            CaptionCaptureChanged(*f, reinterpret_cast<HWND>(lp));
             return 0;
         case WM_SETCURSOR:
             if (form.mousePointer() == controls::kPointerHourglass) {
@@ -177,13 +111,12 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_SIZE:
-            f->hotButton = f->pressedButton = -1;
+            CaptionButtonsMoved(*f);
             if (wp == SIZE_RESTORED && form.state() == controls::WindowState::Minimized) {
                 SyncGuard guard(*f);
                 form.setState(controls::WindowState::Normal);
             }
             InvalidateRect(hwnd, nullptr, FALSE);
-            AddCaptionButtonTips(*f);
             return 0;
         case WM_DPICHANGED: {
             f->dpi = HIWORD(wp);
@@ -238,10 +171,12 @@ Binding::Binding(HINSTANCE instance, platform::Services& services)
     wc.lpfnWndProc = FormProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+    wc.hIcon = LoadIconW(instance, IconResource());
+    // Shared: the class keeps the icon for the life of the program, and a later binding (the
+    // class is registered once) gets the same handle instead of a copy that nothing frees.
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, IconResource(), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), 0));
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     wc.lpszClassName = kFormClass;
     RegisterClassExW(&wc);
 }
@@ -274,11 +209,11 @@ void Binding::attach(controls::Form& form) {
 
 void Binding::makeFonts(FormView& f) {
     LOGFONTW lf{};
-    lf.lfHeight = -MulDiv(8, f.dpi, 72);
+    lf.lfHeight = -MulDiv(kFontPoints, f.dpi, 72);
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = CLEARTYPE_QUALITY;
-    lstrcpyW(lf.lfFaceName, L"Tahoma");
+    lstrcpynW(lf.lfFaceName, kFontFace, LF_FACESIZE);
     f.font.reset(CreateFontIndirectW(&lf));
     lf.lfWeight = FW_BOLD;
     f.boldFont.reset(CreateFontIndirectW(&lf));

@@ -1,5 +1,6 @@
 #pragma once
 // The child controls of a window: one real control per widget model, kept in step both ways.
+// Each control kind's own part is in its view file (view_kind.h); this is the common part.
 #include <windows.h>
 
 #include "views/view_form.h"
@@ -17,6 +18,7 @@ void ApplyChange(ControlView& control, controls::Change change, int index);
 bool HandleCommand(FormView& form, WPARAM wparam, LPARAM lparam);
 LRESULT ControlColour(FormView& form, HDC dc, HWND control);
 bool DrawControl(FormView& form, const DRAWITEMSTRUCT& item);
-void MeasureControl(FormView& form, MEASUREITEMSTRUCT& item);
+// False when no control of the window sizes the item.
+bool MeasureControl(FormView& form, MEASUREITEMSTRUCT& item);
 
 }  // namespace brisko::views

@@ -6,23 +6,16 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
 #include "controls/form.h"
 #include "controls/widgets.h"
+#include "views/gdi.h"
 
 namespace brisko::views {
 
 class Binding;
-
-struct GdiDeleter {
-    void operator()(HGDIOBJ object) const {
-        if (object) DeleteObject(object);
-    }
-};
-using GdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, GdiDeleter>;
 
 struct FormView;
 
