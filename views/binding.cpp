@@ -1,6 +1,5 @@
 #include "views/binding.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>

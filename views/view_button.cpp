@@ -112,10 +112,11 @@ void DrawPushButton(const controls::PushButton& button, const DRAWITEMSTRUCT& it
                   pressed ? &pressedText : &text, format);
     }
 
-    Line(dc, 2, 0, W - 2, 0, RGB(0, 60, 115));
-    Line(dc, 2, H - 1, W - 2, H - 1, RGB(0, 60, 115));
-    Line(dc, 0, 2, 0, H - 2, RGB(0, 60, 115));
-    Line(dc, W - 1, 2, W - 1, H - 2, RGB(0, 60, 115));
+    constexpr COLORREF kEdge = RGB(0, 60, 115);
+    Line(dc, 2, 0, W - 2, 0, kEdge);
+    Line(dc, 2, H - 1, W - 2, H - 1, kEdge);
+    Line(dc, 0, 2, 0, H - 2, kEdge);
+    Line(dc, W - 1, 2, W - 1, H - 2, kEdge);
     for (POINT p : {POINT{1, 1}, POINT{1, H - 2}, POINT{W - 2, 1}, POINT{W - 2, H - 2}})
         SetPixelV(dc, p.x, p.y, RGB(16, 77, 123));
     Outline(dc, 1, 2, W - 1, H - 2, look.frame);
@@ -123,8 +124,9 @@ void DrawPushButton(const controls::PushButton& button, const DRAWITEMSTRUCT& it
     Line(dc, 2, 1, W - 2, 1, look.topLine1);
     Line(dc, 1, 2, W - 1, 2, look.topLine2);
     if (pressed) {
-        Line(dc, 2, 3, 2, H - 3, RGB(255, 203, 107));
-        Line(dc, W - 3, 3, W - 3, H - 3, RGB(255, 203, 107));
+        constexpr COLORREF kPressedSide = RGB(255, 203, 107);
+        Line(dc, 2, 3, 2, H - 3, kPressedSide);
+        Line(dc, W - 3, 3, W - 3, H - 3, kPressedSide);
     } else if (focused) {
         Line(dc, 2, 3, 2, H - 3, kWhite);
         Line(dc, W - 3, 3, W - 3, H - 3, kWhite);
