@@ -18,8 +18,8 @@
 #include "controls/program_windows.h"
 #include "filetypes/extens.h"
 #include "filetypes/prefix_search.h"
-#include "platform/win32/binding.h"
 #include "platform/win32/win32_platform.h"
+#include "views/binding.h"
 
 namespace {
 
@@ -121,7 +121,7 @@ int main() {
     filetypes::Extens extens(services, windows);
     windows.extens = &extens;
     windows.all = {&extens};
-    win32::Binding binding(GetModuleHandleW(nullptr), services);
+    views::Binding binding(GetModuleHandleW(nullptr), services);
     binding.attach(extens);
     extens.show();
 

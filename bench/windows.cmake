@@ -4,5 +4,5 @@ file(GLOB BRISKO_BENCHES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_bench.cpp
 foreach(src ${BRISKO_BENCHES})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
-  target_link_libraries(${name} PRIVATE brisko_app brisko_win32 brisko_memory)
+  target_link_libraries(${name} PRIVATE brisko_views brisko_memory)
 endforeach()

@@ -5,14 +5,20 @@ if(NOT BRISKO_DIST)
 endif()
 file(MAKE_DIRECTORY ${BRISKO_DIST})
 
+# The platform services.
 file(GLOB BRISKO_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp)
-list(FILTER BRISKO_WIN32_SOURCES EXCLUDE REGEX "winmain\\.cpp$")
 add_library(brisko_win32 STATIC ${BRISKO_WIN32_SOURCES})
 target_link_libraries(brisko_win32 PUBLIC brisko_platform comctl32 shlwapi shell32 winmm uxtheme gdi32 user32 advapi32 ole32)
 target_compile_definitions(brisko_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
-add_executable(Brisko WIN32 ${CMAKE_SOURCE_DIR}/platform/win32/winmain.cpp ${CMAKE_SOURCE_DIR}/platform/win32/brisko.rc)
-target_link_libraries(Brisko PRIVATE brisko_app brisko_win32)
+# The views: the binding of the window models to real windows, and the skins.
+file(GLOB BRISKO_VIEWS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/views/*.cpp)
+list(FILTER BRISKO_VIEWS_SOURCES EXCLUDE REGEX "winmain\\.cpp$")
+add_library(brisko_views STATIC ${BRISKO_VIEWS_SOURCES})
+target_link_libraries(brisko_views PUBLIC brisko_app brisko_win32)
+
+add_executable(Brisko WIN32 ${CMAKE_SOURCE_DIR}/views/winmain.cpp ${CMAKE_SOURCE_DIR}/views/brisko.rc)
+target_link_libraries(Brisko PRIVATE brisko_views)
 target_link_options(Brisko PRIVATE -municode -mwindows)
 set_target_properties(Brisko PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BRISKO_DIST})
 
@@ -27,9 +33,15 @@ file(GLOB BRISKO_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_t
 foreach(src ${BRISKO_WINE_TESTS})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
-  target_link_libraries(${name} PRIVATE brisko_app brisko_win32 brisko_memory gtest_main)
+  target_link_libraries(${name} PRIVATE brisko_views brisko_memory gtest_main)
   add_test(NAME wine.${name} COMMAND ${name})
   set_tests_properties(wine.${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "BRISKO_DIST=${BRISKO_DIST}")
+  # A test that shows real windows takes turns on the screen with the end-to-end tests, whose
+  # screenshots would show its windows otherwise.
+  file(STRINGS ${src} shows_windows REGEX "#include \"views/")
+  if(shows_windows)
+    set_tests_properties(wine.${name} PROPERTIES RESOURCE_LOCK screen)
+  endif()
 endforeach()
 
 # Tools: programs shipped beside Brisko.exe, test drivers, benchmarks.

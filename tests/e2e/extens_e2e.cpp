@@ -16,11 +16,11 @@
 
 #include "controls/program_windows.h"
 #include "filetypes/extens.h"
-#include "platform/win32/binding.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_utf8.h"
 #include "tests/e2e/driver/driver.h"
 #include "tests/e2e/driver/screenshot.h"
+#include "views/binding.h"
 
 namespace brisko::e2e {
 namespace {
@@ -63,7 +63,7 @@ class LookupWindow {
         filetypes::Extens extens(services, windows);
         windows.extens = &extens;
         windows.all = {&extens};
-        win32::Binding binding(GetModuleHandleW(nullptr), services);
+        views::Binding binding(GetModuleHandleW(nullptr), services);
         binding.attach(extens);
         extens.show();
         binding.run();

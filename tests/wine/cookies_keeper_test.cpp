@@ -11,9 +11,9 @@
 
 #include "controls/program_windows.h"
 #include "cookies/frm_cookies.h"
-#include "platform/win32/binding.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_utf8.h"
+#include "views/binding.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ TEST(CookieKeeperOnDisk, ScansDeletesTheCheckedAndKeepsTheReadOnlyOneListed) {
     brisko::controls::ProgramWindows windows;
     brisko::cookies::FrmCookies keeper(services, windows);
     windows.cookies = &keeper;
-    brisko::win32::Binding binding(GetModuleHandleW(nullptr), services);
+    brisko::views::Binding binding(GetModuleHandleW(nullptr), services);
     binding.attach(keeper);
     keeper.show();
     EXPECT_EQ(keeper.Label1.caption(), "Scanning For Cookies... Please Wait");

@@ -1,92 +1,53 @@
-#include "platform/win32/binding.h"
+#include "views/binding.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
 
-#include "platform/win32/view_controls.h"
-#include "platform/win32/view_skin.h"
-#include "platform/win32/view_text.h"
+#include "views/gdi.h"
+#include "views/view_controls.h"
+#include "views/view_skin.h"
+#include "views/view_style.h"
+#include "views/view_text.h"
 
-namespace brisko::win32 {
+namespace brisko::views {
 
 using controls::FormChange;
-using view::FormView;
 
 namespace {
 
 constexpr wchar_t kFormClass[] = L"BriskoForm";
 
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    WindowDc screen(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
     return dpi > 0 ? dpi : 96;
-}
-
-void InvalidateStrip(FormView& f) {
-    RECT r{};
-    GetClientRect(f.hwnd, &r);
-    r.bottom = view::StripHeight(f);
-    InvalidateRect(f.hwnd, &r, FALSE);
-}
-
-void SetHotButton(FormView& f, int button) {
-    if (button == f.hotButton) return;
-    f.hotButton = button;
-    InvalidateStrip(f);
 }
 
 void CaptionButtonAction(FormView& f, int button) {
     controls::Form& form = *f.form;
     switch (button) {
-        case view::kCloseButton:
+        case kCloseButton:
             if (form.onSystemClose)
                 form.onSystemClose();
             else
                 form.unload();
             break;
-        case view::kMinimiseButton:
+        case kMinimiseButton:
             form.setState(controls::WindowState::Minimized);
             break;
-        case view::kHelpButton:
+        case kHelpButton:
             if (form.onHelp) form.onHelp();
             break;
     }
 }
 
-void AddCaptionButtonTips(FormView& f) {
-    if (!f.tooltip || !f.form->skinned) return;
-    static constexpr const wchar_t* kTips[view::kCaptionButtons] = {L"Help me", L"Minimize",
-                                                                    L"Close"};
-    for (int b = 0; b < view::kCaptionButtons; ++b) {
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_SUBCLASS;
-        tool.hwnd = f.hwnd;
-        tool.uId = static_cast<UINT_PTR>(b + 1);
-        SendMessageW(f.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        tool.rect = view::CaptionButtonRect(f, b);
-        tool.lpszText = const_cast<wchar_t*>(kTips[b]);
-        SendMessageW(f.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-}
-
 void PaintForm(FormView& f) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(f.hwnd, &ps);
+    PaintDc dc(f.hwnd);
+    if (!dc) return;
     RECT r{};
     GetClientRect(f.hwnd, &r);
-    HDC mem = CreateCompatibleDC(dc);
-    view::GdiObject bitmap(
-        CreateCompatibleBitmap(dc, std::max<int>(r.right, 1), std::max<int>(r.bottom, 1)));
-    HGDIOBJ old = SelectObject(mem, bitmap.get());
-    view::PaintSurface(f, mem, {0, 0});
-    BitBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, SRCCOPY);
-    SelectObject(mem, old);
-    DeleteDC(mem);
-    EndPaint(f.hwnd, &ps);
+    DrawBuffered(dc.get(), r.right, r.bottom, [&](HDC buffer) { PaintSurface(f, buffer, {0, 0}); });
 }
 
 LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -108,64 +69,34 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             PaintForm(*f);
             return 0;
         case WM_COMMAND:
-            if (view::HandleCommand(*f, wp, lp)) return 0;
+            if (HandleCommand(*f, wp, lp)) return 0;
             break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
-            return view::ControlColour(*f, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+            return ControlColour(*f, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
         case WM_DRAWITEM:
-            if (view::DrawControl(*f, *reinterpret_cast<DRAWITEMSTRUCT*>(lp))) return TRUE;
+            if (DrawControl(*f, *reinterpret_cast<DRAWITEMSTRUCT*>(lp))) return TRUE;
             break;
         case WM_MEASUREITEM:
-            view::MeasureControl(*f, *reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
-            return TRUE;
-        case WM_MOUSEMOVE: {
-            const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-            if (f->pressedButton >= 0) return 0;
-            if (!f->trackingLeave) {
-                TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, hwnd, 0};
-                f->trackingLeave = TrackMouseEvent(&tme) != FALSE;
-            }
-            SetHotButton(*f, view::CaptionButtonAt(*f, p));
-            if (p.y >= view::StripHeight(*f) && form.onMouseMove) form.onMouseMove();
+            if (MeasureControl(*f, *reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return TRUE;
+            break;
+        case WM_MOUSEMOVE:
+            if (CaptionMouseMove(*f, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}) && form.onMouseMove)
+                form.onMouseMove();
             return 0;
-        }
         case WM_MOUSELEAVE:
-            f->trackingLeave = false;
-            if (f->pressedButton < 0) SetHotButton(*f, -1);
+            CaptionMouseLeave(*f);
             return 0;
-        case WM_LBUTTONDOWN: {
-            const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-            const int button = view::CaptionButtonAt(*f, p);
-            if (button >= 0) {
-                f->pressedButton = button;
-                SetCapture(hwnd);
-                InvalidateStrip(*f);
-            } else if (p.y < view::StripHeight(*f)) {
-                // The title strip moves the window like a caption.
-                ReleaseCapture();
-                SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-            }
+        case WM_LBUTTONDOWN:
+            CaptionMouseDown(*f, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
             return 0;
-        }
         case WM_LBUTTONUP:
-            if (f->pressedButton >= 0) {
-                // The release belongs to the pressed button wherever it happens.
-                const int button = f->pressedButton;
-                f->pressedButton = -1;
-                f->hotButton = -1;
-                ReleaseCapture();
-                InvalidateStrip(*f);
-                CaptionButtonAction(*f, button);
-            }
+            if (const int button = CaptionMouseUp(*f); button >= 0) CaptionButtonAction(*f, button);
             return 0;
         case WM_CAPTURECHANGED:
-            if (f->pressedButton >= 0 && reinterpret_cast<HWND>(lp) != hwnd) {
-                f->pressedButton = -1;
-                InvalidateStrip(*f);
-            }
+            CaptionCaptureChanged(*f, reinterpret_cast<HWND>(lp));
             return 0;
         case WM_SETCURSOR:
             if (form.mousePointer() == controls::kPointerHourglass) {
@@ -179,13 +110,12 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_SIZE:
-            f->hotButton = f->pressedButton = -1;
+            CaptionButtonsMoved(*f);
             if (wp == SIZE_RESTORED && form.state() == controls::WindowState::Minimized) {
-                view::SyncGuard guard(*f);
+                SyncGuard guard(*f);
                 form.setState(controls::WindowState::Normal);
             }
             InvalidateRect(hwnd, nullptr, FALSE);
-            AddCaptionButtonTips(*f);
             return 0;
         case WM_DPICHANGED: {
             f->dpi = HIWORD(wp);
@@ -213,8 +143,6 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-namespace view {
-
 HBRUSH FormView::brush(COLORREF colour) {
     auto it = brushes.find(colour);
     if (it == brushes.end())
@@ -234,8 +162,6 @@ COLORREF FormView::background() const {
                                                        : ToColorRef(form->backColor);
 }
 
-}  // namespace view
-
 Binding::Binding(HINSTANCE instance, platform::Services& services)
     : instance_(instance), services_(services) {
     WNDCLASSEXW wc{};
@@ -244,10 +170,12 @@ Binding::Binding(HINSTANCE instance, platform::Services& services)
     wc.lpfnWndProc = FormProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+    wc.hIcon = LoadIconW(instance, IconResource());
+    // Shared: the class keeps the icon for the life of the program, and a later binding (the
+    // class is registered once) gets the same handle instead of a copy that nothing frees.
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, IconResource(), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), 0));
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     wc.lpszClassName = kFormClass;
     RegisterClassExW(&wc);
 }
@@ -272,8 +200,7 @@ void Binding::attach(controls::Form& form) {
     form.viewHook = [this, f](controls::Form&, FormChange change) { formChanged(*f, change); };
     for (controls::Widget* w : form.widgets)
         w->viewHook = [f](controls::Widget& widget, controls::Change change, int index) {
-            if (view::ControlView* c = f->find(widget); c && c->hwnd)
-                view::ApplyChange(*c, change, index);
+            if (ControlView* c = f->find(widget); c && c->hwnd) ApplyChange(*c, change, index);
         };
     for (controls::Timer* t : form.timers)
         t->viewHook = [this, f](controls::Timer& timer) { applyTimer(*f, timer); };
@@ -281,11 +208,11 @@ void Binding::attach(controls::Form& form) {
 
 void Binding::makeFonts(FormView& f) {
     LOGFONTW lf{};
-    lf.lfHeight = -MulDiv(8, f.dpi, 72);
+    lf.lfHeight = -MulDiv(kFontPoints, f.dpi, 72);
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = CLEARTYPE_QUALITY;
-    lstrcpyW(lf.lfFaceName, L"Tahoma");
+    lstrcpynW(lf.lfFaceName, kFontFace, LF_FACESIZE);
     f.font.reset(CreateFontIndirectW(&lf));
     lf.lfWeight = FW_BOLD;
     f.boldFont.reset(CreateFontIndirectW(&lf));
@@ -305,12 +232,12 @@ void Binding::create(FormView& f) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int x = work.left + std::max<int>(0, (work.right - work.left - w) / 2);
     const int y = work.top + std::max<int>(0, (work.bottom - work.top - h) / 2);
-    CreateWindowExW(ex, kFormClass, view::Wide(form.title()).c_str(), style, x, y, w, h, nullptr,
-                    nullptr, instance_, &f);
+    CreateWindowExW(ex, kFormClass, Wide(form.title()).c_str(), style, x, y, w, h, nullptr, nullptr,
+                    instance_, &f);
     if (!f.hwnd) return;
     form.hwnd = reinterpret_cast<platform::WindowHandle>(f.hwnd);
-    view::CreateControls(f);
-    view::SyncControls(f);
+    CreateControls(f);
+    SyncControls(f);
     AddCaptionButtonTips(f);
     for (controls::Timer* t : form.timers) applyTimer(f, *t);
 }
@@ -366,7 +293,7 @@ void Binding::formChanged(FormView& f, FormChange change) {
             if (!f.hwnd) create(f);
             if (!f.hwnd) break;
             // The load may have moved controls or set tips and limits after creation.
-            view::SyncControls(f);
+            SyncControls(f);
             AddCaptionButtonTips(f);
             beginModal(f);
             ShowWindow(f.hwnd, form.state() == controls::WindowState::Minimized ? SW_SHOWMINIMIZED
@@ -403,8 +330,8 @@ void Binding::formChanged(FormView& f, FormChange change) {
         case FormChange::Title:
             if (!f.hwnd) break;
             makeFonts(f);
-            SetWindowTextW(f.hwnd, view::Wide(form.title()).c_str());
-            view::SyncControls(f);
+            SetWindowTextW(f.hwnd, Wide(form.title()).c_str());
+            SyncControls(f);
             InvalidateRect(f.hwnd, nullptr, FALSE);
             break;
     }
@@ -435,4 +362,4 @@ int Binding::run() {
     return static_cast<int>(msg.wParam);
 }
 
-}  // namespace brisko::win32
+}  // namespace brisko::views

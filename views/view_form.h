@@ -6,25 +6,16 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
 #include "controls/form.h"
 #include "controls/widgets.h"
+#include "views/gdi.h"
 
-namespace brisko::win32 {
+namespace brisko::views {
+
 class Binding;
-}
-
-namespace brisko::win32::view {
-
-struct GdiDeleter {
-    void operator()(HGDIOBJ object) const {
-        if (object) DeleteObject(object);
-    }
-};
-using GdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, GdiDeleter>;
 
 struct FormView;
 
@@ -91,4 +82,4 @@ inline COLORREF ToColorRef(controls::Colour c) {
     return static_cast<COLORREF>(c & 0x00FFFFFFu);
 }
 
-}  // namespace brisko::win32::view
+}  // namespace brisko::views

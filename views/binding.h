@@ -12,9 +12,9 @@
 
 #include "controls/form.h"
 #include "platform/services.h"
-#include "platform/win32/view_form.h"
+#include "views/view_form.h"
 
-namespace brisko::win32 {
+namespace brisko::views {
 
 class Binding {
   public:
@@ -29,21 +29,21 @@ class Binding {
     int run();
 
     // Used by the window procedure.
-    void formChanged(view::FormView& form, controls::FormChange change);
-    void formClosed(view::FormView& form);
+    void formChanged(FormView& form, controls::FormChange change);
+    void formClosed(FormView& form);
 
   private:
-    void create(view::FormView& form);
-    void destroy(view::FormView& form);
-    void beginModal(view::FormView& form);
-    void endModal(view::FormView& form);
-    void makeFonts(view::FormView& form);
-    void applyTimer(view::FormView& form, controls::Timer& timer);
+    void create(FormView& form);
+    void destroy(FormView& form);
+    void beginModal(FormView& form);
+    void endModal(FormView& form);
+    void makeFonts(FormView& form);
+    void applyTimer(FormView& form, controls::Timer& timer);
     bool dialogMessage(MSG& msg);
 
     HINSTANCE instance_;
     platform::Services& services_;
-    std::vector<std::unique_ptr<view::FormView>> forms_;
+    std::vector<std::unique_ptr<FormView>> forms_;
 };
 
-}  // namespace brisko::win32
+}  // namespace brisko::views

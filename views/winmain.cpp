@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include "app/program.h"
-#include "platform/win32/binding.h"
 #include "platform/win32/win32_platform.h"
+#include "views/binding.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX icc{sizeof(icc),
@@ -15,7 +15,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     brisko::platform::Services services = platform.services();
     brisko::app::Program program(services);
 
-    brisko::win32::Binding binding(instance, services);
+    brisko::views::Binding binding(instance, services);
     for (brisko::controls::Form* form : program.windows.all) binding.attach(*form);
     program.main.show();
     return binding.run();

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace brisko::win32::view {
+namespace brisko::views {
 
 inline std::wstring Wide(std::string_view s) {
     if (s.empty()) return {};
@@ -33,4 +33,4 @@ inline std::wstring WindowText(HWND hwnd) {
     return w;
 }
 
-}  // namespace brisko::win32::view
+}  // namespace brisko::views

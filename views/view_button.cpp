@@ -1,12 +1,14 @@
-#include "platform/win32/view_button.h"
+#include "views/view_button.h"
 
 #include <cmath>
 #include <string>
 
-#include "platform/win32/view_form.h"
-#include "platform/win32/view_text.h"
+#include "views/gdi.h"
+#include "views/view_kind.h"
+#include "views/view_style.h"
+#include "views/view_text.h"
 
-namespace brisko::win32::view {
+namespace brisko::views {
 
 namespace {
 
@@ -57,18 +59,19 @@ void ShapePushButton(HWND hwnd) {
     GetClientRect(hwnd, &r);
     const int w = r.right, h = r.bottom;
     if (w < 4 || h < 4) return;
-    HRGN region = CreateRectRgn(0, 0, w, h);
+    GdiObject region(CreateRectRgn(0, 0, w, h));
+    if (!region) return;
+    const auto rgn = static_cast<HRGN>(region.get());
     // Rounded corners: two pixels along the top or bottom edge and one along the side.
     const POINT corners[] = {{0, 0},     {1, 0},         {0, 1},         {w - 1, 0},
                              {w - 2, 0}, {w - 1, 1},     {0, h - 1},     {1, h - 1},
                              {0, h - 2}, {w - 1, h - 1}, {w - 2, h - 1}, {w - 1, h - 2}};
     for (POINT p : corners) {
-        HRGN pixel = CreateRectRgn(p.x, p.y, p.x + 1, p.y + 1);
-        CombineRgn(region, region, pixel, RGN_DIFF);
-        DeleteObject(pixel);
+        GdiObject pixel(CreateRectRgn(p.x, p.y, p.x + 1, p.y + 1));
+        if (pixel) CombineRgn(rgn, rgn, static_cast<HRGN>(pixel.get()), RGN_DIFF);
     }
-    // The window owns the region from here on.
-    if (!SetWindowRgn(hwnd, region, TRUE)) DeleteObject(region);
+    // The window owns the region once it has taken it.
+    if (SetWindowRgn(hwnd, rgn, TRUE)) region.release();
 }
 
 void DrawPushButton(const controls::PushButton& button, const DRAWITEMSTRUCT& item) {
@@ -81,8 +84,8 @@ void DrawPushButton(const controls::PushButton& button, const DRAWITEMSTRUCT& it
     const bool focused = !disabled && (item.itemState & ODS_FOCUS) != 0;
     const Look& look = disabled ? kDisabled : pressed ? kPressed : kNormal;
 
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
-    SetDCBrushColor(dc, RGB(255, 255, 255));
+    SelectedObject pen(dc, GetStockObject(DC_PEN));
+    SetDCBrushColor(dc, kWhite);
     FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     for (int i = look.rowsFrom; i <= H; ++i) {
         const int a = RoundEven(i * look.fadeRed / static_cast<double>(H));
@@ -96,7 +99,7 @@ void DrawPushButton(const controls::PushButton& button, const DRAWITEMSTRUCT& it
     RECT text{0, 0, W, H};
     RECT pressedText{2, 2, W, H};
     if (disabled) {
-        SetTextColor(dc, RGB(255, 255, 255));
+        SetTextColor(dc, kWhite);
         DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &pressedText, format);
         SetTextColor(dc, RGB(128, 128, 140));
         DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
@@ -109,10 +112,11 @@ void DrawPushButton(const controls::PushButton& button, const DRAWITEMSTRUCT& it
                   pressed ? &pressedText : &text, format);
     }
 
-    Line(dc, 2, 0, W - 2, 0, RGB(0, 60, 115));
-    Line(dc, 2, H - 1, W - 2, H - 1, RGB(0, 60, 115));
-    Line(dc, 0, 2, 0, H - 2, RGB(0, 60, 115));
-    Line(dc, W - 1, 2, W - 1, H - 2, RGB(0, 60, 115));
+    constexpr COLORREF kEdge = RGB(0, 60, 115);
+    Line(dc, 2, 0, W - 2, 0, kEdge);
+    Line(dc, 2, H - 1, W - 2, H - 1, kEdge);
+    Line(dc, 0, 2, 0, H - 2, kEdge);
+    Line(dc, W - 1, 2, W - 1, H - 2, kEdge);
     for (POINT p : {POINT{1, 1}, POINT{1, H - 2}, POINT{W - 2, 1}, POINT{W - 2, H - 2}})
         SetPixelV(dc, p.x, p.y, RGB(16, 77, 123));
     Outline(dc, 1, 2, W - 1, H - 2, look.frame);
@@ -120,16 +124,44 @@ void DrawPushButton(const controls::PushButton& button, const DRAWITEMSTRUCT& it
     Line(dc, 2, 1, W - 2, 1, look.topLine1);
     Line(dc, 1, 2, W - 1, 2, look.topLine2);
     if (pressed) {
-        Line(dc, 2, 3, 2, H - 3, RGB(255, 203, 107));
-        Line(dc, W - 3, 3, W - 3, H - 3, RGB(255, 203, 107));
+        constexpr COLORREF kPressedSide = RGB(255, 203, 107);
+        Line(dc, 2, 3, 2, H - 3, kPressedSide);
+        Line(dc, W - 3, 3, W - 3, H - 3, kPressedSide);
     } else if (focused) {
-        Line(dc, 2, 3, 2, H - 3, RGB(255, 255, 255));
-        Line(dc, W - 3, 3, W - 3, H - 3, RGB(255, 255, 255));
+        Line(dc, 2, 3, 2, H - 3, kWhite);
+        Line(dc, W - 3, 3, W - 3, H - 3, kWhite);
         RECT focus{4, 4, W - 4, H - 4};
         SetTextColor(dc, RGB(0, 0, 0));
         DrawFocusRect(dc, &focus);
     }
-    SelectObject(dc, oldPen);
 }
 
-}  // namespace brisko::win32::view
+namespace {
+
+// The view of the push button kind: made, drawn and shaped by the functions above.
+class PushButtonKind final : public ControlKindView {
+  public:
+    HWND create(ControlView& c, HWND parent, RECT bounds) const override {
+        return make_push_button(As<controls::PushButton>(*c.widget), parent, c.id, bounds,
+                                c.form->instance);
+    }
+    void place(ControlView& c, RECT bounds) const override {
+        if (MoveControl(c.hwnd, bounds)) ShapePushButton(c.hwnd);
+    }
+    void command(ControlView& c, UINT code) const override {
+        if (code == BN_CLICKED) As<controls::PushButton>(*c.widget).click();
+    }
+    bool drawItem(ControlView& c, const DRAWITEMSTRUCT& item) const override {
+        DrawPushButton(As<controls::PushButton>(*c.widget), item);
+        return true;
+    }
+};
+
+}  // namespace
+
+const ControlKindView& PushButtonView() {
+    static const PushButtonKind view;
+    return view;
+}
+
+}  // namespace brisko::views

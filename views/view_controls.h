@@ -1,10 +1,11 @@
 #pragma once
 // The child controls of a window: one real control per widget model, kept in step both ways.
+// Each control kind's own part is in its view file (view_kind.h); this is the common part.
 #include <windows.h>
 
-#include "platform/win32/view_form.h"
+#include "views/view_form.h"
 
-namespace brisko::win32::view {
+namespace brisko::views {
 
 // Creates the control of every widget of the window (frames before the controls they hold).
 void CreateControls(FormView& form);
@@ -17,6 +18,7 @@ void ApplyChange(ControlView& control, controls::Change change, int index);
 bool HandleCommand(FormView& form, WPARAM wparam, LPARAM lparam);
 LRESULT ControlColour(FormView& form, HDC dc, HWND control);
 bool DrawControl(FormView& form, const DRAWITEMSTRUCT& item);
-void MeasureControl(FormView& form, MEASUREITEMSTRUCT& item);
+// False when no control of the window sizes the item.
+bool MeasureControl(FormView& form, MEASUREITEMSTRUCT& item);
 
-}  // namespace brisko::win32::view
+}  // namespace brisko::views

@@ -4,7 +4,7 @@
 
 #include "controls/widgets.h"
 
-namespace brisko::win32::view {
+namespace brisko::views {
 
 // Creates the native control of a push button: window text = caption, answers BM_CLICK.
 HWND make_push_button(const controls::PushButton& button, HWND parent, int id, RECT bounds,
@@ -14,4 +14,4 @@ void DrawPushButton(const controls::PushButton& button, const DRAWITEMSTRUCT& it
 // Gives the button its rounded outline; call after every size change.
 void ShapePushButton(HWND button);
 
-}  // namespace brisko::win32::view
+}  // namespace brisko::views

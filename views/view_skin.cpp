@@ -1,11 +1,15 @@
-#include "platform/win32/view_skin.h"
+#include "views/view_skin.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <string>
 
-#include "platform/win32/view_text.h"
+#include "views/gdi.h"
+#include "views/view_style.h"
+#include "views/view_text.h"
 
-namespace brisko::win32::view {
+namespace brisko::views {
 
 namespace {
 
@@ -31,10 +35,9 @@ void Fill(HDC dc, const RECT& r, COLORREF colour) {
 
 void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour, int width) {
     GdiObject pen(CreatePen(PS_SOLID, width, colour));
-    HGDIOBJ old = SelectObject(dc, pen.get());
+    SelectedObject selected(dc, pen.get());
     MoveToEx(dc, x1, y1, nullptr);
     LineTo(dc, x2, y2);
-    SelectObject(dc, old);
 }
 
 void VerticalGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom) {
@@ -66,20 +69,20 @@ void PaintCaptionButton(const FormView& form, HDC dc, int button) {
     const RECT inner{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
     VerticalGradient(dc, inner, top, bottom);
     // Rounded white-ish outline.
-    GdiObject pen(CreatePen(PS_SOLID, 1, RGB(230, 238, 255)));
-    HGDIOBJ oldPen = SelectObject(dc, pen.get());
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    const int round = std::max(3, form.px(60));
-    RoundRect(dc, r.left, r.top, r.right, r.bottom, round, round);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
+    {
+        GdiObject pen(CreatePen(PS_SOLID, 1, RGB(230, 238, 255)));
+        SelectedObject selectedPen(dc, pen.get());
+        SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
+        const int round = std::max(3, form.px(60));
+        RoundRect(dc, r.left, r.top, r.right, r.bottom, round, round);
+    }
 
     const int w = r.right - r.left, h = r.bottom - r.top;
     const int stroke = std::max(2, w / 10);
     const int shift = pressed ? 1 : 0;
     const int cx = r.left + w / 2 + shift, cy = r.top + h / 2 + shift;
     const int arm = w / 4;
-    const COLORREF ink = RGB(255, 255, 255);
+    const COLORREF ink = kWhite;
     switch (button) {
         case kCloseButton:
             Line(dc, cx - arm, cy - arm, cx + arm, cy + arm, ink, stroke);
@@ -92,14 +95,13 @@ void PaintCaptionButton(const FormView& form, HDC dc, int button) {
             LOGFONTW lf{};
             lf.lfHeight = -(h * 3 / 4);
             lf.lfWeight = FW_BOLD;
-            lstrcpyW(lf.lfFaceName, L"Tahoma");
+            lstrcpynW(lf.lfFaceName, kFontFace, LF_FACESIZE);
             GdiObject font(CreateFontIndirectW(&lf));
-            HGDIOBJ old = SelectObject(dc, font.get());
+            SelectedObject selected(dc, font.get());
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, ink);
             RECT tr{r.left + shift, r.top + shift, r.right + shift, r.bottom + shift};
             DrawTextW(dc, L"?", 1, &tr, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-            SelectObject(dc, old);
         }
     }
 }
@@ -107,12 +109,11 @@ void PaintCaptionButton(const FormView& form, HDC dc, int button) {
 // The program's icon, small, at the left end of the strip.
 void PaintStripIcon(const FormView& form, HDC dc) {
     const int size = form.px(240);
-    HICON icon = static_cast<HICON>(
-        LoadImageW(form.instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
+    const UniqueIcon icon(
+        static_cast<HICON>(LoadImageW(form.instance, IconResource(), IMAGE_ICON, size, size, 0)));
     if (!icon) return;
     const int top = (StripHeight(form) - size) / 2;
-    DrawIconEx(dc, form.px(120), top, icon, size, size, 0, nullptr, DI_NORMAL);
-    DestroyIcon(icon);
+    DrawIconEx(dc, form.px(120), top, icon.get(), size, size, 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace
@@ -159,14 +160,13 @@ void PaintSurface(const FormView& form, HDC dc, POINT origin) {
         Fill(dc, {0, client.bottom - border, client.right, client.bottom}, kBorder);
         PaintStripIcon(form, dc);
         if (!HasTitleLabel(form)) {
-            HGDIOBJ oldFont = SelectObject(dc, form.boldFont.get());
+            SelectedObject font(dc, form.boldFont.get());
             SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, RGB(255, 255, 255));
+            SetTextColor(dc, kWhite);
             const std::wstring title = Wide(form.form->title());
             RECT tr{form.px(480), 0, CaptionButtonRect(form, 0).left - form.px(60), strip};
             DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &tr,
                       DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-            SelectObject(dc, oldFont);
         }
         for (int b = 0; b < kCaptionButtons; ++b) PaintCaptionButton(form, dc, b);
     }
@@ -193,12 +193,94 @@ void PaintImage(const FormView& form, const controls::Image& image, HDC dc, RECT
     const int seal = std::max(6, w / 3);
     GdiObject brush(CreateSolidBrush(RGB(192, 0, 0)));
     GdiObject pen(CreatePen(PS_SOLID, 1, RGB(120, 0, 0)));
-    HGDIOBJ ob = SelectObject(dc, brush.get());
-    HGDIOBJ op = SelectObject(dc, pen.get());
+    SelectedObject selectedBrush(dc, brush.get());
+    SelectedObject selectedPen(dc, pen.get());
     Ellipse(dc, page.right - seal - w / 8, page.bottom - seal - h / 10, page.right - w / 8,
             page.bottom - h / 10);
-    SelectObject(dc, ob);
-    SelectObject(dc, op);
 }
 
-}  // namespace brisko::win32::view
+namespace {
+
+void InvalidateStrip(FormView& form) {
+    RECT r{};
+    GetClientRect(form.hwnd, &r);
+    r.bottom = StripHeight(form);
+    InvalidateRect(form.hwnd, &r, FALSE);
+}
+
+void SetHotButton(FormView& form, int button) {
+    if (button == form.hotButton) return;
+    form.hotButton = button;
+    InvalidateStrip(form);
+}
+
+}  // namespace
+
+bool CaptionMouseMove(FormView& form, POINT p) {
+    if (form.pressedButton >= 0) return false;
+    if (!form.trackingLeave) {
+        TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, form.hwnd, 0};
+        form.trackingLeave = TrackMouseEvent(&tme) != FALSE;
+    }
+    SetHotButton(form, CaptionButtonAt(form, p));
+    return p.y >= StripHeight(form);
+}
+
+void CaptionMouseLeave(FormView& form) {
+    form.trackingLeave = false;
+    if (form.pressedButton < 0) SetHotButton(form, -1);
+}
+
+void CaptionMouseDown(FormView& form, POINT p) {
+    const int button = CaptionButtonAt(form, p);
+    if (button >= 0) {
+        form.pressedButton = button;
+        SetCapture(form.hwnd);
+        InvalidateStrip(form);
+    } else if (p.y < StripHeight(form)) {
+        // The title strip moves the window like a caption.
+        ReleaseCapture();
+        SendMessageW(form.hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    }
+}
+
+int CaptionMouseUp(FormView& form) {
+    // The release belongs to the pressed button wherever it happens.
+    const int button = form.pressedButton;
+    if (button < 0) return -1;
+    form.pressedButton = -1;
+    form.hotButton = -1;
+    ReleaseCapture();
+    InvalidateStrip(form);
+    return button;
+}
+
+void CaptionCaptureChanged(FormView& form, HWND newCapture) {
+    if (form.pressedButton >= 0 && newCapture != form.hwnd) {
+        form.pressedButton = -1;
+        InvalidateStrip(form);
+    }
+}
+
+void CaptionButtonsMoved(FormView& form) {
+    form.hotButton = form.pressedButton = -1;
+    AddCaptionButtonTips(form);
+}
+
+void AddCaptionButtonTips(FormView& form) {
+    if (!form.tooltip || !form.form->skinned) return;
+    static constexpr const wchar_t* kTips[kCaptionButtons] = {L"Help me", L"Minimize", L"Close"};
+    for (int b = 0; b < kCaptionButtons; ++b) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = form.hwnd;
+        tool.uId = static_cast<UINT_PTR>(b + 1);
+        SendMessageW(form.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        tool.rect = CaptionButtonRect(form, b);
+        tool.lpszText = const_cast<wchar_t*>(kTips[b]);
+        SendMessageW(form.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+}  // namespace brisko::views

@@ -1,0 +1,440 @@
+// The views in real windows: the GDI owners, each control kind kept in step with its model both
+// ways, and the caption buttons of a skinned window driven by mouse messages.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "controls/form.h"
+#include "platform/win32/win32_platform.h"
+#include "views/binding.h"
+#include "views/gdi.h"
+
+namespace {
+
+using namespace brisko;
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+void Fill(HDC dc, RECT r, COLORREF colour) {
+    views::GdiObject brush(CreateSolidBrush(colour));
+    FillRect(dc, &r, static_cast<HBRUSH>(brush.get()));
+}
+
+// ---- GDI owners
+
+class GdiGuards : public ::testing::Test {
+  protected:
+    views::WindowDc screen{nullptr};
+};
+
+TEST_F(GdiGuards, SelectedObjectPutsThePreviousObjectBack) {
+    ASSERT_TRUE(screen);
+    views::MemoryDc dc(screen.get(), 4, 4);
+    ASSERT_TRUE(dc);
+    const HGDIOBJ before = GetCurrentObject(dc.get(), OBJ_PEN);
+    views::GdiObject pen(CreatePen(PS_SOLID, 1, kRed));
+    {
+        views::SelectedObject selected(dc.get(), pen.get());
+        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), pen.get());
+    }
+    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), before);
+    {
+        views::SelectedObject nothing(dc.get(), nullptr);  // a failed creation selects nothing
+        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), before);
+    }
+    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), before);
+}
+
+TEST_F(GdiGuards, MemoryDcReachesItsTargetOnlyWhenCopiedAndOnlyItsOwnArea) {
+    views::MemoryDc target(screen.get(), 8, 8);
+    ASSERT_TRUE(target);
+    Fill(target.get(), {0, 0, 8, 8}, kWhite);
+    views::MemoryDc picture(screen.get(), 4, 4);
+    ASSERT_TRUE(picture);
+    Fill(picture.get(), {0, 0, 4, 4}, kRed);
+    EXPECT_EQ(GetPixel(target.get(), 1, 1), kWhite);
+    picture.copyTo(target.get());
+    EXPECT_EQ(GetPixel(target.get(), 1, 1), kRed);
+    EXPECT_EQ(GetPixel(target.get(), 3, 3), kRed);
+    EXPECT_EQ(GetPixel(target.get(), 4, 4), kWhite);
+}
+
+TEST_F(GdiGuards, MemoryDcFreesItsDcAndItsBitmap) {
+    HDC dc = nullptr;
+    HGDIOBJ bitmap = nullptr;
+    {
+        views::MemoryDc picture(screen.get(), 4, 4);
+        dc = picture.get();
+        bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+        ASSERT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
+        ASSERT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
+    }
+    EXPECT_EQ(GetObjectType(dc), 0u);
+    EXPECT_EQ(GetObjectType(bitmap), 0u);
+}
+
+TEST_F(GdiGuards, DrawBufferedCopiesThePictureAndAnEmptyAreaLeavesTheTargetAlone) {
+    views::MemoryDc target(screen.get(), 8, 8);
+    Fill(target.get(), {0, 0, 8, 8}, kWhite);
+    int painted = 0;
+    views::DrawBuffered(target.get(), 0, 0, [&](HDC dc) {
+        ++painted;
+        Fill(dc, {0, 0, 8, 8}, kRed);
+    });
+    EXPECT_EQ(GetPixel(target.get(), 0, 0), kWhite);
+    views::DrawBuffered(target.get(), 6, 2, [&](HDC dc) {
+        ++painted;
+        Fill(dc, {0, 0, 6, 2}, kRed);
+    });
+    EXPECT_EQ(painted, 2);
+    EXPECT_EQ(GetPixel(target.get(), 5, 1), kRed);
+    EXPECT_EQ(GetPixel(target.get(), 5, 2), kWhite);
+    EXPECT_EQ(GetPixel(target.get(), 6, 1), kWhite);
+}
+
+TEST_F(GdiGuards, PaintDcEndsThePaintingItBegan) {
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    InvalidateRect(window, nullptr, FALSE);
+    ASSERT_TRUE(GetUpdateRect(window, nullptr, FALSE));
+    {
+        views::PaintDc dc(window);
+        EXPECT_TRUE(dc);
+    }
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+    DestroyWindow(window);
+}
+
+// ---- A window with a control of every kind
+
+class KindsForm : public controls::Form {
+  public:
+    KindsForm() : Form("frmKinds", "Views test") {
+        clientWidth = 7200;
+        clientHeight = 6000;
+        backColor = controls::rgb(236, 233, 216);
+        place(chkBox, 300, 600, 1500, 255).setCaption("Tick me");
+        place(optOne, 300, 900, 1500, 255).setCaption("One");
+        place(optTwo, 300, 1200, 1500, 255).setCaption("Two");
+        optOne.group = optTwo.group = {&optOne, &optTwo};
+        place(lblFit, 300, 1500, 0, 255).setCaption("Fits");
+        place(txtShort, 300, 1800, 1500, 315);
+        txtShort.maxLength = 4;
+        place(lstChecks, 2000, 600, 2000, 1200);
+        lstChecks.checkBoxes = true;
+        place(cboPick, 2000, 2000, 2000, 315);
+        place(fraGroup, 4200, 600, 2500, 1500).setCaption("Group");
+        place(chkInside, 200, 300, 1800, 255).setCaption("Inside");
+        place(aniClip, 300, 2400, 600, 600);
+        place(cmdGo, 300, 3300, 1200, 375).setCaption("Go");
+        place(imgPage, 2000, 3300, 900, 900);
+    }
+
+    controls::CheckBox chkBox{"chkBox"};
+    controls::OptionButton optOne{"optOne"}, optTwo{"optTwo"};
+    controls::Label lblFit{"lblFit"};
+    controls::TextBox txtShort{"txtShort"};
+    controls::ListBox lstChecks{"lstChecks"};
+    controls::ComboBox cboPick{"cboPick"};
+    controls::Frame fraGroup{"fraGroup"};
+    controls::CheckBox chkInside{"chkInside", &fraGroup};
+    controls::Animation aniClip{"aniClip"};
+    controls::PushButton cmdGo{"cmdGo"};
+    controls::Image imgPage{"imgPage"};
+
+  private:
+    template <class W>
+    W& place(W& w, int left, int top, int width, int height) {
+        w.rect = {left, top, width, height};
+        return add(w);
+    }
+};
+
+class Views : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        binding = std::make_unique<views::Binding>(GetModuleHandleW(nullptr), services);
+        binding->attach(form);
+        form.show();
+        window = reinterpret_cast<HWND>(form.hwnd);
+        ASSERT_NE(window, nullptr);
+    }
+    void TearDown() override { binding.reset(); }
+
+    // The control of a window whose text is `text`, anywhere among its descendants.
+    HWND Control(const wchar_t* text) const {
+        struct Search {
+            const wchar_t* text;
+            HWND found;
+        } search{text, nullptr};
+        EnumChildWindows(
+            window,
+            [](HWND child, LPARAM lp) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(lp);
+                wchar_t buffer[64] = {};
+                GetWindowTextW(child, buffer, 64);
+                if (std::wstring(buffer) != s->text) return TRUE;
+                s->found = child;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+    static std::wstring ClassOf(HWND control) {
+        wchar_t name[64] = {};
+        GetClassNameW(control, name, 64);
+        return name;
+    }
+    static LONG_PTR Style(HWND control) { return GetWindowLongPtrW(control, GWL_STYLE); }
+    static std::wstring Text(HWND control) {
+        wchar_t buffer[128] = {};
+        GetWindowTextW(control, buffer, 128);
+        return buffer;
+    }
+    // The only control of a window class among the window's own children.
+    HWND OnlyOf(const wchar_t* cls, const wchar_t* text = nullptr) const {
+        return FindWindowExW(window, nullptr, cls, text);
+    }
+
+    win32::Win32Platform platform;
+    platform::Services services = platform.services();
+    KindsForm form;
+    std::unique_ptr<views::Binding> binding;
+    HWND window = nullptr;
+};
+
+TEST_F(Views, EachKindGetsItsStandardControlFoundByItsText) {
+    HWND box = Control(L"Tick me");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ClassOf(box), L"Button");
+    EXPECT_EQ(Style(box) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+    HWND option = Control(L"One");
+    ASSERT_NE(option, nullptr);
+    EXPECT_EQ(Style(option) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+    HWND frame = Control(L"Group");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(Style(frame) & BS_TYPEMASK, BS_GROUPBOX);
+    HWND inside = Control(L"Inside");
+    ASSERT_NE(inside, nullptr);
+    EXPECT_EQ(GetParent(inside), frame) << "a frame holds its controls";
+    HWND button = Control(L"Go");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(ClassOf(button), L"Button");
+    EXPECT_EQ(Style(button) & BS_TYPEMASK, BS_OWNERDRAW);
+    ASSERT_NE(Control(L"Fits"), nullptr);
+    EXPECT_EQ(ClassOf(Control(L"Fits")), L"Static");
+    EXPECT_EQ(ClassOf(OnlyOf(L"Static", L"")), L"Static");
+    EXPECT_EQ(ClassOf(OnlyOf(L"Edit")), L"Edit");
+    EXPECT_EQ(ClassOf(OnlyOf(L"ListBox")), L"ListBox");
+    EXPECT_EQ(Style(OnlyOf(L"ListBox")) & LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED);
+    EXPECT_EQ(ClassOf(OnlyOf(L"ComboBox")), L"ComboBox");
+    EXPECT_EQ(ClassOf(OnlyOf(L"SysAnimate32")), L"SysAnimate32");
+}
+
+TEST_F(Views, CheckBoxFollowsItsModelAndTheModelHasTheLastWord) {
+    HWND box = Control(L"Tick me");
+    form.chkBox.setValue(1);
+    EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+    SendMessageW(box, BM_CLICK, 0, 0);
+    EXPECT_EQ(form.chkBox.value(), 0);
+    // A model that refuses the tick: the box shows what the model holds.
+    form.chkBox.onClick = [&] { form.chkBox.setValue(0); };
+    SendMessageW(box, BM_CLICK, 0, 0);
+    EXPECT_EQ(form.chkBox.value(), 0);
+    EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(Views, ControlsInsideAFrameReachTheirModels) {
+    SendMessageW(Control(L"Inside"), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.chkInside.value(), 1);
+}
+
+TEST_F(Views, ChoosingAnOptionClearsTheOtherOnScreenToo) {
+    form.optOne.setValue(true);
+    SendMessageW(Control(L"Two"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.optTwo.value());
+    EXPECT_FALSE(form.optOne.value());
+    EXPECT_EQ(SendMessageW(Control(L"One"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageW(Control(L"Two"), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(Views, TextBoxKeepsTheModelsLimitAndShowsTheModelsText) {
+    HWND box = OnlyOf(L"Edit");
+    SetWindowTextW(box, L"abcdef");
+    EXPECT_EQ(form.txtShort.text(), "abcd");
+    EXPECT_EQ(Text(box), L"abcd");
+    form.txtShort.setText("xyz");
+    EXPECT_EQ(Text(box), L"xyz");
+}
+
+TEST_F(Views, CheckListTogglesByItsBoxAndTheSpaceBar) {
+    form.lstChecks.assign({"first", "second"});
+    HWND list = OnlyOf(L"ListBox");
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
+    // Its entries are one line of its font high, with room for the box.
+    TEXTMETRICW tm{};
+    {
+        views::WindowDc screen(nullptr);
+        views::SelectedObject font(screen.get(),
+                                   reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+        GetTextMetricsW(screen.get(), &tm);
+    }
+    const LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    EXPECT_EQ(height, tm.tmHeight + 3);
+
+    const LPARAM onBoxOfSecond = MAKELPARAM(2, height + height / 2);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, onBoxOfSecond);
+    SendMessageW(list, WM_LBUTTONUP, 0, onBoxOfSecond);
+    EXPECT_FALSE(form.lstChecks.checked(0));
+    EXPECT_TRUE(form.lstChecks.checked(1));
+    EXPECT_EQ(form.lstChecks.listIndex(), 1);
+    const LPARAM onTextOfFirst = MAKELPARAM(60, height / 2);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, onTextOfFirst);
+    SendMessageW(list, WM_LBUTTONUP, 0, onTextOfFirst);
+    EXPECT_FALSE(form.lstChecks.checked(0)) << "a click on the text only selects";
+    EXPECT_EQ(form.lstChecks.listIndex(), 0);
+    SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_TRUE(form.lstChecks.checked(0));
+    form.lstChecks.removeItem(0);
+    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
+}
+
+TEST_F(Views, ComboBoxShowsTheModelsEntriesAndChoice) {
+    form.cboPick.addItem("alpha");
+    form.cboPick.addItem("beta");
+    HWND combo = OnlyOf(L"ComboBox");
+    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
+    form.cboPick.setText("beta");
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
+}
+
+TEST_F(Views, LabelWithoutAWidthTakesTheWidthOfItsText) {
+    HWND label = Control(L"Fits");
+    ASSERT_NE(label, nullptr);
+    RECT before{};
+    GetClientRect(label, &before);
+    EXPECT_GT(before.right, 0);
+    form.lblFit.setCaption("Fits, and a good deal more besides");
+    RECT after{};
+    GetClientRect(label, &after);
+    EXPECT_GT(after.right, before.right);
+    EXPECT_EQ(Text(label), L"Fits, and a good deal more besides");
+}
+
+TEST_F(Views, PushButtonClicksRunTheModelsClickWhileEnabled) {
+    int clicks = 0;
+    form.cmdGo.onClick = [&] { ++clicks; };
+    SendMessageW(Control(L"Go"), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 1);
+    form.cmdGo.setEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(Control(L"Go")));
+    SendMessageW(Control(L"Go"), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Views, ImageReportsWhichMouseButtonWentDownAndUp) {
+    int down = 0, up = 0;
+    form.imgPage.onMouseDown = [&](int b) { down = b; };
+    form.imgPage.onMouseUp = [&](int b) { up = b; };
+    HWND image = OnlyOf(L"Static", L"");
+    SendMessageW(image, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(image, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(down, 2);
+    EXPECT_EQ(up, 2);
+}
+
+TEST_F(Views, FieldsTakeTheWindowColoursAndLabelsTheWindowsFace) {
+    views::WindowDc windowDc(window);
+    HDC dc = windowDc.get();
+    SendMessageW(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(OnlyOf(L"Edit")));
+    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW));
+    SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(Control(L"Tick me")));
+    EXPECT_EQ(GetBkColor(dc), RGB(236, 233, 216));
+    form.txtShort.backColor = controls::rgb(255, 255, 192);
+    SendMessageW(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(OnlyOf(L"Edit")));
+    EXPECT_EQ(GetBkColor(dc), RGB(255, 255, 192));
+}
+
+// ---- Caption buttons of a skinned window
+
+class CaptionButtons : public Views {
+  protected:
+    void SetUp() override {
+        Views::SetUp();
+        form.onSystemClose = [&] { ++closes; };
+        form.onHelp = [&] { ++helps; };
+        form.onMouseMove = [&] { ++bodyMoves; };
+    }
+    // The centre of a caption button: the buttons stand at the right end of the title strip,
+    // help, minimise, close, 315 twips square, 90 twips from the edge and from each other.
+    POINT Centre(int button) const {
+        RECT client{};
+        GetClientRect(window, &client);
+        const int px = form.twipsPerPixelX;
+        const int size = 315 / px, gap = 90 / px / 2 * 2;
+        const int right = client.right - 90 / px - (2 - button) * (size + gap);
+        return {right - size / 2, 60 / px + size / 2};
+    }
+    void Down(POINT p) { SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y)); }
+    void Up(POINT p) { SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y)); }
+    void Move(POINT p) { SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)); }
+
+    static constexpr int kHelp = 0, kMinimise = 1, kClose = 2;
+    int closes = 0, helps = 0, bodyMoves = 0;
+};
+
+TEST_F(CaptionButtons, EachButtonActsWhenReleased) {
+    Down(Centre(kClose));
+    EXPECT_EQ(closes, 0) << "pressing alone does nothing";
+    Up(Centre(kClose));
+    EXPECT_EQ(closes, 1);
+    Down(Centre(kHelp));
+    Up(Centre(kHelp));
+    EXPECT_EQ(helps, 1);
+    EXPECT_EQ(closes, 1);
+    Down(Centre(kMinimise));
+    Up(Centre(kMinimise));
+    EXPECT_EQ(form.state(), controls::WindowState::Minimized);
+}
+
+TEST_F(CaptionButtons, TheReleaseBelongsToThePressedButtonWhereverItHappens) {
+    Down(Centre(kHelp));
+    Move({40, 200});
+    Up({40, 200});
+    EXPECT_EQ(helps, 1);
+    // A release with nothing pressed does nothing.
+    Up(Centre(kHelp));
+    EXPECT_EQ(helps, 1);
+}
+
+TEST_F(CaptionButtons, LosingTheMouseToAnotherWindowLetsThePressedButtonGo) {
+    Down(Centre(kClose));
+    HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    SetCapture(other);
+    ReleaseCapture();
+    Up(Centre(kClose));
+    EXPECT_EQ(closes, 0);
+    DestroyWindow(other);
+}
+
+TEST_F(CaptionButtons, OnlyMovesOverTheWindowsBodyReachTheModel) {
+    Move(Centre(kClose));
+    Move({40, 8});  // on the title strip
+    EXPECT_EQ(bodyMoves, 0);
+    Move({40, 200});
+    EXPECT_EQ(bodyMoves, 1);
+    Down(Centre(kClose));
+    Move({40, 200});
+    EXPECT_EQ(bodyMoves, 1) << "not while a caption button is held";
+    Up(Centre(kClose));
+}
+
+}  // namespace

@@ -1,0 +1,273 @@
+#include "views/view_controls.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "views/view_kind.h"
+#include "views/view_skin.h"
+#include "views/view_text.h"
+
+namespace brisko::views {
+
+using controls::Change;
+using controls::Kind;
+
+// The views of the kinds, each defined in its own file (view_<kind>.cpp).
+const ControlKindView& CheckBoxView();
+const ControlKindView& OptionButtonView();
+const ControlKindView& LabelView();
+const ControlKindView& ImageView();
+const ControlKindView& TextBoxView();
+const ControlKindView& ListBoxView();
+const ControlKindView& ComboBoxView();
+const ControlKindView& FrameView();
+const ControlKindView& AnimationView();
+const ControlKindView& PushButtonView();
+
+const ControlKindView& KindView(Kind kind) {
+    switch (kind) {
+        case Kind::CheckBox:
+            return CheckBoxView();
+        case Kind::OptionButton:
+            return OptionButtonView();
+        case Kind::Label:
+            return LabelView();
+        case Kind::Image:
+            return ImageView();
+        case Kind::TextBox:
+            return TextBoxView();
+        case Kind::ListBox:
+            return ListBoxView();
+        case Kind::ComboBox:
+            return ComboBoxView();
+        case Kind::Frame:
+            return FrameView();
+        case Kind::Animation:
+            return AnimationView();
+        case Kind::PushButton:
+            return PushButtonView();
+    }
+    return LabelView();  // not a kind of the models: shown as a plain label
+}
+
+void ControlKindView::place(ControlView& c, RECT bounds) const {
+    MoveControl(c.hwnd, bounds);
+}
+
+void ControlKindView::apply(ControlView& c, Change change, int) const {
+    if (change != Change::Caption) return;
+    SetWindowTextW(c.hwnd, Wide(c.widget->caption()).c_str());
+    InvalidateRect(c.hwnd, nullptr, TRUE);
+}
+
+ControlColours ControlKindView::colours(const ControlView& c) const {
+    const controls::Widget& w = *c.widget;
+    return {
+        w.backColor == controls::kDefaultColour ? c.form->background() : ToColorRef(w.backColor),
+        TextColour(w, COLOR_BTNTEXT)};
+}
+
+HWND CreateChild(ControlView& c, HWND parent, RECT b, const wchar_t* cls, const std::wstring& text,
+                 DWORD style, DWORD exStyle) {
+    style |= WS_CHILD | WS_CLIPSIBLINGS;
+    if (c.widget->visible()) style |= WS_VISIBLE;
+    if (!c.widget->enabled()) style |= WS_DISABLED;
+    return CreateWindowExW(
+        exStyle, cls, text.c_str(), style, b.left, b.top, b.right - b.left, b.bottom - b.top,
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), c.form->instance, nullptr);
+}
+
+bool MoveControl(HWND control, RECT want, bool keepHeight) {
+    RECT have{};
+    GetWindowRect(control, &have);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&have), 2);
+    if (have.left == want.left && have.top == want.top &&
+        have.right - have.left == want.right - want.left &&
+        (keepHeight || have.bottom - have.top == want.bottom - want.top))
+        return false;
+    const int height = keepHeight ? have.bottom - have.top : want.bottom - want.top;
+    SetWindowPos(control, nullptr, want.left, want.top, want.right - want.left, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+COLORREF TextColour(const controls::Widget& w, int systemColour) {
+    return w.foreColor == controls::kDefaultColour ? GetSysColor(systemColour)
+                                                   : ToColorRef(w.foreColor);
+}
+
+ControlColours FieldColours(const controls::Widget& w) {
+    return {w.backColor == controls::kDefaultColour ? GetSysColor(COLOR_WINDOW)
+                                                    : ToColorRef(w.backColor),
+            TextColour(w, COLOR_WINDOWTEXT)};
+}
+
+POINT OriginInForm(const FormView& f, HWND control) {
+    POINT p{0, 0};
+    MapWindowPoints(control, f.hwnd, &p, 1);
+    return p;
+}
+
+bool InTitleStrip(const FormView& f, const controls::Widget& w) {
+    return f.form->skinned && !w.parent() && f.px(w.rect.top) < StripHeight(f);
+}
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+RECT Bounds(const FormView& f, const controls::Rect& r) {
+    return {f.px(r.left), f.px(r.top), f.px(r.left + r.width), f.px(r.top + r.height)};
+}
+
+LRESULT CALLBACK ChildProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+    auto* c = reinterpret_cast<ControlView*>(ref);
+    const ControlMessage m{h, msg, wp, lp};
+    if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(h, ChildProc, kSubclassId);
+        c->hwnd = nullptr;
+        return m.original();
+    }
+    controls::Widget& w = *c->widget;
+    if (msg == WM_MOUSEMOVE && w.onMouseMove) {
+        w.onMouseMove();
+        return m.passOn();
+    }
+    if (const auto handled = KindView(w.kind()).message(*c, m)) return *handled;
+    return m.original();
+}
+
+}  // namespace
+
+void CreateControls(FormView& f) {
+    for (auto& c : f.controls) f.retired.push_back(std::move(c));
+    f.controls.clear();
+    f.byWidget.clear();
+    const auto& widgets = f.form->widgets;
+    auto inForm = [&](const controls::Widget* p) {
+        return std::find(widgets.begin(), widgets.end(), p) != widgets.end();
+    };
+    // Frames before the controls they hold, otherwise in tab order.
+    for (int pass = 0; pass < 4; ++pass) {
+        for (size_t i = 0; i < widgets.size(); ++i) {
+            controls::Widget* w = widgets[i];
+            if (f.byWidget.count(w)) continue;
+            HWND parent = f.hwnd;
+            if (const controls::Widget* p = w->parent(); p && inForm(p)) {
+                ControlView* pv = f.find(*p);
+                if (!pv) continue;  // its frame comes in a later pass
+                parent = pv->hwnd;
+            }
+            const ControlKindView& kind = KindView(w->kind());
+            auto view = std::make_unique<ControlView>();
+            view->widget = w;
+            view->form = &f;
+            view->id = kFirstControlId + static_cast<int>(i);
+            view->hwnd = kind.create(*view, parent, Bounds(f, w->rect));
+            ControlView* raw = view.get();
+            f.byWidget[w] = raw;
+            f.controls.push_back(std::move(view));
+            if (!raw->hwnd) continue;
+            SetWindowSubclass(raw->hwnd, ChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(raw));
+            SendMessageW(raw->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f.fontFor(*w)), FALSE);
+            kind.initialise(*raw);
+        }
+    }
+}
+
+void SyncControls(FormView& f) {
+    SyncGuard guard(f);
+    if (!f.tooltip && f.hwnd) {
+        f.tooltip =
+            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, f.hwnd, nullptr, f.instance, nullptr);
+        SendMessageW(f.tooltip, TTM_SETMAXTIPWIDTH, 0, f.px(6000));
+    }
+    for (auto& c : f.controls) {
+        if (!c->hwnd) continue;
+        controls::Widget& w = *c->widget;
+        KindView(w.kind()).place(*c, Bounds(f, w.rect));
+        if (f.tooltip) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = f.hwnd;
+            tool.uId = reinterpret_cast<UINT_PTR>(c->hwnd);
+            SendMessageW(f.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+            if (!w.toolTip.empty()) {
+                std::wstring text = Wide(w.toolTip);
+                tool.lpszText = text.data();
+                SendMessageW(f.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+            }
+        }
+        SendMessageW(c->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f.fontFor(w)), FALSE);
+        InvalidateRect(c->hwnd, nullptr, TRUE);
+    }
+}
+
+void ApplyChange(ControlView& c, Change change, int index) {
+    FormView& f = *c.form;
+    controls::Widget& w = *c.widget;
+    HWND h = c.hwnd;
+    if (!h) return;
+    SyncGuard guard(f);
+    switch (change) {
+        case Change::Visible:
+            ShowWindow(h, w.visible() ? SW_SHOWNA : SW_HIDE);
+            break;
+        case Change::Enabled:
+            EnableWindow(h, w.enabled());
+            InvalidateRect(h, nullptr, TRUE);
+            break;
+        case Change::Focus:
+            SetFocus(h);
+            break;
+        case Change::Style:
+            SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(f.fontFor(w)), FALSE);
+            InvalidateRect(h, nullptr, TRUE);
+            break;
+        default:
+            KindView(w.kind()).apply(c, change, index);
+            break;
+    }
+}
+
+bool HandleCommand(FormView& f, WPARAM wp, LPARAM lp) {
+    HWND h = reinterpret_cast<HWND>(lp);
+    if (!h) return false;
+    ControlView* c = f.find(h);
+    if (!c) return false;
+    if (f.syncing) return true;  // the echo of a change the view itself made
+    KindView(c->widget->kind()).command(*c, HIWORD(wp));
+    return true;
+}
+
+LRESULT ControlColour(FormView& f, HDC dc, HWND h) {
+    const ControlView* c = f.find(h);
+    const ControlColours colours = c ? KindView(c->widget->kind()).colours(*c)
+                                     : ControlColours{f.background(), GetSysColor(COLOR_BTNTEXT)};
+    SetTextColor(dc, colours.fore);
+    SetBkColor(dc, colours.back);
+    return reinterpret_cast<LRESULT>(f.brush(colours.back));
+}
+
+bool DrawControl(FormView& f, const DRAWITEMSTRUCT& item) {
+    ControlView* c = f.find(item.hwndItem);
+    return c && KindView(c->widget->kind()).drawItem(*c, item);
+}
+
+bool MeasureControl(FormView& f, MEASUREITEMSTRUCT& item) {
+    // The control is still being made: it is found by the id it was made with.
+    const auto& widgets = f.form->widgets;
+    if (item.CtlType == ODT_MENU || item.CtlID < static_cast<UINT>(kFirstControlId)) return false;
+    const size_t index = item.CtlID - static_cast<UINT>(kFirstControlId);
+    if (index >= widgets.size()) return false;
+    controls::Widget& w = *widgets[index];
+    return KindView(w.kind()).measureItem(f, w, item);
+}
+
+}  // namespace brisko::views
