@@ -15,11 +15,14 @@ void Unthemed(HWND h) {
     SetWindowTheme(h, L"", L"");
 }
 
-class CheckBoxKind final : public ControlKindView {
+// What check boxes and option buttons share: a BUTTON of the given style, unthemed, showing its
+// model's value, which `Model` gives as 0 or 1 (or false / true).
+template <class Model, DWORD Style>
+class ToggleKind : public ControlKindView {
   public:
     HWND create(ControlView& c, HWND parent, RECT bounds) const override {
         return CreateChild(c, parent, bounds, WC_BUTTONW, Wide(c.widget->caption()),
-                           WS_TABSTOP | BS_AUTOCHECKBOX);
+                           WS_TABSTOP | Style);
     }
     void initialise(ControlView& c) const override {
         Unthemed(c.hwnd);
@@ -31,40 +34,29 @@ class CheckBoxKind final : public ControlKindView {
         else
             ControlKindView::apply(c, change, index);
     }
+
+  protected:
+    static void show(ControlView& c) {
+        SendMessageW(c.hwnd, BM_SETCHECK, CheckState(As<Model>(*c.widget).value()), 0);
+    }
+};
+
+class CheckBoxKind final : public ToggleKind<controls::CheckBox, BS_AUTOCHECKBOX> {
+  public:
     void command(ControlView& c, UINT code) const override {
         if (code != BN_CLICKED) return;
-        HWND h = c.hwnd;
         auto& box = As<controls::CheckBox>(*c.widget);
-        box.setValue(SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+        box.setValue(SendMessageW(c.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
         // The box's handling may have set another value (or refused the click).
         if (c.hwnd) {
             SyncGuard guard(*c.form);
             show(c);
         }
     }
-
-  private:
-    static void show(ControlView& c) {
-        SendMessageW(c.hwnd, BM_SETCHECK, CheckState(As<controls::CheckBox>(*c.widget).value()), 0);
-    }
 };
 
-class OptionButtonKind final : public ControlKindView {
+class OptionButtonKind final : public ToggleKind<controls::OptionButton, BS_AUTORADIOBUTTON> {
   public:
-    HWND create(ControlView& c, HWND parent, RECT bounds) const override {
-        return CreateChild(c, parent, bounds, WC_BUTTONW, Wide(c.widget->caption()),
-                           WS_TABSTOP | BS_AUTORADIOBUTTON);
-    }
-    void initialise(ControlView& c) const override {
-        Unthemed(c.hwnd);
-        show(c);
-    }
-    void apply(ControlView& c, controls::Change change, int index) const override {
-        if (change == controls::Change::Value)
-            show(c);
-        else
-            ControlKindView::apply(c, change, index);
-    }
     void command(ControlView& c, UINT code) const override {
         if (code != BN_CLICKED) return;
         FormView& f = *c.form;
@@ -74,12 +66,6 @@ class OptionButtonKind final : public ControlKindView {
         SyncGuard guard(f);
         for (auto& other : f.controls)
             if (other->hwnd && other->widget->kind() == controls::Kind::OptionButton) show(*other);
-    }
-
-  private:
-    static void show(ControlView& c) {
-        SendMessageW(c.hwnd, BM_SETCHECK, CheckState(As<controls::OptionButton>(*c.widget).value()),
-                     0);
     }
 };
 
