@@ -14,7 +14,6 @@ using cleaner::AddBackslash;
 using cleaner::FolderSize;
 using cleaner::FormatBytes;
 using cleaner::GetWinDir;
-using cleaner::LeadingNumber;
 using cleaner::WholeNumber;
 
 namespace {
@@ -207,9 +206,12 @@ void Form1::load() {
         windows_.disclaimer->showModal(services_.desktop);
         if (!loaded()) return;
     }
-    const double total =
-        LeadingNumber(services_.settings.get(kAppTitle, cleaner::kFilters, "Scnsv", "")) +
-        LeadingNumber(services_.settings.get(kAppTitle, cleaner::kPresets, "CleanSave", ""));
+    // Stored totals that went negative or out of range count as nothing, and their sum stays
+    // showable.
+    const double total = cleaner::AddTotals(
+        cleaner::StoredTotal(services_.settings.get(kAppTitle, cleaner::kFilters, "Scnsv", "")),
+        cleaner::StoredTotal(
+            services_.settings.get(kAppTitle, cleaner::kPresets, "CleanSave", "")));
     if (auto text = FormatBytes(total, services_.desktop.decimalSeparator()))
         Label2.setCaption(*text + " Cleaned so far");
 }

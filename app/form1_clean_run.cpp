@@ -120,8 +120,9 @@ void CleanRunTick(Form1& form) {
     step([&] { form.Label1.setCaption(cleaner::DecimalText(RunTotal(form))); });
     step([&] {
         const double saved =
-            cleaner::LeadingNumber(services.settings.get(kSettingsApp, kPresets, "CleanSave", ""));
-        const double total = saved + cleaner::LeadingNumber(form.Label1.caption());
+            cleaner::StoredTotal(services.settings.get(kSettingsApp, kPresets, "CleanSave", ""));
+        const double total =
+            cleaner::AddTotals(saved, cleaner::LeadingNumber(form.Label1.caption()));
         services.settings.save(kSettingsApp, kPresets, "CleanSave", cleaner::DecimalText(total));
     });
     step([&] { cleaner::PlaySoundFile(services.media, MediaPath(services, "Alarm.wav")); });

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace brisko::cleaner {
 
@@ -44,6 +45,16 @@ std::optional<int> WholeNumber(const std::string& text) {
     auto [ptr, ec] = std::from_chars(first, text.data() + end, value);
     if (ec != std::errc{} || ptr != text.data() + end) return std::nullopt;
     return value;
+}
+
+double StoredTotal(const std::string& text) {
+    const double value = LeadingNumber(text);
+    return value > 0 ? value : 0;
+}
+
+double AddTotals(double a, double b) {
+    const double sum = a + b;
+    return std::isfinite(sum) ? sum : std::numeric_limits<double>::max();
 }
 
 std::string DecimalText(double value) {

@@ -96,6 +96,30 @@ TEST(MainWindowStartUp, RunningTotalAddsBothStoredTotals) {
     EXPECT_EQ(f.form->Label2.caption(), "1023 bytes Cleaned so far");
 }
 
+TEST(MainWindowStartUp, RunningTotalOfBrokenStoredTotalsStaysShowable) {
+    struct Case {
+        const char *scnsv, *cleanSave, *shown;
+    };
+    for (const auto& [scnsv, cleanSave, shown] :
+         {Case{"-1", "-1", "0 bytes Cleaned so far"}, Case{"-5", "100", "100 bytes Cleaned so far"},
+          Case{"1e999", "7", "7 bytes Cleaned so far"}}) {
+        MainWindowFixture f;
+        f.store("Scnsv", scnsv, "Filters");
+        f.store("CleanSave", cleanSave);
+        f.store("Disclaimer", "1");
+        f.start();
+        EXPECT_EQ(f.form->Label2.caption(), shown) << scnsv << " + " << cleanSave;
+    }
+    // Two huge totals whose sum overflows still give a figure.
+    MainWindowFixture f;
+    f.store("Scnsv", "1e308", "Filters");
+    f.store("CleanSave", "1.7e308");
+    f.store("Disclaimer", "1");
+    f.start();
+    EXPECT_TRUE(f.form->Label2.caption().ends_with(" YB Cleaned so far"))
+        << f.form->Label2.caption();
+}
+
 TEST(MainWindowStartUp, SixtyFiveByteEstimateReadsZero) {
     MainWindowFixture f;
     f.mem.files.addFile("C:\\WINDOWS\\Temp\\a.tmp", 60);
