@@ -103,8 +103,6 @@ Form1::Form1(platform::Services& services, controls::ProgramWindows& windows)
         button.setCaption(caption);
         button.toolTip = tip;
     }
-    // The junk finder comes with a later release; until then its button stays disabled.
-    chameleonButton1.setEnabled(false);
     chameleonButton2.setEnabled(false);
 
     lblSize.setVisible(false);
@@ -146,6 +144,10 @@ Form1::Form1(platform::Services& services, controls::ProgramWindows& windows)
     Command5.onClick = [this] { showPanel(3); };
     Command6.onClick = [this] { services_.shell.open(hwnd, "open", kMailingListAddress, "", 1); };
     Command7.onClick = [this] { services_.shell.open(hwnd, "open", kWebSiteAddress, "", 1); };
+    chameleonButton1.onClick = [this] {
+        hide();
+        if (windows_.finder) windows_.finder->show();
+    };
     chameleonButton2.onClick = [this] {
         hide();
         if (windows_.cookies) windows_.cookies->show();

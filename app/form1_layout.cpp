@@ -10,13 +10,12 @@ namespace {
 
 using controls::Colour;
 using controls::Rect;
-using controls::rgb;
 
-constexpr Colour kNavy = rgb(0, 0, 128);
-constexpr Colour kBlue = rgb(0, 0, 192);
-constexpr Colour kDarkRed = rgb(176, 0, 0);
-constexpr Colour kWhite = rgb(255, 255, 255);
-constexpr Colour kGrey = rgb(96, 96, 96);
+using controls::kBlue;
+using controls::kDarkRed;
+using controls::kGrey;
+using controls::kNavy;
+using controls::kWhite;
 
 // Client area; the top 435 twips are the drawn title strip.
 constexpr int kWidth = 7920;

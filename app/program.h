@@ -6,6 +6,7 @@
 #include "controls/program_windows.h"
 #include "cookies/frm_cookies.h"
 #include "filetypes/extens.h"
+#include "finder/win_seek.h"
 #include "platform/services.h"
 
 namespace brisko::app {
@@ -18,6 +19,7 @@ struct Program {
     controls::ProgramWindows windows;  // first: every window holds a reference to it
     Form1 main;
     Form2 disclaimer;
+    finder::WinSeek finder;
     cookies::FrmCookies cookies;
     filetypes::Extens extens;
 };

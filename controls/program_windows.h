@@ -10,6 +10,7 @@ class Form;
 struct ProgramWindows {
     Form* main = nullptr;        // the trace cleaner
     Form* disclaimer = nullptr;  // shown modally at a first start and from the About panel
+    Form* finder = nullptr;      // the junk finder
     Form* cookies = nullptr;     // the cookie keeper
     Form* extens = nullptr;      // the file-type lookup
     // Every window, in the order in which the program unloads them.

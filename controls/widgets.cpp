@@ -41,10 +41,17 @@ void ListBox::clear() {
     notify(Change::Items);
 }
 
-void ListBox::addItem(const std::string& text) {
+bool ListBox::addItem(const std::string& text) {
+    if (count() >= capacity) return false;
     items_.push_back(text);
     checked_.push_back(false);
     notify(Change::ItemAdded, count() - 1);
+    return true;
+}
+
+void ListBox::setAllChecked(bool c) {
+    checked_.assign(items_.size(), c);
+    notify(Change::ItemChecked, -1);
 }
 
 void ListBox::assign(std::vector<std::string> texts) {

@@ -4,6 +4,7 @@
 // window logic and the tests work on the models alone.
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -195,8 +196,12 @@ class ListBox : public Widget {
     const std::vector<std::string>& items() const { return items_; }
     bool checked(int i) const { return checked_.at(static_cast<size_t>(i)); }
     void setChecked(int i, bool c);
+    // Every entry at once, drawn once (ItemChecked with index -1).
+    void setAllChecked(bool c);
     void clear();
-    void addItem(const std::string& text);
+    // False, and nothing added, when the list already holds `capacity` entries.
+    bool addItem(const std::string& text);
+    int capacity = std::numeric_limits<int>::max();
     // Replaces every entry at once (one update of the view).
     void assign(std::vector<std::string> texts);
     void removeItem(int i);

@@ -97,6 +97,10 @@ class ListBoxKind final : public ControlKindView {
                 SendMessageW(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
                 break;
             case controls::Change::ItemChecked: {
+                if (index < 0) {  // every entry at once
+                    InvalidateRect(h, nullptr, FALSE);
+                    break;
+                }
                 RECT r{};
                 if (SendMessageW(h, LB_GETITEMRECT, static_cast<WPARAM>(index),
                                  reinterpret_cast<LPARAM>(&r)) != LB_ERR)

@@ -1,0 +1,137 @@
+#include "finder/junk_search.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "cleaner/wildcard.h"
+#include "platform/folder_entries.h"
+
+namespace brisko::finder {
+
+namespace {
+
+char Folded(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+int CompareFolded(const std::string& a, const std::string& b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(Folded(a[i]));
+        const auto y = static_cast<unsigned char>(Folded(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// Ascending name order with letter case ignored, as the file system compares names; names that
+// differ only in case keep a fixed order.
+bool NameBefore(const std::string& a, const std::string& b) {
+    const int c = CompareFolded(a, b);
+    return c != 0 ? c < 0 : a < b;
+}
+
+// A drive root such as "C:\" already ends in its separator.
+std::string Prefix(const std::string& folder) {
+    return folder.size() <= 3 ? folder : folder + "\\";
+}
+
+// One folder of the walk: what its single listing gave, and how far its subfolders are done.
+struct Folder {
+    Folder(std::string p, std::string b) : path(std::move(p)), back(std::move(b)) {}
+    std::string path;
+    std::string back;  // where the walk returns when this folder is done; "" for the root
+    std::vector<std::string> subfolders;  // full paths, in name order
+    std::vector<std::string> files;       // matching names, in name order
+    std::size_t next = 0;                 // subfolders still to walk, from the last
+};
+
+class Walk {
+  public:
+    Walk(platform::Services& services, const std::string& spec, bool& searchActive,
+         SearchSink& sink)
+        : services_(services), patterns_(SplitSpec(spec)), active_(searchActive), sink_(sink) {}
+
+    bool run(const std::string& root) {
+        std::vector<Folder> stack;
+        stack.emplace_back(root, "");
+        if (!enter(stack.back())) return true;
+        while (!stack.empty()) {
+            Folder& folder = stack.back();
+            if (folder.next > 0 && active_) {
+                sink_.positioned(folder.path);
+                std::string child = folder.subfolders[--folder.next];
+                sink_.positioned(child);
+                std::string parent = folder.path;
+                stack.emplace_back(std::move(child), std::move(parent));
+                // An abandoned folder abandons every folder around it, whose own files are then
+                // never collected.
+                if (!enter(stack.back())) return true;
+                continue;
+            }
+            const std::string prefix = Prefix(folder.path);
+            for (const std::string& name : folder.files)
+                if (!sink_.found(prefix + name)) return true;
+            if (!folder.back.empty()) sink_.positioned(folder.back);
+            stack.pop_back();
+        }
+        return false;
+    }
+
+  private:
+    // Entering a folder: the yield where a Cancel is served, then its one listing.
+    bool enter(Folder& folder) {
+        active_ = true;
+        services_.desktop.yield();
+        if (!active_) return false;
+        sink_.positioned(folder.path);
+        const std::string prefix = Prefix(folder.path);
+        const bool listed =
+            platform::ForEachEntry(services_.files, prefix, [&](const platform::FindData& entry) {
+                // Junk lives in hidden and system folders too, but a link leads elsewhere.
+                if (entry.isLink()) return;
+                if (entry.isDirectory()) {
+                    folder.subfolders.push_back(prefix + entry.name);
+                } else if ((entry.attributes & (platform::kAttrHidden | platform::kAttrSystem)) ==
+                               0 &&
+                           MatchesAny(patterns_, entry.name)) {
+                    folder.files.push_back(entry.name);
+                }
+            });
+        if (!listed) services_.trace.dropped("junk search: could not list " + folder.path);
+        std::sort(folder.subfolders.begin(), folder.subfolders.end(), NameBefore);
+        std::sort(folder.files.begin(), folder.files.end(), NameBefore);
+        folder.next = folder.subfolders.size();
+        return true;
+    }
+
+    platform::Services& services_;
+    std::vector<std::string> patterns_;
+    bool& active_;
+    SearchSink& sink_;
+};
+
+}  // namespace
+
+std::vector<std::string> SplitSpec(const std::string& spec) {
+    std::vector<std::string> patterns;
+    std::size_t start = 0;
+    while (start <= spec.size()) {
+        const std::size_t end = std::min(spec.find(';', start), spec.size());
+        if (end > start) patterns.push_back(spec.substr(start, end - start));
+        start = end + 1;
+    }
+    return patterns;
+}
+
+bool MatchesAny(const std::vector<std::string>& patterns, const std::string& name) {
+    return std::any_of(patterns.begin(), patterns.end(),
+                       [&](const std::string& p) { return cleaner::WildcardMatch(p, name); });
+}
+
+bool SearchFolder(platform::Services& services, const std::string& root, const std::string& spec,
+                  bool& searchActive, SearchSink& sink) {
+    return Walk(services, spec, searchActive, sink).run(root);
+}
+
+}  // namespace brisko::finder
