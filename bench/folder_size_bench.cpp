@@ -15,6 +15,7 @@
 #include "cleaner/get_win_dir_size.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_filesystem.h"
+#include "watched_desktop.h"
 
 namespace {
 
@@ -23,53 +24,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr const char* kTree = "C:\\bench\\tree";
 constexpr int kRounds = 7;
-
-double Milliseconds(Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-// The real desktop, watched: records the longest time between two servings of the queue
-// (counting from the start of the measurement and up to its end).
-class WatchedDesktop : public platform::Desktop {
-  public:
-    explicit WatchedDesktop(win32::Win32Desktop& real) : real_(real) {}
-
-    void start() {
-        served_ = Clock::now();
-        longest_ = {};
-        yields_ = 0;
-        pumpsAtStart_ = real_.pumps();
-    }
-    void finish() { note(); }
-    Clock::duration longest() const { return longest_; }
-    std::uint64_t yields() const { return yields_; }
-    std::uint64_t servings() const { return real_.pumps() - pumpsAtStart_; }
-
-    void yield() override {
-        const auto before = real_.pumps();
-        real_.yield();
-        ++yields_;
-        if (real_.pumps() != before) note();
-    }
-    void runUntil(const std::function<bool()>& done) override { real_.runUntil(done); }
-    int messageBox(const std::string& text, const std::string& title, unsigned flags) override {
-        return real_.messageBox(text, title, flags);
-    }
-    std::string decimalSeparator() override { return real_.decimalSeparator(); }
-    void endProgram() override { real_.endProgram(); }
-
-  private:
-    void note() {
-        const auto now = Clock::now();
-        longest_ = std::max(longest_, now - served_);
-        served_ = now;
-    }
-
-    win32::Win32Desktop& real_;
-    Clock::time_point served_;
-    Clock::duration longest_{};
-    std::uint64_t yields_ = 0, pumpsAtStart_ = 0;
-};
 
 // What FolderSize does, with nothing between the program and the API: no yields, no UTF-8,
 // no interfaces. Links are skipped as FolderSize skips them.
@@ -115,7 +69,7 @@ HWND MakeWindow() {
 int main() {
     win32::Win32FileSystem files;
     win32::Win32Desktop real;
-    WatchedDesktop desktop(real);
+    bench::WatchedDesktop desktop(real);
     HWND window = MakeWindow();
 
     // Warm the cache and check that both count the same.
@@ -133,15 +87,15 @@ int main() {
         desktop.start();
         auto begin = Clock::now();
         cleaner::FolderSize(files, desktop, kTree);
-        sizeTimes.push_back(Milliseconds(Clock::now() - begin));
+        sizeTimes.push_back(bench::Milliseconds(Clock::now() - begin));
         desktop.finish();
-        gaps.push_back(Milliseconds(desktop.longest()));
+        gaps.push_back(bench::Milliseconds(desktop.longest()));
         yields = desktop.yields();
         servings = desktop.servings();
 
         begin = Clock::now();
         BareSize(L"C:\\bench\\tree");
-        bareTimes.push_back(Milliseconds(Clock::now() - begin));
+        bareTimes.push_back(bench::Milliseconds(Clock::now() - begin));
     }
 
     const double sizeMs = Median(sizeTimes), bareMs = Median(bareTimes);

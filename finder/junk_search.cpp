@@ -41,9 +41,9 @@ struct Folder {
     Folder(std::string p, std::string b) : path(std::move(p)), back(std::move(b)) {}
     std::string path;
     std::string back;  // where the walk returns when this folder is done; "" for the root
-    std::vector<std::string> subfolders;  // full paths, in name order
-    std::vector<std::string> files;       // matching names, in name order
-    std::size_t next = 0;                 // subfolders still to walk, from the last
+    std::vector<std::string> subfolders;    // full paths, in name order
+    std::vector<platform::FindData> files;  // matching files, in name order
+    std::size_t next = 0;                   // subfolders still to walk, from the last
 };
 
 class Walk {
@@ -70,8 +70,8 @@ class Walk {
                 continue;
             }
             const std::string prefix = Prefix(folder.path);
-            for (const std::string& name : folder.files)
-                if (!sink_.found(prefix + name)) return true;
+            for (const platform::FindData& file : folder.files)
+                if (!sink_.found(prefix + file.name, file.size())) return true;
             if (!folder.back.empty()) sink_.positioned(folder.back);
             stack.pop_back();
         }
@@ -95,12 +95,15 @@ class Walk {
                 } else if ((entry.attributes & (platform::kAttrHidden | platform::kAttrSystem)) ==
                                0 &&
                            MatchesAny(patterns_, entry.name)) {
-                    folder.files.push_back(entry.name);
+                    folder.files.push_back(entry);
                 }
             });
         if (!listed) services_.trace.dropped("junk search: could not list " + folder.path);
         std::sort(folder.subfolders.begin(), folder.subfolders.end(), NameBefore);
-        std::sort(folder.files.begin(), folder.files.end(), NameBefore);
+        std::sort(folder.files.begin(), folder.files.end(),
+                  [](const platform::FindData& a, const platform::FindData& b) {
+                      return NameBefore(a.name, b.name);
+                  });
         folder.next = folder.subfolders.size();
         return true;
     }

@@ -2,6 +2,7 @@
 // The junk search's walk over one drive: depth first, the subfolders of a folder from the last in
 // name order to the first, each completely before the next, a folder's own matching files after
 // everything below it, one yield per folder entered.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,9 @@ class SearchSink {
     virtual ~SearchSink() = default;
     // The walk moved to `folder` (also back to a parent).
     virtual void positioned(const std::string& folder) = 0;
-    // A matching file; false when it could not be kept (the list is full): the walk is abandoned.
-    virtual bool found(const std::string& path) = 0;
+    // A matching file and its length as the listing gave it; false when it could not be kept
+    // (the list is full): the walk is abandoned.
+    virtual bool found(const std::string& path, std::uint64_t length) = 0;
 };
 
 // The patterns of a search specification, in order ("*.gid;*.tmp" gives two).

@@ -1,6 +1,7 @@
 #include "finder/win_seek.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "cleaner/format_kb.h"
 #include "cleaner/numbers.h"
@@ -283,11 +284,12 @@ void WinSeek::positioned(const std::string& folder) {
     Label1.setCaption(folder);
 }
 
-bool WinSeek::found(const std::string& path) {
+bool WinSeek::found(const std::string& path, std::uint64_t length) {
     if (!lstFoundFiles.addItem(path)) {
         services_.desktop.messageBox(kListFull, kSettingsApp, platform::kMbOk);
         return false;
     }
+    foundLengths_.push_back(length);
     const auto count = static_cast<long long>(cleaner::LeadingNumber(lblCount.caption())) + 1;
     lblCount.setCaption(std::string(" ").append(std::to_string(count)));
     Label2.setCaption(kProgress + lblCount.caption());
@@ -320,8 +322,13 @@ void WinSeek::SumWastedSpace() {
     double sum = cleaner::LeadingNumber(txtSize.text());
     for (int i = 0; i < lstFoundFiles.count(); ++i) {
         if (lstFoundFiles.checked(i)) continue;
-        // 64-bit lengths; a file whose length cannot be read adds nothing.
-        const auto length = services_.files.fileLength(lstFoundFiles.item(i));
+        // 64-bit lengths, from the walk's own listing; read again only for an entry the walk
+        // did not add. A file whose length cannot be read adds nothing.
+        std::optional<std::uint64_t> length;
+        if (foundLengths_.size() == static_cast<std::size_t>(lstFoundFiles.count()))
+            length = foundLengths_[static_cast<std::size_t>(i)];
+        else
+            length = services_.files.fileLength(lstFoundFiles.item(i));
         sum = cleaner::AddTotals(sum, length ? static_cast<double>(*length) : 0.0);
     }
     const std::string text = std::string(sum >= 0 ? " " : "").append(cleaner::DecimalText(sum));
@@ -334,6 +341,7 @@ void WinSeek::SumWastedSpace() {
 
 void WinSeek::ResetSearch() {
     lstFoundFiles.clear();
+    foundLengths_.clear();
     Label7.setVisible(true);
     lblCount.setCaption("0");
     txtSize.setText("");
@@ -388,6 +396,8 @@ void WinSeek::removeChecked() {
         // survived (read-only, in use, the shell's question refused) stays listed and checked.
         if (!files.attributes(path)) {
             lstFoundFiles.removeItem(i);
+            if (static_cast<std::size_t>(i) < foundLengths_.size())
+                foundLengths_.erase(foundLengths_.begin() + i);
             removed += length ? static_cast<double>(*length) : 0.0;
         } else {
             services_.trace.dropped("junk finder: could not remove " + path);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "views/gdi.h"
+#include "views/view_burst.h"
 #include "views/view_controls.h"
 #include "views/view_skin.h"
 #include "views/view_style.h"
@@ -128,6 +129,9 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_CLOSE:
             f->binding->formClosed(*f);
+            return 0;
+        case kFlushMessage:
+            Flush(*f);
             return 0;
         case WM_NCDESTROY:
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

@@ -53,6 +53,12 @@ struct FormView {
     GdiObject font, boldFont;
     std::map<COLORREF, GdiObject> brushes;
 
+    // Updates put off until the queue's next turn (view_burst.h).
+    bool flushPosted = false;
+    bool flushing = false;
+    std::vector<const controls::Widget*> putOffCaptions;
+    std::vector<const controls::Widget*> heldLists;
+
     int hotButton = -1;      // caption button under the mouse
     int pressedButton = -1;  // caption button held down
     bool trackingLeave = false;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "views/gdi.h"
+#include "views/view_burst.h"
 #include "views/view_static.h"
 #include "views/view_text.h"
 
@@ -25,6 +26,7 @@ class LabelKind final : public StaticKind {
         if (!AutoSized(*c.widget)) StaticKind::place(c, bounds);
     }
     void apply(ControlView& c, controls::Change change, int index) const override {
+        if (change == controls::Change::Caption && PutOffCaption(c)) return;
         StaticKind::apply(c, change, index);
         if (change == controls::Change::Caption) fitText(c);
     }

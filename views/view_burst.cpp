@@ -1,0 +1,67 @@
+#include "views/view_burst.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "views/view_controls.h"
+
+namespace brisko::views {
+
+namespace {
+
+// Starts a burst: the flush is posted once, to be served with the queue's next turn.
+void Arm(FormView& f) {
+    if (f.flushPosted || !f.hwnd) return;
+    f.flushPosted = PostMessageW(f.hwnd, kFlushMessage, 0, 0) != 0;
+}
+
+template <class T>
+void AddOnce(std::vector<T>& list, T item) {
+    if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
+}
+
+}  // namespace
+
+bool PutOffCaption(ControlView& c) {
+    FormView& f = *c.form;
+    if (f.flushing) return false;
+    if (!f.flushPosted) {
+        Arm(f);  // this change shows now; those that follow it before the flush wait
+        return false;
+    }
+    AddOnce(f.putOffCaptions, static_cast<const controls::Widget*>(c.widget));
+    return true;
+}
+
+void HoldListDrawing(ControlView& c) {
+    FormView& f = *c.form;
+    const controls::Widget* list = c.widget;
+    if (std::find(f.heldLists.begin(), f.heldLists.end(), list) != f.heldLists.end()) return;
+    SendMessageW(c.hwnd, WM_SETREDRAW, FALSE, 0);
+    f.heldLists.push_back(list);
+    Arm(f);
+}
+
+void Flush(FormView& f) {
+    f.flushPosted = false;
+    f.flushing = true;
+    const auto captions = std::exchange(f.putOffCaptions, {});
+    const auto lists = std::exchange(f.heldLists, {});
+    for (const controls::Widget* w : captions)
+        if (ControlView* c = f.find(*w); c && c->hwnd)
+            ApplyChange(*c, controls::Change::Caption, -1);
+    for (const controls::Widget* w : lists) {
+        ControlView* c = f.find(*w);
+        if (!c || !c->hwnd) continue;
+        const bool shown = (GetWindowLongPtrW(c->hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+        SendMessageW(c->hwnd, WM_SETREDRAW, TRUE, 0);
+        if (shown)
+            InvalidateRect(c->hwnd, nullptr, TRUE);
+        else  // turning redraw on marks a window visible on Windows; a hidden list stays hidden
+            SetWindowLongPtrW(c->hwnd, GWL_STYLE,
+                              GetWindowLongPtrW(c->hwnd, GWL_STYLE) & ~WS_VISIBLE);
+    }
+    f.flushing = false;
+}
+
+}  // namespace brisko::views
