@@ -1,6 +1,8 @@
 #include "cleaner/get_win_dir_size.h"
 
 #include <cctype>
+#include <cstdint>
+#include <unordered_set>
 
 #include "platform/folder_entries.h"
 
@@ -21,14 +23,15 @@ std::string DrivePrefix(const std::string& path, bool longForm) {
     return prefix;
 }
 
-double FolderSize(platform::FileSystem& fs, platform::Desktop& desktop, const std::string& path) {
-    const auto attributes = fs.attributes(path);
-    if (!attributes) return 0;
-    if ((*attributes & platform::kAttrDirectory) == 0) {
-        const auto length = fs.fileLength(path);
-        return length ? static_cast<double>(*length) : 0.0;
-    }
-    const std::string folder = AddBackslash(path);
+namespace {
+
+// The folders entered so far, by their index on the volume: an alias of a folder (a bind mount)
+// is a plain folder, not a link, and only its index shows that it was counted already. Indices
+// come with the listing, so this costs nothing; a listing without them is walked as before.
+using Entered = std::unordered_set<std::uint64_t>;
+
+double FolderTotal(platform::FileSystem& fs, platform::Desktop& desktop, const std::string& folder,
+                   Entered& entered) {
     double total = 0;
     platform::ForEachEntry(
         fs, folder,
@@ -36,13 +39,30 @@ double FolderSize(platform::FileSystem& fs, platform::Desktop& desktop, const st
             // A link is counted as nothing: following it could loop forever or count another
             // tree twice. Data-bearing reparse points (placeholders, compressed files) count.
             if (entry.isLink()) return;
-            if (entry.isDirectory())
-                total += FolderSize(fs, desktop, folder + entry.name);
-            else
+            if (!entry.isDirectory()) {
                 total += static_cast<double>(entry.size());
+                return;
+            }
+            if (entry.fileId != 0 && !entered.insert(entry.fileId).second) return;
+            total += FolderTotal(fs, desktop, folder + entry.name + "\\", entered);
         },
         [&] { desktop.yield(); });
     return total;
+}
+
+}  // namespace
+
+double FolderSize(platform::FileSystem& fs, platform::Desktop& desktop, const std::string& path) {
+    const auto attributes = fs.attributes(path);
+    if (!attributes) return 0;
+    if ((*attributes & platform::kAttrDirectory) == 0) {
+        const auto length = fs.fileLength(path);
+        return length ? static_cast<double>(*length) : 0.0;
+    }
+    Entered entered;
+    // The start folder too, so that an alias of it further down is not counted again.
+    if (const auto id = fs.directoryId(path)) entered.insert(id->index);
+    return FolderTotal(fs, desktop, AddBackslash(path), entered);
 }
 
 }  // namespace brisko::cleaner

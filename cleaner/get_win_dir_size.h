@@ -11,7 +11,8 @@ namespace brisko::cleaner {
 std::string GetWinDir(platform::FileSystem& fs);
 // Bytes in the file or folder tree at `path`; yields to the event loop after every entry.
 // Links and junctions (platform::IsLink) are neither followed nor counted, so a loop ends and
-// nothing outside is counted.
+// nothing outside is counted; a folder reached again through an alias (a bind mount) is counted
+// once, when the listings give folder ids.
 double FolderSize(platform::FileSystem& fs, platform::Desktop& desktop, const std::string& path);
 std::string AddBackslash(const std::string& path);
 // The first 2 characters of the path (3 with `longForm`), lower-cased.

@@ -1,6 +1,7 @@
 #pragma once
 // File system: the Windows directory, attributes, enumeration, deletion and volumes.
 // Paths are UTF-8 texts with backslash separators.
+#include <compare>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -25,6 +26,9 @@ struct FindData {
     std::string name;  // long name only
     // Meaningful only with kAttrReparsePoint; 0 otherwise.
     std::uint32_t reparseTag = 0;
+    // The entry's index on its volume (the same for every path that reaches it, aliases of a
+    // folder included), as the listing gives it at no extra cost; 0 when it gives none.
+    std::uint64_t fileId = 0;
     std::uint64_t size() const { return (std::uint64_t{sizeHigh} << 32) | sizeLow; }
     bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
     bool isLink() const { return IsLink(attributes, reparseTag); }
@@ -35,6 +39,14 @@ class DirectoryEnumeration {
   public:
     virtual ~DirectoryEnumeration() = default;
     virtual bool next(FindData& out) = 0;
+};
+
+// Who a file or folder is, whatever path reaches it: a walk that remembers the folders it entered
+// by this enters none twice, through links or aliases alike.
+struct FileId {
+    std::uint32_t volumeSerial = 0;
+    std::uint64_t index = 0;
+    friend auto operator<=>(const FileId&, const FileId&) = default;
 };
 
 struct VolumeInfo {
@@ -71,6 +83,10 @@ class FileSystem {
     virtual std::unique_ptr<DirectoryEnumeration> enumerate(const std::string& folder,
                                                             FindData& first) = 0;
     virtual bool deleteFile(const std::string& path) = 0;
+    // The identity of the folder (or file) at `folder`, its index the one that listings give as
+    // FindData::fileId; nullopt when it cannot be read. It opens the folder, so it costs more than
+    // an entry of a listing: for a walk's start and for folders whose listing gave no id.
+    virtual std::optional<FileId> directoryId(const std::string& folder) = 0;
     // Logical drive roots such as "C:\", in the platform's order.
     virtual std::vector<std::string> driveRoots() = 0;
     virtual DriveType driveType(const std::string& root) = 0;

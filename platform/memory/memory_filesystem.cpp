@@ -29,8 +29,9 @@ class MemoryEnumeration : public DirectoryEnumeration {
     size_t position_ = 1;  // the first entry went out with the start of the enumeration
 };
 
-FindData entryOf(const std::string& name, const MemoryFileSystem::Node& node) {
+FindData entryOf(const std::string& name, const MemoryFileSystem::Node& node, std::uint64_t id) {
     FindData data;
+    data.fileId = id;
     data.name = name;
     data.attributes = node.attributes;
     if (node.attributes & kAttrReparsePoint) data.reparseTag = node.reparseTag;
@@ -70,21 +71,25 @@ MemoryFileSystem::Node* MemoryFileSystem::find(const std::string& path) {
     return resolve(path, false);
 }
 
+std::unique_ptr<MemoryFileSystem::Node> MemoryFileSystem::newNode(std::string name,
+                                                                  std::uint32_t attributes) {
+    auto node = std::make_unique<Node>();
+    node->name = std::move(name);
+    node->attributes = attributes;
+    node->id = ++lastId_;
+    return node;
+}
+
 MemoryFileSystem::Node& MemoryFileSystem::make(const std::string& path, bool directory) {
     auto parts = splitPath(path);
     auto& drive = drives_[upper(parts.at(0))];
-    if (!drive) {
-        drive = std::make_unique<Node>();
-        drive->name = parts[0];
-        drive->attributes = kAttrDirectory;
-    }
+    if (!drive) drive = newNode(parts[0], kAttrDirectory);
     Node* node = drive.get();
     for (size_t i = 1; i < parts.size(); ++i) {
         Node* next = child(*node, parts[i]);
         if (!next) {
-            auto made = std::make_unique<Node>();
-            made->name = parts[i];
-            made->attributes = (i + 1 < parts.size() || directory) ? kAttrDirectory : kAttrArchive;
+            auto made = newNode(
+                parts[i], (i + 1 < parts.size() || directory) ? kAttrDirectory : kAttrArchive);
             next = made.get();
             node->children.push_back(std::move(made));
         }
@@ -129,6 +134,33 @@ MemoryFileSystem::Node& MemoryFileSystem::addReparseFolder(const std::string& pa
     return node;
 }
 
+MemoryFileSystem::Node& MemoryFileSystem::addAlias(const std::string& path,
+                                                   const std::string& existingFolder) {
+    Node& node = addFolder(path);
+    node.linkTarget = existingFolder;
+    return node;
+}
+
+std::uint64_t MemoryFileSystem::listedId(const Node& node) {
+    if (node.linkTarget.empty() || (node.attributes & kAttrReparsePoint)) return node.id;
+    const Node* shown = resolve(node.linkTarget, true);
+    return shown ? shown->id : node.id;
+}
+
+std::uint32_t MemoryFileSystem::serialOf(const std::string& path) {
+    const auto parts = splitPath(path);
+    if (parts.empty()) return kDefaultSerial;
+    auto it = volumes.find(upper(parts[0] + "\\"));
+    return it != volumes.end() ? it->second.serial : kDefaultSerial;
+}
+
+std::optional<FileId> MemoryFileSystem::directoryId(const std::string& folder) {
+    ++directoryIds;
+    const Node* node = resolve(folder, true);
+    if (!node) return std::nullopt;
+    return FileId{serialOf(folder), node->id};
+}
+
 std::optional<std::uint32_t> MemoryFileSystem::attributes(const std::string& path) {
     Node* node = find(path);
     if (!node) return std::nullopt;
@@ -147,12 +179,14 @@ std::unique_ptr<DirectoryEnumeration> MemoryFileSystem::enumerate(const std::str
     Node* node = resolve(folder, true);
     if (!node || !node->isDirectory() || node->unlistable) return nullptr;
     std::vector<FindData> entries;
+    auto id = [&](const Node& n) { return idsInListings ? listedId(n) : 0; };
     const bool root = splitPath(folder).size() == 1;
     if (!root) {
-        entries.push_back(entryOf(".", *node));
-        entries.push_back(entryOf("..", *node));
+        const Node* parent = parentOf(folder).first;
+        entries.push_back(entryOf(".", *node, id(*node)));
+        entries.push_back(entryOf("..", parent ? *parent : *node, parent ? id(*parent) : 0));
     }
-    for (const auto& c : node->children) entries.push_back(entryOf(c->name, *c));
+    for (const auto& c : node->children) entries.push_back(entryOf(c->name, *c, id(*c)));
     if (entries.empty()) return nullptr;  // an empty drive root: nothing to find
     first = entries.front();
     return std::make_unique<MemoryEnumeration>(std::move(entries));

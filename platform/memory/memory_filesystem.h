@@ -18,9 +18,10 @@ class MemoryFileSystem : public FileSystem {
         std::uint64_t size = 0;
         std::string content;
         std::uint32_t reparseTag = 0;  // with kAttrReparsePoint: what kind of reparse point
-        std::string linkTarget;        // for a link: the folder it points at
+        std::string linkTarget;        // for a link or an alias: the folder it shows
         bool unlistable = false;       // the folder cannot be listed
         bool inUse = false;            // the file cannot be deleted
+        std::uint64_t id = 0;          // unique in the file system, never 0
         std::vector<std::unique_ptr<Node>> children;
         bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
     };
@@ -33,6 +34,7 @@ class MemoryFileSystem : public FileSystem {
     std::unique_ptr<DirectoryEnumeration> enumerate(const std::string& folder,
                                                     FindData& first) override;
     bool deleteFile(const std::string& path) override;
+    std::optional<FileId> directoryId(const std::string& folder) override;
     std::vector<std::string> driveRoots() override { return roots; }
     DriveType driveType(const std::string& root) override;
     std::optional<DiskSpace> diskSpace(const std::string& root) override;
@@ -49,11 +51,19 @@ class MemoryFileSystem : public FileSystem {
     // A folder that is a reparse point with `tag` and holds its own entries, such as a cloud
     // placeholder.
     Node& addReparseFolder(const std::string& path, std::uint32_t tag);
+    // A bind mount: a plain folder at `path`, no reparse point, that shows the very folder
+    // `existingFolder` (its entries, with the same ids, and its id). Put inside the folder it
+    // shows, it makes a loop that only the ids reveal.
+    Node& addAlias(const std::string& path, const std::string& existingFolder);
     Node* find(const std::string& path);
     bool exists(const std::string& path) { return find(path) != nullptr; }
     bool removeTree(const std::string& path);
     std::vector<std::string> deleted;  // paths passed to deleteFile that were deleted
     int enumerations = 0;
+    int directoryIds = 0;       // calls of directoryId
+    bool idsInListings = true;  // false: listings give fileId 0, as some file systems do
+    // The serial of drives without an entry in `volumes`.
+    static constexpr std::uint32_t kDefaultSerial = 0x4D454D00;
 
     std::vector<std::string> roots{"C:\\"};
     std::map<std::string, DriveType> types;
@@ -65,6 +75,11 @@ class MemoryFileSystem : public FileSystem {
     // The folder that holds the last part of `path`, and that part's name in capitals.
     std::pair<Node*, std::string> parentOf(const std::string& path);
     Node& make(const std::string& path, bool directory);
+    std::unique_ptr<Node> newNode(std::string name, std::uint32_t attributes);
+    // The id a listing gives a node: an alias has the id of the folder it shows.
+    std::uint64_t listedId(const Node& node);
+    std::uint32_t serialOf(const std::string& path);
+    std::uint64_t lastId_ = 0;
     std::map<std::string, std::unique_ptr<Node>> drives_;  // "C:" upper-cased
     std::string windowsDirectory_ = "C:\\WINDOWS";
 };

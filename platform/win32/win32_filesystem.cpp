@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <memory>
 
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_path.h"
@@ -24,15 +26,6 @@ bool IsFileLink(DWORD attributes, DWORD tag) {
     return platform::IsLink(attributes, tag) && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void Fill(const WIN32_FIND_DATAW& data, platform::FindData& out) {
-    out.attributes = data.dwFileAttributes;
-    out.reparseTag = TagOf(data);
-    const bool link = IsFileLink(data.dwFileAttributes, out.reparseTag);
-    out.sizeHigh = link ? 0 : data.nFileSizeHigh;
-    out.sizeLow = link ? 0 : data.nFileSizeLow;
-    out.name = Utf8(UpToNul(std::wstring_view(data.cFileName, MAX_PATH)));
-}
-
 // The reparse tag of one path, read from its directory entry (the attribute query has none).
 DWORD ReparseTagOf(const std::wstring& path) {
     WIN32_FIND_DATAW data;
@@ -41,18 +34,61 @@ DWORD ReparseTagOf(const std::wstring& path) {
     return find ? TagOf(data) : 0;
 }
 
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// A listing read through a handle on the folder, many entries per call: the same names,
+// attributes, sizes and reparse tags as FindFirstFile gives, plus each entry's file index, at no
+// extra cost. The entries come in the file system's order, "." and ".." included.
 class Win32Enumeration : public platform::DirectoryEnumeration {
   public:
-    explicit Win32Enumeration(UniqueFind find) : find_(std::move(find)) {}
+    explicit Win32Enumeration(UniqueFile folder) : folder_(std::move(folder)) {}
+
+    // Reads the first batch; false when the folder cannot be listed.
+    bool start() { return read(FileIdBothDirectoryRestartInfo); }
+
     bool next(platform::FindData& out) override {
-        WIN32_FIND_DATAW data;
-        if (!FindNextFileW(find_.get(), &data)) return false;
-        Fill(data, out);
+        if (!entry_ && !read(FileIdBothDirectoryInfo)) return false;
+        Fill(*entry_, out);
+        entry_ = entry_->NextEntryOffset == 0
+                     ? nullptr
+                     : reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(
+                           reinterpret_cast<const std::byte*>(entry_) + entry_->NextEntryOffset);
         return true;
     }
 
   private:
-    UniqueFind find_;
+    // Large batches: every call is a round trip to the Wine server.
+    static constexpr std::size_t kBatchBytes = 64 * 1024;
+
+    bool read(FILE_INFO_BY_HANDLE_CLASS kind) {
+        entry_ = nullptr;
+        if (finished_) return false;
+        if (!batch_) batch_ = std::make_unique_for_overwrite<std::uint64_t[]>(kBatchBytes / 8);
+        if (!GetFileInformationByHandleEx(folder_.get(), kind, batch_.get(), kBatchBytes)) {
+            finished_ = true;  // no more entries, or none to give: either way the listing ends
+            return false;
+        }
+        entry_ = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(batch_.get());
+        return true;
+    }
+
+    static void Fill(const FILE_ID_BOTH_DIR_INFO& info, platform::FindData& out) {
+        out.attributes = info.FileAttributes;
+        // For a reparse point the extended-attribute size carries its tag instead.
+        out.reparseTag = (info.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? info.EaSize : 0;
+        const std::uint64_t size = IsFileLink(out.attributes, out.reparseTag)
+                                       ? 0
+                                       : static_cast<std::uint64_t>(info.EndOfFile.QuadPart);
+        out.sizeHigh = static_cast<std::uint32_t>(size >> 32);
+        out.sizeLow = static_cast<std::uint32_t>(size);
+        out.fileId = static_cast<std::uint64_t>(info.FileId.QuadPart);
+        out.name = Utf8(std::wstring_view(info.FileName, info.FileNameLength / sizeof(wchar_t)));
+    }
+
+    UniqueFile folder_;
+    std::unique_ptr<std::uint64_t[]> batch_;  // 8-byte aligned, as the entries need
+    const FILE_ID_BOTH_DIR_INFO* entry_ = nullptr;
+    bool finished_ = false;
 };
 
 // Volume queries on an empty removable drive must fail quietly instead of asking the user to
@@ -105,22 +141,32 @@ std::optional<std::uint64_t> Win32FileSystem::fileLength(const std::string& path
 
 std::unique_ptr<platform::DirectoryEnumeration> Win32FileSystem::enumerate(
     const std::string& folder, platform::FindData& first) {
-    std::wstring pattern = Wide(folder);
-    if (pattern.empty()) return nullptr;
-    if (pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
-    pattern += L'*';
-    WIN32_FIND_DATAW data;
-    // Basic information skips the 8.3 names, which nobody here looks at.
-    UniqueFind find(FindFirstFileExW(FilePath(std::move(pattern)).c_str(), FindExInfoBasic, &data,
-                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find) return nullptr;
-    Fill(data, first);
-    return std::make_unique<Win32Enumeration>(std::move(find));
+    std::wstring path = Wide(folder);
+    while (!path.empty() && (path.back() == L'\\' || path.back() == L'/')) path.pop_back();
+    if (path.empty()) return nullptr;
+    if (path.size() == 2 && path[1] == L':') path += L'\\';  // "C:" alone: the current folder
+    UniqueFile handle(CreateFileW(FilePath(std::move(path)).c_str(), FILE_LIST_DIRECTORY, kShareAll,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle) return nullptr;
+    auto listing = std::make_unique<Win32Enumeration>(std::move(handle));
+    if (!listing->start() || !listing->next(first)) return nullptr;
+    return listing;
 }
 
 bool Win32FileSystem::deleteFile(const std::string& path) {
     if (path.empty()) return false;
     return DeleteFileW(FilePath(path).c_str()) != 0;
+}
+
+std::optional<platform::FileId> Win32FileSystem::directoryId(const std::string& folder) {
+    if (folder.empty()) return std::nullopt;
+    UniqueFile handle(CreateFileW(FilePath(folder).c_str(), FILE_READ_ATTRIBUTES, kShareAll,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(handle.get(), &info)) return std::nullopt;
+    return platform::FileId{info.dwVolumeSerialNumber,
+                            (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
 }
 
 std::vector<std::string> Win32FileSystem::driveRoots() {

@@ -12,6 +12,7 @@ class Win32FileSystem : public platform::FileSystem {
     std::unique_ptr<platform::DirectoryEnumeration> enumerate(const std::string& folder,
                                                               platform::FindData& first) override;
     bool deleteFile(const std::string& path) override;
+    std::optional<platform::FileId> directoryId(const std::string& folder) override;
     std::vector<std::string> driveRoots() override;
     platform::DriveType driveType(const std::string& root) override;
     std::optional<platform::DiskSpace> diskSpace(const std::string& root) override;

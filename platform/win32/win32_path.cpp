@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/exact_path.h"
 #include "platform/win32/win32_utf8.h"
 
 namespace brisko::win32 {
@@ -15,20 +16,25 @@ bool StartsWith(const std::wstring& text, std::wstring_view prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-}  // namespace
-
-std::wstring FilePath(std::wstring path) {
-    if (path.size() < kShortLimit || StartsWith(path, L"\\\\?\\") || StartsWith(path, L"\\\\.\\"))
-        return path;
-    // The extended prefix turns off the system's normalisation, so do it first.
+// A relative path made absolute by the system, which also trims names ending in dots or spaces:
+// such names are reached exactly only through absolute paths.
+std::wstring FullPath(const std::wstring& path) {
     DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     if (needed == 0) return path;
     std::wstring full(needed, L'\0');
     DWORD written = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
     if (written == 0 || written >= needed) return path;
     full.resize(written);
-    if (StartsWith(full, L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
-    if (full.size() >= 3 && full[1] == L':' && full[2] == L'\\') return L"\\\\?\\" + full;
+    return full;
+}
+
+}  // namespace
+
+std::wstring FilePath(std::wstring path) {
+    if (StartsWith(path, L"\\\\?\\") || StartsWith(path, L"\\\\.\\")) return path;
+    if (path.size() < kShortLimit && !platform::HasNameEndingInDotOrSpace(path)) return path;
+    if (auto exact = platform::ExtendedForm(path)) return std::move(*exact);
+    if (auto exact = platform::ExtendedForm(FullPath(path))) return std::move(*exact);
     return path;
 }
 

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "platform/exact_path.h"
 #include "platform/win32/win32_utf8.h"
 
 // Exported by shell32 but missing from the MinGW headers.
@@ -51,7 +52,9 @@ int Win32Shell::deleteFiles(platform::WindowHandle owner, const std::vector<std:
     std::wstring list;
     for (const auto& path : paths) {
         const std::wstring wide = Wide(path);
-        if (wide.empty() || wide.find_first_of(L"*?") != std::wstring::npos) continue;
+        if (wide.empty() || wide.find_first_of(L"*?") != std::wstring::npos ||
+            platform::HasNameEndingInDotOrSpace(wide))
+            continue;
         list += std::wstring_view(UpToNul(wide));
         list += L'\0';
     }

@@ -12,7 +12,9 @@ class Win32Shell : public platform::Shell {
     long open(platform::WindowHandle owner, const std::string& operation, const std::string& file,
               const std::string& parameters, int showCommand) override;
     // Paths holding * or ? are left out: they cannot name a file, and the shell would expand
-    // them to whatever matches.
+    // them to whatever matches. So are paths with a name ending in a dot or a space: the shell
+    // takes no exact (\\?\) paths on Windows and trims such names, reaching another file ("a."
+    // would send "a" to the bin). Such files stay where they are.
     int deleteFiles(platform::WindowHandle owner, const std::vector<std::string>& paths,
                     unsigned flags) override;
 };

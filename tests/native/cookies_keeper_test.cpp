@@ -105,6 +105,22 @@ TEST(CookieKeeper, LinkedProfilesAreNotScannedButPlaceholderFoldersAre) {
     EXPECT_TRUE(fs.exists("C:\\Elsewhere\\cookies\\far@away.txt"));
 }
 
+// A bind mount is a plain folder, no link; the scan reaches one level below the profiles only, so
+// a bind mount that loops back ends there too.
+TEST(CookieKeeper, BindMountsThatLoopEndTheScanAllTheSame) {
+    CookieFixture f;
+    auto& fs = f.mem.files;
+    fs.addFile("C:\\WINDOWS\\profiles\\anna\\cookies\\anna@a.txt", 1);
+    fs.addAlias("C:\\WINDOWS\\profiles\\anna\\cookies\\loop", "C:\\WINDOWS\\profiles");
+    fs.addAlias("C:\\WINDOWS\\profiles\\again", "C:\\WINDOWS\\profiles");
+    fs.addAlias("C:\\WINDOWS\\cookies", "C:\\WINDOWS\\profiles\\anna\\cookies");
+    f.open();
+    EXPECT_EQ(f.entries(), (std::vector<std::string>{
+                               "C:\\WINDOWS\\cookies\\anna@a.txt",
+                               "C:\\WINDOWS\\profiles\\anna\\cookies\\anna@a.txt",
+                           }));
+}
+
 TEST(CookieKeeper, MissingWindowsFolderFindsNothing) {
     CookieFixture f;
     f.mem.files.setWindowsDirectory("");

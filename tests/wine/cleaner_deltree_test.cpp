@@ -81,4 +81,17 @@ TEST(CleanerDeltree, SomethingThatCannotBeRemovedGivesAFailingExitCode) {
     EXPECT_FALSE(Exists(L"C:\\brisko_dt\\busy"));
 }
 
+// Wine reports the name of an open file without its trailing dots and spaces; such files are
+// still the files named, not links, and the folder named is removed exactly, not the one its name
+// would be cut to.
+TEST(CleanerDeltree, RemovesNamesEndingInADotOrASpaceExactly) {
+    ASSERT_TRUE(Exists(L"\\\\?\\C:\\brisko_dt\\odd\\trail."));
+    EXPECT_EQ(RunWaited(Comspec() + L" /C DELTREE /Y \"C:\\brisko_dt\\odd\\\""), 0u);
+    EXPECT_FALSE(Exists(L"C:\\brisko_dt\\odd"));
+
+    EXPECT_EQ(RunWaited(L"C:\\brisko\\deltree.exe /Y \"C:\\brisko_dt\\named.\\\""), 0u);
+    EXPECT_FALSE(Exists(L"\\\\?\\C:\\brisko_dt\\named."));
+    EXPECT_TRUE(Exists(L"C:\\brisko_dt\\named\\keep.txt"));
+}
+
 }  // namespace

@@ -34,3 +34,22 @@ mkdir -p "$base/plain"
 cp -r "$base/tree/deep" "$base/plain/"
 echo ro >"$base/plain/readonly.txt"
 chmod 444 "$base/plain/readonly.txt"
+# Names that the usual Win32 path handling cuts short (a trailing dot or space), a name outside the
+# ANSI code page, deep below a folder that ends in a dot; and a folder named for removal that ends
+# in a dot, beside the folder it would be cut to.
+odd="$base/odd"
+mkdir -p "$odd/dots."
+printf 1 >"$odd/trail."
+printf 2 >"$odd/space "
+printf 3 >"$odd/dots./in.txt"
+deep="$odd/dots."
+i=0
+while [ $i -lt 10 ]; do
+    deep="$deep/folder_with_a_long_name_number_$i"
+    i=$((i + 1))
+done
+mkdir -p "$deep"
+printf 4 >"$deep/中文 ."
+mkdir -p "$base/named." "$base/named"
+printf 5 >"$base/named./inside."
+printf 6 >"$base/named/keep.txt"

@@ -1,6 +1,7 @@
 // The file system against the real drive C: of a Wine prefix.
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <map>
 #include <string>
@@ -9,6 +10,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_filesystem.h"
 #include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_utf8.h"
 
 namespace {
@@ -18,6 +20,7 @@ using brisko::win32::UniqueFile;
 using brisko::win32::Wide;
 using brisko::win32::Win32Desktop;
 using brisko::win32::Win32FileSystem;
+using brisko::win32::Win32Shell;
 namespace p = brisko::platform;
 
 void MakeFolder(const std::string& path) {
@@ -254,6 +257,102 @@ TEST(Win32FileSystem, DrivesAndVolumesOfThePrefix) {
     ASSERT_TRUE(volume);
     EXPECT_FALSE(volume->fileSystem.empty());
     EXPECT_FALSE(fs.volumeInformation("Q:\\"));
+}
+
+// Wine lists names that end in a dot or a space exactly, as NTFS holds them, but the usual path
+// handling cuts them ("trail." opens "trail"): they are reached through the exact form.
+TEST(Win32FileSystem, NamesEndingInADotOrASpaceAreReachedExactly) {
+    Win32FileSystem fs;
+    const std::string odd = "C:\\brisko_odd";
+    ASSERT_TRUE(fs.attributes(odd)) << "made by platform_filesystem_test.setup.sh";
+    const auto entries = List(fs, odd);
+    for (const auto& [name, size] : std::map<std::string, std::uint64_t>{
+             {"trail.", 3}, {"trail", 5}, {"space ", 4}, {"ελληνικά.txt", 12}, {"中文.txt", 6}}) {
+        ASSERT_EQ(entries.count(name), 1u) << name;
+        EXPECT_EQ(entries.at(name).size(), size) << name;
+        EXPECT_FALSE(entries.at(name).isLink()) << name;
+        EXPECT_EQ(fs.fileLength(odd + "\\" + name), size) << name;
+        EXPECT_EQ(fs.attributes(odd + "\\" + name).value_or(p::kAttrDirectory) & p::kAttrDirectory,
+                  0u)
+            << name;
+    }
+    ASSERT_EQ(entries.count("dots."), 1u);
+    EXPECT_TRUE(entries.at("dots.").isDirectory());
+    EXPECT_NE(entries.at("dots.").fileId, entries.at("dots").fileId);
+    const auto dots = List(fs, odd + "\\dots.\\");
+    EXPECT_EQ(dots.size(), 3u);
+    ASSERT_EQ(dots.count("in.txt"), 1u);
+    EXPECT_EQ(dots.at("in.txt").size(), 2u);
+    EXPECT_EQ(List(fs, odd + "\\dots").size(), 2u);  // the other one, empty
+    EXPECT_EQ(fs.directoryId(odd + "\\dots.")->index, entries.at("dots.").fileId);
+
+    // Beyond MAX_PATH, ending in a folder "last.", holding a name outside the code page.
+    std::string deep = odd + "\\deep";
+    for (int i = 0; i < 10; ++i) deep += "\\folder_with_a_long_name_number_" + std::to_string(i);
+    deep += "\\last.";
+    ASSERT_GT(deep.size(), 300u);
+    const auto last = List(fs, deep);
+    ASSERT_EQ(last.count("深い.txt"), 1u);
+    EXPECT_EQ(last.at("深い.txt").size(), 7u);
+    EXPECT_EQ(fs.fileLength(deep + "\\深い.txt"), 7u);
+
+    Win32Desktop desktop;
+    EXPECT_EQ(FolderSize(fs, desktop, odd), 3 + 5 + 4 + 2 + 12 + 6 + 7 + (1 + 2 + 3));
+    EXPECT_EQ(FolderSize(fs, desktop, odd + "\\trail."), 3);
+
+    // Each deletion takes the file named and no other.
+    for (const std::string name :
+         {"trail.", "space ", "dots.\\in.txt", "ελληνικά.txt", "中文.txt"}) {
+        EXPECT_TRUE(fs.deleteFile(odd + "\\" + name)) << name;
+        EXPECT_EQ(fs.attributes(odd + "\\" + name), std::nullopt) << name;
+    }
+    EXPECT_TRUE(fs.deleteFile(deep + "\\深い.txt"));
+    EXPECT_EQ(List(fs, deep).size(), 2u);
+    EXPECT_EQ(fs.fileLength(odd + "\\trail"), 5u);
+    EXPECT_FALSE(fs.deleteFile(odd + "\\trail."));  // gone already: "trail" is not taken instead
+    EXPECT_EQ(fs.fileLength(odd + "\\trail"), 5u);
+}
+
+TEST(Win32FileSystem, ListingsGiveTheIdsThatDirectoryIdGives) {
+    Win32FileSystem fs;
+    const std::string ids = "C:\\brisko_ids";
+    ASSERT_TRUE(fs.attributes(ids)) << "made by platform_filesystem_test.setup.sh";
+    const auto entries = List(fs, ids + "\\");
+    const auto real = List(fs, ids + "\\real");
+    const auto volume = fs.volumeInformation("C:\\");
+    ASSERT_TRUE(volume);
+
+    const auto realId = fs.directoryId(ids + "\\real");
+    ASSERT_TRUE(realId);
+    EXPECT_EQ(realId->volumeSerial, volume->serial);
+    EXPECT_NE(realId->index, 0u);
+    EXPECT_EQ(entries.at("real").fileId, realId->index);
+    EXPECT_EQ(real.at(".").fileId, realId->index);  // the listed folder itself
+    EXPECT_EQ(real.at("..").fileId, fs.directoryId(ids)->index);
+    EXPECT_EQ(real.at("inner").fileId, fs.directoryId(ids + "\\real\\inner\\")->index);
+    EXPECT_NE(entries.at("other").fileId, realId->index);
+    // One file under two names is one id; a folder opened through a link is its target.
+    EXPECT_EQ(entries.at("hard.txt").fileId, real.at("file.txt").fileId);
+    EXPECT_EQ(fs.directoryId(ids + "\\link"), realId);
+    EXPECT_EQ(fs.directoryId("C:\\")->volumeSerial, volume->serial);
+    EXPECT_EQ(fs.directoryId(ids + "\\missing"), std::nullopt);
+    EXPECT_EQ(fs.directoryId(""), std::nullopt);
+}
+
+// The shell trims names that end in a dot or a space and takes no exact paths on Windows: such a
+// path would send another file to the bin, so it is not handed over at all.
+TEST(Win32Shell, RecycleBinIsNeverHandedANameItWouldCut) {
+    Win32FileSystem fs;
+    Win32Shell shell;
+    const std::string dir = "C:\\brisko_odd\\shell";
+    ASSERT_TRUE(fs.attributes(dir + "\\trail.")) << "made by platform_filesystem_test.setup.sh";
+    const unsigned quiet = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    EXPECT_NE(shell.deleteFiles(0, {dir + "\\trail."}, quiet), 0);
+    EXPECT_EQ(fs.fileLength(dir + "\\trail."), 1u);
+    EXPECT_EQ(fs.fileLength(dir + "\\trail"), 2u);
+    EXPECT_EQ(shell.deleteFiles(0, {dir + "\\plain.txt"}, quiet), 0);
+    EXPECT_EQ(fs.attributes(dir + "\\plain.txt"), std::nullopt);
+    EXPECT_EQ(fs.fileLength(dir + "\\trail"), 2u);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/exact_path.h"
 #include "platform/links.h"
 
 namespace {
@@ -96,7 +97,13 @@ Arguments Parse(const wchar_t* line) {
 }
 
 // The absolute "\\?\" form of a path, without trailing separators (a drive root keeps its one).
+// An absolute path keeps its names exactly: the system's own normalisation would cut a trailing
+// dot or space and name another folder.
 std::wstring LongForm(const std::wstring& path) {
+    if (auto exact = brisko::platform::ExtendedForm(path)) {
+        while (exact->size() > 7 && exact->back() == L'\\') exact->pop_back();
+        return *exact;
+    }
     DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     if (needed == 0) return {};
     std::wstring full(needed, L'\0');
@@ -219,7 +226,9 @@ class Remover {
     }
 
     // Whether the path, opened the ordinary way, ends up at another file (a link). The name
-    // the file system reports for the open file is compared with the path that was opened.
+    // the file system reports for the open file is compared with the path that was opened. Wine
+    // reports names without their trailing dots and spaces ("trail." as "trail"), so the path is
+    // compared that way too: the file opened is the one named, not a link.
     static bool ResolvesElsewhere(const std::wstring& path) {
         HANDLE h =
             CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -240,7 +249,10 @@ class Remover {
             expected = path.substr(7);
         else
             return true;
-        return CompareStringOrdinal(opened.c_str(), -1, expected.c_str(), -1, TRUE) != CSTR_EQUAL;
+        auto same = [&](const std::wstring& name) {
+            return CompareStringOrdinal(opened.c_str(), -1, name.c_str(), -1, TRUE) == CSTR_EQUAL;
+        };
+        return !same(expected) && !same(brisko::platform::WithoutTrailingDotsAndSpaces(expected));
     }
 
     const bool underWine_ =
