@@ -456,9 +456,10 @@ TEST(FinderWindow, PanelsHoldTheirControlsAndTheBottomRowDoesNotOverlap) {
     for (std::size_t i = 0; i < row.size(); ++i) {
         const controls::Rect& r = row[i]->rect;
         EXPECT_LE(r.left + r.width, f.seek.clientWidth) << row[i]->name();
-        if (i + 1 < row.size())
+        if (i + 1 < row.size()) {
             EXPECT_LE(r.left + r.width, row[i + 1]->rect.left)
                 << row[i]->name() << " reaches into " << row[i + 1]->name();
+        }
     }
 }
 
