@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <numeric>
 
 #include "platform/win32/win32_utf8.h"
@@ -113,7 +114,7 @@ void Remove(DWORD pid, const Finder& f, int left, bool answerShell) {
 long long StoredTotal() {
     const auto filters = QuerySection("Filters");
     if (!filters || !filters->count("Scnsv")) return -1;
-    return std::stoll(filters->at("Scnsv").data);
+    return std::strtoll(filters->at("Scnsv").data.c_str(), nullptr, 10);
 }
 
 TEST(Finder, FindsRemovesCancelsAndCountsWhatItReclaimed) {
