@@ -17,6 +17,7 @@ constexpr Rect kList{240, 1080, 5880, 3540};
 constexpr Rect kPanel{6300, 1000, 3060, 4120};
 constexpr int kLineHeight = 255;
 constexpr int kRow = 300;
+constexpr int kFilterRow = 285;  // eleven boxes and a button inside the panel's frame
 constexpr int kButtonHeight = 375;
 constexpr int kButtonTop = 5340;
 
@@ -81,16 +82,16 @@ void WinSeek::layOut() {
     Filters.setCaption("Filters");
     Custom.setCaption("Custom Filters");
     Frame2.setCaption("Scan Directories");
-    int row = 300;
+    int row = 270;
     for (const JunkFilter& filter : JunkFilters()) {
         controls::CheckBox& box = *filterBox(filter.box);
         place(box, {240, row, 2580, kLineHeight}, controls::kNavy);
         box.setCaption(std::string(filter.pattern));
-        row += kRow;
+        row += kFilterRow;
     }
     place(chkSelectAll, {240, row + 60, 2580, kLineHeight}, controls::kNavy, true);
     chkSelectAll.setCaption("Select All");
-    place(cmdAdvanced, {240, row + 480, 2580, kButtonHeight}, controls::kBlue);
+    place(cmdAdvanced, {240, row + 420, 2580, kButtonHeight}, controls::kBlue);
     cmdAdvanced.setCaption("&Advanced");
     cmdAdvanced.toolTip = "Add your own filters";
 
@@ -110,24 +111,26 @@ void WinSeek::layOut() {
     lblDots.setCaption("Scanning ");
 
     // The bottom row.
-    place(cmdSearch, {240, kButtonTop, 1320, kButtonHeight}, controls::kBlue, true);
+    // Buttons of 1200 twips and the captions of the boxes between them in full ("&Recycle Bin"
+    // needs 1380 with its circle), up to the right edge of the list's row.
+    place(cmdSearch, {240, kButtonTop, 1200, kButtonHeight}, controls::kBlue, true);
     cmdSearch.setCaption("&Search");
     cmdSearch.toolTip = "Scan for junk files";
-    place(cmdDelete, {1680, kButtonTop, 1200, kButtonHeight}, controls::kBlue);
+    place(cmdDelete, {1560, kButtonTop, 1200, kButtonHeight}, controls::kBlue);
     cmdDelete.setCaption("&Delete ");
     cmdDelete.toolTip = "Delete selected files";
     cmdDelete.setEnabled(false);
-    place(Check1, {3000, kButtonTop + 60, 1320, kLineHeight}, controls::kNavy);
+    place(Check1, {2940, kButtonTop + 60, 1260, kLineHeight}, controls::kNavy);
     Check1.setCaption("&Select All");
-    place(optDelete, {4380, kButtonTop + 60, 840, kLineHeight}, controls::kNavy);
+    place(optDelete, {4320, kButtonTop + 60, 900, kLineHeight}, controls::kNavy);
     optDelete.setCaption("&Delete");
-    place(optRecycle, {5220, kButtonTop + 60, 1080, kLineHeight}, controls::kNavy);
+    place(optRecycle, {5280, kButtonTop + 60, 1380, kLineHeight}, controls::kNavy);
     optRecycle.setCaption("&Recycle Bin");
     optDelete.group = optRecycle.group = {&optDelete, &optRecycle};
-    place(chameleonButton1, {6300, kButtonTop, 1440, kButtonHeight}, controls::kBlue);
+    place(chameleonButton1, {6840, kButtonTop, 1200, kButtonHeight}, controls::kBlue);
     chameleonButton1.setCaption("&Look Up");
     chameleonButton1.toolTip = "Look up File Type Definitions";
-    place(cmdExit, {7920, kButtonTop, 1440, kButtonHeight}, controls::kBlue);
+    place(cmdExit, {8160, kButtonTop, 1200, kButtonHeight}, controls::kBlue);
     cmdExit.setCaption("E&xit");
     cmdExit.toolTip = "Close me";
 

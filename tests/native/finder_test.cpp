@@ -438,5 +438,30 @@ TEST(FinderWindow, TheDescriptionLabelFollowsTheMouseAndLookUpOpensTheLookup) {
     EXPECT_EQ(f.mem.desktop.messages.back().title, "Scanner Help");
 }
 
+// A control that reaches past its panel's frame is cut off, and two controls of the bottom row
+// that share pixels hide each other's captions.
+TEST(FinderWindow, PanelsHoldTheirControlsAndTheBottomRowDoesNotOverlap) {
+    FinderFixture f;
+    for (const controls::Widget* w : f.seek.widgets) {
+        const controls::Widget* panel = w->parent();
+        if (!panel) continue;
+        EXPECT_GE(w->rect.left, 0) << w->name();
+        EXPECT_GE(w->rect.top, 0) << w->name();
+        EXPECT_LE(w->rect.left + w->rect.width, panel->rect.width) << w->name();
+        EXPECT_LE(w->rect.top + w->rect.height, panel->rect.height) << w->name();
+    }
+    const std::vector<const controls::Widget*> row = {
+        &f.seek.cmdSearch,  &f.seek.cmdDelete,        &f.seek.Check1, &f.seek.optDelete,
+        &f.seek.optRecycle, &f.seek.chameleonButton1, &f.seek.cmdExit};
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const controls::Rect& r = row[i]->rect;
+        EXPECT_LE(r.left + r.width, f.seek.clientWidth) << row[i]->name();
+        if (i + 1 < row.size()) {
+            EXPECT_LE(r.left + r.width, row[i + 1]->rect.left)
+                << row[i]->name() << " reaches into " << row[i + 1]->name();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace brisko::testing
