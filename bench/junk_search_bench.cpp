@@ -99,6 +99,8 @@ int main() {
         searchTimes.push_back(Milliseconds(Clock::now() - begin));
         desktop.finish();
         gaps.push_back(Milliseconds(desktop.longest()));
+        std::printf("round %d: %.1f ms, longest wait %.1f ms ending %.1f ms in\n", round,
+                    searchTimes.back(), gaps.back(), Milliseconds(desktop.longestEnded()));
         if (static_cast<std::size_t>(seek.lstFoundFiles.count()) != expected) {
             std::printf("the window found %d files, the bare walk %zu\n",
                         seek.lstFoundFiles.count(), expected);

@@ -20,13 +20,15 @@ class WatchedDesktop : public platform::Desktop {
     explicit WatchedDesktop(win32::Win32Desktop& real) : real_(real) {}
 
     void start() {
-        served_ = Clock::now();
+        served_ = started_ = Clock::now();
         longest_ = {};
         yields_ = 0;
         pumpsAtStart_ = real_.pumps();
     }
     void finish() { note(); }
     Clock::duration longest() const { return longest_; }
+    // When the longest wait ended, counted from the start.
+    Clock::duration longestEnded() const { return longestEnded_ - started_; }
     std::uint64_t yields() const { return yields_; }
     std::uint64_t servings() const { return real_.pumps() - pumpsAtStart_; }
 
@@ -46,12 +48,15 @@ class WatchedDesktop : public platform::Desktop {
   private:
     void note() {
         const auto now = Clock::now();
-        longest_ = std::max(longest_, now - served_);
+        if (now - served_ > longest_) {
+            longest_ = now - served_;
+            longestEnded_ = now;
+        }
         served_ = now;
     }
 
     win32::Win32Desktop& real_;
-    Clock::time_point served_;
+    Clock::time_point served_, started_, longestEnded_;
     Clock::duration longest_{};
     std::uint64_t yields_ = 0, pumpsAtStart_ = 0;
 };

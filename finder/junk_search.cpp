@@ -1,6 +1,8 @@
 #include "finder/junk_search.h"
 
 #include <algorithm>
+#include <optional>
+#include <set>
 #include <utility>
 
 #include "cleaner/wildcard.h"
@@ -38,12 +40,14 @@ std::string Prefix(const std::string& folder) {
 
 // One folder of the walk: what its single listing gave, and how far its subfolders are done.
 struct Folder {
-    Folder(std::string p, std::string b) : path(std::move(p)), back(std::move(b)) {}
+    Folder(std::string p, std::string b, std::uint64_t i = 0)
+        : path(std::move(p)), back(std::move(b)), id(i) {}
     std::string path;
-    std::string back;  // where the walk returns when this folder is done; "" for the root
-    std::vector<std::string> subfolders;    // full paths, in name order
-    std::vector<platform::FindData> files;  // matching files, in name order
-    std::size_t next = 0;                   // subfolders still to walk, from the last
+    std::string back;      // where the walk returns when this folder is done; "" for the root
+    std::uint64_t id = 0;  // its index on the volume, as its parent's listing gave it; 0: unknown
+    std::vector<platform::FindData> subfolders;  // in name order
+    std::vector<platform::FindData> files;       // matching files, in name order
+    std::size_t next = 0;                        // subfolders still to walk, from the last
 };
 
 class Walk {
@@ -53,6 +57,8 @@ class Walk {
         : services_(services), patterns_(SplitSpec(spec)), active_(searchActive), sink_(sink) {}
 
     bool run(const std::string& root) {
+        // Entries give their index on the volume; the volume's serial comes from the root.
+        if (const auto id = services_.files.directoryId(root)) serial_ = id->volumeSerial;
         std::vector<Folder> stack;
         stack.emplace_back(root, "");
         if (!enter(stack.back())) return true;
@@ -60,10 +66,12 @@ class Walk {
             Folder& folder = stack.back();
             if (folder.next > 0 && active_) {
                 sink_.positioned(folder.path);
-                std::string child = folder.subfolders[--folder.next];
+                const platform::FindData& sub = folder.subfolders[--folder.next];
+                std::string child = Prefix(folder.path) + sub.name;
                 sink_.positioned(child);
                 std::string parent = folder.path;
-                stack.emplace_back(std::move(child), std::move(parent));
+                const std::uint64_t id = sub.fileId;
+                stack.emplace_back(std::move(child), std::move(parent), id);
                 // An abandoned folder abandons every folder around it, whose own files are then
                 // never collected.
                 if (!enter(stack.back())) return true;
@@ -85,13 +93,14 @@ class Walk {
         services_.desktop.yield();
         if (!active_) return false;
         sink_.positioned(folder.path);
+        if (!firstVisit(folder)) return true;  // a second way into a folder already walked
         const std::string prefix = Prefix(folder.path);
         const bool listed =
             platform::ForEachEntry(services_.files, prefix, [&](const platform::FindData& entry) {
                 // Junk lives in hidden and system folders too, but a link leads elsewhere.
                 if (entry.isLink()) return;
                 if (entry.isDirectory()) {
-                    folder.subfolders.push_back(prefix + entry.name);
+                    folder.subfolders.push_back(entry);
                 } else if ((entry.attributes & (platform::kAttrHidden | platform::kAttrSystem)) ==
                                0 &&
                            MatchesAny(patterns_, entry.name)) {
@@ -99,16 +108,32 @@ class Walk {
                 }
             });
         if (!listed) services_.trace.dropped("junk search: could not list " + folder.path);
-        std::sort(folder.subfolders.begin(), folder.subfolders.end(), NameBefore);
-        std::sort(folder.files.begin(), folder.files.end(),
-                  [](const platform::FindData& a, const platform::FindData& b) {
-                      return NameBefore(a.name, b.name);
-                  });
+        const auto byName = [](const platform::FindData& a, const platform::FindData& b) {
+            return NameBefore(a.name, b.name);
+        };
+        std::sort(folder.subfolders.begin(), folder.subfolders.end(), byName);
+        std::sort(folder.files.begin(), folder.files.end(), byName);
         folder.next = folder.subfolders.size();
         return true;
     }
 
+    // Bind mounts and other aliases show one folder under several paths, possibly inside
+    // itself: each folder is walked once, known by its volume and index.
+    bool firstVisit(const Folder& folder) {
+        std::optional<platform::FileId> id;
+        if (folder.id != 0)
+            id = platform::FileId{serial_, folder.id};
+        else if (const auto read = services_.files.directoryId(folder.path))
+            id = platform::FileId{serial_, read->index};
+        if (!id) return true;
+        if (entered_.insert(*id).second) return true;
+        services_.trace.dropped("junk search: " + folder.path + " was walked already");
+        return false;
+    }
+
     platform::Services& services_;
+    std::uint32_t serial_ = 0;
+    std::set<platform::FileId> entered_;
     std::vector<std::string> patterns_;
     bool& active_;
     SearchSink& sink_;

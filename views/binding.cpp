@@ -106,6 +106,10 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             }
             break;
         case WM_TIMER: {
+            if (wp == kBurstTimer) {
+                Flush(*f);
+                return 0;
+            }
             const size_t index = static_cast<size_t>(wp) - 1;
             if (index < form.timers.size()) form.timers[index]->tick();
             return 0;
@@ -130,9 +134,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CLOSE:
             f->binding->formClosed(*f);
             return 0;
-        case kFlushMessage:
-            Flush(*f);
-            return 0;
+
         case WM_NCDESTROY:
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             if (f->hwnd == hwnd) {

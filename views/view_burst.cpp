@@ -9,10 +9,10 @@ namespace brisko::views {
 
 namespace {
 
-// Starts a burst: the flush is posted once, to be served with the queue's next turn.
+// Starts a burst: its timer is set once.
 void Arm(FormView& f) {
     if (f.flushPosted || !f.hwnd) return;
-    f.flushPosted = PostMessageW(f.hwnd, kFlushMessage, 0, 0) != 0;
+    f.flushPosted = SetTimer(f.hwnd, kBurstTimer, kBurstMs, nullptr) != 0;
 }
 
 template <class T>
@@ -43,6 +43,7 @@ void HoldListDrawing(ControlView& c) {
 }
 
 void Flush(FormView& f) {
+    if (f.hwnd) KillTimer(f.hwnd, kBurstTimer);
     f.flushPosted = false;
     f.flushing = true;
     const auto captions = std::exchange(f.putOffCaptions, {});

@@ -250,6 +250,21 @@ TEST(FinderSearch, LinksUnreadableFoldersAndOddFilesNeitherStopNorRepeatTheWalk)
     EXPECT_FALSE(f.mem.desktop.ended);
 }
 
+TEST(FinderSearch, AFolderSeenThroughABindMountIsWalkedOnce) {
+    for (const bool idsInListings : {true, false}) {
+        FinderFixture f;
+        auto& fs = f.mem.files;
+        fs.idsInListings = idsInListings;  // without them, each folder is asked for its id
+        fs.addFile("C:\\Data\\a.tmp", 1);
+        fs.addAlias("C:\\Data\\Again", "C:\\Data");  // a bind mount of a folder inside itself
+        fs.addAlias("C:\\Mirror", "C:\\Data");
+        f.search("*.tmp");
+        EXPECT_EQ(f.found().size(), 1u) << idsInListings;
+        EXPECT_EQ(f.mem.trace.lines.size(), 2u) << idsInListings;
+        EXPECT_FALSE(f.mem.desktop.ended);
+    }
+}
+
 TEST(FinderSearch, NothingFoundLeavesTheResultLineEmpty) {
     FinderFixture f;
     f.mem.files.addFile("C:\\keep.txt", 1);
