@@ -13,7 +13,7 @@ namespace brisko::views {
 
 // The timer of a window's burst; the models' own timers count from 1.
 inline constexpr UINT_PTR kBurstTimer = 0xB0B5;
-inline constexpr UINT kBurstMs = 100;
+inline constexpr UINT kBurstMs = 150;
 
 // True when the caption change of `c` was put off until the flush.
 bool PutOffCaption(ControlView& c);

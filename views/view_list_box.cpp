@@ -158,6 +158,22 @@ class ListBoxKind final : public ControlKindView {
             case WM_CHAR:
                 if (m.wparam == L' ') return 0;
                 break;
+            case WM_ERASEBKGND:
+                return 1;  // the buffered paint below covers every pixel
+            case WM_PAINT: {
+                // Drawn off screen and copied in one go: under Wine every drawing call on a
+                // window costs a trip to the display, and a page of entries makes hundreds.
+                PaintDc dc(m.hwnd);
+                if (!dc) return 0;
+                RECT r{};
+                GetClientRect(m.hwnd, &r);
+                DrawBuffered(dc.get(), r.right, r.bottom, [&](HDC buffer) {
+                    FillRect(buffer, &r, c.form->brush(FieldColours(*c.widget).back));
+                    CallWindowProcW(ClassProc(m.hwnd), m.hwnd, WM_PRINTCLIENT,
+                                    reinterpret_cast<WPARAM>(buffer), PRF_CLIENT);
+                });
+                return 0;
+            }
         }
         return std::nullopt;
     }
