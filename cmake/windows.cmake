@@ -36,9 +36,9 @@ foreach(src ${BRISKO_WINE_TESTS})
   target_link_libraries(${name} PRIVATE brisko_views brisko_memory gtest_main)
   add_test(NAME wine.${name} COMMAND ${name})
   set_tests_properties(wine.${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "BRISKO_DIST=${BRISKO_DIST}")
-  # A test that shows real windows takes turns on the screen with the end-to-end tests, whose
-  # screenshots would show its windows otherwise.
-  file(STRINGS ${src} shows_windows REGEX "#include \"views/")
+  # A test that shows real windows (its own, or the shell's question before a deletion) takes
+  # turns on the screen with the end-to-end tests, whose screenshots would show them otherwise.
+  file(STRINGS ${src} shows_windows REGEX "#include \"views/|Confirm file deletion")
   if(shows_windows)
     set_tests_properties(wine.${name} PROPERTIES RESOURCE_LOCK screen)
   endif()

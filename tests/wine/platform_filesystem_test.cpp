@@ -172,6 +172,15 @@ TEST(Win32FileSystem, LinksAreReparsePointsAndMeasurementsNeitherLoopNorLeaveThe
     Win32Desktop desktop;
     EXPECT_EQ(FolderSize(fs, desktop, base + "\\tree"), 1120);
     EXPECT_EQ(FolderSize(fs, desktop, base + "\\outside"), 1000);
+
+    // Wine would delete the target through such a link: the deletion is refused and both stay.
+    // The folder of the target, seen through a folder link, still deletes the file it names.
+    EXPECT_FALSE(fs.deleteFile(base + "\\tree\\sub\\file_link.bin"));
+    EXPECT_EQ(fs.fileLength(base + "\\outside\\big.bin"), 1000u);
+    EXPECT_TRUE(fs.attributes(base + "\\tree\\sub\\file_link.bin"));
+    MakeFile(base + "\\outside\\through.bin", 3);
+    EXPECT_TRUE(fs.deleteFile(base + "\\tree\\away\\through.bin"));
+    EXPECT_FALSE(fs.attributes(base + "\\outside\\through.bin"));
 }
 
 TEST(Win32FileSystem, FolderThatCannotBeListedMeasuresNothing) {
