@@ -25,8 +25,9 @@ void AddOnce(std::vector<T>& list, T item) {
 bool PutOffCaption(ControlView& c) {
     FormView& f = *c.form;
     if (f.flushing) return false;
-    if (!f.flushPosted) {
-        Arm(f);  // this change shows now; those that follow it before the flush wait
+    Arm(f);
+    if (f.immediateCaptions < kImmediateCaptions) {
+        ++f.immediateCaptions;  // shows now; a long run of changes waits for the flush
         return false;
     }
     AddOnce(f.putOffCaptions, static_cast<const controls::Widget*>(c.widget));
@@ -45,6 +46,7 @@ void HoldListDrawing(ControlView& c) {
 void Flush(FormView& f) {
     if (f.hwnd) KillTimer(f.hwnd, kBurstTimer);
     f.flushPosted = false;
+    f.immediateCaptions = 0;
     f.flushing = true;
     const auto captions = std::exchange(f.putOffCaptions, {});
     const auto lists = std::exchange(f.heldLists, {});

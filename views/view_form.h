@@ -56,6 +56,7 @@ struct FormView {
     // Updates put off until the queue's next turn (view_burst.h).
     bool flushPosted = false;
     bool flushing = false;
+    int immediateCaptions = 0;  // caption changes shown at once since the last flush
     std::vector<const controls::Widget*> putOffCaptions;
     std::vector<const controls::Widget*> heldLists;
 
