@@ -39,8 +39,30 @@ void HoldListDrawing(ControlView& c) {
     const controls::Widget* list = c.widget;
     if (std::find(f.heldLists.begin(), f.heldLists.end(), list) != f.heldLists.end()) return;
     SendMessageW(c.hwnd, WM_SETREDRAW, FALSE, 0);
+    if (f.heldLists.empty()) f.listsHeldSince = GetTickCount64();
     f.heldLists.push_back(list);
     Arm(f);
+}
+
+namespace {
+
+void Redraw(ControlView& c) {
+    const bool shown = (GetWindowLongPtrW(c.hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+    SendMessageW(c.hwnd, WM_SETREDRAW, TRUE, 0);
+    if (shown)
+        InvalidateRect(c.hwnd, nullptr, TRUE);
+    else  // turning redraw on marks a window visible on Windows; a hidden list stays hidden
+        SetWindowLongPtrW(c.hwnd, GWL_STYLE, GetWindowLongPtrW(c.hwnd, GWL_STYLE) & ~WS_VISIBLE);
+}
+
+}  // namespace
+
+void ReleaseList(ControlView& c) {
+    auto& held = c.form->heldLists;
+    const auto it = std::find(held.begin(), held.end(), c.widget);
+    if (it == held.end()) return;
+    held.erase(it);
+    Redraw(c);
 }
 
 void Flush(FormView& f) {
@@ -49,20 +71,16 @@ void Flush(FormView& f) {
     f.immediateCaptions = 0;
     f.flushing = true;
     const auto captions = std::exchange(f.putOffCaptions, {});
-    const auto lists = std::exchange(f.heldLists, {});
+    std::vector<const controls::Widget*> lists;
+    if (GetTickCount64() - f.listsHeldSince >= kListHoldMs)
+        lists = std::exchange(f.heldLists, {});
+    else if (!f.heldLists.empty())
+        Arm(f);  // the lists wait for a later turn of the timer
     for (const controls::Widget* w : captions)
         if (ControlView* c = f.find(*w); c && c->hwnd)
             ApplyChange(*c, controls::Change::Caption, -1);
     for (const controls::Widget* w : lists) {
-        ControlView* c = f.find(*w);
-        if (!c || !c->hwnd) continue;
-        const bool shown = (GetWindowLongPtrW(c->hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
-        SendMessageW(c->hwnd, WM_SETREDRAW, TRUE, 0);
-        if (shown)
-            InvalidateRect(c->hwnd, nullptr, TRUE);
-        else  // turning redraw on marks a window visible on Windows; a hidden list stays hidden
-            SetWindowLongPtrW(c->hwnd, GWL_STYLE,
-                              GetWindowLongPtrW(c->hwnd, GWL_STYLE) & ~WS_VISIBLE);
+        if (ControlView* c = f.find(*w); c && c->hwnd) Redraw(*c);
     }
     f.flushing = false;
 }

@@ -16,12 +16,18 @@ namespace brisko::views {
 inline constexpr UINT_PTR kBurstTimer = 0xB0B5;
 inline constexpr UINT kBurstMs = 150;
 inline constexpr int kImmediateCaptions = 8;  // per burst
+// A held list draws again after this long at the most: each release redraws its scroll bars,
+// which under Wine costs several milliseconds.
+inline constexpr ULONGLONG kListHoldMs = 500;
 
 // True when the caption change of `c` was put off until the flush.
 bool PutOffCaption(ControlView& c);
 // Entries are about to be added to the list `c`: its drawing waits until the flush.
 void HoldListDrawing(ControlView& c);
-// Brings every put-off control up to its model and lets held lists draw again (the timer).
+// Lets the list `c` draw again now, if it was held (any change but an addition ends the burst).
+void ReleaseList(ControlView& c);
+// Brings every put-off control up to its model, and lets lists held long enough draw again
+// (the burst's timer).
 void Flush(FormView& f);
 
 }  // namespace brisko::views

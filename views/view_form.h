@@ -57,6 +57,7 @@ struct FormView {
     bool flushPosted = false;
     bool flushing = false;
     int immediateCaptions = 0;  // caption changes shown at once since the last flush
+    ULONGLONG listsHeldSince = 0;
     std::vector<const controls::Widget*> putOffCaptions;
     std::vector<const controls::Widget*> heldLists;
 

@@ -89,6 +89,8 @@ class ListBoxKind final : public ControlKindView {
     void apply(ControlView& c, controls::Change change, int index) const override {
         HWND h = c.hwnd;
         const auto& list = ListOf(c);
+        // Anything but another entry ends a burst of additions: the list shows it now.
+        if (change != controls::Change::ItemAdded) ReleaseList(c);
         switch (change) {
             case controls::Change::Items:
                 FillListBox(c);

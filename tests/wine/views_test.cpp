@@ -303,6 +303,38 @@ TEST_F(Views, CheckListTogglesByItsBoxAndTheSpaceBar) {
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
 }
 
+TEST_F(Views, ABurstOfUpdatesReachesTheScreenOnTheBurstsTimer) {
+    HWND label = Control(L"Fits");
+    HWND list = OnlyOf(L"ListBox");
+    ASSERT_TRUE(label && list);
+    // A few changes, as one action makes them, show at once.
+    form.lblFit.setCaption("one");
+    EXPECT_EQ(Text(label), L"one");
+    // A long run waits: the screen shows an earlier text until the timer, then the last one.
+    for (int i = 0; i < 200; ++i) form.lblFit.setCaption("count " + std::to_string(i));
+    EXPECT_NE(Text(label), L"count 199");
+    // Entries are there at once (screen readers and tests count them); only drawing waits.
+    for (int i = 0; i < 300; ++i) form.lstChecks.addItem("entry " + std::to_string(i));
+    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 300);
+    const ULONGLONG start = GetTickCount64();
+    MSG msg;
+    while (Text(label) != L"count 199" && GetTickCount64() - start < 5000)
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    EXPECT_EQ(Text(label), L"count 199");
+    // Any change but an addition ends the list's burst: it draws again at once.
+    form.lstChecks.setChecked(0, true);
+    UpdateWindow(list);
+    RECT first{};
+    SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    views::WindowDc dc(list);
+    // The first entry's text is painted (dark ink on the light field) right of its box.
+    bool ink = false;
+    for (int x = first.left + 20; x < first.right && !ink; ++x)
+        for (int y = first.top; y < first.bottom && !ink; ++y)
+            ink = GetRValue(GetPixel(dc.get(), x, y)) < 128;
+    EXPECT_TRUE(ink);
+}
+
 TEST_F(Views, ComboBoxShowsTheModelsEntriesAndChoice) {
     form.cboPick.addItem("alpha");
     form.cboPick.addItem("beta");
