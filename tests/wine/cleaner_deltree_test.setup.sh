@@ -16,12 +16,7 @@ chmod 444 "$base/tree/sub/readonly.txt"
 echo top >"$base/tree/top.txt"
 echo precious >"$base/outside/keep/precious.txt"
 echo precious >"$base/outside/file.txt"
-deep="$base/tree/deep"
-i=0
-while [ $i -lt 12 ]; do
-    deep="$deep/folder_with_a_long_name_number_$i"
-    i=$((i + 1))
-done
+deep=$(sh "$(dirname "$0")/long-path.sh" "$base/tree/deep" 12)
 mkdir -p "$deep"
 echo deep >"$deep/leaf.txt"
 ln -s ../outside "$base/tree/away"
@@ -42,12 +37,7 @@ mkdir -p "$odd/dots."
 printf 1 >"$odd/trail."
 printf 2 >"$odd/space "
 printf 3 >"$odd/dots./in.txt"
-deep="$odd/dots."
-i=0
-while [ $i -lt 10 ]; do
-    deep="$deep/folder_with_a_long_name_number_$i"
-    i=$((i + 1))
-done
+deep=$(sh "$(dirname "$0")/long-path.sh" "$odd/dots." 10)
 mkdir -p "$deep"
 printf 4 >"$deep/中文 ."
 mkdir -p "$base/named." "$base/named"

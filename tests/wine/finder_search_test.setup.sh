@@ -37,12 +37,7 @@ junk hide/shown.tmp 73
 mkdir -p "$t/big"
 truncate -s 3G "$t/big/huge.tmp"
 
-deep="$t/long"
-i=0
-while [ $i -lt 10 ]; do
-    deep="$deep/folder_with_a_long_name_number_$i"
-    i=$((i + 1))
-done
+deep=$(sh "$(dirname "$0")/long-path.sh" "$t/long" 10)
 mkdir -p "$deep"
 head -c 50 /dev/zero >"$deep/deep.tmp"
 

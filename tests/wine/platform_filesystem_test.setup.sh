@@ -29,12 +29,7 @@ printf abcd >"$odd/space "
 printf xy >"$odd/dots./in.txt"
 printf 'κόσμος' >"$odd/ελληνικά.txt"
 printf '中文' >"$odd/中文.txt"
-deep="$odd/deep"
-i=0
-while [ $i -lt 10 ]; do
-    deep="$deep/folder_with_a_long_name_number_$i"
-    i=$((i + 1))
-done
+deep=$(sh "$(dirname "$0")/long-path.sh" "$odd/deep" 10)
 mkdir -p "$deep/last."
 printf 1234567 >"$deep/last./深い.txt"
 printf 1 >"$odd/shell/trail."
