@@ -208,6 +208,10 @@ void Form1::load() {
         windows_.disclaimer->showModal(services_.desktop);
         if (!loaded()) return;
     }
+    showRunningTotal();
+}
+
+void Form1::showRunningTotal() {
     // Stored totals that went negative or out of range count as nothing, and their sum stays
     // showable.
     const double total = cleaner::AddTotals(
@@ -216,6 +220,11 @@ void Form1::load() {
             services_.settings.get(kAppTitle, cleaner::kPresets, "CleanSave", "")));
     if (auto text = FormatBytes(total, services_.desktop.decimalSeparator()))
         Label2.setCaption(*text + " Cleaned so far");
+}
+
+void Form1::shownAgain() {
+    // Back from the finder, whose removals add to the total.
+    showRunningTotal();
 }
 
 void Form1::saveChoices() {

@@ -90,9 +90,11 @@ class Form1 : public controls::Form {
   protected:
     void load() override;
     void unloading() override;
+    void shownAgain() override;
 
   private:
     void saveChoices();
+    void showRunningTotal();
     void windowsSelectAll();
     void programsSelectAll();
     void cookieSelection();

@@ -33,12 +33,15 @@ class Form {
             loaded_ = true;
             visible_ = false;
             notify(FormChange::Created);
+            loading_ = true;
             load();
+            loading_ = false;
             if (!loaded_) return;  // the load ended the window
         }
         if (!visible_) {
             visible_ = true;
             notify(FormChange::Shown);
+            if (!loading_) shownAgain();
         }
     }
     void hide() {
@@ -97,6 +100,8 @@ class Form {
   protected:
     virtual void load() {}
     virtual void unloading() {}
+    // A loaded window shown again after being hidden.
+    virtual void shownAgain() {}
     template <class W>
     W& add(W& w) {
         widgets.push_back(&w);
@@ -119,6 +124,7 @@ class Form {
     WindowState state_ = WindowState::Normal;
     int pointer_ = kPointerDefault;
     bool modal_ = false;
+    bool loading_ = false;
 };
 
 }  // namespace brisko::controls

@@ -96,6 +96,18 @@ TEST(MainWindowStartUp, RunningTotalAddsBothStoredTotals) {
     EXPECT_EQ(f.form->Label2.caption(), "1023 bytes Cleaned so far");
 }
 
+TEST(MainWindowStartUp, RunningTotalFollowsTheFindersRemovalsWhenShownAgain) {
+    MainWindowFixture f;
+    f.store("CleanSave", "1000");
+    f.store("Disclaimer", "1");
+    f.start();
+    ASSERT_EQ(f.form->Label2.caption(), "1000 bytes Cleaned so far");
+    f.form->hide();  // the finder is open and removes 24 bytes
+    f.store("Scnsv", "24", "Filters");
+    f.form->show();
+    EXPECT_EQ(f.form->Label2.caption(), "1.00 KB Cleaned so far");
+}
+
 TEST(MainWindowStartUp, RunningTotalOfBrokenStoredTotalsStaysShowable) {
     struct Case {
         const char *scnsv, *cleanSave, *shown;
