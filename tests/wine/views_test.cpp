@@ -126,6 +126,7 @@ class KindsForm : public controls::Form {
         txtShort.maxLength = 4;
         place(lstChecks, 2000, 600, 2000, 1200);
         lstChecks.checkBoxes = true;
+        lstChecks.backColor = controls::rgb(250, 240, 200);
         place(cboPick, 2000, 2000, 2000, 315);
         place(fraGroup, 4200, 600, 2500, 1500).setCaption("Group");
         place(chkInside, 200, 300, 1800, 255).setCaption("Inside");
@@ -333,6 +334,8 @@ TEST_F(Views, ABurstOfUpdatesReachesTheScreenOnTheBurstsTimer) {
         for (int y = first.top; y < first.bottom && !ink; ++y)
             ink = GetRValue(GetPixel(dc.get(), x, y)) < 128;
     EXPECT_TRUE(ink);
+    // The field keeps the list's own colour, in the rows and below them.
+    EXPECT_EQ(GetPixel(dc.get(), first.right - 3, first.top + 2), RGB(250, 240, 200));
 }
 
 TEST_F(Views, ComboBoxShowsTheModelsEntriesAndChoice) {
