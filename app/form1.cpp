@@ -251,7 +251,7 @@ void Form1::showPanel(int panel) {
 }
 
 void Form1::showHelp() {
-    // The help dialog arrives with the help texts; the button does nothing until then.
+    if (windows_.mainHelp) windows_.mainHelp->showModal(services_.desktop);
 }
 
 void Form1::windowsSelectAll() {

@@ -7,13 +7,22 @@ Program::Program(platform::Services& services)
       disclaimer(services),
       finder(services, windows),
       cookies(services, windows),
-      extens(services, windows) {
+      extens(services, windows),
+      mainHelp(MainHelp(), windows, /*kept=*/true),
+      finderHelp(ScannerHelp(), windows),
+      extensHelp(ExtensHelp(), windows),
+      cookiesHelp(CookiesHelp(), windows) {
     windows.main = &main;
     windows.disclaimer = &disclaimer;
     windows.finder = &finder;
     windows.cookies = &cookies;
     windows.extens = &extens;
-    windows.all = {&main, &disclaimer, &finder, &cookies, &extens};
+    windows.mainHelp = &mainHelp;
+    windows.finderHelp = &finderHelp;
+    windows.extensHelp = &extensHelp;
+    windows.cookiesHelp = &cookiesHelp;
+    windows.all = {&main,     &disclaimer, &finder,     &cookies,    &extens,
+                   &mainHelp, &finderHelp, &extensHelp, &cookiesHelp};
 }
 
 }  // namespace brisko::app

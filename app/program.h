@@ -3,6 +3,7 @@
 // `windows`. The entry point attaches every one of them to the views and shows `main`.
 #include "app/form1.h"
 #include "app/form2.h"
+#include "app/help_dialog.h"
 #include "controls/program_windows.h"
 #include "cookies/frm_cookies.h"
 #include "filetypes/extens.h"
@@ -22,6 +23,7 @@ struct Program {
     finder::WinSeek finder;
     cookies::FrmCookies cookies;
     filetypes::Extens extens;
+    HelpDialog mainHelp, finderHelp, extensHelp, cookiesHelp;
 };
 
 }  // namespace brisko::app

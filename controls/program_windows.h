@@ -13,6 +13,11 @@ struct ProgramWindows {
     Form* finder = nullptr;      // the junk finder
     Form* cookies = nullptr;     // the cookie keeper
     Form* extens = nullptr;      // the file-type lookup
+    // The help dialogs, shown modally by the window each explains.
+    Form* mainHelp = nullptr;
+    Form* finderHelp = nullptr;
+    Form* extensHelp = nullptr;
+    Form* cookiesHelp = nullptr;
     // Every window, in the order in which the program unloads them.
     std::vector<Form*> all;
     // Unloads every loaded window of the program, one after the other.

@@ -29,6 +29,9 @@ FrmCookies::FrmCookies(platform::Services& services, controls::ProgramWindows& w
     Check1.onClick = [this] { selectToggle(); };
     cmdDelCookies.onClick = [this] { deleteSelected(); };
     cmdExt.onClick = [this] { exit(); };
+    onHelp = [this] {
+        if (windows_.cookiesHelp) windows_.cookiesHelp->showModal(services_.desktop);
+    };
     onSystemClose = [this] {
         if (windows_.main) windows_.main->show();
         unload();

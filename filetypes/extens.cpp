@@ -109,6 +109,9 @@ void Extens::layOut() {
         if (code == kEnter) clearSearch();
     };
     XPDesign1.onClose = [this] { unload(); };
+    XPDesign1.onHelp = [this] {
+        if (windows_.extensHelp) windows_.extensHelp->showModal(services_.desktop);
+    };
     XPDesign1.onMinimise = [this] { minimise(); };
 }
 

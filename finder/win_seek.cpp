@@ -23,16 +23,6 @@ constexpr const char* kProgress =
 constexpr const char* kDots = "Scanning ";
 constexpr const char* kNothingSelected = "Nothing Selected";
 constexpr const char* kListFull = "You've filled the list box. Abandoning search...";
-constexpr const char* kHelpTitle = "Scanner Help";
-constexpr const char* kHelpText =
-    "Choose which hard drive to clean if you have more than one, Choose filters to use or enter "
-    "your own and click the Search button.  I will take a few minutes to scan the drive.  "
-    "Uncheck any you want to keep and select deletion method, permanent or to the Recycle Bin.  "
-    "The Recycle Bin option takes a little longer than permanent deletion.  \r\n\r\n"
-    "If you click the 'Advanced' button, then the 'Look Up' button you will see the definitions "
-    "for over 3,100 file types so you'll know what your deleting.\r\n\r\n"
-    "Never enter a filter using the format  *.*   The * is a wild card and this will list every "
-    "file on your system.";
 
 std::string FolderPath(platform::Services& services, const char* file) {
     return services.processes.programFolder() + "\\" + file;
@@ -432,9 +422,7 @@ void WinSeek::closeByCaption() {
 }
 
 void WinSeek::showHelp() {
-    // The help dialogs are still to come; until then the help is a plain modal text.
-    services_.desktop.messageBox(kHelpText, kHelpTitle,
-                                 platform::kMbOk | platform::kMbIconInformation);
+    if (windows_.finderHelp) windows_.finderHelp->showModal(services_.desktop);
 }
 
 }  // namespace brisko::finder
