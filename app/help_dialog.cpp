@@ -11,9 +11,10 @@ namespace {
 constexpr controls::Colour kHelpInk = controls::rgb(0, 0, 255);
 constexpr int kButtonWidth = 1095, kButtonHeight = 375;
 constexpr int kTextTop = 240, kTextGap = 120;
-// Twips of text height per character of a paragraph: the texts wrap within their labels, about
-// sixty characters to a line of 240 twips at this width.
+// Each text wraps within its label: a line is 240 twips high and holds a character for about
+// every 80 twips of the label's width in the window's font.
 constexpr int kLineTwips = 240;
+constexpr int kCharTwips = 80;
 
 }  // namespace
 
@@ -107,7 +108,7 @@ HelpDialog::HelpDialog(const HelpText& text, controls::ProgramWindows& windows, 
     skinned = false;
 
     const int width = text.width - text.textLeft - 360;
-    const int charsPerLine = std::max(1, width / 105);
+    const int charsPerLine = std::max(1, width / kCharTwips);
     int top = kTextTop;
     for (std::size_t i = 0; i < Label.size(); ++i) {
         controls::Label& label = Label[i];

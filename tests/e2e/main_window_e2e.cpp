@@ -54,6 +54,25 @@ TEST(MainWindow, EstimatesTheTempFolderSavesOnCloseAndRestoresOnTheNextStart) {
         Click(Control(main, "&Windows", "Button"));
         EXPECT_TRUE(WaitUntil([&] { return Visible(temp); }));
 
+        // The help caption button, the left one of the three at the title strip's right end,
+        // opens "Brisko Help"; its button closes it and the main window answers again.
+        RECT client{};
+        GetClientRect(main, &client);
+        HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        const int size = MulDiv(315, dpi, 1440), gap = MulDiv(90, dpi, 1440);
+        const POINT help{client.right - gap - 2 * (size + gap) - size / 2,
+                         MulDiv(60, dpi, 1440) + size / 2};
+        PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(help.x, help.y));
+        PostMessageW(main, WM_LBUTTONUP, 0, MAKELPARAM(help.x, help.y));
+        HWND helpDialog = WaitWindow(brisko.id(), "Brisko Help");
+        ASSERT_TRUE(helpDialog);
+        EXPECT_FALSE(IsWindowEnabled(main)) << "the help is modal";
+        SaveScreenshot(helpDialog, "help-main");
+        Click(Control(helpDialog, "&Close", "Button"));
+        EXPECT_TRUE(WaitUntil([&] { return !Visible(helpDialog) && IsWindowEnabled(main); }));
+
         Click(Control(main, "Cl&ose", "Button"));
         EXPECT_EQ(brisko.waitExit(), std::optional<DWORD>(0));
     }
