@@ -6,7 +6,7 @@ namespace brisko::platform {
 
 std::string MemoryRegistry::id(RegRoot root, const std::string& path) {
     std::string joined = root == RegRoot::CurrentUser ? "HKCU" : "HKU";
-    for (const auto& part : splitPath(path)) joined += "\\" + upper(part);
+    for (const auto& part : splitPath(path)) joined.append("\\").append(upper(part));
     return joined;
 }
 
