@@ -468,6 +468,16 @@ TEST_F(CaptionButtons, EachButtonActsWhenReleased) {
     EXPECT_EQ(form.state(), controls::WindowState::Minimized) << "any mouse button presses it";
 }
 
+TEST_F(CaptionButtons, AfterAMinimiseAndRestoreTheMinimiseButtonIsNormalAgain) {
+    Down(minimise);
+    Up(minimise);
+    ASSERT_EQ(form.state(), controls::WindowState::Minimized);
+    EXPECT_EQ(Image(controls::CaptionButton::Minimise), controls::ButtonImage::Pressed);
+    ShowWindow(window, SW_RESTORE);
+    EXPECT_EQ(form.state(), controls::WindowState::Normal);
+    EXPECT_EQ(Image(controls::CaptionButton::Minimise), controls::ButtonImage::Normal);
+}
+
 TEST_F(CaptionButtons, AClickActsAsAPressAndRelease) {
     SendMessageW(help, BM_CLICK, 0, 0);
     EXPECT_EQ(helps, 1);
