@@ -51,7 +51,7 @@ void LayOutForm1(Form1& f) {
     f.clientWidth = kWidth;
     f.clientHeight = kHeight;
     f.backColor = controls::kPaper;
-    f.skinned = true;
+    f.skin = controls::MainWindowSkin();
 
     place(f.lblCaption, {480, 105, 3600, 240}, kWhite, true);
 

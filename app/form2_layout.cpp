@@ -19,8 +19,8 @@ void LayOutForm2(Form2& f) {
     f.clientWidth = kWidth;
     f.clientHeight = kHeight;
     f.backColor = controls::kPaper;
-    // A system title bar; the window draws only its thin border.
-    f.skinned = false;
+    // No title strip: the window draws only its thin border.
+    f.skin = controls::DisclaimerSkin();
 
     f.Frame1.rect = {210, 240, 4575, 2295};
     f.Frame1.foreColor = kRed;

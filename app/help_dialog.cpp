@@ -10,7 +10,8 @@ namespace {
 
 constexpr controls::Colour kHelpInk = controls::rgb(0, 0, 255);
 constexpr int kButtonWidth = 1095, kButtonHeight = 375;
-constexpr int kTextTop = 240, kTextGap = 120;
+// The texts start below the title strip (435 twips high).
+constexpr int kTextTop = 555, kTextGap = 120;
 // Each text wraps within its label: a line is 240 twips high and holds a character for about
 // every 80 twips of the label's width in the window's font.
 constexpr int kLineTwips = 240;
@@ -104,8 +105,7 @@ HelpDialog::HelpDialog(const HelpText& text, controls::ProgramWindows& windows, 
     clientWidth = text.width;
     clientHeight = text.height;
     backColor = controls::kPaper;
-    // The system's title bar and close button until the skins draw the dialogs' own.
-    skinned = false;
+    skin = controls::HelpDialogSkin(kept);
 
     const int width = text.width - text.textLeft - 360;
     const int charsPerLine = std::max(1, width / kCharTwips);
@@ -135,9 +135,10 @@ HelpDialog::HelpDialog(const HelpText& text, controls::ProgramWindows& windows, 
 }
 
 void HelpDialog::close() {
-    if (kept_)
+    if (kept_) {
+        skin.reset({.close = true});
         hide();
-    else
+    } else
         unload();
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "controls/widgets.h"
+#include "controls/window_skin.h"
 #include "platform/shell.h"
 #include "platform/ui.h"
 
@@ -39,6 +40,8 @@ class Form {
             if (!loaded_) return;  // the load ended the window
         }
         if (!visible_) {
+            // A button pressed to take the window away is not seen pressed when it comes back.
+            skin.reset();
             visible_ = true;
             notify(FormChange::Shown);
             if (!loading_) shownAgain();
@@ -82,7 +85,8 @@ class Form {
     // Screen twips per pixel in X (1440 / logical pixels per inch); the view sets it.
     int twipsPerPixelX = 15;
     Colour backColor = kDefaultColour;
-    bool skinned = true;  // draws its own title strip and borders
+    // The window's own dressing and its caption buttons; each window sets its rules.
+    WindowSkin skin;
     // Every widget, in creation (tab) order; every timer.
     std::vector<Widget*> widgets;
     std::vector<Timer*> timers;

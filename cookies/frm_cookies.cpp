@@ -42,6 +42,7 @@ void FrmCookies::layOut() {
     clientWidth = 6240;
     clientHeight = 4305;
     backColor = controls::kPaper;
+    skin = controls::CookieKeeperSkin();
     add(List1);
     add(Label2);
     add(Label1);

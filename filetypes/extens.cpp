@@ -47,7 +47,7 @@ void Extens::layOut() {
     clientHeight = 4305;
     backColor = controls::kPaper;
     // The styled frame draws the title strip; until it exists the window keeps the system's.
-    skinned = false;
+    skin = controls::SystemSkin();
 
     add(txtInput);  // first in the tab order
     add(Frame1);

@@ -34,7 +34,7 @@ void WinSeek::layOut() {
     clientWidth = kWidth;
     clientHeight = kHeight;
     backColor = controls::kPaper;
-    skinned = true;
+    skin = controls::FinderSkin();
 
     // Panels before what they hold, then the rest in tab order.
     for (controls::Widget* w : std::initializer_list<controls::Widget*>{

@@ -25,24 +25,6 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
-void CaptionButtonAction(FormView& f, int button) {
-    controls::Form& form = *f.form;
-    switch (button) {
-        case kCloseButton:
-            if (form.onSystemClose)
-                form.onSystemClose();
-            else
-                form.unload();
-            break;
-        case kMinimiseButton:
-            form.setState(controls::WindowState::Minimized);
-            break;
-        case kHelpButton:
-            if (form.onHelp) form.onHelp();
-            break;
-    }
-}
-
 void PaintForm(FormView& f) {
     PaintDc dc(f.hwnd);
     if (!dc) return;
@@ -83,21 +65,17 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_MEASUREITEM:
             if (MeasureControl(*f, *reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return TRUE;
             break;
-        case WM_MOUSEMOVE:
-            if (CaptionMouseMove(*f, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}) && form.onMouseMove)
+        case WM_MOUSEMOVE: {
+            // While a caption button holds the mouse, the moves are that button's.
+            const HWND capture = GetCapture();
+            const bool held = capture && capture != hwnd && IsChild(hwnd, capture);
+            if (!held && StripMouseMove(*f, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}) &&
+                form.onMouseMove)
                 form.onMouseMove();
             return 0;
-        case WM_MOUSELEAVE:
-            CaptionMouseLeave(*f);
-            return 0;
+        }
         case WM_LBUTTONDOWN:
-            CaptionMouseDown(*f, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
-            return 0;
-        case WM_LBUTTONUP:
-            if (const int button = CaptionMouseUp(*f); button >= 0) CaptionButtonAction(*f, button);
-            return 0;
-        case WM_CAPTURECHANGED:
-            CaptionCaptureChanged(*f, reinterpret_cast<HWND>(lp));
+            StripMouseDown(*f, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
             return 0;
         case WM_SETCURSOR:
             if (form.mousePointer() == controls::kPointerHourglass) {
@@ -115,7 +93,10 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_SIZE:
-            CaptionButtonsMoved(*f);
+            if (wp != SIZE_MINIMIZED) {
+                PlaceCaptionButtons(*f);
+                form.skin.resized();
+            }
             if (wp == SIZE_RESTORED && form.state() == controls::WindowState::Minimized) {
                 SyncGuard guard(*f);
                 form.setState(controls::WindowState::Normal);
@@ -184,12 +165,14 @@ Binding::Binding(HINSTANCE instance, platform::Services& services)
                                                GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     wc.lpszClassName = kFormClass;
     RegisterClassExW(&wc);
+    RegisterCaptionButtonClass(instance);
 }
 
 Binding::~Binding() {
     for (auto& f : forms_) {
         if (f->hwnd) DestroyWindow(f->hwnd);
         f->form->viewHook = nullptr;
+        f->form->skin.onImageChange = nullptr;
         for (controls::Widget* w : f->form->widgets) w->viewHook = nullptr;
         for (controls::Timer* t : f->form->timers) t->viewHook = nullptr;
     }
@@ -229,7 +212,8 @@ void Binding::create(FormView& f) {
     f.dpi = ScreenDpi();
     makeFonts(f);
     DWORD style = WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
-    style |= form.skinned ? WS_POPUP : (WS_OVERLAPPED | WS_CAPTION);
+    style |=
+        form.skin.kind() == controls::SkinKind::System ? (WS_OVERLAPPED | WS_CAPTION) : WS_POPUP;
     const DWORD ex = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
     RECT r{0, 0, f.px(form.clientWidth), f.px(form.clientHeight)};
     AdjustWindowRectEx(&r, style, FALSE, ex);
@@ -243,6 +227,7 @@ void Binding::create(FormView& f) {
     if (!f.hwnd) return;
     form.hwnd = reinterpret_cast<platform::WindowHandle>(f.hwnd);
     CreateControls(f);
+    CreateCaptionButtons(f);
     SyncControls(f);
     AddCaptionButtonTips(f);
     for (controls::Timer* t : form.timers) applyTimer(f, *t);

@@ -112,7 +112,7 @@ POINT OriginInForm(const FormView& f, HWND control) {
 }
 
 bool InTitleStrip(const FormView& f, const controls::Widget& w) {
-    return f.form->skinned && !w.parent() && f.px(w.rect.top) < StripHeight(f);
+    return f.form->skin.hasTitleStrip() && !w.parent() && f.px(w.rect.top) < StripHeight(f);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 // GDI objects they share. Internal to the binding.
 #include <windows.h>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -28,8 +29,6 @@ struct ControlView {
 };
 
 constexpr int kFirstControlId = 100;
-constexpr int kCaptionButtons = 3;  // help, minimise, close
-enum CaptionButton { kHelpButton = 0, kMinimiseButton = 1, kCloseButton = 2 };
 
 struct FormView {
     Binding* binding = nullptr;
@@ -61,9 +60,9 @@ struct FormView {
     std::vector<const controls::Widget*> putOffCaptions;
     std::vector<const controls::Widget*> heldLists;
 
-    int hotButton = -1;      // caption button under the mouse
-    int pressedButton = -1;  // caption button held down
-    bool trackingLeave = false;
+    // The caption buttons' own windows, help, minimise, close (null where the skin has none).
+    std::array<HWND, controls::kCaptionButtonCount> captionButtons{};
+    bool releasingCapture = false;  // a caption button lets the mouse go itself
 
     int px(int twips) const { return MulDiv(twips, dpi, 1440); }
     HBRUSH brush(COLORREF colour);

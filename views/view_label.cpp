@@ -8,6 +8,7 @@
 
 #include "views/gdi.h"
 #include "views/view_burst.h"
+#include "views/view_skin.h"
 #include "views/view_static.h"
 #include "views/view_text.h"
 
@@ -32,9 +33,8 @@ class LabelKind final : public StaticKind {
     }
     std::optional<LRESULT> message(ControlView& c, const ControlMessage& m) const override {
         FormView& f = *c.form;
-        if (m.msg == WM_LBUTTONDOWN && InTitleStrip(f, *c.widget) && f.hwnd) {
-            ReleaseCapture();
-            SendMessageW(f.hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+        if (m.msg == WM_LBUTTONDOWN && InTitleStrip(f, *c.widget)) {
+            DragByTitleText(f);
             return 0;
         }
         return StaticKind::message(c, m);

@@ -11,6 +11,10 @@
 
 namespace brisko::views {
 
+using controls::ButtonImage;
+using controls::CaptionButton;
+using controls::TitleElement;
+
 namespace {
 
 constexpr int kStripTwips = 435;   // 29 px at 96 dpi
@@ -18,6 +22,10 @@ constexpr int kBorderTwips = 45;   // 3 px
 constexpr int kButtonTwips = 315;  // 21 px
 constexpr int kButtonGapTwips = 90;
 constexpr int kButtonTopTwips = 60;
+constexpr int kTitleLeftTwips = 150;   // the left title piece, 10 px
+constexpr int kTitleRightTwips = 825;  // the right title piece, 55 px
+constexpr int kFirstCaptionButtonId = 50;
+constexpr wchar_t kCaptionButtonClass[] = L"BriskoCaptionButton";
 constexpr COLORREF kStripTop = RGB(74, 122, 206);
 constexpr COLORREF kStripBottom = RGB(18, 52, 128);
 constexpr COLORREF kBorder = RGB(18, 52, 128);
@@ -55,14 +63,15 @@ bool HasTitleLabel(const FormView& form) {
     return false;
 }
 
-void PaintCaptionButton(const FormView& form, HDC dc, int button) {
-    const RECT r = CaptionButtonRect(form, button);
-    const bool pressed = form.pressedButton == button;
-    const bool hot = !pressed && form.hotButton == button;
+// One caption button in its image, drawn with shapes so that it is crisp at every size.
+void PaintCaptionButton(const FormView& form, HDC dc, CaptionButton button, RECT r,
+                        ButtonImage image) {
+    const bool pressed = image == ButtonImage::Pressed;
+    const bool hot = image == ButtonImage::Highlighted;
     COLORREF top = RGB(96, 146, 226), bottom = RGB(34, 76, 170);
     if (hot) top = RGB(140, 184, 250), bottom = RGB(62, 110, 210);
     if (pressed) top = RGB(22, 50, 120), bottom = RGB(52, 94, 190);
-    if (button == kCloseButton && (hot || pressed)) {
+    if (button == CaptionButton::Close && (hot || pressed)) {
         top = pressed ? RGB(150, 40, 20) : RGB(240, 120, 90);
         bottom = pressed ? RGB(210, 80, 50) : RGB(190, 50, 30);
     }
@@ -84,11 +93,11 @@ void PaintCaptionButton(const FormView& form, HDC dc, int button) {
     const int arm = w / 4;
     const COLORREF ink = kWhite;
     switch (button) {
-        case kCloseButton:
+        case CaptionButton::Close:
             Line(dc, cx - arm, cy - arm, cx + arm, cy + arm, ink, stroke);
             Line(dc, cx + arm, cy - arm, cx - arm, cy + arm, ink, stroke);
             break;
-        case kMinimiseButton:
+        case CaptionButton::Minimise:
             Line(dc, cx - arm, cy + arm - 1, cx + arm, cy + arm - 1, ink, stroke + 1);
             break;
         default: {
@@ -119,29 +128,29 @@ void PaintStripIcon(const FormView& form, HDC dc) {
 }  // namespace
 
 int StripHeight(const FormView& form) {
-    return form.form->skinned ? form.px(kStripTwips) : 0;
+    return form.form->skin.hasTitleStrip() ? form.px(kStripTwips) : 0;
 }
 int BorderWidth(const FormView& form) {
-    return form.form->skinned ? std::max(1, form.px(kBorderTwips)) : 0;
+    return form.form->skin.hasTitleStrip() ? std::max(1, form.px(kBorderTwips)) : 0;
 }
 
-RECT CaptionButtonRect(const FormView& form, int button) {
+RECT CaptionButtonRect(const FormView& form, CaptionButton button) {
     RECT client{};
     GetClientRect(form.hwnd, &client);
     const int size = form.px(kButtonTwips), gap = form.px(kButtonGapTwips) / 2 * 2;
     const int right = client.right - form.px(90);
-    const int left = right - size - (kCaptionButtons - 1 - button) * (size + gap);
+    const int fromRight = controls::kCaptionButtonCount - 1 - static_cast<int>(button);
+    const int left = right - size - fromRight * (size + gap);
     const int top = form.px(kButtonTopTwips);
     return {left, top, left + size, top + size};
 }
 
-int CaptionButtonAt(const FormView& form, POINT client) {
-    if (!form.form->skinned) return -1;
-    for (int b = 0; b < kCaptionButtons; ++b) {
-        const RECT r = CaptionButtonRect(form, b);
-        if (PtInRect(&r, client)) return b;
-    }
-    return -1;
+TitleElement TitleElementAt(const FormView& form, POINT client) {
+    RECT r{};
+    GetClientRect(form.hwnd, &r);
+    if (client.x < form.px(kTitleLeftTwips)) return TitleElement::Left;
+    if (client.x >= r.right - form.px(kTitleRightTwips)) return TitleElement::Right;
+    return TitleElement::Middle;
 }
 
 void PaintSurface(const FormView& form, HDC dc, POINT origin) {
@@ -150,7 +159,7 @@ void PaintSurface(const FormView& form, HDC dc, POINT origin) {
     RECT client{};
     GetClientRect(form.hwnd, &client);
     Fill(dc, client, form.background());
-    if (form.form->skinned) {
+    if (form.form->skin.hasTitleStrip()) {
         const int strip = StripHeight(form), border = BorderWidth(form);
         VerticalGradient(dc, {0, 0, client.right, strip}, kStripTop, kStripBottom);
         Fill(dc, {0, 0, client.right, 1}, RGB(150, 186, 240));
@@ -164,11 +173,11 @@ void PaintSurface(const FormView& form, HDC dc, POINT origin) {
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, kWhite);
             const std::wstring title = Wide(form.form->title());
-            RECT tr{form.px(480), 0, CaptionButtonRect(form, 0).left - form.px(60), strip};
+            RECT tr{form.px(480), 0,
+                    CaptionButtonRect(form, CaptionButton::Help).left - form.px(60), strip};
             DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &tr,
                       DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
         }
-        for (int b = 0; b < kCaptionButtons; ++b) PaintCaptionButton(form, dc, b);
     }
     SetWindowOrgEx(dc, old.x, old.y, nullptr);
 }
@@ -201,86 +210,178 @@ void PaintImage(const FormView& form, const controls::Image& image, HDC dc, RECT
 
 namespace {
 
-void InvalidateStrip(FormView& form) {
-    RECT r{};
-    GetClientRect(form.hwnd, &r);
-    r.bottom = StripHeight(form);
-    InvalidateRect(form.hwnd, &r, FALSE);
+FormView* ViewOf(HWND button) {
+    return reinterpret_cast<FormView*>(GetWindowLongPtrW(button, GWLP_USERDATA));
 }
 
-void SetHotButton(FormView& form, int button) {
-    if (button == form.hotButton) return;
-    form.hotButton = button;
-    InvalidateStrip(form);
+CaptionButton ButtonOf(HWND button) {
+    return static_cast<CaptionButton>(GetDlgCtrlID(button) - kFirstCaptionButtonId);
+}
+
+void Act(FormView& f, CaptionButton button) {
+    controls::Form& form = *f.form;
+    switch (button) {
+        case CaptionButton::Close:
+            if (form.onSystemClose)
+                form.onSystemClose();
+            else
+                form.unload();
+            break;
+        case CaptionButton::Minimise:
+            form.setState(controls::WindowState::Minimized);
+            break;
+        case CaptionButton::Help:
+            if (form.onHelp) form.onHelp();
+            break;
+    }
+}
+
+void PaintButtonWindow(FormView& f, HWND hwnd, CaptionButton button) {
+    PaintDc dc(hwnd);
+    if (!dc) return;
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    const RECT at = CaptionButtonRect(f, button);
+    DrawBuffered(dc.get(), r.right, r.bottom, [&](HDC buffer) {
+        // The strip under the button first, so that its rounded corners lie on the strip.
+        PaintSurface(f, buffer, {at.left, at.top});
+        PaintCaptionButton(f, buffer, button, r, f.form->skin.image(button));
+    });
+}
+
+// Lets the mouse go after a release without counting it as lost to another window.
+void ReleaseOwnCapture(FormView& f, HWND hwnd) {
+    if (GetCapture() != hwnd) return;
+    f.releasingCapture = true;
+    ReleaseCapture();
+    f.releasingCapture = false;
+}
+
+LRESULT CALLBACK CaptionButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    }
+    FormView* f = ViewOf(hwnd);
+    if (!f || !f->form) return DefWindowProcW(hwnd, msg, wp, lp);
+    controls::WindowSkin& skin = f->form->skin;
+    const CaptionButton button = ButtonOf(hwnd);
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            PaintButtonWindow(*f, hwnd, button);
+            return 0;
+        case WM_MOUSEMOVE:
+            skin.mouseMove(button);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            skin.mouseMove(button);  // the pointer is on it, whether or not a move came first
+            if (skin.press(button)) SetCapture(hwnd);
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: {
+            const auto action = skin.release(button);
+            ReleaseOwnCapture(*f, hwnd);
+            // The action may close the window and this button with it: nothing after it.
+            if (action) Act(*f, *action);
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            if (!f->releasingCapture) skin.captureLost(button);
+            return 0;
+        case BM_CLICK: {
+            // Keyboards' and test drivers' click: the whole pass of the mouse at once.
+            skin.mouseMove(button);
+            skin.press(button);
+            if (const auto action = skin.release(button)) Act(*f, *action);
+            return 0;
+        }
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            for (HWND& own : f->captionButtons)
+                if (own == hwnd) own = nullptr;
+            break;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+void Drag(FormView& f) {
+    ReleaseCapture();
+    SendMessageW(f.hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 }  // namespace
 
-bool CaptionMouseMove(FormView& form, POINT p) {
-    if (form.pressedButton >= 0) return false;
-    if (!form.trackingLeave) {
-        TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, form.hwnd, 0};
-        form.trackingLeave = TrackMouseEvent(&tme) != FALSE;
+void RegisterCaptionButtonClass(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = CaptionButtonProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kCaptionButtonClass;
+    RegisterClassExW(&wc);
+}
+
+void CreateCaptionButtons(FormView& f) {
+    controls::WindowSkin& skin = f.form->skin;
+    for (int i = 0; i < controls::kCaptionButtonCount; ++i) {
+        const auto button = static_cast<CaptionButton>(i);
+        if (!skin.has(button) || f.captionButtons[i]) continue;
+        const RECT r = CaptionButtonRect(f, button);
+        f.captionButtons[i] = CreateWindowExW(
+            0, kCaptionButtonClass, Wide(skin.toolTip(button)).c_str(), WS_CHILD | WS_VISIBLE,
+            r.left, r.top, r.right - r.left, r.bottom - r.top, f.hwnd,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstCaptionButtonId + i)), f.instance,
+            &f);
     }
-    SetHotButton(form, CaptionButtonAt(form, p));
-    return p.y >= StripHeight(form);
+    skin.onImageChange = [&f](CaptionButton button) {
+        if (HWND h = f.captionButtons[static_cast<int>(button)]) InvalidateRect(h, nullptr, FALSE);
+    };
 }
 
-void CaptionMouseLeave(FormView& form) {
-    form.trackingLeave = false;
-    if (form.pressedButton < 0) SetHotButton(form, -1);
+void PlaceCaptionButtons(FormView& f) {
+    for (int i = 0; i < controls::kCaptionButtonCount; ++i)
+        if (HWND h = f.captionButtons[i]) {
+            const RECT r = CaptionButtonRect(f, static_cast<CaptionButton>(i));
+            SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
 }
 
-void CaptionMouseDown(FormView& form, POINT p) {
-    const int button = CaptionButtonAt(form, p);
-    if (button >= 0) {
-        form.pressedButton = button;
-        SetCapture(form.hwnd);
-        InvalidateStrip(form);
-    } else if (p.y < StripHeight(form)) {
-        // The title strip moves the window like a caption.
-        ReleaseCapture();
-        SendMessageW(form.hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-    }
-}
-
-int CaptionMouseUp(FormView& form) {
-    // The release belongs to the pressed button wherever it happens.
-    const int button = form.pressedButton;
-    if (button < 0) return -1;
-    form.pressedButton = -1;
-    form.hotButton = -1;
-    ReleaseCapture();
-    InvalidateStrip(form);
-    return button;
-}
-
-void CaptionCaptureChanged(FormView& form, HWND newCapture) {
-    if (form.pressedButton >= 0 && newCapture != form.hwnd) {
-        form.pressedButton = -1;
-        InvalidateStrip(form);
-    }
-}
-
-void CaptionButtonsMoved(FormView& form) {
-    form.hotButton = form.pressedButton = -1;
-    AddCaptionButtonTips(form);
-}
-
-void AddCaptionButtonTips(FormView& form) {
-    if (!form.tooltip || !form.form->skinned) return;
-    static constexpr const wchar_t* kTips[kCaptionButtons] = {L"Help me", L"Minimize", L"Close"};
-    for (int b = 0; b < kCaptionButtons; ++b) {
+void AddCaptionButtonTips(FormView& f) {
+    if (!f.tooltip) return;
+    for (int i = 0; i < controls::kCaptionButtonCount; ++i) {
+        HWND h = f.captionButtons[i];
+        if (!h) continue;
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_SUBCLASS;
-        tool.hwnd = form.hwnd;
-        tool.uId = static_cast<UINT_PTR>(b + 1);
-        SendMessageW(form.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        tool.rect = CaptionButtonRect(form, b);
-        tool.lpszText = const_cast<wchar_t*>(kTips[b]);
-        SendMessageW(form.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = f.hwnd;
+        tool.uId = reinterpret_cast<UINT_PTR>(h);
+        SendMessageW(f.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        std::wstring text = Wide(f.form->skin.toolTip(static_cast<CaptionButton>(i)));
+        tool.lpszText = text.data();
+        SendMessageW(f.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+}
+
+bool StripMouseMove(FormView& f, POINT client) {
+    if (client.y >= StripHeight(f)) return true;
+    f.form->skin.titleMove(TitleElementAt(f, client));
+    return false;
+}
+
+void StripMouseDown(FormView& f, POINT client) {
+    if (client.y < StripHeight(f) && f.form->skin.dragsBy(TitleElementAt(f, client))) Drag(f);
+}
+
+void DragByTitleText(FormView& f) {
+    if (f.hwnd && f.form->skin.dragsBy(TitleElement::Text)) Drag(f);
 }
 
 }  // namespace brisko::views

@@ -61,6 +61,15 @@ TEST(CookieKeeper, OpensFromTheMainWindowAndDeletesOnlyTheCheckedCookies) {
     EXPECT_TRUE(Control(keeper, "&Select None", "Button"));
     SaveScreenshot(keeper, "cookies");
 
+    MouseClick(Control(keeper, "Help me", "BriskoCaptionButton"));
+    HWND help = WaitWindow(brisko.id(), "Cookies Help");
+    ASSERT_TRUE(help);
+    EXPECT_FALSE(IsWindowEnabled(keeper)) << "the help is modal";
+    SaveScreenshot(help, "help-cookies");
+    MouseClick(Control(help, "Close", "BriskoCaptionButton"));
+    EXPECT_TRUE(WaitUntil([&] { return !HasWindow(brisko.id(), "Cookies Help"); }));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(keeper) != FALSE; }));
+
     // Keep two; the read-only one cannot be deleted and stays listed.
     for (const std::string& keep : {kCookies + "two@example.txt", kProfile + "five@example.txt"}) {
         const int i = IndexOf(items, keep);

@@ -154,6 +154,17 @@ TEST(Finder, FindsRemovesCancelsAndCountsWhatItReclaimed) {
     SetCursorPos(0, 0);
     SaveScreenshot(f.window, "finder-ready");
 
+    // Its help caption button shows "Scanner Help" modally; the dialog's close caption button
+    // closes it.
+    MouseClick(Control(f.window, "Help", "BriskoCaptionButton"));
+    HWND help = WaitWindow(brisko.id(), "Scanner Help");
+    ASSERT_TRUE(help);
+    EXPECT_FALSE(IsWindowEnabled(f.window)) << "the help is modal";
+    SaveScreenshot(help, "help-finder");
+    MouseClick(Control(help, "Close", "BriskoCaptionButton"));
+    EXPECT_TRUE(WaitUntil([&] { return !HasWindow(brisko.id(), "Scanner Help"); }));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(f.window) != FALSE; }));
+
     // "*.bak" ticked, "*.jnk9" saved as a custom filter through "&Advanced".
     Tick(f.window, "*.bak");
     HWND filtersPanel = Control(f.window, "Filters", "Button");

@@ -54,22 +54,22 @@ TEST(MainWindow, EstimatesTheTempFolderSavesOnCloseAndRestoresOnTheNextStart) {
         Click(Control(main, "&Windows", "Button"));
         EXPECT_TRUE(WaitUntil([&] { return Visible(temp); }));
 
-        // The help caption button, the left one of the three at the title strip's right end,
-        // opens "Brisko Help"; its button closes it and the main window answers again.
-        RECT client{};
-        GetClientRect(main, &client);
-        HDC screen = GetDC(nullptr);
-        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-        const int size = MulDiv(315, dpi, 1440), gap = MulDiv(90, dpi, 1440);
-        const POINT help{client.right - gap - 2 * (size + gap) - size / 2,
-                         MulDiv(60, dpi, 1440) + size / 2};
-        PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(help.x, help.y));
-        PostMessageW(main, WM_LBUTTONUP, 0, MAKELPARAM(help.x, help.y));
+        // The help caption button, found by its tip, opens "Brisko Help"; the dialog's own
+        // close caption button ("Close Me") hides it and the main window answers again.
+        HWND helpButton = Control(main, "Help me", "BriskoCaptionButton");
+        ASSERT_TRUE(helpButton);
+        MouseClick(helpButton);
         HWND helpDialog = WaitWindow(brisko.id(), "Brisko Help");
         ASSERT_TRUE(helpDialog);
         EXPECT_FALSE(IsWindowEnabled(main)) << "the help is modal";
         SaveScreenshot(helpDialog, "help-main");
+        EXPECT_FALSE(Control(helpDialog, "Minimize", "BriskoCaptionButton", 0, 0s))
+            << "a help dialog has only its close button";
+        MouseClick(Control(helpDialog, "Close Me", "BriskoCaptionButton"));
+        EXPECT_TRUE(WaitUntil([&] { return !Visible(helpDialog) && IsWindowEnabled(main); }));
+        // Shown again, the same dialog; its chameleon button closes it too.
+        MouseClick(helpButton);
+        EXPECT_EQ(WaitWindow(brisko.id(), "Brisko Help"), helpDialog);
         Click(Control(helpDialog, "&Close", "Button"));
         EXPECT_TRUE(WaitUntil([&] { return !Visible(helpDialog) && IsWindowEnabled(main); }));
 

@@ -117,6 +117,7 @@ class KindsForm : public controls::Form {
         clientWidth = 7200;
         clientHeight = 6000;
         backColor = controls::rgb(236, 233, 216);
+        skin = controls::MainWindowSkin();
         place(chkBox, 300, 600, 1500, 255).setCaption("Tick me");
         place(optOne, 300, 900, 1500, 255).setCaption("One");
         place(optTwo, 300, 1200, 1500, 255).setCaption("Two");
@@ -406,70 +407,141 @@ class CaptionButtons : public Views {
         form.onSystemClose = [&] { ++closes; };
         form.onHelp = [&] { ++helps; };
         form.onMouseMove = [&] { ++bodyMoves; };
+        help = Control(L"Help me");
+        minimise = Control(L"Minimize");
+        close = Control(L"Close");
     }
-    // The centre of a caption button: the buttons stand at the right end of the title strip,
-    // help, minimise, close, 315 twips square, 90 twips from the edge and from each other.
-    POINT Centre(int button) const {
-        RECT client{};
-        GetClientRect(window, &client);
-        const int px = form.twipsPerPixelX;
-        const int size = 315 / px, gap = 90 / px / 2 * 2;
-        const int right = client.right - 90 / px - (2 - button) * (size + gap);
-        return {right - size / 2, 60 / px + size / 2};
+    static void Down(HWND h, POINT p = {5, 5}, UINT msg = WM_LBUTTONDOWN) {
+        SendMessageW(h, msg, MK_LBUTTON, MAKELPARAM(p.x, p.y));
     }
-    void Down(POINT p) { SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y)); }
-    void Up(POINT p) { SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y)); }
-    void Move(POINT p) { SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)); }
+    static void Up(HWND h, POINT p = {5, 5}, UINT msg = WM_LBUTTONUP) {
+        SendMessageW(h, msg, 0, MAKELPARAM(p.x, p.y));
+    }
+    static void Move(HWND h, POINT p = {5, 5}) {
+        SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+    }
+    // A point on the middle piece of the title strip.
+    POINT Middle() const {
+        RECT r{};
+        GetClientRect(window, &r);
+        return {r.right / 2, 8};
+    }
+    controls::ButtonImage Image(controls::CaptionButton b) const { return form.skin.image(b); }
 
-    static constexpr int kHelp = 0, kMinimise = 1, kClose = 2;
+    HWND help = nullptr, minimise = nullptr, close = nullptr;
+    controls::Form bordered{"frmBordered", "Bordered"};  // outlives the binding's view of it
     int closes = 0, helps = 0, bodyMoves = 0;
 };
 
+TEST_F(CaptionButtons, AreChildWindowsNamedByTheirTipsAtTheStripsRightEnd) {
+    for (HWND b : {help, minimise, close}) {
+        ASSERT_TRUE(b);
+        EXPECT_EQ(GetParent(b), window);
+        EXPECT_EQ(ClassOf(b), L"BriskoCaptionButton");
+    }
+    RECT client{}, h{}, m{}, c{};
+    GetClientRect(window, &client);
+    GetWindowRect(help, &h);
+    GetWindowRect(minimise, &m);
+    GetWindowRect(close, &c);
+    EXPECT_LT(h.right, m.left);
+    EXPECT_LT(m.right, c.left);
+    POINT corner{c.right, c.bottom};
+    ScreenToClient(window, &corner);
+    EXPECT_GT(corner.x, client.right - 20);
+    EXPECT_LT(corner.y, 40) << "on the title strip";
+}
+
 TEST_F(CaptionButtons, EachButtonActsWhenReleased) {
-    Down(Centre(kClose));
+    Down(close);
     EXPECT_EQ(closes, 0) << "pressing alone does nothing";
-    Up(Centre(kClose));
+    EXPECT_EQ(Image(controls::CaptionButton::Close), controls::ButtonImage::Pressed);
+    Up(close);
     EXPECT_EQ(closes, 1);
-    Down(Centre(kHelp));
-    Up(Centre(kHelp));
+    Down(help);
+    Up(help);
     EXPECT_EQ(helps, 1);
+    EXPECT_EQ(Image(controls::CaptionButton::Help), controls::ButtonImage::Normal);
     EXPECT_EQ(closes, 1);
-    Down(Centre(kMinimise));
-    Up(Centre(kMinimise));
-    EXPECT_EQ(form.state(), controls::WindowState::Minimized);
+    Down(minimise, {5, 5}, WM_RBUTTONDOWN);
+    Up(minimise, {5, 5}, WM_RBUTTONUP);
+    EXPECT_EQ(form.state(), controls::WindowState::Minimized) << "any mouse button presses it";
+}
+
+TEST_F(CaptionButtons, AfterAMinimiseAndRestoreTheMinimiseButtonIsNormalAgain) {
+    Down(minimise);
+    Up(minimise);
+    ASSERT_EQ(form.state(), controls::WindowState::Minimized);
+    EXPECT_EQ(Image(controls::CaptionButton::Minimise), controls::ButtonImage::Pressed);
+    ShowWindow(window, SW_RESTORE);
+    EXPECT_EQ(form.state(), controls::WindowState::Normal);
+    EXPECT_EQ(Image(controls::CaptionButton::Minimise), controls::ButtonImage::Normal);
+}
+
+TEST_F(CaptionButtons, AClickActsAsAPressAndRelease) {
+    SendMessageW(help, BM_CLICK, 0, 0);
+    EXPECT_EQ(helps, 1);
+    SendMessageW(close, BM_CLICK, 0, 0);
+    EXPECT_EQ(closes, 1);
 }
 
 TEST_F(CaptionButtons, TheReleaseBelongsToThePressedButtonWhereverItHappens) {
-    Down(Centre(kHelp));
-    Move({40, 200});
-    Up({40, 200});
+    Down(help);
+    EXPECT_EQ(GetCapture(), help);
+    Up(help, {-300, 200});
     EXPECT_EQ(helps, 1);
+    EXPECT_EQ(GetCapture(), nullptr);
     // A release with nothing pressed does nothing.
-    Up(Centre(kHelp));
+    Up(help);
     EXPECT_EQ(helps, 1);
 }
 
 TEST_F(CaptionButtons, LosingTheMouseToAnotherWindowLetsThePressedButtonGo) {
-    Down(Centre(kClose));
+    Down(close);
     HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
     SetCapture(other);
     ReleaseCapture();
-    Up(Centre(kClose));
+    EXPECT_EQ(Image(controls::CaptionButton::Close), controls::ButtonImage::Normal);
+    Up(close);
     EXPECT_EQ(closes, 0);
     DestroyWindow(other);
 }
 
+TEST_F(CaptionButtons, ImagesLightUnderTheMouseAndTheMiddlePieceTurnsThemOff) {
+    Move(help);
+    Move(close);
+    EXPECT_EQ(Image(controls::CaptionButton::Help), controls::ButtonImage::Highlighted);
+    EXPECT_EQ(Image(controls::CaptionButton::Close), controls::ButtonImage::Highlighted);
+    Move(window, {4, 8});  // the left piece leaves them lit
+    EXPECT_EQ(Image(controls::CaptionButton::Close), controls::ButtonImage::Highlighted);
+    Move(window, Middle());
+    EXPECT_EQ(Image(controls::CaptionButton::Help), controls::ButtonImage::Normal);
+    EXPECT_EQ(Image(controls::CaptionButton::Close), controls::ButtonImage::Normal);
+}
+
 TEST_F(CaptionButtons, OnlyMovesOverTheWindowsBodyReachTheModel) {
-    Move(Centre(kClose));
-    Move({40, 8});  // on the title strip
+    Move(window, Middle());
     EXPECT_EQ(bodyMoves, 0);
-    Move({40, 200});
+    Move(window, {40, 200});
     EXPECT_EQ(bodyMoves, 1);
-    Down(Centre(kClose));
-    Move({40, 200});
+    Down(close);
+    Move(window, {40, 200});
     EXPECT_EQ(bodyMoves, 1) << "not while a caption button is held";
-    Up(Centre(kClose));
+    Up(close);
+}
+
+TEST_F(CaptionButtons, AWindowWithBordersOnlyHasNoneAndNoSystemCaption) {
+    bordered.clientWidth = 3000;
+    bordered.clientHeight = 2000;
+    bordered.skin = controls::DisclaimerSkin();
+    binding->attach(bordered);
+    bordered.show();
+    HWND h = reinterpret_cast<HWND>(bordered.hwnd);
+    ASSERT_TRUE(h);
+    EXPECT_FALSE(FindWindowExW(h, nullptr, L"BriskoCaptionButton", nullptr));
+    EXPECT_FALSE(GetWindowLongPtrW(h, GWL_STYLE) & WS_CAPTION);
+    bordered.unload();
 }
 
 }  // namespace

@@ -173,6 +173,15 @@ void Click(HWND button) {
     PostMessageW(button, BM_CLICK, 0, 0);
 }
 
+void MouseClick(HWND control) {
+    RECT r{};
+    GetClientRect(control, &r);
+    const LPARAM centre = MAKELPARAM(r.right / 2, r.bottom / 2);
+    PostMessageW(control, WM_MOUSEMOVE, 0, centre);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    PostMessageW(control, WM_LBUTTONUP, 0, centre);
+}
+
 bool Checked(HWND box) {
     DWORD_PTR state = 0;
     SendMessageTimeoutW(box, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);

@@ -61,6 +61,8 @@ bool Visible(HWND window);
 // A button press as a click makes it (posted, so that a handler that opens a modal window or
 // runs long does not hold the driver).
 void Click(HWND button);
+// A press and release of the left mouse button at the control's centre (posted).
+void MouseClick(HWND control);
 bool Checked(HWND box);
 
 // The list box's entries.
