@@ -228,6 +228,7 @@ void ChameleonButton::release(MouseButton button, int shift, int x, int y) {
 void ChameleonButton::mouseDown(MouseButton button, int shift, int x, int y) {
     if (!enabled_) return;
     captured_ = button == MouseButton::Left;
+    doubleClickPress_ = false;
     press(button, shift, x, y);
 }
 
@@ -237,7 +238,7 @@ void ChameleonButton::mouseUp(MouseButton button, int shift, int x, int y) {
     if (button == MouseButton::Left) captured_ = false;
     release(button, shift, x, y);
     // The platform's click: a left press released over the button.
-    if (clicked) click();
+    if (clicked) platformClick();
 }
 
 void ChameleonButton::mouseMove(std::optional<MouseButton> held, int x, int y) {
@@ -252,12 +253,14 @@ void ChameleonButton::doubleClick() {
     if (!enabled_ || lastButton_ != MouseButton::Left) return;
     press(MouseButton::Left, 0, 1, 1);
     captured_ = false;  // the second click of a double click raises no Click
+    doubleClickPress_ = true;
 }
 
 void ChameleonButton::keyDown(Key key, int shift) {
     if (!enabled_) return;
     switch (key) {
         case Key::Space:
+            doubleClickPress_ = false;
             press(MouseButton::Left, shift, 1, 1);
             break;
         case Key::Right:
@@ -297,6 +300,14 @@ void ChameleonButton::click() {
     if (lastButton_ != MouseButton::Left || !enabled_) return;
     repaint(kNormal, true);
     if (onClick) onClick();
+}
+
+void ChameleonButton::platformClick() {
+    if (doubleClickPress_) {
+        doubleClickPress_ = false;
+        return;
+    }
+    click();
 }
 
 void ChameleonButton::draw(Canvas& c) const {

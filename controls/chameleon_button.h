@@ -97,8 +97,13 @@ class ChameleonButton {
     void keyPress(int charCode);
     void accessKeyPressed() { click(); }
     void setFocused(bool focused);
-    // The platform's click after a press and release, and what the window's logic calls.
+    // The Click logic, as the access key and the window's logic run it.
     void click();
+    // The platform's own click after a press and release: none for the press of a double
+    // click (a view whose platform button clicks on its own reports it here).
+    void platformClick();
+    // For a view whose platform button tracks the press itself: the look follows its state.
+    void showPressed(bool pressed) { repaint(pressed ? kPressed : kNormal, false); }
 
     // Draws the current look on a canvas of width() x height().
     void draw(Canvas& canvas) const;
@@ -142,7 +147,8 @@ class ChameleonButton {
     std::optional<std::string> drawnCaption_;
     bool focused_ = false;
     MouseButton lastButton_ = MouseButton::Left;
-    bool captured_ = false;  // a left press that a release inside turns into a click
+    bool captured_ = false;          // a left press that a release inside turns into a click
+    bool doubleClickPress_ = false;  // the press under way is a double click's second
     int repaints_ = 0;
 };
 

@@ -62,9 +62,10 @@ void Raster::drawText(const std::string& text, Box box, Colour colour, unsigned 
 
 void Raster::focusRect(Box b) {
     if (b.right <= b.left || b.bottom <= b.top) return;
-    // Every other pixel along the outline, inverted, so that drawing it twice takes it away.
+    // Every other pixel along the outline (those of odd x + y, as the platform's pattern lies),
+    // inverted, so that drawing it twice takes it away.
     const auto invert = [this](int x, int y) {
-        if ((x + y) % 2 == 0 && inside(x, y)) setPixel({x, y}, at(x, y) ^ 0x00FFFFFFu);
+        if (((x + y) & 1) != 0 && inside(x, y)) setPixel({x, y}, at(x, y) ^ 0x00FFFFFFu);
     };
     for (int x = b.left; x < b.right; ++x) {
         invert(x, b.top);

@@ -369,6 +369,21 @@ TEST_F(Input, DoubleClickShowsThePressButRaisesNoSecondClick) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(Input, APlatformThatClicksOnItsOwnGetsNoClickForADoubleClicksPress) {
+    b.mouseDown(MouseButton::Left, 0, 10, 10);
+    b.platformClick();
+    b.doubleClick();
+    b.platformClick();
+    EXPECT_EQ(clicks, 1);
+    b.keyDown(Key::Space, 0);  // a new press clicks again
+    b.platformClick();
+    EXPECT_EQ(clicks, 2);
+    b.showPressed(true);
+    EXPECT_EQ(b.state(), ChameleonButton::kPressed);
+    b.showPressed(false);
+    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
+}
+
 TEST_F(Input, DisabledButtonRaisesNoClickWhateverArrives) {
     b.setEnabled(false);
     b.mouseDown(MouseButton::Left, 0, 10, 10);
@@ -429,7 +444,8 @@ TEST(OtherStyles, PressedDiffersFromNormalAndOnlySomeDrawTheFocusRect) {
         b.setFocused(true);
         const Raster focused = picture();
         const bool drawsFocusRect = style == 1 || style == 2 || style == 6 || style == 7;
-        EXPECT_EQ(focused.at(4, 4) != normal.at(4, 4), drawsFocusRect) << "style " << style;
+        EXPECT_EQ(focused.at(5, 4) != normal.at(5, 4), drawsFocusRect) << "style " << style;
+        EXPECT_EQ(focused.at(4, 4), normal.at(4, 4)) << "style " << style;  // dotted
     }
 }
 
