@@ -388,6 +388,24 @@ TEST_F(Views, PushButtonDoubleClickShowsThePressButClicksOnce) {
     EXPECT_EQ(clicks, 2);
 }
 
+TEST_F(Views, PushButtonArrowKeysMoveTheFocusAsTabAndShiftTabDo) {
+    int clicks = 0;
+    form.cmdGo.onClick = [&] { ++clicks; };
+    HWND go = Control(L"Go");
+    const HWND next = GetNextDlgTabItem(window, go, FALSE);
+    const HWND previous = GetNextDlgTabItem(window, go, TRUE);
+    ASSERT_NE(next, go);
+    ASSERT_NE(previous, go);
+    SetFocus(go);
+    ASSERT_EQ(GetFocus(), go);
+    SendMessageW(go, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(GetFocus(), next);
+    SetFocus(go);
+    SendMessageW(go, WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_EQ(GetFocus(), previous);
+    EXPECT_EQ(clicks, 0);
+}
+
 TEST_F(Views, PushButtonWindowHasTheModelsRoundedOutline) {
     HWND go = Control(L"Go");
     RECT r{};
