@@ -83,3 +83,41 @@ void ComboBox::setListIndex(int i) {
 }
 
 }  // namespace brisko::controls
+
+namespace brisko::controls {
+
+PushButton::PushButton(std::string name, Widget* parent)
+    : Widget(std::move(name), Kind::PushButton, parent) {
+    look_.setButtonType(3);
+    look_.setColorScheme(static_cast<int>(ColorScheme::Custom));
+    look_.setBackColor(kFace);
+    look_.setForeColor(kInk);
+    look_.onClick = [this] {
+        if (onClick) onClick();
+    };
+}
+
+ChameleonButton& PushButton::look() {
+    // The windows set the text colour as a plain field, so it is taken over when it is used.
+    const Colour ink = foreColor == kDefaultColour ? kInk : foreColor;
+    if (look_.foreColor() != ink) look_.setForeColor(ink);
+    return look_;
+}
+
+void PushButton::changed(Change c) {
+    switch (c) {
+        case Change::Caption:
+            look_.setCaption(caption());
+            break;
+        case Change::Enabled:
+            look_.setEnabled(enabled());
+            break;
+        case Change::Style:
+            look();
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace brisko::controls

@@ -8,13 +8,10 @@
 #include <string>
 #include <vector>
 
-namespace brisko::controls {
+#include "controls/chameleon_button.h"
+#include "controls/colour.h"
 
-using Colour = std::uint32_t;  // 0x00BBGGRR, as the platform stores RGB values
-constexpr Colour rgb(int r, int g, int b) {
-    return static_cast<Colour>(r) | (static_cast<Colour>(g) << 8) | (static_cast<Colour>(b) << 16);
-}
-constexpr Colour kDefaultColour = 0xFFFFFFFFu;  // "use the platform's colour"
+namespace brisko::controls {
 
 struct Rect {
     int left = 0, top = 0, width = 0, height = 0;  // twips
@@ -107,8 +104,11 @@ class Widget {
 
   protected:
     void notify(Change c, int index = -1) {
+        changed(c);
         if (viewHook) viewHook(*this, c, index);
     }
+    // A kind's own reaction to a change of its state, before the view hears of it.
+    virtual void changed(Change) {}
 
   private:
     std::string name_;
@@ -245,14 +245,25 @@ class ComboBox : public Widget {
     int listIndex_ = -1;
 };
 
+// The windows' push button: caption, tool tip, enabled state and click are what the windows'
+// logic uses; its look and input are a chameleon button of style 3, colour scheme 2 on a grey
+// face, kept in step with the caption, enabled state and text colour.
 class PushButton : public Widget {
   public:
-    explicit PushButton(std::string name, Widget* parent = nullptr)
-        : Widget(std::move(name), Kind::PushButton, parent) {}
+    explicit PushButton(std::string name, Widget* parent = nullptr);
     // A click as the user makes it: nothing happens while the button is disabled.
-    void click() {
-        if (enabled() && onClick) onClick();
-    }
+    void click() { look().click(); }
+    // The button's drawing and input model, with the current text colour.
+    ChameleonButton& look();
+
+    static constexpr Colour kFace = rgb(192, 192, 192);
+    static constexpr Colour kInk = rgb(0, 0, 255);
+
+  protected:
+    void changed(Change c) override;
+
+  private:
+    ChameleonButton look_;
 };
 
 // The common animation control.

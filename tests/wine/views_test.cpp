@@ -372,6 +372,55 @@ TEST_F(Views, PushButtonClicksRunTheModelsClickWhileEnabled) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(Views, PushButtonDoubleClickShowsThePressButClicksOnce) {
+    int clicks = 0;
+    form.cmdGo.onClick = [&] { ++clicks; };
+    HWND go = Control(L"Go");
+    SendMessageW(go, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(go, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(go, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_TRUE(SendMessageW(go, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    SendMessageW(go, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_FALSE(SendMessageW(go, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(go, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(go, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(Views, PushButtonArrowKeysMoveTheFocusAsTabAndShiftTabDo) {
+    int clicks = 0;
+    form.cmdGo.onClick = [&] { ++clicks; };
+    HWND go = Control(L"Go");
+    const HWND next = GetNextDlgTabItem(window, go, FALSE);
+    const HWND previous = GetNextDlgTabItem(window, go, TRUE);
+    ASSERT_NE(next, go);
+    ASSERT_NE(previous, go);
+    SetFocus(go);
+    ASSERT_EQ(GetFocus(), go);
+    SendMessageW(go, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(GetFocus(), next);
+    SetFocus(go);
+    SendMessageW(go, WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_EQ(GetFocus(), previous);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(Views, PushButtonWindowHasTheModelsRoundedOutline) {
+    HWND go = Control(L"Go");
+    RECT r{};
+    GetClientRect(go, &r);
+    views::GdiObject region(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(go, static_cast<HRGN>(region.get())), ERROR);
+    const auto rgn = static_cast<HRGN>(region.get());
+    for (POINT p : {POINT{0, 0}, POINT{1, 0}, POINT{0, 1}, POINT{r.right - 1, r.bottom - 1}})
+        EXPECT_FALSE(PtInRegion(rgn, p.x, p.y)) << p.x << ", " << p.y;
+    for (POINT p : {POINT{2, 0}, POINT{1, 1}, POINT{0, 2}, POINT{r.right / 2, r.bottom / 2}})
+        EXPECT_TRUE(PtInRegion(rgn, p.x, p.y)) << p.x << ", " << p.y;
+    EXPECT_EQ(form.cmdGo.look().width(), r.right);
+}
+
 TEST_F(Views, ImageReportsWhichMouseButtonWentDownAndUp) {
     int down = 0, up = 0;
     form.imgPage.onMouseDown = [&](int b) { down = b; };

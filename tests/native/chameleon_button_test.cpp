@@ -1,0 +1,502 @@
+// The chameleon button: style 3 pixel for pixel, the outlines, palettes, access keys and input.
+#include "controls/chameleon_button.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controls/raster.h"
+#include "controls/widgets.h"
+
+namespace brisko::controls {
+namespace {
+
+constexpr Colour kGrey = rgb(192, 192, 192);
+constexpr Colour kWhite = rgb(255, 255, 255);
+
+// --- Style 3, with the expected picture built from the table of looks -----------------------
+
+struct Look {
+    int rowsFrom, fadeRed, fadeBlue;
+    Colour frame, bottom, top1, top2;
+    std::optional<Colour> sides;  // the side lines, when drawn
+};
+const Look kNormal{1,
+                   75,
+                   50,
+                   rgb(140, 174, 231),
+                   rgb(107, 130, 239),
+                   rgb(206, 231, 255),
+                   rgb(189, 215, 247),
+                   std::nullopt};
+const Look kFocused{
+    1,     75, 50, rgb(140, 174, 231), rgb(107, 130, 239), rgb(206, 231, 255), rgb(189, 215, 247),
+    kWhite};
+const Look kPressed{3,
+                    85,
+                    60,
+                    rgb(255, 178, 49),
+                    rgb(231, 150, 0),
+                    rgb(255, 243, 206),
+                    rgb(255, 219, 140),
+                    rgb(255, 203, 107)};
+const Look kDisabled{1,
+                     60,
+                     40,
+                     rgb(153, 186, 253),
+                     rgb(113, 138, 254),
+                     rgb(208, 234, 255),
+                     rgb(191, 217, 250),
+                     std::nullopt};
+
+// The colour that the last step of the table leaves at (x, y), for pixels inside the outline.
+Colour Expected(const Look& l, int W, int H, int x, int y) {
+    const bool edgeRow = (y == 0 || y == H - 1) && x >= 2 && x <= W - 3;
+    const bool edgeColumn = (x == 0 || x == W - 1) && y >= 2 && y <= H - 3;
+    if (edgeRow || edgeColumn) return rgb(0, 60, 115);
+    if ((x == 1 || x == W - 2) && (y == 1 || y == H - 2)) return rgb(16, 77, 123);
+    if (y == 1) return l.top1;
+    if (y == 2) return l.top2;
+    if (y == H - 2) return l.bottom;
+    if (x == 1 || x == W - 2 || y == H - 3) return l.frame;
+    if (l.sides && (x == 2 || x == W - 3)) return *l.sides;
+    // Halves to even: the default rounding mode of the floating-point unit.
+    const int a = static_cast<int>(std::nearbyint(y * l.fadeRed / static_cast<double>(H)));
+    const int b = static_cast<int>(std::nearbyint(y * l.fadeBlue / static_cast<double>(H)));
+    return rgb(255 - a, 255 - a, 255 - b);
+}
+
+struct Drawn {
+    ChameleonButton button;
+    explicit Drawn(int w, int h) {
+        button.setButtonType(3);
+        button.setColorScheme(2);
+        button.setBackColor(kGrey);
+        button.setForeColor(rgb(0, 0, 255));
+        button.setCaption("&Exit");
+        button.resize(w, h);
+    }
+    Raster draw() const {
+        Raster r(button.width(), button.height(), rgb(1, 2, 3));
+        button.draw(r);
+        return r;
+    }
+};
+
+void ExpectPicture(const Raster& r, const Look& look, const Outline& outline) {
+    const int W = r.width(), H = r.height();
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (outline.contains(x, y)) {
+                ASSERT_EQ(r.at(x, y), Expected(look, W, H, x, y))
+                    << "at (" << x << ", " << y << ") of " << W << " x " << H;
+            }
+}
+
+class Style3 : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(Style3, NormalFocusedPressedAndDisabledFollowTheTable) {
+    const auto [w, h] = GetParam();
+    Drawn d(w, h);
+    ExpectPicture(d.draw(), kNormal, d.button.outline());
+
+    d.button.setFocused(true);
+    ExpectPicture(d.draw(), kFocused, d.button.outline());
+
+    d.button.mouseDown(MouseButton::Left, 0, 3, 3);
+    ExpectPicture(d.draw(), kPressed, d.button.outline());
+    d.button.mouseUp(MouseButton::Left, 0, 3, 3);
+
+    d.button.setFocused(false);
+    d.button.setEnabled(false);
+    ExpectPicture(d.draw(), kDisabled, d.button.outline());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, Style3,
+                         ::testing::Values(std::pair{75, 23}, std::pair{20, 20}, std::pair{97, 25},
+                                           std::pair{40, 7}));
+
+TEST(Style3Rows, HalvesRoundToEvenInEveryLook) {
+    // H = 20: normal a = 3.75 i, b = 2.5 i; pressed a = 4.25 i, b = 3 i; disabled 3 i and 2 i.
+    Drawn d(30, 20);
+    Raster normal = d.draw();
+    EXPECT_EQ(normal.at(10, 5), rgb(236, 236, 243));   // a 18.75 -> 19, b 12.5 -> 12
+    EXPECT_EQ(normal.at(10, 6), rgb(233, 233, 240));   // a 22.5 -> 22, b 15
+    EXPECT_EQ(normal.at(10, 7), rgb(229, 229, 237));   // a 26.25 -> 26, b 17.5 -> 18
+    EXPECT_EQ(normal.at(10, 10), rgb(217, 217, 230));  // a 37.5 -> 38, b 25
+    EXPECT_EQ(normal.at(10, 14), rgb(203, 203, 220));  // a 52.5 -> 52, b 35
+
+    d.button.mouseDown(MouseButton::Left, 0, 3, 3);
+    Raster pressed = d.draw();
+    EXPECT_EQ(pressed.at(10, 6), rgb(229, 229, 237));   // a 25.5 -> 26, b 18
+    EXPECT_EQ(pressed.at(10, 10), rgb(213, 213, 225));  // a 42.5 -> 42, b 30
+    EXPECT_EQ(pressed.at(10, 14), rgb(195, 195, 213));  // a 59.5 -> 60, b 42
+    EXPECT_EQ(pressed.at(2, 10), rgb(255, 203, 107));
+    d.button.mouseUp(MouseButton::Left, 0, 3, 3);
+
+    d.button.setEnabled(false);
+    EXPECT_EQ(d.draw().at(10, 5), rgb(240, 240, 245));
+}
+
+TEST(Style3Text, CaptionPlacedPerLookAndEmbossedWhenDisabled) {
+    Drawn d(75, 23);
+    const Box whole{0, 0, 75, 23}, shifted{2, 2, 75, 23};
+    auto texts = d.draw().texts();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, "&Exit");
+    EXPECT_EQ(texts[0].box, whole);
+    EXPECT_EQ(texts[0].colour, rgb(0, 0, 255));
+    EXPECT_EQ(texts[0].flags, 101u);
+
+    d.button.keyDown(Key::Space, 0);
+    texts = d.draw().texts();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].box, shifted);
+    d.button.keyUp(Key::Space, 0);
+
+    d.button.setEnabled(false);
+    texts = d.draw().texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].box, shifted);
+    EXPECT_EQ(texts[0].colour, rgb(239, 239, 239));  // highlight of a grey face
+    EXPECT_EQ(texts[1].box, whole);
+    EXPECT_EQ(texts[1].colour, rgb(128, 128, 128));  // shadow
+}
+
+TEST(Style3Focus, WithoutTheFocusRectAFocusedButtonLooksUnfocused) {
+    Drawn d(75, 23);
+    const Raster unfocused = d.draw();
+    d.button.setShowFocusRect(false);
+    d.button.setFocused(true);
+    const Raster focused = d.draw();
+    for (int y = 0; y < 23; ++y)
+        for (int x = 0; x < 75; ++x) ASSERT_EQ(focused.at(x, y), unfocused.at(x, y));
+    d.button.setShowFocusRect(true);
+    EXPECT_EQ(d.draw().at(2, 10), kWhite);
+}
+
+// --- Outlines ---------------------------------------------------------------------------------
+
+TEST(Outlines, EachStyleCutsItsOwnCorners) {
+    const int W = 10, H = 6;
+    const std::vector<Point> rounded = {{0, 0}, {1, 0}, {0, 1}, {9, 0}, {8, 0}, {9, 1},
+                                        {0, 5}, {1, 5}, {0, 4}, {9, 5}, {8, 5}, {9, 4}};
+    const std::vector<std::pair<int, std::vector<Point>>> cases = {
+        {1, {{0, 0}, {9, 0}, {0, 5}, {9, 5}}},
+        {2, {}},
+        {3, rounded},
+        {4, rounded},
+        {5, {{0, 5}, {9, 0}}},
+        {6, {}},
+        {7, {}}};
+    for (const auto& [style, cut] : cases) {
+        const Outline o = OutlineOf(style, W, H);
+        int inside = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) inside += o.contains(x, y) ? 1 : 0;
+        EXPECT_EQ(inside, W * H - static_cast<int>(cut.size())) << "style " << style;
+        for (Point p : cut) EXPECT_FALSE(o.contains(p.x, p.y)) << "style " << style;
+        EXPECT_FALSE(o.contains(W, 0));
+        EXPECT_FALSE(o.contains(-1, 0));
+    }
+    // Rounded corners keep the pixels just beyond the cut ones.
+    const Outline o = OutlineOf(3, W, H);
+    EXPECT_TRUE(o.contains(2, 0));
+    EXPECT_TRUE(o.contains(1, 1));
+    EXPECT_TRUE(o.contains(0, 2));
+}
+
+TEST(Outlines, TinyButtonsCutEachPixelOnceAndNothingOutside) {
+    const Outline o = OutlineOf(3, 2, 2);
+    EXPECT_EQ(o.cuts.size(), 4u);
+    EXPECT_TRUE(OutlineOf(3, 0, 0).cuts.empty());
+    EXPECT_EQ(OutlineOf(1, 1, 1).cuts.size(), 1u);
+}
+
+TEST(Outlines, FollowTheStyleAtTheNextResize) {
+    ChameleonButton b;
+    b.resize(10, 6);
+    EXPECT_TRUE(b.outline().cuts.empty());  // style 2 by default
+    b.setButtonType(3);
+    EXPECT_TRUE(b.outline().cuts.empty());
+    b.resize(10, 6);
+    EXPECT_EQ(b.outline().cuts.size(), 12u);
+}
+
+// --- Palettes -----------------------------------------------------------------------------
+
+TEST(Palettes, ShiftClampsEachComponent) {
+    EXPECT_EQ(Shift(rgb(250, 10, 128), 20), rgb(255, 30, 148));
+    EXPECT_EQ(Shift(rgb(250, 10, 128), -20), rgb(230, 0, 108));
+}
+
+TEST(Palettes, CustomFixedAndSystemSchemes) {
+    const ButtonPalette custom = MakePalette(2, kGrey, rgb(0, 0, 255), kClassicSystemColours);
+    EXPECT_EQ(custom.face, kGrey);
+    EXPECT_EQ(custom.shadow, rgb(128, 128, 128));
+    EXPECT_EQ(custom.light, rgb(223, 223, 223));
+    EXPECT_EQ(custom.highlight, rgb(239, 239, 239));
+    EXPECT_EQ(custom.darkShadow, rgb(0, 0, 0));
+    EXPECT_EQ(custom.text, rgb(0, 0, 255));
+
+    const ButtonPalette fixed = MakePalette(3, rgb(10, 20, 30), rgb(1, 1, 1), {});
+    EXPECT_EQ(fixed, (ButtonPalette{rgb(192, 192, 192), rgb(223, 223, 223), rgb(255, 255, 255),
+                                    rgb(128, 128, 128), rgb(0, 0, 0), rgb(0, 0, 0)}));
+
+    const ButtonPalette system{rgb(1, 1, 1), rgb(2, 2, 2), rgb(3, 3, 3),
+                               rgb(4, 4, 4), rgb(5, 5, 5), rgb(6, 6, 6)};
+    EXPECT_EQ(MakePalette(1, kGrey, kGrey, system), system);
+    EXPECT_EQ(MakePalette(9, kGrey, kGrey, system), system);
+}
+
+TEST(Palettes, NewButtonUsesTheSystemsColoursAndFollowsItsProperties) {
+    ChameleonButton b;
+    EXPECT_EQ(b.palette(), kClassicSystemColours);
+    EXPECT_EQ(b.buttonType(), 2);
+    EXPECT_EQ(b.colorScheme(), 1);
+    EXPECT_TRUE(b.showFocusRect());
+    EXPECT_TRUE(b.enabled());
+    b.setColorScheme(2);
+    b.setBackColor(rgb(100, 100, 100));
+    EXPECT_EQ(b.palette().shadow, rgb(36, 36, 36));
+}
+
+// --- Access keys --------------------------------------------------------------------------
+
+TEST(AccessKeys, FirstSingleAmpersandNotLastMarksTheKey) {
+    EXPECT_EQ(AccessKey("A&&B&C"), 'c');
+    EXPECT_EQ(AccessKey("&Exit"), 'e');
+    EXPECT_EQ(AccessKey("I &Accept"), 'a');
+    EXPECT_EQ(AccessKey("&"), std::nullopt);
+    EXPECT_EQ(AccessKey(""), std::nullopt);
+    EXPECT_EQ(AccessKey("&&"), std::nullopt);
+    EXPECT_EQ(AccessKey("AB&"), std::nullopt);
+    EXPECT_EQ(AccessKey("Plain"), std::nullopt);
+    ChameleonButton b;
+    b.setCaption("&Delete Selected");
+    EXPECT_EQ(b.accessKey(), 'd');
+}
+
+// --- Input --------------------------------------------------------------------------------
+
+struct Input : ::testing::Test {
+    ChameleonButton b;
+    int clicks = 0;
+    std::vector<std::string> events;
+    Input() {
+        b.setButtonType(3);
+        b.resize(75, 23);
+        b.onClick = [this] { ++clicks; };
+        b.onMouseDown = [this](MouseButton m, int, int x, int y) {
+            events.push_back("down " + std::to_string(static_cast<int>(m)) + " " +
+                             std::to_string(x) + "," + std::to_string(y));
+        };
+        b.onMouseUp = [this](MouseButton m, int, int, int) {
+            events.push_back("up " + std::to_string(static_cast<int>(m)));
+        };
+        b.onKeyDown = [this](Key, int) { events.push_back("keydown"); };
+        b.onKeyUp = [this](Key, int) { events.push_back("keyup"); };
+    }
+};
+
+TEST_F(Input, LeftPressAndReleaseInsideClicksOnce) {
+    b.mouseDown(MouseButton::Left, 0, 10, 10);
+    EXPECT_EQ(b.state(), ChameleonButton::kPressed);
+    b.mouseUp(MouseButton::Left, 0, 10, 10);
+    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(events, (std::vector<std::string>{"down 1 10,10", "up 1"}));
+}
+
+TEST_F(Input, RightButtonNeitherPressesNorClicks) {
+    b.mouseDown(MouseButton::Right, 0, 10, 10);
+    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
+    b.mouseUp(MouseButton::Right, 0, 10, 10);
+    b.click();  // even if the platform reported one, the last button was the right one
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"down 2 10,10", "up 2"}));
+}
+
+TEST_F(Input, PressLeaveAndReleaseOutsideDoesNotClick) {
+    b.mouseDown(MouseButton::Left, 0, 10, 10);
+    b.mouseMove(MouseButton::Left, 80, 10);
+    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
+    b.mouseMove(MouseButton::Left, 75, 23);  // the far edge still counts as inside
+    EXPECT_EQ(b.state(), ChameleonButton::kPressed);
+    b.mouseMove(MouseButton::Left, 10, -1);
+    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
+    b.mouseUp(MouseButton::Left, 0, 10, -1);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(Input, HoverHasNoLookOfItsOwn) {
+    const int before = b.repaints();
+    b.mouseMove(std::nullopt, 10, 10);
+    b.mouseMove(std::nullopt, 11, 10);
+    EXPECT_EQ(b.repaints(), before);
+    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
+}
+
+TEST_F(Input, SpaceHeldPressesAndItsReleaseClicks) {
+    b.keyDown(Key::Space, 0);
+    EXPECT_EQ(b.state(), ChameleonButton::kPressed);
+    EXPECT_EQ(clicks, 0);
+    b.keyUp(Key::Space, 0);
+    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(events, (std::vector<std::string>{"down 1 1,1", "keydown", "up 1", "keyup"}));
+}
+
+TEST_F(Input, SpaceAfterARightPressStillClicks) {
+    b.mouseDown(MouseButton::Right, 0, 5, 5);
+    b.mouseUp(MouseButton::Right, 0, 5, 5);
+    b.keyDown(Key::Space, 0);
+    b.keyUp(Key::Space, 0);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Input, DoubleClickShowsThePressButRaisesNoSecondClick) {
+    b.mouseDown(MouseButton::Left, 0, 10, 10);
+    b.mouseUp(MouseButton::Left, 0, 10, 10);
+    b.doubleClick();
+    EXPECT_EQ(b.state(), ChameleonButton::kPressed);
+    EXPECT_EQ(events.back(), "down 1 1,1");
+    b.mouseUp(MouseButton::Left, 0, 10, 10);
+    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Input, APlatformThatClicksOnItsOwnGetsNoClickForADoubleClicksPress) {
+    b.mouseDown(MouseButton::Left, 0, 10, 10);
+    b.platformClick();
+    b.doubleClick();
+    b.platformClick();
+    EXPECT_EQ(clicks, 1);
+    b.keyDown(Key::Space, 0);  // a new press clicks again
+    b.platformClick();
+    EXPECT_EQ(clicks, 2);
+    b.showPressed(true);
+    EXPECT_EQ(b.state(), ChameleonButton::kPressed);
+    b.showPressed(false);
+    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
+}
+
+TEST_F(Input, DisabledButtonRaisesNoClickWhateverArrives) {
+    b.setEnabled(false);
+    b.mouseDown(MouseButton::Left, 0, 10, 10);
+    b.mouseUp(MouseButton::Left, 0, 10, 10);
+    b.keyDown(Key::Space, 0);
+    b.keyUp(Key::Space, 0);
+    b.accessKeyPressed();
+    b.click();
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
+    b.setEnabled(true);
+    b.accessKeyPressed();
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Input, ArrowKeysMoveTheFocusLikeTab) {
+    std::vector<int> moves;
+    b.onMoveFocus = [&](int d) { moves.push_back(d); };
+    for (Key k : {Key::Right, Key::Down, Key::Left, Key::Up, Key::Other}) b.keyDown(k, 0);
+    EXPECT_EQ(moves, (std::vector<int>{1, 1, -1, -1}));
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(Input, FocusAndResizeRepaintAtOnceButAFlatButtonDrawsNothing) {
+    int painted = b.repaints();
+    b.setFocused(true);
+    EXPECT_EQ(b.repaints(), ++painted);
+    b.resize(60, 20);
+    EXPECT_EQ(b.repaints(), ++painted);
+    EXPECT_EQ(b.outline().width, 60);
+    b.resize(60, 0);
+    b.setCaption("x");
+    EXPECT_EQ(b.repaints(), painted);
+}
+
+// --- The other styles ---------------------------------------------------------------------
+
+TEST(OtherStyles, PressedDiffersFromNormalAndOnlySomeDrawTheFocusRect) {
+    for (int style = 1; style <= 7; ++style) {
+        ChameleonButton b;
+        b.setButtonType(style);
+        b.resize(30, 16);
+        const auto picture = [&] {
+            Raster r(30, 16);
+            b.draw(r);
+            return r;
+        };
+        const auto differ = [](const Raster& a, const Raster& c) {
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x)
+                    if (a.at(x, y) != c.at(x, y)) return true;
+            return false;
+        };
+        const Raster normal = picture();
+        b.mouseDown(MouseButton::Left, 0, 5, 5);
+        EXPECT_TRUE(differ(normal, picture())) << "style " << style;
+        b.mouseUp(MouseButton::Left, 0, 50, 50);
+        b.setFocused(true);
+        const Raster focused = picture();
+        const bool drawsFocusRect = style == 1 || style == 2 || style == 6 || style == 7;
+        EXPECT_EQ(focused.at(5, 4) != normal.at(5, 4), drawsFocusRect) << "style " << style;
+        EXPECT_EQ(focused.at(4, 4), normal.at(4, 4)) << "style " << style;  // dotted
+    }
+}
+
+// --- The layout store and the windows' push button ----------------------------------------
+
+TEST(Layout, EveryKeyIsWrittenAndMissingKeysReadAsDefaults) {
+    ChameleonButton b;
+    b.setButtonType(5);
+    b.setCaption("&Go");
+    b.setColorScheme(3);
+    b.setShowFocusRect(false);
+    b.setEnabled(false);
+    const auto stored = b.saveLayout();
+    for (const char* key : {"BCOL", "FCOL", "BTYPE", "TX", "ENAB", "FONT", "COLTYPE", "FOCUSR"})
+        EXPECT_TRUE(stored.count(key)) << key;
+    ChameleonButton copy;
+    copy.readLayout(stored);
+    EXPECT_EQ(copy.buttonType(), 5);
+    EXPECT_EQ(copy.accessKey(), 'g');
+    EXPECT_EQ(copy.palette().face, rgb(192, 192, 192));
+    EXPECT_FALSE(copy.showFocusRect());
+    EXPECT_FALSE(copy.enabled());
+
+    ChameleonButton fresh;
+    fresh.readLayout({{"TX", "Hi"}, {"BTYPE", "junk"}});
+    EXPECT_EQ(fresh.caption(), "Hi");
+    EXPECT_EQ(fresh.buttonType(), 2);
+    EXPECT_EQ(fresh.colorScheme(), 1);
+    EXPECT_TRUE(fresh.enabled());
+}
+
+TEST(WindowsPushButton, IsAStyle3GreyButtonInStepWithItsModel) {
+    PushButton p("cmdGo");
+    int clicks = 0;
+    p.onClick = [&] { ++clicks; };
+    EXPECT_EQ(p.look().buttonType(), 3);
+    EXPECT_EQ(p.look().palette().highlight, rgb(239, 239, 239));
+    EXPECT_EQ(p.look().palette().text, rgb(0, 0, 255));
+    p.setCaption("&Search");
+    EXPECT_EQ(p.look().accessKey(), 's');
+    p.foreColor = rgb(0, 0, 192);
+    EXPECT_EQ(p.look().palette().text, rgb(0, 0, 192));
+    p.look().keyDown(Key::Space, 0);
+    p.look().keyUp(Key::Space, 0);
+    p.click();
+    EXPECT_EQ(clicks, 2);
+    p.setEnabled(false);
+    EXPECT_FALSE(p.look().enabled());
+    p.click();
+    EXPECT_EQ(clicks, 2);
+}
+
+}  // namespace
+}  // namespace brisko::controls
