@@ -11,6 +11,8 @@
 
 namespace brisko::controls {
 
+class XPDesign;
+
 enum class WindowState { Normal, Minimized };
 enum class FormChange { Created, Shown, Hidden, Destroyed, State, Pointer, Title };
 constexpr int kPointerDefault = 0;
@@ -87,6 +89,8 @@ class Form {
     Colour backColor = kDefaultColour;
     // The window's own dressing and its caption buttons; each window sets its rules.
     WindowSkin skin;
+    // The styled frame drawn over the whole window, if it carries one.
+    XPDesign* styledFrame = nullptr;
     // Every widget, in creation (tab) order; every timer.
     std::vector<Widget*> widgets;
     std::vector<Timer*> timers;

@@ -46,8 +46,6 @@ void Extens::layOut() {
     clientWidth = 8505;
     clientHeight = 4305;
     backColor = controls::kPaper;
-    // The styled frame draws the title strip; until it exists the window keeps the system's.
-    skin = controls::SystemSkin();
 
     add(txtInput);  // first in the tab order
     add(Frame1);
@@ -58,7 +56,10 @@ void Extens::layOut() {
     add(lstNames);
     add(lstDisplay);
     add(Label1);
-    for (auto& l : XPDesign1.Label2) add(l);
+    // The styled frame is the window's only dressing; it moves the window from any of its bars.
+    XPDesign1.attach(*this);
+    XPDesign1.Initialise(this);
+    XPDesign1.icon(this);
 
     Frame1.rect = {240, 600, 6375, 855};
     Frame1.setCaption("Extensions");
@@ -90,7 +91,6 @@ void Extens::layOut() {
           static_cast<controls::Widget*>(&Option3), static_cast<controls::Widget*>(&Option4),
           static_cast<controls::Widget*>(&lblSearchInput)})
         w->backColor = controls::kPaper;
-    for (auto& l : XPDesign1.Label2) l.backColor = controls::kPaper;
 
     Option2.onClick = [this] {
         if (!resetting_) chooseCategory(kFileAtoI);

@@ -56,6 +56,36 @@ TEST(Extens, LoadShowsTheFirstCategoryAndItsCount) {
     EXPECT_EQ(f.window.widgets.front(), &f.window.txtInput);
 }
 
+TEST(Extens, CarriesTheStyledFrameOverItsWholeClientArea) {
+    ExtensFixture f;
+    f.window.show();
+    EXPECT_EQ(f.window.styledFrame, &f.window.XPDesign1);
+    EXPECT_EQ(f.window.skin.kind(), controls::SkinKind::TitleStrip);  // no system title bar
+    EXPECT_EQ(f.window.XPDesign1.rect.height, 4305);
+    EXPECT_TRUE(f.window.XPDesign1.QuitButton());
+    EXPECT_TRUE(f.window.XPDesign1.hlpbutton());
+    // Every bar of the frame moves the window, as its texts do.
+    for (auto e : {controls::FrameElement::TitleBar, controls::FrameElement::BottomBar,
+                   controls::FrameElement::CaptionText, controls::FrameElement::StatusText})
+        EXPECT_EQ(f.window.XPDesign1.press(e, controls::MouseButton::Left), &f.window);
+    // The lists and the search box lie between the title bar and the bottom bar.
+    const auto bottom = f.window.XPDesign1.element(controls::FrameElement::BottomBar);
+    for (const controls::Widget* w : {static_cast<const controls::Widget*>(&f.window.lstNames),
+                                      static_cast<const controls::Widget*>(&f.window.Frame1)}) {
+        EXPECT_GE(w->rect.top, controls::XPDesign::kTitleHeight);
+        EXPECT_LE(w->rect.top + w->rect.height, bottom.top);
+    }
+}
+
+TEST(Extens, FrameButtonsMinimiseAndClose) {
+    ExtensFixture f;
+    f.window.show();
+    f.window.XPDesign1.act(controls::CaptionButton::Minimise);
+    EXPECT_EQ(f.window.state(), controls::WindowState::Minimized);
+    f.window.XPDesign1.act(controls::CaptionButton::Close);
+    EXPECT_FALSE(f.window.loaded());
+}
+
 TEST(Extens, SearchMatchesTheBeginningInEitherCase) {
     ExtensFixture f;
     f.window.show();
