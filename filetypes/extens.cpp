@@ -58,6 +58,8 @@ void Extens::layOut() {
     add(Label1);
     // The styled frame is the window's only dressing; it moves the window from any of its bars.
     XPDesign1.attach(*this);
+    // Designed over the whole window, so that its buttons stand in place when the window is made.
+    XPDesign1.place({0, 0, clientWidth, clientHeight});
     XPDesign1.Initialise(this);
     XPDesign1.icon(this);
 

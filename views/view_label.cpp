@@ -33,6 +33,7 @@ class LabelKind final : public StaticKind {
     }
     std::optional<LRESULT> message(ControlView& c, const ControlMessage& m) const override {
         FormView& f = *c.form;
+        if (FrameTextMessage(f, *c.widget, m.msg)) return 0;
         if (m.msg == WM_LBUTTONDOWN && InTitleStrip(f, *c.widget)) {
             DragByTitleText(f);
             return 0;
@@ -50,7 +51,7 @@ class LabelKind final : public StaticKind {
                                                  : GetSysColor(COLOR_GRAYTEXT));
         const std::wstring text = WindowText(c.hwnd);
         UINT format = DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS;
-        if (InTitleStrip(f, w))
+        if (InTitleStrip(f, w) || IsFrameText(f, w))
             format = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
     }

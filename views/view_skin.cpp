@@ -3,8 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
+#include "controls/xp_design.h"
 #include "views/gdi.h"
 #include "views/view_style.h"
 #include "views/view_text.h"
@@ -125,16 +127,80 @@ void PaintStripIcon(const FormView& form, HDC dc) {
     DrawIconEx(dc, form.px(120), top, icon.get(), size, size, 0, nullptr, DI_NORMAL);
 }
 
+RECT Pixels(const FormView& form, const controls::Rect& r) {
+    return {form.px(r.left), form.px(r.top), form.px(r.left + r.width), form.px(r.top + r.height)};
+}
+
+// A gradient whose rows stop short of a quarter circle at the top right, so that the title bar
+// ends round at any size.
+void RoundedEndGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom, COLORREF behind) {
+    const int h = r.bottom - r.top, radius = std::min<int>(h, r.right - r.left) / 2;
+    for (int y = 0; y < h; ++y) {
+        int cut = 0;
+        if (y < radius) {
+            const double dy = radius - y - 0.5;
+            cut = radius - static_cast<int>(std::lround(std::sqrt(radius * radius - dy * dy)));
+        }
+        Fill(dc, {r.left, r.top + y, r.right, r.top + y + 1}, behind);
+        Fill(dc, {r.left, r.top + y, r.right - cut, r.top + y + 1}, Mix(top, bottom, y, h - 1));
+    }
+}
+
+void PaintShadowText(const FormView& form, HDC dc, const controls::Label& shadow) {
+    if (shadow.caption().empty()) return;
+    SelectedObject font(dc, form.fontFor(shadow));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(shadow.foreColor));
+    const std::wstring text = Wide(shadow.caption());
+    RECT r = Pixels(form, shadow.rect);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+// The styled frame: title bar with its rounded end, side bars, bottom bar, icon and the texts'
+// shadows (the texts themselves are the labels over them), all shapes and gradients, so that it
+// is crisp at every DPI.
+void PaintStyledFrame(const FormView& form, const controls::XPDesign& frame, HDC dc) {
+    using E = controls::FrameElement;
+    const RECT body = Pixels(form, frame.element(E::TitleBody));
+    const RECT end = Pixels(form, frame.element(E::RoundEnd));
+    const RECT left = Pixels(form, frame.element(E::LeftSide));
+    const RECT right = Pixels(form, frame.element(E::RightSide));
+    const RECT bottom = Pixels(form, frame.element(E::BottomBar));
+    Fill(dc, left, kBorder);
+    Fill(dc, right, kBorder);
+    Fill(dc, {left.right - 1, left.top, left.right, left.bottom}, kStripTop);
+    Fill(dc, {right.left, right.top, right.left + 1, right.bottom}, kStripTop);
+    VerticalGradient(dc, body, kStripTop, kStripBottom);
+    RoundedEndGradient(dc, end, kStripTop, kStripBottom, form.background());
+    Fill(dc, {body.left, body.top, body.right, body.top + 1}, RGB(150, 186, 240));
+    VerticalGradient(dc, bottom, kStripBottom, kStripTop);
+    Fill(dc, {bottom.left, bottom.top, bottom.right, bottom.top + 1}, RGB(10, 30, 80));
+    if (frame.iconOf()) {
+        const RECT r = Pixels(form, frame.element(E::Icon));
+        const int size = std::min(r.right - r.left, r.bottom - r.top);
+        const UniqueIcon icon(static_cast<HICON>(
+            LoadImageW(form.instance, IconResource(), IMAGE_ICON, size, size, 0)));
+        if (icon) DrawIconEx(dc, r.left, r.top, icon.get(), size, size, 0, nullptr, DI_NORMAL);
+    }
+    PaintShadowText(form, dc, frame.Label2[1]);
+    PaintShadowText(form, dc, frame.Label2[3]);
+}
+
 }  // namespace
 
 int StripHeight(const FormView& form) {
+    if (form.form->styledFrame) return form.px(controls::XPDesign::kTitleHeight);
     return form.form->skin.hasTitleStrip() ? form.px(kStripTwips) : 0;
 }
 int BorderWidth(const FormView& form) {
+    if (form.form->styledFrame) return std::max(1, form.px(controls::XPDesign::kSideWidth));
     return form.form->skin.hasTitleStrip() ? std::max(1, form.px(kBorderTwips)) : 0;
 }
 
 RECT CaptionButtonRect(const FormView& form, CaptionButton button) {
+    if (const controls::XPDesign* frame = form.form->styledFrame)
+        return Pixels(form, frame->button(button));
     RECT client{};
     GetClientRect(form.hwnd, &client);
     const int size = form.px(kButtonTwips), gap = form.px(kButtonGapTwips) / 2 * 2;
@@ -159,7 +225,9 @@ void PaintSurface(const FormView& form, HDC dc, POINT origin) {
     RECT client{};
     GetClientRect(form.hwnd, &client);
     Fill(dc, client, form.background());
-    if (form.form->skin.hasTitleStrip()) {
+    if (form.form->styledFrame) {
+        PaintStyledFrame(form, *form.form->styledFrame, dc);
+    } else if (form.form->skin.hasTitleStrip()) {
         const int strip = StripHeight(form), border = BorderWidth(form);
         VerticalGradient(dc, {0, 0, client.right, strip}, kStripTop, kStripBottom);
         Fill(dc, {0, 0, client.right, 1}, RGB(150, 186, 240));
@@ -220,6 +288,10 @@ CaptionButton ButtonOf(HWND button) {
 
 void Act(FormView& f, CaptionButton button) {
     controls::Form& form = *f.form;
+    if (form.styledFrame) {
+        form.styledFrame->act(button);
+        return;
+    }
     switch (button) {
         case CaptionButton::Close:
             if (form.onSystemClose)
@@ -315,6 +387,19 @@ void Drag(FormView& f) {
     SendMessageW(f.hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
+// The window a press on the frame's element moves, moved as a caption press would.
+void FramePress(controls::XPDesign& frame, controls::FrameElement e, controls::MouseButton b) {
+    const controls::Form* target = frame.press(e, b);
+    if (!target || !target->hwnd) return;
+    ReleaseCapture();
+    SendMessageW(reinterpret_cast<HWND>(target->hwnd), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+controls::FrameElement FrameElementAt(const FormView& f, const controls::XPDesign& frame,
+                                      POINT client) {
+    return frame.elementAt(MulDiv(client.x, 1440, f.dpi), MulDiv(client.y, 1440, f.dpi));
+}
+
 }  // namespace
 
 void RegisterCaptionButtonClass(HINSTANCE instance) {
@@ -371,17 +456,53 @@ void AddCaptionButtonTips(FormView& f) {
 }
 
 bool StripMouseMove(FormView& f, POINT client) {
+    if (controls::XPDesign* frame = f.form->styledFrame) {
+        const auto e = FrameElementAt(f, *frame, client);
+        frame->mouseMove(e);
+        return e == controls::FrameElement::Background;
+    }
     if (client.y >= StripHeight(f)) return true;
     f.form->skin.titleMove(TitleElementAt(f, client));
     return false;
 }
 
 void StripMouseDown(FormView& f, POINT client) {
+    if (controls::XPDesign* frame = f.form->styledFrame) {
+        FramePress(*frame, FrameElementAt(f, *frame, client), controls::MouseButton::Left);
+        return;
+    }
     if (client.y < StripHeight(f) && f.form->skin.dragsBy(TitleElementAt(f, client))) Drag(f);
 }
 
 void DragByTitleText(FormView& f) {
     if (f.hwnd && f.form->skin.dragsBy(TitleElement::Text)) Drag(f);
+}
+
+bool IsFrameText(const FormView& f, const controls::Widget& w) {
+    const controls::XPDesign* frame = f.form->styledFrame;
+    return frame && (&w == &frame->Label2[0] || &w == &frame->Label2[2]);
+}
+
+bool FrameTextMessage(FormView& f, const controls::Widget& w, UINT msg) {
+    if (!IsFrameText(f, w)) return false;
+    controls::XPDesign& frame = *f.form->styledFrame;
+    const auto e = &w == &frame.Label2[0] ? controls::FrameElement::StatusText
+                                          : controls::FrameElement::CaptionText;
+    switch (msg) {
+        case WM_MOUSEMOVE:
+            frame.mouseMove(e);
+            return false;  // the label's own handling goes on
+        case WM_LBUTTONDOWN:
+            FramePress(frame, e, controls::MouseButton::Left);
+            return true;
+        case WM_RBUTTONDOWN:
+            FramePress(frame, e, controls::MouseButton::Right);
+            return true;
+        case WM_MBUTTONDOWN:
+            FramePress(frame, e, controls::MouseButton::Middle);
+            return true;
+    }
+    return false;
 }
 
 }  // namespace brisko::views

@@ -38,4 +38,10 @@ void StripMouseDown(FormView& form, POINT client);
 // A left press on the title text.
 void DragByTitleText(FormView& form);
 
+// A text of the window's styled frame (its caption or status text), which moves the window and
+// returns the caption buttons to normal like the frame's bars.
+bool IsFrameText(const FormView& form, const controls::Widget& w);
+// A mouse message on such a text: handled when it is a move or a press.
+bool FrameTextMessage(FormView& form, const controls::Widget& w, UINT msg);
+
 }  // namespace brisko::views

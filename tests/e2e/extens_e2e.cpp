@@ -14,6 +14,7 @@
 #include <iterator>
 #include <thread>
 
+#include "app/help_dialog.h"
 #include "controls/program_windows.h"
 #include "filetypes/extens.h"
 #include "platform/win32/win32_platform.h"
@@ -61,10 +62,13 @@ class LookupWindow {
         platform::Services services = platform.services(processes);
         controls::ProgramWindows windows;
         filetypes::Extens extens(services, windows);
+        app::HelpDialog extensHelp(app::ExtensHelp(), windows);
         windows.extens = &extens;
-        windows.all = {&extens};
+        windows.extensHelp = &extensHelp;
+        windows.all = {&extens, &extensHelp};
         views::Binding binding(GetModuleHandleW(nullptr), services);
         binding.attach(extens);
+        binding.attach(extensHelp);
         extens.show();
         binding.run();
         ended_ = true;
@@ -192,6 +196,10 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     EXPECT_FALSE(Visible(c.results));
     EXPECT_EQ(ListItems(c.names), atoI) << "every line of ext11.vxl, in file order";
     EXPECT_TRUE(Control(c.window, "Search Extensions", "Static"));
+    // The styled frame: its caption as a text of the window, its three caption buttons.
+    EXPECT_TRUE(Control(c.window, "Extensions", "Static"));
+    for (const char* tip : {"Help", "Minimize", "Close"})
+        EXPECT_TRUE(Control(c.window, tip, "BriskoCaptionButton")) << tip;
     EXPECT_EQ(Send(c.search, EM_GETLIMITTEXT), 20u);
 
     // Lower-case letters find the capitalised extensions.
@@ -249,6 +257,25 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     PostMessageW(c.window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return lookup.ended(); }));
     EXPECT_FALSE(IsWindow(c.window));
+}
+
+// The frame's help caption button shows "Extensions Help" modally; its "&Close" button closes it
+// and the lookup window takes input again.
+TEST(LookupWindow, FrameHelpButtonOpensItsHelpDialog) {
+    const std::vector<std::string> atoI = Entries("ext11.vxl");
+    LookupWindow lookup;
+    const Window c = Open(atoI);
+    ASSERT_TRUE(c.window);
+    ASSERT_FALSE(HasWindow(GetCurrentProcessId(), "Extensions Help"));
+    MouseClick(Control(c.window, "Help", "BriskoCaptionButton"));
+    HWND help = WaitWindow(GetCurrentProcessId(), "Extensions Help");
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(Visible(help));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(c.window); })) << "shown modally";
+    Click(Control(help, "&Close", "Button"));
+    EXPECT_TRUE(WaitUntil([&] { return !HasWindow(GetCurrentProcessId(), "Extensions Help"); }));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(c.window) != FALSE; }));
+    EXPECT_TRUE(IsWindow(c.window)) << "the lookup window stays open";
 }
 
 // The database is text in the system's code page; its letters beyond ASCII reach the list as
