@@ -51,6 +51,10 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_PAINT:
             PaintForm(*f);
             return 0;
+        case WM_PRINTCLIENT:
+            // Pictures of the window (magnifiers, WM_PRINT) show the program's own dressing too.
+            PaintSurface(*f, reinterpret_cast<HDC>(wp), {0, 0});
+            return 0;
         case WM_COMMAND:
             if (HandleCommand(*f, wp, lp)) return 0;
             break;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "controls/form.h"
+#include "controls/xp_design.h"
 #include "platform/win32/win32_platform.h"
 #include "views/binding.h"
 #include "views/gdi.h"
@@ -591,6 +592,142 @@ TEST_F(CaptionButtons, AWindowWithBordersOnlyHasNoneAndNoSystemCaption) {
     EXPECT_FALSE(FindWindowExW(h, nullptr, L"BriskoCaptionButton", nullptr));
     EXPECT_FALSE(GetWindowLongPtrW(h, GWL_STYLE) & WS_CAPTION);
     bordered.unload();
+}
+
+// ---- The styled frame drawn over a whole window
+
+class FramedForm : public controls::Form {
+  public:
+    FramedForm() : Form("frmFramed", "Framed") {
+        clientWidth = 6000;
+        clientHeight = 3000;
+        frame.attach(*this);
+        frame.place({0, 0, clientWidth, clientHeight});
+        frame.Initialise(this);
+        frame.setCaption("Framed title");
+        frame.setStexte("Framed status");
+        frame.onHelp = [this] { ++helps; };
+        frame.onClose = [this] { ++closes; };
+        frame.onMinimise = [this] { ++minimises; };
+    }
+    controls::XPDesign frame{"XPDesign1"};
+    int helps = 0, closes = 0, minimises = 0;
+};
+
+class StyledFrame : public ::testing::Test {
+  protected:
+    void Open() {
+        binding = std::make_unique<views::Binding>(GetModuleHandleW(nullptr), services);
+        binding->attach(form);
+        form.show();
+        window = reinterpret_cast<HWND>(form.hwnd);
+        ASSERT_NE(window, nullptr);
+    }
+    void SetUp() override { Open(); }
+    void TearDown() override { binding.reset(); }
+    HWND Child(const wchar_t* cls, const wchar_t* text) const {
+        return FindWindowExW(window, nullptr, cls, text);
+    }
+    // The model's rectangle in the window's pixels.
+    RECT Pixels(const controls::Rect& r) const {
+        const int dpi = GetDeviceCaps(ScreenDc(), LOGPIXELSX);
+        return {MulDiv(r.left, dpi, 1440), MulDiv(r.top, dpi, 1440),
+                MulDiv(r.left + r.width, dpi, 1440), MulDiv(r.top + r.height, dpi, 1440)};
+    }
+    static HDC ScreenDc() {
+        static HDC dc = GetDC(nullptr);
+        return dc;
+    }
+    static void Move(HWND h, POINT p) { SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)); }
+    void LightAll() {
+        for (const wchar_t* tip : {L"Help", L"Minimize", L"Close"})
+            Move(Child(L"BriskoCaptionButton", tip), {3, 3});
+    }
+    bool AllNormal() const {
+        for (auto b : {controls::CaptionButton::Help, controls::CaptionButton::Minimise,
+                       controls::CaptionButton::Close})
+            if (form.skin.image(b) != controls::ButtonImage::Normal) return false;
+        return true;
+    }
+
+    win32::Win32Platform platform;
+    platform::Services services = platform.services();
+    FramedForm form;
+    std::unique_ptr<views::Binding> binding;
+    HWND window = nullptr;
+};
+
+TEST_F(StyledFrame, HasNoSystemCaptionAndItsButtonsStandWhereTheFrameLaysThemOut) {
+    EXPECT_FALSE(GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION);
+    for (auto [tip, b] : {std::pair{L"Help", controls::CaptionButton::Help},
+                          std::pair{L"Minimize", controls::CaptionButton::Minimise},
+                          std::pair{L"Close", controls::CaptionButton::Close}}) {
+        HWND h = Child(L"BriskoCaptionButton", tip);
+        ASSERT_TRUE(h) << static_cast<int>(b);
+        RECT r{};
+        GetWindowRect(h, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        const RECT expected = Pixels(form.frame.button(b));
+        EXPECT_EQ(r.left, expected.left);
+        EXPECT_EQ(r.top, expected.top);
+        EXPECT_EQ(r.right, expected.right);
+    }
+    // The texts are windows whose text is the text shown.
+    EXPECT_TRUE(Child(L"Static", L"Framed title"));
+    EXPECT_TRUE(Child(L"Static", L"Framed status"));
+}
+
+TEST_F(StyledFrame, ItsButtonsActOnTheFrame) {
+    SendMessageW(Child(L"BriskoCaptionButton", L"Help"), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.helps, 1);
+    EXPECT_TRUE(AllNormal());
+    SendMessageW(Child(L"BriskoCaptionButton", L"Minimize"), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.minimises, 1);
+    SendMessageW(Child(L"BriskoCaptionButton", L"Close"), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.closes, 1);
+}
+
+TEST_F(StyledFrame, MovesOverTheTitleAndTheTextsTurnTheButtonsOff) {
+    const RECT title = Pixels(form.frame.element(controls::FrameElement::RoundEnd));
+    const RECT bottom = Pixels(form.frame.element(controls::FrameElement::BottomBar));
+    LightAll();
+    ASSERT_FALSE(AllNormal());
+    Move(window, {bottom.right - 2, bottom.bottom - 2});  // the bottom bar leaves them lit
+    EXPECT_FALSE(AllNormal());
+    Move(window, {title.right - 4, title.bottom - 4});
+    EXPECT_TRUE(AllNormal());
+    LightAll();
+    Move(Child(L"Static", L"Framed status"), {2, 2});
+    EXPECT_TRUE(AllNormal());
+}
+
+TEST_F(StyledFrame, WithoutItsHelpAndQuitPropertiesOnlyMinimiseRemains) {
+    binding.reset();
+    form.frame.sethlpbutton(false);
+    form.frame.setQuitButton(false);
+    form.unload();
+    Open();
+    EXPECT_FALSE(Child(L"BriskoCaptionButton", L"Help"));
+    EXPECT_FALSE(Child(L"BriskoCaptionButton", L"Close"));
+    EXPECT_TRUE(Child(L"BriskoCaptionButton", L"Minimize"));
+}
+
+TEST_F(StyledFrame, DrawsItsBarsWithARoundTitleEnd) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT client{};
+    GetClientRect(window, &client);
+    views::MemoryDc picture(ScreenDc(), client.right, client.bottom);
+    SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(picture.get()),
+                 PRF_CLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
+    const COLORREF background = GetPixel(picture.get(), client.right / 2, client.bottom / 2);
+    const RECT title = Pixels(form.frame.element(controls::FrameElement::TitleBody));
+    const RECT bottom = Pixels(form.frame.element(controls::FrameElement::BottomBar));
+    const RECT side = Pixels(form.frame.element(controls::FrameElement::LeftSide));
+    EXPECT_NE(GetPixel(picture.get(), title.right / 2, title.bottom / 2), background);
+    EXPECT_NE(GetPixel(picture.get(), 200, (bottom.top + bottom.bottom) / 2 + 1), background);
+    EXPECT_NE(GetPixel(picture.get(), side.left, client.bottom / 2), background);
+    // The top right corner is cut round: the pixel in the corner is the window's surface.
+    EXPECT_EQ(GetPixel(picture.get(), client.right - 1, 0), background);
 }
 
 }  // namespace
