@@ -1,6 +1,6 @@
 #pragma once
-// The ten junk filters, the custom filters and the rules that make one search specification of
-// them: wildcard patterns separated by ";", none before the first or after the last.
+// The ten junk filters, the custom filters and the rules that join them into the one pattern text
+// that a search uses: wildcard patterns separated by ";", none before the first or after the last.
 #include <array>
 #include <string>
 #include <string_view>
@@ -13,15 +13,15 @@ struct JunkFilter {
     std::string_view description;
 };
 
-// In the order in which their patterns enter the search specification.
+// In the order in which their patterns enter the search's pattern text.
 const std::array<JunkFilter, 10>& JunkFilters();
 // The order in which "Select All" sets the boxes.
 const std::array<std::string_view, 10>& SelectAllOrder();
 
 // `text` without its first `head` and last `tail` characters; "" when it has no more.
 std::string CutEnds(const std::string& text, std::size_t head, std::size_t tail);
-// The specification joined with custom patterns: the custom text alone when there is no
-// specification yet.
+// The search's patterns joined with custom patterns: the custom text alone when there are no
+// patterns yet.
 std::string JoinSpec(const std::string& spec, const std::string& custom);
 // A custom-filter text that starts or ends with ";" is refused.
 bool CustomFiltersRefused(const std::string& custom);

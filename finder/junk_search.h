@@ -21,7 +21,7 @@ class SearchSink {
     virtual bool found(const std::string& path, std::uint64_t length) = 0;
 };
 
-// The patterns of a search specification, in order ("*.gid;*.tmp" gives two).
+// The patterns of a search's pattern text, in order ("*.gid;*.tmp" gives two).
 std::vector<std::string> SplitSpec(const std::string& spec);
 // Whether a file name matches any of the patterns (long names only, case ignored).
 bool MatchesAny(const std::vector<std::string>& patterns, const std::string& name);
