@@ -25,10 +25,6 @@ void SetNotices(Form1& form, bool visible) {
     form.Label8.setVisible(visible);
 }
 
-std::string MediaPath(platform::Services& services, const char* file) {
-    return services.processes.programFolder() + "\\" + file;
-}
-
 // What the engine needs of the window, read as the run starts: nothing can change it during the
 // run, which never yields.
 cleaner::CleanRequest Request(Form1& form) {
@@ -102,14 +98,14 @@ void CleanRunTick(Form1& form) {
     auto step = [&](auto&& f) { cleaner::Resume(services.trace, "clean run", f); };
     step([&] {
         form.Animation1.setVisible(true);
-        form.Animation1.open(MediaPath(services, "RurivAzavidi.avi"));
+        form.Animation1.open(platform::ProgramFile(services.processes, "RurivAzavidi.avi"));
         form.Animation1.play();
     });
     step([&] { cleaner::EraseTrackItems(services, Request(form)); });
     step([&] { form.setMousePointer(controls::kPointerDefault); });
     step([&] {
         form.Animation1.close();
-        form.Animation1.open(MediaPath(services, "Check.avi"));
+        form.Animation1.open(platform::ProgramFile(services.processes, "Check.avi"));
         form.Animation1.play(1);
     });
     step([&] { SetNotices(form, false); });
@@ -125,7 +121,10 @@ void CleanRunTick(Form1& form) {
             cleaner::AddTotals(saved, cleaner::LeadingNumber(form.Label1.caption()));
         services.settings.save(kSettingsApp, kPresets, "CleanSave", cleaner::DecimalText(total));
     });
-    step([&] { cleaner::PlaySoundFile(services.media, MediaPath(services, "Alarm.wav")); });
+    step([&] {
+        cleaner::PlaySoundFile(services.media,
+                               platform::ProgramFile(services.processes, "Alarm.wav"));
+    });
     step([&] { form.Timer1.setEnabled(true); });
     form.Timer2.setEnabled(false);
 }

@@ -117,14 +117,8 @@ void Extens::layOut() {
     XPDesign1.onMinimise = [this] { minimise(); };
 }
 
-std::string Extens::programFile(const std::string& fileName) {
-    std::string folder = services_.processes.programFolder();
-    if (!folder.empty() && folder.back() != '\\') folder += '\\';
-    return folder + fileName;
-}
-
 void Extens::loadCategory(const std::string& fileName) {
-    File2ListBox(reader_, programFile(fileName), lstNames);
+    File2ListBox(reader_, platform::ProgramFile(services_.processes, fileName), lstNames);
     const std::string count = std::to_string(lstNames.count());
     XPDesign1.setStexte(count + " of " + std::to_string(kTotalFileTypes) + " File Types");
     Label1.setCaption(count);

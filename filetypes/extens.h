@@ -47,7 +47,6 @@ class Extens : public controls::Form {
   private:
     void layOut();
     void loadCategory(const std::string& fileName);
-    std::string programFile(const std::string& fileName);
 
     platform::Services services_;
     controls::ProgramWindows& windows_;

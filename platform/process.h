@@ -15,4 +15,11 @@ class Processes {
     virtual std::string programFolder() = 0;
 };
 
+// A file beside the program (its media files, the file-type database).
+inline std::string ProgramFile(Processes& processes, const std::string& fileName) {
+    std::string folder = processes.programFolder();
+    if (!folder.empty() && folder.back() != '\\') folder += '\\';
+    return folder + fileName;
+}
+
 }  // namespace brisko::platform
