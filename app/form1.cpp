@@ -6,6 +6,7 @@
 #include "cleaner/format_kb.h"
 #include "cleaner/get_win_dir_size.h"
 #include "cleaner/numbers.h"
+#include "cleaner/stored_choice.h"
 #include "controls/program_windows.h"
 
 namespace brisko::app {
@@ -14,7 +15,6 @@ using cleaner::AddBackslash;
 using cleaner::FolderSize;
 using cleaner::FormatBytes;
 using cleaner::GetWinDir;
-using cleaner::WholeNumber;
 
 namespace {
 
@@ -186,17 +186,9 @@ void Form1::load() {
     Winder.setCaption(trim_data(lblWin.caption(), 3, 0));
     DrvLetter.setCaption(lblWin.caption().substr(0, 2));
 
-    auto restore = [this](controls::CheckBox& box, const std::string& key) {
-        // A stored text that is not 0 or 1 leaves the box as it was.
-        const std::string text = services_.settings.get(kAppTitle, cleaner::kPresets, key, "0");
-        const auto value = WholeNumber(text);
-        if (value && (*value == 0 || *value == 1))
-            box.setValue(*value);
-        else
-            services_.trace.dropped("settings: " + key + " holds \"" + text + "\"; kept as it was");
-    };
-    for (controls::CheckBox* box : restoreOrder()) restore(*box, box->name());
-    restore(Check2, "Disclaimer");
+    for (controls::CheckBox* box : restoreOrder())
+        cleaner::RestoreCheck(services_, cleaner::kPresets, box->name(), *box);
+    cleaner::RestoreCheck(services_, cleaner::kPresets, "Disclaimer", Check2);
 
     if (Check1.value() == 1) windowsSelectAll();
     if (chkVb.value() == 1) programsSelectAll();

@@ -7,6 +7,7 @@
 #include "cleaner/numbers.h"
 #include "cleaner/play_wav.h"
 #include "cleaner/settings_keys.h"
+#include "cleaner/stored_choice.h"
 #include "finder/drives.h"
 #include "finder/junk_filters.h"
 
@@ -23,10 +24,6 @@ constexpr const char* kProgress =
 constexpr const char* kDots = "Scanning ";
 constexpr const char* kNothingSelected = "Nothing Selected";
 constexpr const char* kListFull = "You've filled the list box. Abandoning search...";
-
-std::string FolderPath(platform::Services& services, const char* file) {
-    return services.processes.programFolder() + "\\" + file;
-}
 
 }  // namespace
 
@@ -147,18 +144,9 @@ void WinSeek::saveCustomFilters() {
 void WinSeek::restoreFilters() {
     txtCustom.setText(setting("Custom", ""));
     txtSearchSpec.setText(setting("Used", ""));
-    // A stored value that is not a whole number leaves its box as it is.
-    auto restore = [this](controls::CheckBox& box) {
-        const std::string text = setting(box.name(), "0");
-        const auto value = cleaner::WholeNumber(text);
-        if (value && (*value == 0 || *value == 1))
-            box.setValue(*value);
-        else
-            services_.trace.dropped("settings: " + box.name() + " holds \"" + text +
-                                    "\"; kept as it was");
-    };
-    restore(chkSelectAll);
-    for (controls::CheckBox* box : filterBoxes()) restore(*box);
+    cleaner::RestoreCheck(services_, kFilters, chkSelectAll.name(), chkSelectAll);
+    for (controls::CheckBox* box : filterBoxes())
+        cleaner::RestoreCheck(services_, kFilters, box->name(), *box);
 }
 
 void WinSeek::saveFilters() {
@@ -239,7 +227,7 @@ void WinSeek::startSearch() {
     lblDots.setVisible(true);
     tmrDots.setEnabled(true);
     Animation1.setVisible(true);
-    Animation1.open(FolderPath(services_, "RurivAzavidi.avi"));
+    Animation1.open(platform::ProgramFile(services_.processes, "RurivAzavidi.avi"));
     Animation1.play();
     Label1.setVisible(true);
     Label2.setVisible(true);
@@ -256,7 +244,7 @@ void WinSeek::endSearch() {
     lblDots.setVisible(false);
     tmrDots.setEnabled(false);
     Animation1.close();
-    Animation1.open(FolderPath(services_, "Check.avi"));
+    Animation1.open(platform::ProgramFile(services_.processes, "Check.avi"));
     Animation1.play(1);
     cmdSearch.setCaption("&Reset");
     cmdExit.setCaption("E&xit");
@@ -264,7 +252,8 @@ void WinSeek::endSearch() {
     cmdSearch.setEnabled(true);
     Label1.setVisible(false);
     Label2.setVisible(false);
-    cleaner::PlaySoundFile(services_.media, FolderPath(services_, "Alarm.wav"));
+    cleaner::PlaySoundFile(services_.media,
+                           platform::ProgramFile(services_.processes, "Alarm.wav"));
     Label8.setVisible(false);
     SumWastedSpace();
     Check1.setValue(1);
