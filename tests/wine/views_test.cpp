@@ -157,17 +157,29 @@ class KindsForm : public controls::Form {
     }
 };
 
-class Views : public ::testing::Test {
+// A window model of the test's own, bound to a real window over the real platform.
+template <class FormModel>
+class BoundWindow : public ::testing::Test {
   protected:
-    void SetUp() override {
+    void Open() {
         binding = std::make_unique<views::Binding>(GetModuleHandleW(nullptr), services);
         binding->attach(form);
         form.show();
         window = reinterpret_cast<HWND>(form.hwnd);
         ASSERT_NE(window, nullptr);
     }
+    void SetUp() override { Open(); }
     void TearDown() override { binding.reset(); }
 
+    win32::Win32Platform platform;
+    platform::Services services = platform.services();
+    FormModel form;
+    std::unique_ptr<views::Binding> binding;
+    HWND window = nullptr;
+};
+
+class Views : public BoundWindow<KindsForm> {
+  protected:
     // The control of a window whose text is `text`, anywhere among its descendants.
     HWND Control(const wchar_t* text) const {
         struct Search {
@@ -202,12 +214,6 @@ class Views : public ::testing::Test {
     HWND OnlyOf(const wchar_t* cls, const wchar_t* text = nullptr) const {
         return FindWindowExW(window, nullptr, cls, text);
     }
-
-    win32::Win32Platform platform;
-    platform::Services services = platform.services();
-    KindsForm form;
-    std::unique_ptr<views::Binding> binding;
-    HWND window = nullptr;
 };
 
 TEST_F(Views, EachKindGetsItsStandardControlFoundByItsText) {
@@ -614,17 +620,8 @@ class FramedForm : public controls::Form {
     int helps = 0, closes = 0, minimises = 0;
 };
 
-class StyledFrame : public ::testing::Test {
+class StyledFrame : public BoundWindow<FramedForm> {
   protected:
-    void Open() {
-        binding = std::make_unique<views::Binding>(GetModuleHandleW(nullptr), services);
-        binding->attach(form);
-        form.show();
-        window = reinterpret_cast<HWND>(form.hwnd);
-        ASSERT_NE(window, nullptr);
-    }
-    void SetUp() override { Open(); }
-    void TearDown() override { binding.reset(); }
     HWND Child(const wchar_t* cls, const wchar_t* text) const {
         return FindWindowExW(window, nullptr, cls, text);
     }
@@ -649,12 +646,6 @@ class StyledFrame : public ::testing::Test {
             if (form.skin.image(b) != controls::ButtonImage::Normal) return false;
         return true;
     }
-
-    win32::Win32Platform platform;
-    platform::Services services = platform.services();
-    FramedForm form;
-    std::unique_ptr<views::Binding> binding;
-    HWND window = nullptr;
 };
 
 TEST_F(StyledFrame, HasNoSystemCaptionAndItsButtonsStandWhereTheFrameLaysThemOut) {
