@@ -29,11 +29,13 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 # Each tests/wine/*_test.cpp is a test program of its own, run through the Wine wrapper.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tests/wine/run-in-prefix.sh)
+add_library(wine_test_main STATIC ${CMAKE_SOURCE_DIR}/tests/wine/unbuffered_main.cpp)
+target_link_libraries(wine_test_main PUBLIC gtest)
 file(GLOB BRISKO_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
 foreach(src ${BRISKO_WINE_TESTS})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
-  target_link_libraries(${name} PRIVATE brisko_views brisko_memory gtest_main)
+  target_link_libraries(${name} PRIVATE brisko_views brisko_memory wine_test_main)
   add_test(NAME wine.${name} COMMAND ${name})
   set_tests_properties(wine.${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "BRISKO_DIST=${BRISKO_DIST}")
   # A test that shows real windows (its own, or the shell's question before a deletion) takes

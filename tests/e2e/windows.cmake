@@ -14,7 +14,7 @@ file(GLOB BRISKO_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_e2e
 foreach(src ${BRISKO_E2E_TESTS})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
-  target_link_libraries(${name} PRIVATE e2e_driver brisko_views brisko_memory gtest_main)
+  target_link_libraries(${name} PRIVATE e2e_driver brisko_views brisko_memory wine_test_main)
   add_dependencies(${name} Brisko)
   add_test(NAME e2e.${name} COMMAND ${name})
   set_tests_properties(e2e.${name} PROPERTIES TIMEOUT 300 RESOURCE_LOCK screen FIXTURES_REQUIRED screens

@@ -70,4 +70,5 @@ fi
 
 status=0
 $drop wine "$exe" "$@" || status=$?
+if [ "$status" != 0 ]; then echo "$0: $(basename "$exe") ended with status $status" >&2; fi
 exit "$status"

@@ -1,0 +1,12 @@
+// The main of the test programs that run under Wine. Their output goes to a pipe, which the C
+// runtime would buffer whole; unbuffered, what a test printed survives a crash or a kill.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    std::setvbuf(stderr, nullptr, _IONBF, 0);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
