@@ -32,6 +32,16 @@ TEST(MainWindow, EstimatesTheTempFolderSavesOnCloseAndRestoresOnTheNextStart) {
         ASSERT_TRUE(main);
         SaveScreenshot(main, "main");
 
+        // Dragged by its title text with the real mouse, the window follows the pointer.
+        RECT before{}, after{};
+        GetWindowRect(main, &before);
+        MouseDrag(Control(main, "Brisko", "Static"), 60, 40);
+        EXPECT_TRUE(WaitUntil([&] {
+            GetWindowRect(main, &after);
+            return after.left == before.left + 60 && after.top == before.top + 40;
+        })) << "moved to "
+            << after.left << "," << after.top << " from " << before.left << "," << before.top;
+
         HWND temp = Control(main, "Temp Folder", "Button");
         ASSERT_TRUE(temp);
         EXPECT_FALSE(Checked(temp));

@@ -182,6 +182,37 @@ void MouseClick(HWND control) {
     PostMessageW(control, WM_LBUTTONUP, 0, centre);
 }
 
+namespace {
+
+void SendMouse(DWORD flags, POINT at) {
+    // Absolute positions run from 0 to 65535 over the primary screen.
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof(input));
+}
+
+}  // namespace
+
+void MouseDrag(HWND handle, int dx, int dy) {
+    RECT r{};
+    GetWindowRect(handle, &r);
+    const POINT from{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    SendMouse(0, from);
+    WaitUntil([] { return false; }, 100ms);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+    WaitUntil([] { return false; }, 100ms);
+    constexpr int kSteps = 10;
+    for (int i = 1; i <= kSteps; ++i) {
+        SendMouse(0, {from.x + dx * i / kSteps, from.y + dy * i / kSteps});
+        WaitUntil([] { return false; }, 30ms);
+    }
+    SendMouse(MOUSEEVENTF_LEFTUP, {from.x + dx, from.y + dy});
+    WaitUntil([] { return false; }, 100ms);
+}
+
 bool Checked(HWND box) {
     DWORD_PTR state = 0;
     SendMessageTimeoutW(box, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);

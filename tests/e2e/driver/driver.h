@@ -64,6 +64,9 @@ void Click(HWND button);
 // A press and release of the left mouse button at the control's centre (posted).
 void MouseClick(HWND control);
 bool Checked(HWND box);
+// A drag with the real mouse, as a user makes it: the left button pressed at the centre of
+// `handle`, the pointer moved by (dx, dy) in small steps, the button released there.
+void MouseDrag(HWND handle, int dx, int dy);
 
 // The list box's entries.
 std::vector<std::string> ListItems(HWND list);
