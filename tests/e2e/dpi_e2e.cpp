@@ -1,0 +1,94 @@
+// The real Brisko.exe at 96, 144 and 192 DPI (the prefix's LogPixels, read by each new
+// process): the windows, their title strips and caption buttons grow in proportion, and
+// screenshots at each size are kept for people to look at.
+#include <gtest/gtest.h>
+
+#include "tests/e2e/driver/driver.h"
+#include "tests/e2e/driver/screenshot.h"
+#include "tests/e2e/driver/settings_query.h"
+
+namespace brisko::e2e {
+namespace {
+
+struct Sizes {
+    int mainWidth = 0, mainHeight = 0, captionButton = 0, finderWidth = 0, helpWidth = 0;
+};
+
+int Width(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r.right - r.left;
+}
+
+int Height(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r.bottom - r.top;
+}
+
+// Starts Brisko at `dpi`, measures its windows, and keeps pictures of them when `screens`.
+Sizes Measure(int dpi, bool screens) {
+    std::string command =
+        "reg.exe add \"HKCU\\Control Panel\\Desktop\" /v LogPixels /t REG_DWORD /d ";
+    command += std::to_string(dpi) + " /f";
+    const auto set = RunCommand(command);
+    EXPECT_EQ(set.exitCode, 0u) << set.output;
+    std::string suffix = "-";
+    suffix += std::to_string(dpi);
+    suffix += "dpi";
+    Sizes s;
+    Program brisko = StartBrisko();
+    HWND main = WaitWindow(brisko.id(), "Brisko");
+    if (!main) {
+        ADD_FAILURE() << "no main window at " << dpi << " DPI";
+        return s;
+    }
+    s.mainWidth = Width(main);
+    s.mainHeight = Height(main);
+    HWND help = Control(main, "Help me", "BriskoCaptionButton");
+    s.captionButton = Width(help);
+    SetCursorPos(0, 0);
+    if (screens) SaveScreenshot(main, "main" + suffix);
+
+    MouseClick(help);
+    HWND dialog = WaitWindow(brisko.id(), "Brisko Help");
+    EXPECT_TRUE(dialog) << dpi;
+    s.helpWidth = Width(dialog);
+    if (screens) SaveScreenshot(dialog, "help-main" + suffix);
+    Click(Control(dialog, "&Close", "Button"));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; })) << dpi;
+
+    Click(Control(main, "&Scan Drive", "Button"));
+    HWND finder = WaitWindow(brisko.id(), "Brisko Scanner");
+    EXPECT_TRUE(finder) << dpi;
+    s.finderWidth = Width(finder);
+    SetCursorPos(0, 0);
+    if (screens) SaveScreenshot(finder, "finder" + suffix);
+    Click(Control(finder, "E&xit", "Button"));
+    EXPECT_TRUE(WaitUntil([&] { return Visible(main); })) << dpi;
+    Click(Control(main, "Cl&ose", "Button"));
+    EXPECT_TRUE(brisko.waitExit(30s).has_value()) << dpi;
+    return s;
+}
+
+TEST(Dpi, WindowsAndTheirSkinsGrowWithTheSystemDpi) {
+    ASSERT_EQ(RunCommand("reg.exe add \"" + std::string(kStoreKey) +
+                         "\\Presets\" /v Disclaimer /t REG_SZ /d 1 /f")
+                  .exitCode,
+              0u);
+    const Sizes normal = Measure(96, false);
+    ASSERT_GT(normal.mainWidth, 0);
+    for (const int dpi : {144, 192}) {
+        const Sizes s = Measure(dpi, true);
+        const double scale = dpi / 96.0;
+        // Within a few pixels: each size is rounded from twips on its own.
+        EXPECT_NEAR(s.mainWidth, normal.mainWidth * scale, 4) << dpi;
+        EXPECT_NEAR(s.mainHeight, normal.mainHeight * scale, 4) << dpi;
+        EXPECT_NEAR(s.captionButton, normal.captionButton * scale, 2) << dpi;
+        EXPECT_NEAR(s.finderWidth, normal.finderWidth * scale, 4) << dpi;
+        EXPECT_NEAR(s.helpWidth, normal.helpWidth * scale, 4) << dpi;
+    }
+}
+
+}  // namespace
+}  // namespace brisko::e2e
