@@ -18,7 +18,11 @@ template="$wine_dir/template"
     recipe=$(cksum <"$here/make-prefix.sh")
     if [ ! -f "$template/.complete" ] || [ "$(cat "$template/.complete")" != "$recipe" ]; then
         rm -rf "$template"
-        "$here/make-prefix.sh" "$template" >&2
+        if ! "$here/make-prefix.sh" "$template" >&2; then
+            echo "$0: the template prefix could not be made" >&2
+            rm -rf "$template"
+            exit 1
+        fi
         echo "$recipe" >"$template/.complete"
     fi
 ) 9>"$wine_dir/template.lock"

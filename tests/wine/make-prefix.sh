@@ -29,7 +29,20 @@ export XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share"
 # No Mono or Gecko installers: they would ask with dialogs and add a minute.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-wineboot -i >/dev/null 2>&1
+# The first boot on a fresh machine can fail while Wine sets itself up; one more try, and the
+# reason shown if that fails too.
+log="$prefix/.boot.log"
+if ! wineboot -i >"$log" 2>&1; then
+    echo "$0: wineboot failed, trying once more:" >&2
+    tail -n 20 "$log" >&2
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    if ! wineboot -i >"$log" 2>&1; then
+        tail -n 20 "$log" >&2
+        exit 1
+    fi
+fi
+rm -f "$log"
 # Wine draws the system title bars itself: without a window manager (Xvfb) a captioned window
 # would have none, and with one it looks as on Windows.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
