@@ -29,23 +29,22 @@ export XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share"
 # No Mono or Gecko installers: they would ask with dialogs and add a minute.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# The first boot on a fresh machine can fail while Wine sets itself up; one more try, and the
-# reason shown if that fails too.
+# Runs a set-up step quietly; a step can fail while Wine first sets itself up on a fresh machine,
+# so it is tried once more, and its output shown if that fails too.
 log="$prefix/.boot.log"
-if ! wineboot -i >"$log" 2>&1; then
-    echo "$0: wineboot failed, trying once more:" >&2
+step() {
+    "$@" >"$log" 2>&1 && return 0
+    echo "$0: '$*' failed, trying once more:" >&2
     tail -n 20 "$log" >&2
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
-    if ! wineboot -i >"$log" 2>&1; then
-        tail -n 20 "$log" >&2
-        exit 1
-    fi
-fi
-rm -f "$log"
+    "$@" >"$log" 2>&1 && return 0
+    tail -n 20 "$log" >&2
+    return 1
+}
+step wineboot -i
 # Wine draws the system title bars itself: without a window manager (Xvfb) a captioned window
 # would have none, and with one it looks as on Windows.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+step wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f
+rm -f "$log"
 wineserver -w
 # The caption buttons are drawn with Marlett; Debian's Wine does not always find its own copy.
 if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$prefix/drive_c/windows/Fonts/marlett.ttf" ]; then
