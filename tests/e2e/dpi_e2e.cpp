@@ -11,13 +11,30 @@ namespace brisko::e2e {
 namespace {
 
 struct Sizes {
-    int mainWidth = 0, mainHeight = 0, captionButton = 0, finderWidth = 0, helpWidth = 0;
+    int mainWidth = 0, mainHeight = 0, captionButton = 0, finderWidth = 0, helpWidth = 0,
+        lookupWidth = 0;
 };
 
 int Width(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     return r.right - r.left;
+}
+
+// Whether the square of `size` pixels at `at` (in the window) shows the program's icon: its
+// white arrow and yellow star stand out from the blue title bars, where nothing is that light.
+bool ShowsIcon(HWND window, POINT at, int size) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    HDC screen = GetDC(nullptr);
+    int light = 0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const COLORREF c = GetPixel(screen, r.left + at.x + x, r.top + at.y + y);
+            if (GetRValue(c) > 200 && GetGValue(c) > 200) ++light;
+        }
+    ReleaseDC(nullptr, screen);
+    return light >= size / 2;
 }
 
 int Height(HWND window) {
@@ -64,6 +81,21 @@ Sizes Measure(int dpi, bool screens) {
     s.finderWidth = Width(finder);
     SetCursorPos(0, 0);
     if (screens) SaveScreenshot(finder, "finder" + suffix);
+
+    // The program's icon, 240 twips across: 120 twips in and 105 down in the lookup window's
+    // styled frame, 120 twips in and centred in the 435-twip title strip of the other windows.
+    Click(Control(finder, "&Look Up", "Button"));
+    HWND lookup = WaitWindow(brisko.id(), "Extensions");
+    EXPECT_TRUE(lookup) << dpi;
+    s.lookupWidth = Width(lookup);
+    SetCursorPos(0, 0);
+    if (screens) SaveScreenshot(lookup, "extensions" + suffix);
+    const int icon = MulDiv(240, dpi, 1440);
+    EXPECT_TRUE(ShowsIcon(lookup, {MulDiv(120, dpi, 1440), MulDiv(105, dpi, 1440)}, icon)) << dpi;
+    const POINT inStrip{MulDiv(120, dpi, 1440), (MulDiv(435, dpi, 1440) - icon) / 2};
+    EXPECT_TRUE(ShowsIcon(finder, inStrip, icon)) << dpi;
+    MouseClick(Control(lookup, "Close", "BriskoCaptionButton"));
+    EXPECT_TRUE(WaitUntil([&] { return !HasWindow(brisko.id(), "Extensions"); })) << dpi;
     Click(Control(finder, "E&xit", "Button"));
     EXPECT_TRUE(WaitUntil([&] { return Visible(main); })) << dpi;
     Click(Control(main, "Cl&ose", "Button"));
@@ -87,6 +119,7 @@ TEST(Dpi, WindowsAndTheirSkinsGrowWithTheSystemDpi) {
         EXPECT_NEAR(s.captionButton, normal.captionButton * scale, 2) << dpi;
         EXPECT_NEAR(s.finderWidth, normal.finderWidth * scale, 4) << dpi;
         EXPECT_NEAR(s.helpWidth, normal.helpWidth * scale, 4) << dpi;
+        EXPECT_NEAR(s.lookupWidth, normal.lookupWidth * scale, 4) << dpi;
     }
 }
 
