@@ -55,45 +55,38 @@ Sizes Measure(int dpi, bool screens) {
     suffix += "dpi";
     Sizes s;
     Program brisko = StartBrisko();
-    HWND main = WaitWindow(brisko.id(), "Brisko");
-    if (!main) {
-        ADD_FAILURE() << "no main window at " << dpi << " DPI";
-        return s;
-    }
-    s.mainWidth = Width(main);
+    // The window titled `title`, waited for, measured, and pictured as `picture`.
+    auto opened = [&](const std::string& title, int& width, const std::string& picture) {
+        HWND window = WaitWindow(brisko.id(), title);
+        EXPECT_TRUE(window) << title << " at " << dpi << " DPI";
+        width = Width(window);
+        SetCursorPos(0, 0);
+        if (screens) SaveScreenshot(window, picture + suffix);
+        return window;
+    };
+    HWND main = opened("Brisko", s.mainWidth, "main");
+    if (!main) return s;
     s.mainHeight = Height(main);
     HWND help = Control(main, "Help me", "BriskoCaptionButton");
     s.captionButton = Width(help);
-    SetCursorPos(0, 0);
-    if (screens) SaveScreenshot(main, "main" + suffix);
 
     MouseClick(help);
-    HWND dialog = WaitWindow(brisko.id(), "Brisko Help");
-    EXPECT_TRUE(dialog) << dpi;
-    s.helpWidth = Width(dialog);
-    if (screens) SaveScreenshot(dialog, "help-main" + suffix);
+    HWND dialog = opened("Brisko Help", s.helpWidth, "help-main");
     Click(Control(dialog, "&Close", "Button"));
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; })) << dpi;
 
     Click(Control(main, "&Scan Drive", "Button"));
-    HWND finder = WaitWindow(brisko.id(), "Brisko Scanner");
-    EXPECT_TRUE(finder) << dpi;
-    s.finderWidth = Width(finder);
-    SetCursorPos(0, 0);
-    if (screens) SaveScreenshot(finder, "finder" + suffix);
+    HWND finder = opened("Brisko Scanner", s.finderWidth, "finder");
+    Click(Control(finder, "&Look Up", "Button"));
+    HWND lookup = opened("Extensions", s.lookupWidth, "extensions");
 
     // The program's icon, 240 twips across: 120 twips in and 105 down in the lookup window's
     // styled frame, 120 twips in and centred in the 435-twip title strip of the other windows.
-    Click(Control(finder, "&Look Up", "Button"));
-    HWND lookup = WaitWindow(brisko.id(), "Extensions");
-    EXPECT_TRUE(lookup) << dpi;
-    s.lookupWidth = Width(lookup);
-    SetCursorPos(0, 0);
-    if (screens) SaveScreenshot(lookup, "extensions" + suffix);
     const int icon = MulDiv(240, dpi, 1440);
     EXPECT_TRUE(ShowsIcon(lookup, {MulDiv(120, dpi, 1440), MulDiv(105, dpi, 1440)}, icon)) << dpi;
     const POINT inStrip{MulDiv(120, dpi, 1440), (MulDiv(435, dpi, 1440) - icon) / 2};
     EXPECT_TRUE(ShowsIcon(finder, inStrip, icon)) << dpi;
+
     MouseClick(Control(lookup, "Close", "BriskoCaptionButton"));
     EXPECT_TRUE(WaitUntil([&] { return !HasWindow(brisko.id(), "Extensions"); })) << dpi;
     Click(Control(finder, "E&xit", "Button"));
