@@ -157,7 +157,8 @@ void ClickInto(HWND box) {
 }
 
 struct Window {
-    HWND window = nullptr, search = nullptr, names = nullptr, results = nullptr;
+    // One list on screen shows either the full list or the search's results.
+    HWND window = nullptr, search = nullptr, list = nullptr;
 };
 
 // The window and its controls once it shows the "A - I" list.
@@ -165,15 +166,18 @@ Window Open(const std::vector<std::string>& first) {
     Window c;
     c.window = WaitWindow(GetCurrentProcessId(), "Extensions");
     if (!c.window) return c;
-    // The full list first, the result list behind it: their order of creation.
     const std::vector<HWND> lists = brisko::e2e::Controls(c.window, "ListBox");
     const std::vector<HWND> boxes = brisko::e2e::Controls(c.window, "Edit");
-    if (lists.size() != 2 || boxes.size() != 1) return {};
-    c.names = lists[0];
-    c.results = lists[1];
+    if (lists.size() != 1 || boxes.size() != 1) return {};
+    c.list = lists[0];
     c.search = boxes[0];
-    WaitUntil([&] { return Send(c.names, LB_GETCOUNT) == first.size(); });
+    WaitUntil([&] { return Send(c.list, LB_GETCOUNT) == first.size(); });
     return c;
+}
+
+// Whether the list on screen holds `entries` and the search box is empty: the full list is back.
+bool ShowsFullList(const Window& c, const std::vector<std::string>& entries) {
+    return Text(c.search).empty() && Visible(c.list) && Send(c.list, LB_GETCOUNT) == entries.size();
 }
 
 // Whether the status text reads `text`, shown on the window.
@@ -189,12 +193,11 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
 
     LookupWindow lookup;
     const Window c = Open(atoI);
-    ASSERT_TRUE(c.window && c.names && c.results && c.search);
+    ASSERT_TRUE(c.window && c.list && c.search);
     EXPECT_TRUE(ShowsStatus(c.window, Status(atoI.size())));
     EXPECT_TRUE(Checked(Control(c.window, "A - I", "Button")));
-    EXPECT_TRUE(Visible(c.names));
-    EXPECT_FALSE(Visible(c.results));
-    EXPECT_EQ(ListItems(c.names), atoI) << "every line of ext11.vxl, in file order";
+    EXPECT_TRUE(Visible(c.list));
+    EXPECT_EQ(ListItems(c.list), atoI) << "every line of ext11.vxl, in file order";
     EXPECT_TRUE(Control(c.window, "Search Extensions", "Static"));
     // The styled frame: its caption as a text of the window, its three caption buttons.
     EXPECT_TRUE(Control(c.window, "Extensions", "Static"));
@@ -207,9 +210,8 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     ASSERT_EQ(Text(c.search), "do");
     const std::vector<std::string> expected = Matching(atoI, "do");
     ASSERT_FALSE(expected.empty());
-    EXPECT_TRUE(Visible(c.results));
-    EXPECT_FALSE(Visible(c.names));
-    const std::vector<std::string> found = ListItems(c.results);
+    EXPECT_TRUE(Visible(c.list));
+    const std::vector<std::string> found = ListItems(c.list);
     EXPECT_EQ(found, expected);
     for (const std::string& e : found) EXPECT_EQ(Upper(e.substr(0, 2)), "DO") << e;
     EXPECT_TRUE(ShowsStatus(c.window, Status(atoI.size()))) << "a search keeps the count";
@@ -218,24 +220,24 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
 
     // Enter empties the box and brings the full list back; capitals find the same entries.
     PostMessageW(c.search, WM_CHAR, VK_RETURN, 1);
-    EXPECT_TRUE(WaitUntil([&] { return Text(c.search).empty() && Visible(c.names); }));
-    EXPECT_FALSE(Visible(c.results));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsFullList(c, atoI); }));
+    EXPECT_EQ(ListItems(c.list), atoI);
     Type(c.search, "DO");
-    EXPECT_EQ(ListItems(c.results), expected);
+    EXPECT_EQ(ListItems(c.list), expected);
 
     // A click into the box clears the search too.
     ClickInto(c.search);
-    EXPECT_TRUE(WaitUntil([&] { return Text(c.search).empty() && Visible(c.names); }));
-    EXPECT_FALSE(Visible(c.results));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsFullList(c, atoI); }));
 
     // No more than 20 characters go in; a text longer than every entry finds nothing.
     const std::string typed = "abcdefghijklmnopqrstuvwxy";
     Type(c.search, typed);
     EXPECT_EQ(Text(c.search), typed.substr(0, 20));
-    EXPECT_EQ(ListItems(c.results), Matching(atoI, typed.substr(0, 20)));
-    EXPECT_EQ(Send(c.results, LB_GETCOUNT), 0u);
+    EXPECT_EQ(ListItems(c.list), Matching(atoI, typed.substr(0, 20)));
+    EXPECT_EQ(Send(c.list, LB_GETCOUNT), 0u);
+    EXPECT_TRUE(Visible(c.list)) << "an empty result list is shown, not the full list";
     ClickInto(c.search);
-    EXPECT_TRUE(WaitUntil([&] { return Text(c.search).empty() && Visible(c.names); }));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsFullList(c, atoI); }));
 
     // "R - Z" replaces the full list by ext31.vxl, and the count follows.
     Type(c.search, "r");
@@ -247,11 +249,10 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     EXPECT_TRUE(Checked(rToZ));
     EXPECT_FALSE(Checked(Control(c.window, "A - I", "Button")));
     EXPECT_EQ(Text(c.search), "") << "a new category empties the search";
-    EXPECT_TRUE(Visible(c.names));
-    EXPECT_FALSE(Visible(c.results));
-    EXPECT_EQ(ListItems(c.names), rtoZ);
+    EXPECT_TRUE(Visible(c.list));
+    EXPECT_EQ(ListItems(c.list), rtoZ);
     Type(c.search, "zi");
-    EXPECT_EQ(ListItems(c.results), Matching(rtoZ, "zi")) << "the search now looks in R - Z";
+    EXPECT_EQ(ListItems(c.list), Matching(rtoZ, "zi")) << "the search now looks in R - Z";
 
     // Closing the window ends its message loop.
     PostMessageW(c.window, WM_CLOSE, 0, 0);
@@ -289,10 +290,10 @@ TEST(LookupWindow, ShowsEntriesInTheSystemsCodePage) {
 
     LookupWindow lookup;
     const Window c = Open(atoI);
-    ASSERT_TRUE(c.window && c.names);
+    ASSERT_TRUE(c.window && c.list);
     Click(Control(c.window, "J - Q", "Button"));
     ASSERT_TRUE(ShowsStatus(c.window, Status(jtoQ.size())));
-    EXPECT_EQ(ListItems(c.names), jtoQ);
+    EXPECT_EQ(ListItems(c.list), jtoQ);
 }
 
 }  // namespace
