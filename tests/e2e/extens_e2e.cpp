@@ -180,6 +180,15 @@ bool ShowsFullList(const Window& c, const std::vector<std::string>& entries) {
     return Text(c.search).empty() && Visible(c.list) && Send(c.list, LB_GETCOUNT) == entries.size();
 }
 
+// A click on entry `index` of the list, which must be in view.
+void ClickEntry(HWND list, int index) {
+    RECT r{};
+    Send(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    const LPARAM at = MAKELPARAM(r.left + 4, (r.top + r.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+}
+
 // Whether the status text reads `text`, shown on the window.
 bool ShowsStatus(HWND window, const std::string& text) {
     HWND label = Control(window, text, "Static", 0, 10s);
@@ -277,6 +286,47 @@ TEST(LookupWindow, FrameHelpButtonOpensItsHelpDialog) {
     EXPECT_TRUE(WaitUntil([&] { return !HasWindow(GetCurrentProcessId(), "Extensions Help"); }));
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(c.window) != FALSE; }));
     EXPECT_TRUE(IsWindow(c.window)) << "the lookup window stays open";
+}
+
+// The full list and the result list take turns in one list on screen: a search shows only its
+// results there, and Enter brings back the full list where the user left it, scrolled and
+// selected as it was; a new category starts at its top with nothing selected.
+TEST(LookupWindow, FullListComesBackScrolledAndSelectedAsTheUserLeftIt) {
+    const std::vector<std::string> atoI = Entries("ext11.vxl"), jtoQ = Entries("ext21.vxl");
+    LookupWindow lookup;
+    const Window c = Open(atoI);
+    ASSERT_TRUE(c.window && c.list && c.search);
+
+    // The user scrolls down three pages and clicks the second entry in view.
+    for (int page = 0; page < 3; ++page) Send(c.list, WM_VSCROLL, SB_PAGEDOWN);
+    const auto top = static_cast<int>(Send(c.list, LB_GETTOPINDEX));
+    ASSERT_GT(top, 0);
+    ClickEntry(c.list, top + 1);
+    ASSERT_TRUE(
+        WaitUntil([&] { return Send(c.list, LB_GETCURSEL) == static_cast<DWORD_PTR>(top + 1); }));
+
+    Type(c.search, "b");
+    const std::vector<std::string> found = Matching(atoI, "b");
+    ASSERT_FALSE(found.empty());
+    EXPECT_EQ(ListItems(c.list), found);
+    EXPECT_EQ(static_cast<LRESULT>(Send(c.list, LB_GETCURSEL)), LB_ERR) << "no result selected";
+    EXPECT_EQ(Send(c.list, LB_GETTOPINDEX), 0u);
+    ClickEntry(c.list, 0);  // a result chosen does not carry over to the full list
+    ASSERT_TRUE(WaitUntil([&] { return Send(c.list, LB_GETCURSEL) == 0u; }));
+
+    PostMessageW(c.search, WM_CHAR, VK_RETURN, 1);
+    ASSERT_TRUE(WaitUntil([&] { return ShowsFullList(c, atoI); }));
+    EXPECT_EQ(ListItems(c.list), atoI);
+    EXPECT_EQ(Send(c.list, LB_GETCURSEL), static_cast<DWORD_PTR>(top + 1));
+    EXPECT_EQ(Send(c.list, LB_GETTOPINDEX), static_cast<DWORD_PTR>(top));
+
+    // Searching again and choosing "J - Q" from the results: its full list, from the top.
+    Type(c.search, "b");
+    Click(Control(c.window, "J - Q", "Button"));
+    ASSERT_TRUE(WaitUntil([&] { return ShowsFullList(c, jtoQ); }));
+    EXPECT_EQ(ListItems(c.list), jtoQ);
+    EXPECT_EQ(static_cast<LRESULT>(Send(c.list, LB_GETCURSEL)), LB_ERR);
+    EXPECT_EQ(Send(c.list, LB_GETTOPINDEX), 0u);
 }
 
 // The database is text in the system's code page; its letters beyond ASCII reach the list as
