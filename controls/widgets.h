@@ -212,6 +212,9 @@ class ListBox : public Widget {
         extent_ = pixels;
         notify(Change::Extent);
     }
+    // A list that stands in the same place as this one, the two never shown together: the view
+    // may present both through one native list, which spares the user a swap of windows.
+    ListBox* sharesPlaceWith = nullptr;
 
   private:
     std::vector<std::string> items_;

@@ -80,6 +80,7 @@ void Extens::layOut() {
     lstNames.rect = {240, 1600, 8055, 2190};
     lstDisplay.rect = lstNames.rect;
     lstDisplay.setVisible(false);
+    lstDisplay.sharesPlaceWith = &lstNames;
     Label1.rect = {9000, 0, 1215, 195};
     Label1.setVisible(false);
     for (controls::Widget* w :

@@ -144,7 +144,7 @@ HBRUSH FormView::brush(COLORREF colour) {
 ControlView* FormView::find(HWND child) const {
     if (!child) return nullptr;
     for (const auto& c : controls)
-        if (c->hwnd == child) return c.get();
+        if (c->hwnd == child && c->presenting) return c.get();
     return nullptr;
 }
 

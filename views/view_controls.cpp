@@ -7,6 +7,7 @@
 #include <string>
 
 #include "views/view_kind.h"
+#include "views/view_shared_list.h"
 #include "views/view_skin.h"
 #include "views/view_text.h"
 
@@ -115,13 +116,28 @@ bool InTitleStrip(const FormView& f, const controls::Widget& w) {
     return f.form->skin.hasTitleStrip() && !w.parent() && f.px(w.rect.top) < StripHeight(f);
 }
 
+RECT ControlBounds(const FormView& f, const controls::Widget& w) {
+    const controls::Rect& r = w.rect;
+    return {f.px(r.left), f.px(r.top), f.px(r.left + r.width), f.px(r.top + r.height)};
+}
+
+void SetToolTip(FormView& f, ControlView& c) {
+    if (!f.tooltip || !c.hwnd) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = f.hwnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(c.hwnd);
+    SendMessageW(f.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (c.widget->toolTip.empty()) return;
+    std::wstring text = Wide(c.widget->toolTip);
+    tool.lpszText = text.data();
+    SendMessageW(f.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
-
-RECT Bounds(const FormView& f, const controls::Rect& r) {
-    return {f.px(r.left), f.px(r.top), f.px(r.left + r.width), f.px(r.top + r.height)};
-}
 
 LRESULT CALLBACK ChildProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
     auto* c = reinterpret_cast<ControlView*>(ref);
@@ -129,8 +145,10 @@ LRESULT CALLBACK ChildProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWO
     if (msg == WM_NCDESTROY) {
         RemoveWindowSubclass(h, ChildProc, kSubclassId);
         c->hwnd = nullptr;
+        if (c->sharer) c->sharer->hwnd = nullptr;
         return m.original();
     }
+    if (!c->presenting && c->sharer) c = c->sharer;  // the native list shows the other model
     controls::Widget& w = *c->widget;
     if (msg == WM_MOUSEMOVE && w.onMouseMove) {
         w.onMouseMove();
@@ -166,10 +184,11 @@ void CreateControls(FormView& f) {
             view->widget = w;
             view->form = &f;
             view->id = kFirstControlId + static_cast<int>(i);
-            view->hwnd = kind.create(*view, parent, Bounds(f, w->rect));
             ControlView* raw = view.get();
             f.byWidget[w] = raw;
             f.controls.push_back(std::move(view));
+            if (JoinSharedList(f, *raw)) continue;
+            raw->hwnd = kind.create(*raw, parent, ControlBounds(f, *w));
             if (!raw->hwnd) continue;
             SetWindowSubclass(raw->hwnd, ChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(raw));
             SendMessageW(raw->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f.fontFor(*w)), FALSE);
@@ -188,22 +207,10 @@ void SyncControls(FormView& f) {
         SendMessageW(f.tooltip, TTM_SETMAXTIPWIDTH, 0, f.px(6000));
     }
     for (auto& c : f.controls) {
-        if (!c->hwnd) continue;
+        if (!c->hwnd || !c->presenting) continue;
         controls::Widget& w = *c->widget;
-        KindView(w.kind()).place(*c, Bounds(f, w.rect));
-        if (f.tooltip) {
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof(tool);
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = f.hwnd;
-            tool.uId = reinterpret_cast<UINT_PTR>(c->hwnd);
-            SendMessageW(f.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-            if (!w.toolTip.empty()) {
-                std::wstring text = Wide(w.toolTip);
-                tool.lpszText = text.data();
-                SendMessageW(f.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-            }
-        }
+        KindView(w.kind()).place(*c, ControlBounds(f, w));
+        SetToolTip(f, *c);
         SendMessageW(c->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f.fontFor(w)), FALSE);
         InvalidateRect(c->hwnd, nullptr, TRUE);
     }
@@ -215,6 +222,7 @@ void ApplyChange(ControlView& c, Change change, int index) {
     HWND h = c.hwnd;
     if (!h) return;
     SyncGuard guard(f);
+    if (ApplySharedListChange(c, change)) return;
     switch (change) {
         case Change::Visible:
             ShowWindow(h, w.visible() ? SW_SHOWNA : SW_HIDE);

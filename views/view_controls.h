@@ -13,6 +13,10 @@ void CreateControls(FormView& form);
 void SyncControls(FormView& form);
 // Model -> control.
 void ApplyChange(ControlView& control, controls::Change change, int index);
+// Where a widget's control stands in its parent, in pixels.
+RECT ControlBounds(const FormView& form, const controls::Widget& w);
+// Gives the control its model's tool tip (or none).
+void SetToolTip(FormView& form, ControlView& control);
 
 // Messages that controls send to their parent window (the frames forward theirs).
 bool HandleCommand(FormView& form, WPARAM wparam, LPARAM lparam);

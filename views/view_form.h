@@ -26,6 +26,12 @@ struct ControlView {
     HWND hwnd = nullptr;
     int id = 0;
     std::wstring openedAnimation;  // the file the animation control holds
+    // Two lists that stand in one place, never shown together, share one native list box
+    // (view_shared_list.h): each names the other, and the one whose entries the native list
+    // holds is presenting; `topIndex` is where it was scrolled when it last gave way.
+    ControlView* sharer = nullptr;
+    bool presenting = true;
+    int topIndex = 0;
 };
 
 constexpr int kFirstControlId = 100;
@@ -69,6 +75,7 @@ struct FormView {
     HFONT fontFor(const controls::Widget& w) const {
         return static_cast<HFONT>(w.bold ? boldFont.get() : font.get());
     }
+    // The control whose model a native control shows now.
     ControlView* find(HWND child) const;
     ControlView* find(const controls::Widget& w) const {
         auto it = byWidget.find(&w);

@@ -1,5 +1,7 @@
 // List boxes, plain or with a check box per entry. The check-box list is owner-drawn: the model
 // holds the checks, a click on an entry's box or the space bar toggles it.
+#include "views/view_list_box.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -33,7 +35,9 @@ WNDPROC ClassProc(HWND h) {
     return reinterpret_cast<WNDPROC>(GetClassLongPtrW(h, GCLP_WNDPROC));
 }
 
-void FillListBox(ControlView& c) {
+}  // namespace
+
+void FillListBox(ControlView& c, int topIndex) {
     const auto& list = ListOf(c);
     HWND h = c.hwnd;
     const bool shown = (GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -46,6 +50,7 @@ void FillListBox(ControlView& c) {
     for (const std::string& s : list.items())
         CallWindowProcW(listProc, h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(s).c_str()));
     SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(list.listIndex()), 0);
+    if (topIndex >= 0) SendMessageW(h, LB_SETTOPINDEX, static_cast<WPARAM>(topIndex), 0);
     SetListExtent(h, list);
     SendMessageW(h, WM_SETREDRAW, TRUE, 0);
     if (shown) {
@@ -55,6 +60,8 @@ void FillListBox(ControlView& c) {
         SetWindowLongPtrW(h, GWL_STYLE, GetWindowLongPtrW(h, GWL_STYLE) & ~WS_VISIBLE);
     }
 }
+
+namespace {
 
 void ToggleEntry(ControlView& c, int index) {
     auto& list = ListOf(c);

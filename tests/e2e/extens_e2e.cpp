@@ -157,7 +157,8 @@ void ClickInto(HWND box) {
 }
 
 struct Window {
-    HWND window = nullptr, search = nullptr, names = nullptr, results = nullptr;
+    // One list on screen shows either the full list or the search's results.
+    HWND window = nullptr, search = nullptr, list = nullptr;
 };
 
 // The window and its controls once it shows the "A - I" list.
@@ -165,15 +166,27 @@ Window Open(const std::vector<std::string>& first) {
     Window c;
     c.window = WaitWindow(GetCurrentProcessId(), "Extensions");
     if (!c.window) return c;
-    // The full list first, the result list behind it: their order of creation.
     const std::vector<HWND> lists = brisko::e2e::Controls(c.window, "ListBox");
     const std::vector<HWND> boxes = brisko::e2e::Controls(c.window, "Edit");
-    if (lists.size() != 2 || boxes.size() != 1) return {};
-    c.names = lists[0];
-    c.results = lists[1];
+    if (lists.size() != 1 || boxes.size() != 1) return {};
+    c.list = lists[0];
     c.search = boxes[0];
-    WaitUntil([&] { return Send(c.names, LB_GETCOUNT) == first.size(); });
+    WaitUntil([&] { return Send(c.list, LB_GETCOUNT) == first.size(); });
     return c;
+}
+
+// Whether the list on screen holds `entries` and the search box is empty: the full list is back.
+bool ShowsFullList(const Window& c, const std::vector<std::string>& entries) {
+    return Text(c.search).empty() && Visible(c.list) && Send(c.list, LB_GETCOUNT) == entries.size();
+}
+
+// A click on entry `index` of the list, which must be in view.
+void ClickEntry(HWND list, int index) {
+    RECT r{};
+    Send(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    const LPARAM at = MAKELPARAM(r.left + 4, (r.top + r.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
 }
 
 // Whether the status text reads `text`, shown on the window.
@@ -189,12 +202,11 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
 
     LookupWindow lookup;
     const Window c = Open(atoI);
-    ASSERT_TRUE(c.window && c.names && c.results && c.search);
+    ASSERT_TRUE(c.window && c.list && c.search);
     EXPECT_TRUE(ShowsStatus(c.window, Status(atoI.size())));
     EXPECT_TRUE(Checked(Control(c.window, "A - I", "Button")));
-    EXPECT_TRUE(Visible(c.names));
-    EXPECT_FALSE(Visible(c.results));
-    EXPECT_EQ(ListItems(c.names), atoI) << "every line of ext11.vxl, in file order";
+    EXPECT_TRUE(Visible(c.list));
+    EXPECT_EQ(ListItems(c.list), atoI) << "every line of ext11.vxl, in file order";
     EXPECT_TRUE(Control(c.window, "Search Extensions", "Static"));
     // The styled frame: its caption as a text of the window, its three caption buttons.
     EXPECT_TRUE(Control(c.window, "Extensions", "Static"));
@@ -207,9 +219,8 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     ASSERT_EQ(Text(c.search), "do");
     const std::vector<std::string> expected = Matching(atoI, "do");
     ASSERT_FALSE(expected.empty());
-    EXPECT_TRUE(Visible(c.results));
-    EXPECT_FALSE(Visible(c.names));
-    const std::vector<std::string> found = ListItems(c.results);
+    EXPECT_TRUE(Visible(c.list));
+    const std::vector<std::string> found = ListItems(c.list);
     EXPECT_EQ(found, expected);
     for (const std::string& e : found) EXPECT_EQ(Upper(e.substr(0, 2)), "DO") << e;
     EXPECT_TRUE(ShowsStatus(c.window, Status(atoI.size()))) << "a search keeps the count";
@@ -218,24 +229,24 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
 
     // Enter empties the box and brings the full list back; capitals find the same entries.
     PostMessageW(c.search, WM_CHAR, VK_RETURN, 1);
-    EXPECT_TRUE(WaitUntil([&] { return Text(c.search).empty() && Visible(c.names); }));
-    EXPECT_FALSE(Visible(c.results));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsFullList(c, atoI); }));
+    EXPECT_EQ(ListItems(c.list), atoI);
     Type(c.search, "DO");
-    EXPECT_EQ(ListItems(c.results), expected);
+    EXPECT_EQ(ListItems(c.list), expected);
 
     // A click into the box clears the search too.
     ClickInto(c.search);
-    EXPECT_TRUE(WaitUntil([&] { return Text(c.search).empty() && Visible(c.names); }));
-    EXPECT_FALSE(Visible(c.results));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsFullList(c, atoI); }));
 
     // No more than 20 characters go in; a text longer than every entry finds nothing.
     const std::string typed = "abcdefghijklmnopqrstuvwxy";
     Type(c.search, typed);
     EXPECT_EQ(Text(c.search), typed.substr(0, 20));
-    EXPECT_EQ(ListItems(c.results), Matching(atoI, typed.substr(0, 20)));
-    EXPECT_EQ(Send(c.results, LB_GETCOUNT), 0u);
+    EXPECT_EQ(ListItems(c.list), Matching(atoI, typed.substr(0, 20)));
+    EXPECT_EQ(Send(c.list, LB_GETCOUNT), 0u);
+    EXPECT_TRUE(Visible(c.list)) << "an empty result list is shown, not the full list";
     ClickInto(c.search);
-    EXPECT_TRUE(WaitUntil([&] { return Text(c.search).empty() && Visible(c.names); }));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsFullList(c, atoI); }));
 
     // "R - Z" replaces the full list by ext31.vxl, and the count follows.
     Type(c.search, "r");
@@ -247,11 +258,10 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     EXPECT_TRUE(Checked(rToZ));
     EXPECT_FALSE(Checked(Control(c.window, "A - I", "Button")));
     EXPECT_EQ(Text(c.search), "") << "a new category empties the search";
-    EXPECT_TRUE(Visible(c.names));
-    EXPECT_FALSE(Visible(c.results));
-    EXPECT_EQ(ListItems(c.names), rtoZ);
+    EXPECT_TRUE(Visible(c.list));
+    EXPECT_EQ(ListItems(c.list), rtoZ);
     Type(c.search, "zi");
-    EXPECT_EQ(ListItems(c.results), Matching(rtoZ, "zi")) << "the search now looks in R - Z";
+    EXPECT_EQ(ListItems(c.list), Matching(rtoZ, "zi")) << "the search now looks in R - Z";
 
     // Closing the window ends its message loop.
     PostMessageW(c.window, WM_CLOSE, 0, 0);
@@ -278,6 +288,47 @@ TEST(LookupWindow, FrameHelpButtonOpensItsHelpDialog) {
     EXPECT_TRUE(IsWindow(c.window)) << "the lookup window stays open";
 }
 
+// The full list and the result list take turns in one list on screen: a search shows only its
+// results there, and Enter brings back the full list where the user left it, scrolled and
+// selected as it was; a new category starts at its top with nothing selected.
+TEST(LookupWindow, FullListComesBackScrolledAndSelectedAsTheUserLeftIt) {
+    const std::vector<std::string> atoI = Entries("ext11.vxl"), jtoQ = Entries("ext21.vxl");
+    LookupWindow lookup;
+    const Window c = Open(atoI);
+    ASSERT_TRUE(c.window && c.list && c.search);
+
+    // The user scrolls down three pages and clicks the second entry in view.
+    for (int page = 0; page < 3; ++page) Send(c.list, WM_VSCROLL, SB_PAGEDOWN);
+    const auto top = static_cast<int>(Send(c.list, LB_GETTOPINDEX));
+    ASSERT_GT(top, 0);
+    ClickEntry(c.list, top + 1);
+    ASSERT_TRUE(
+        WaitUntil([&] { return Send(c.list, LB_GETCURSEL) == static_cast<DWORD_PTR>(top + 1); }));
+
+    Type(c.search, "b");
+    const std::vector<std::string> found = Matching(atoI, "b");
+    ASSERT_FALSE(found.empty());
+    EXPECT_EQ(ListItems(c.list), found);
+    EXPECT_EQ(static_cast<LRESULT>(Send(c.list, LB_GETCURSEL)), LB_ERR) << "no result selected";
+    EXPECT_EQ(Send(c.list, LB_GETTOPINDEX), 0u);
+    ClickEntry(c.list, 0);  // a result chosen does not carry over to the full list
+    ASSERT_TRUE(WaitUntil([&] { return Send(c.list, LB_GETCURSEL) == 0u; }));
+
+    PostMessageW(c.search, WM_CHAR, VK_RETURN, 1);
+    ASSERT_TRUE(WaitUntil([&] { return ShowsFullList(c, atoI); }));
+    EXPECT_EQ(ListItems(c.list), atoI);
+    EXPECT_EQ(Send(c.list, LB_GETCURSEL), static_cast<DWORD_PTR>(top + 1));
+    EXPECT_EQ(Send(c.list, LB_GETTOPINDEX), static_cast<DWORD_PTR>(top));
+
+    // Searching again and choosing "J - Q" from the results: its full list, from the top.
+    Type(c.search, "b");
+    Click(Control(c.window, "J - Q", "Button"));
+    ASSERT_TRUE(WaitUntil([&] { return ShowsFullList(c, jtoQ); }));
+    EXPECT_EQ(ListItems(c.list), jtoQ);
+    EXPECT_EQ(static_cast<LRESULT>(Send(c.list, LB_GETCURSEL)), LB_ERR);
+    EXPECT_EQ(Send(c.list, LB_GETTOPINDEX), 0u);
+}
+
 // The database is text in the system's code page; its letters beyond ASCII reach the list as
 // the same letters.
 TEST(LookupWindow, ShowsEntriesInTheSystemsCodePage) {
@@ -289,10 +340,10 @@ TEST(LookupWindow, ShowsEntriesInTheSystemsCodePage) {
 
     LookupWindow lookup;
     const Window c = Open(atoI);
-    ASSERT_TRUE(c.window && c.names);
+    ASSERT_TRUE(c.window && c.list);
     Click(Control(c.window, "J - Q", "Button"));
     ASSERT_TRUE(ShowsStatus(c.window, Status(jtoQ.size())));
-    EXPECT_EQ(ListItems(c.names), jtoQ);
+    EXPECT_EQ(ListItems(c.list), jtoQ);
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // The views in real windows: the GDI owners, each control kind kept in step with its model both
 // ways, and the caption buttons of a skinned window driven by mouse messages.
 #include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "controls/form.h"
 #include "controls/xp_design.h"
@@ -719,6 +721,124 @@ TEST_F(StyledFrame, DrawsItsBarsWithARoundTitleEnd) {
     EXPECT_NE(GetPixel(picture.get(), side.left, client.bottom / 2), background);
     // The top right corner is cut round: the pixel in the corner is the window's surface.
     EXPECT_EQ(GetPixel(picture.get(), client.right - 1, 0), background);
+}
+
+// ---- Two lists in one place, one native list
+
+class TwoListsForm : public controls::Form {
+  public:
+    TwoListsForm() : Form("frmTwoLists", "Two lists") {
+        clientWidth = 4000;
+        clientHeight = 3000;
+        lstAll.rect = lstFound.rect = {200, 200, 3000, 1500};
+        add(lstAll);
+        add(lstFound);
+        lstFound.setVisible(false);
+        lstFound.sharesPlaceWith = &lstAll;
+        lstAll.toolTip = "Every entry";
+        lstFound.toolTip = "What was found";
+    }
+    controls::ListBox lstAll{"lstAll"}, lstFound{"lstFound"};
+};
+
+class SharedLists : public BoundWindow<TwoListsForm> {
+  protected:
+    void SetUp() override {
+        BoundWindow::SetUp();
+        list = FindWindowExW(window, nullptr, L"ListBox", nullptr);
+    }
+    std::vector<std::wstring> Entries() const {
+        std::vector<std::wstring> entries;
+        const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            wchar_t text[64] = {};
+            if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 64)
+                SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
+                             reinterpret_cast<LPARAM>(text));
+            entries.emplace_back(text);
+        }
+        return entries;
+    }
+    // The user selects entry `index`, as a click does.
+    void Select(int index) const {
+        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+    }
+    LRESULT Selected() const { return SendMessageW(list, LB_GETCURSEL, 0, 0); }
+    LRESULT Top() const { return SendMessageW(list, LB_GETTOPINDEX, 0, 0); }
+    // The tool tip that the window's tip control holds for the list.
+    std::wstring Tip() const {
+        HWND tips = nullptr;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND h, LPARAM lp) -> BOOL {
+                wchar_t cls[64] = {};
+                GetClassNameW(h, cls, 64);
+                if (std::wstring(cls) != TOOLTIPS_CLASSW) return TRUE;
+                *reinterpret_cast<HWND*>(lp) = h;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&tips));
+        wchar_t text[80] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = window;
+        tool.uId = reinterpret_cast<UINT_PTR>(list);
+        tool.lpszText = text;
+        if (tips) SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+        return text;
+    }
+    HWND list = nullptr;
+};
+
+TEST_F(SharedLists, TakeTurnsInOneNativeListEachWithItsEntriesSelectionScrollAndTip) {
+    std::vector<std::string> all;
+    for (int i = 0; i < 100; ++i) all.push_back("entry " + std::to_string(i));
+    form.lstAll.assign(all);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(FindWindowExW(window, list, L"ListBox", nullptr), nullptr) << "one native list";
+    EXPECT_TRUE(IsWindowVisible(list));
+    EXPECT_EQ(Entries().size(), 100u);
+    EXPECT_EQ(Tip(), L"Every entry");
+    // The user scrolls and selects: the list on screen is the full one.
+    SendMessageW(list, LB_SETTOPINDEX, 40, 0);
+    Select(42);
+    EXPECT_EQ(form.lstAll.listIndex(), 42);
+    ASSERT_EQ(Top(), 40);
+
+    // The hidden list's entries wait for its turn; then they alone are shown, unselected.
+    form.lstFound.assign({"found one", "found two"});
+    EXPECT_EQ(Entries().size(), 100u);
+    form.lstFound.setVisible(true);
+    form.lstAll.setVisible(false);
+    EXPECT_TRUE(IsWindowVisible(list));
+    EXPECT_EQ(Entries(), (std::vector<std::wstring>{L"found one", L"found two"}));
+    EXPECT_EQ(Selected(), LB_ERR);
+    EXPECT_EQ(Top(), 0);
+    EXPECT_EQ(Tip(), L"What was found");
+    Select(1);
+    EXPECT_EQ(form.lstFound.listIndex(), 1);
+    EXPECT_EQ(form.lstAll.listIndex(), 42) << "the selection reaches the list on screen only";
+    form.lstAll.setListIndex(43);
+    EXPECT_EQ(Selected(), 1) << "a change of the hidden list waits for its turn";
+
+    // Back to the full list: its entries, its selection and where it was scrolled.
+    form.lstAll.setVisible(true);
+    form.lstFound.setVisible(false);
+    EXPECT_EQ(Entries().size(), 100u);
+    EXPECT_EQ(Entries().front(), L"entry 0");
+    EXPECT_EQ(Selected(), 43);
+    EXPECT_EQ(Top(), 40);
+    EXPECT_EQ(Tip(), L"Every entry");
+
+    // Neither list shown hides the native one; either shown brings it back with its own state.
+    form.lstAll.setVisible(false);
+    EXPECT_FALSE(IsWindowVisible(list));
+    form.lstFound.setVisible(true);
+    EXPECT_TRUE(IsWindowVisible(list));
+    EXPECT_EQ(Entries().size(), 2u);
+    EXPECT_EQ(Selected(), 1);
 }
 
 }  // namespace
