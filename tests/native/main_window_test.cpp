@@ -232,7 +232,7 @@ TEST(MainWindowEstimate, ClicksDuringAMeasurementStartTheirOwn) {
     EXPECT_EQ(f.form->lblSize.caption(), "31 bytes Wasted Space");
 }
 
-TEST(MainWindowSelectAll, CaptionsAndMembers) {
+TEST(MainWindowSelectAll, CaptionsMembersAndTheCookieSelection) {
     MainWindowFixture f;
     f.startAccepted();
     auto& w = *f.form;
@@ -253,12 +253,9 @@ TEST(MainWindowSelectAll, CaptionsAndMembers) {
     w.chkVb.setValue(0);
     EXPECT_EQ(w.chkVb.caption(), "Select All");
     EXPECT_EQ(w.netscape3.value(), 0);
-}
 
-TEST(MainWindowSelectAll, CookieSelectionExcludesAllCookies) {
-    MainWindowFixture f;
-    f.startAccepted();
-    auto& w = *f.form;
+    // Choosing cookies one by one excludes removing them all.
+    w.chkCookiesSel.setValue(0);
     w.chkCookies.setValue(1);
     EXPECT_FALSE(w.chameleonButton2.enabled());
     w.chkCookiesSel.setValue(1);
