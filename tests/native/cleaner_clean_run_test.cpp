@@ -233,42 +233,42 @@ TEST(CleanerCleanRun, EveryTickedItemRunsInCatalogueOrder) {
                   100 + 1 + 100 + 6 + 2);
 }
 
-TEST(CleanerCleanRun, NineFamilyRemovalCommandsAreExactAndRunInTheProgramFolder) {
-    Fixture f;
-    for (auto* box : {&f.form.chkTemp, &f.form.chkCookies, &f.form.chIECache, &f.form.chkHistory})
-        box->setValue(1);
-    f.run();
-    const auto& started = f.processes.started;
-    ASSERT_EQ(started.size(), 4u);
-    EXPECT_EQ(started[0].commandLine,
-              "C:\\WINDOWS\\COMMAND.COM /C DELTREE /Y \"C:\\WINDOWS\\Temp\\\"");
-    EXPECT_EQ(started[1].commandLine,
-              "C:\\WINDOWS\\COMMAND.COM /C DELTREE /Y \"C:\\WINDOWS\\Cookies\\\"");
-    EXPECT_EQ(started[2].commandLine,
-              "C:\\WINDOWS\\COMMAND.COM /C DELTREE /Y \"C:\\WINDOWS\\Temporary Internet Files\\\"");
-    EXPECT_EQ(started[3].commandLine,
-              "C:\\WINDOWS\\COMMAND.COM /C DELTREE /Y \"C:\\WINDOWS\\History\\\"");
-    for (const auto& s : started) EXPECT_EQ(s.workingDir, "C:\\Program Files\\Brisko");
-}
-
-TEST(CleanerCleanRun, NtFamilyRemovalsRunUnattendedAndCookiesRemoveTwoProfiles) {
-    Fixture f("C:\\WINNT");
-    f.processes.variables["COMSPEC"] = "C:\\WINNT\\system32\\cmd.exe";
-    for (auto* box : {&f.form.chkTemp, &f.form.chkCookies, &f.form.chIECache, &f.form.chkHistory})
-        box->setValue(1);
-    f.run();
-    std::vector<std::string> lines;
-    for (const auto& s : f.processes.started) lines.push_back(s.commandLine);
-    const std::string cmd = "C:\\WINNT\\system32\\cmd.exe /C RMDIR /S /Q ";
-    EXPECT_EQ(
-        lines,
-        (std::vector<std::string>{
-            cmd + "\"C:\\WINNT\\Temp\\\"",
-            cmd + "\"C:\\Documents and Settings\\Administrator\\Cookies\\\"",
-            cmd + "\"C:\\Documents and Settings\\Default User\\Cookies\\\"",
-            cmd + "\"C:\\Documents and Settings\\Administrator\\Local Settings\\Temporary Internet "
-                  "Files\\\"",
-            cmd + "\"C:\\Documents and Settings\\Administrator\\Local Settings\\History\\\""}));
+// The folder items' removal command lines by system kind: the nine family's DELTREE, the NT
+// family's unattended RMDIR with both cookie profiles; each runs in the program folder.
+TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
+    const std::string deltree = "C:\\WINDOWS\\COMMAND.COM /C DELTREE /Y ";
+    const std::string rmdir = "C:\\WINNT\\system32\\cmd.exe /C RMDIR /S /Q ";
+    const std::string nt = "\"C:\\Documents and Settings\\";
+    struct Case {
+        std::string windowsDir, comspec;
+        std::vector<std::string> lines;
+    };
+    for (const Case& c :
+         {Case{"C:\\WINDOWS",
+               "C:\\WINDOWS\\COMMAND.COM",
+               {deltree + "\"C:\\WINDOWS\\Temp\\\"", deltree + "\"C:\\WINDOWS\\Cookies\\\"",
+                deltree + "\"C:\\WINDOWS\\Temporary Internet Files\\\"",
+                deltree + "\"C:\\WINDOWS\\History\\\""}},
+          Case{"C:\\WINNT",
+               "C:\\WINNT\\system32\\cmd.exe",
+               {rmdir + "\"C:\\WINNT\\Temp\\\"", rmdir + nt + "Administrator\\Cookies\\\"",
+                rmdir + nt + "Default User\\Cookies\\\"",
+                rmdir + nt + "Administrator\\Local Settings\\Temporary Internet Files\\\"",
+                rmdir + nt + "Administrator\\Local Settings\\History\\\""}}}) {
+        SCOPED_TRACE(c.windowsDir);
+        Fixture f(c.windowsDir);
+        f.processes.variables["COMSPEC"] = c.comspec;
+        for (auto* box :
+             {&f.form.chkTemp, &f.form.chkCookies, &f.form.chIECache, &f.form.chkHistory})
+            box->setValue(1);
+        f.run();
+        std::vector<std::string> lines;
+        for (const auto& s : f.processes.started) {
+            lines.push_back(s.commandLine);
+            EXPECT_EQ(s.workingDir, "C:\\Program Files\\Brisko");
+        }
+        EXPECT_EQ(lines, c.lines);
+    }
 }
 
 TEST(CleanerCleanRun, NeitherKindRemovesNothingButStillCountsTheSizes) {
@@ -353,12 +353,6 @@ TEST(CleanerCleanRun, NothingTickedStillShowsBothClipsAndAddsZero) {
     EXPECT_EQ(f.memory.settings.get("Brisko", "Presets", "CleanSave", "missing"), "0");
     EXPECT_TRUE(f.memory.registry.deletions().empty());
     EXPECT_TRUE(f.processes.started.empty());
-}
-
-TEST(CleanerCleanRun, TotSavNeverWrittenLeavesALeadingBlank) {
-    Fixture f;
-    f.run();
-    EXPECT_EQ(f.form.lblSize.caption(), " Reclaimed");
 }
 
 TEST(CleanerCleanRun, CleanSaveHoldingTextCountsAsZeroAndIsOverwritten) {

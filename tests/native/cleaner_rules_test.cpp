@@ -2,7 +2,9 @@
 // registry that records every call.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cleaner/clean_it.h"
@@ -62,108 +64,81 @@ TEST(CleanerReg32, DeleteRegValueRemovesOneValueAndKeepsTheKey) {
     EXPECT_EQ(reg.openHandles(), 0u);
 }
 
-TEST(CleanerRules, StopAtGapDeletesUpToTheFirstGapAndNoFurther) {
-    platform::MemoryRegistry reg;
-    for (const char* name : {"url1", "url2", "url3", "url5"})
-        reg.set(RegRoot::CurrentUser, kTyped, name, std::string("http://") + name);
-    cleaner::ClearTypedUrls(reg);
-    EXPECT_EQ(reg.deletions(RegRoot::CurrentUser, kTyped),
-              (std::vector<std::string>{"url1", "url2", "url3", "url4"}));
-    EXPECT_EQ(reg.valueNames(RegRoot::CurrentUser, kTyped), std::vector<std::string>{"url5"});
+// One list rule over one seeded key: which names it deletes, in order, and what it leaves.
+struct Value {
+    std::string name, data = "x";
+    std::uint32_t type = platform::kRegSz;
+};
+struct ListCase {
+    const char* what;
+    void (*clear)(platform::Registry&);
+    std::string key;
+    std::vector<Value> seeded;
+    std::vector<std::string> deleted, left;
+    ListCase(const char* w, void (*c)(platform::Registry&), std::string k, std::vector<Value> s,
+             std::vector<std::string> d, std::vector<std::string> l)
+        : what(w),
+          clear(c),
+          key(std::move(k)),
+          seeded(std::move(s)),
+          deleted(std::move(d)),
+          left(std::move(l)) {}
+};
+
+std::vector<Value> Values(const std::vector<std::string>& names) {
+    std::vector<Value> out;
+    for (const auto& n : names) out.push_back({n});
+    return out;
 }
 
-TEST(CleanerRules, StopAtGapTreatsANonTextFirstValueAsTheGap) {
-    for (auto type : {platform::kRegBinary, platform::kRegExpandSz}) {
+TEST(CleanerRules, EachListRuleDeletesItsNamesInOrderAndKeepsTheKey) {
+    const std::string fav =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Favorites";
+    const ListCase cases[] = {
+        ListCase("stop at gap: up to the first gap and no further", cleaner::ClearTypedUrls, kTyped,
+                 Values({"url1", "url2", "url3", "url5"}), {"url1", "url2", "url3", "url4"},
+                 {"url5"}),
+        ListCase("stop at gap: a binary first value is the gap", cleaner::ClearTypedUrls, kTyped,
+                 {{"url1", "data", platform::kRegBinary}, {"url2"}}, {"url1"}, {"url2"}),
+        ListCase("stop at gap: an expandable first value is the gap", cleaner::ClearTypedUrls,
+                 kTyped, {{"url1", "data", platform::kRegExpandSz}, {"url2"}}, {"url1"}, {"url2"}),
+        ListCase("stop at gap: a full list ends at one hundred", cleaner::ClearTypedUrls, kTyped,
+                 Values(Numbered("url", 1, 101)), Numbered("url", 1, 100), {"url101"}),
+        ListCase("media player URLs start at zero", cleaner::ClearMediaPlayerUrls, kUrlList,
+                 Values({"URL1"}), {"URL0"}, {"URL1"}),
+        ListCase("media player URLs up to the gap", cleaner::ClearMediaPlayerUrls, kUrlList,
+                 Values({"URL0", "URL1"}), {"URL0", "URL1", "URL2"}, {}),
+        ListCase("first entry: File1 missing stops at once", cleaner::ClearPaintList, kPaint,
+                 Values({"File2"}), {"File1"}, {"File2"}),
+        ListCase("first entry: File1 present sweeps a hundred", cleaner::ClearPaintList, kPaint,
+                 Values({"File1", "File3", "File100", "File101"}), Numbered("File", 1, 100),
+                 {"File101"}),
+        ListCase("MRU list: the named letters, then the list", cleaner::ClearRunMru, kRunMru,
+                 {{"MRUList", "cab"}, {"a"}, {"b"}, {"c"}, {"d"}}, {"c", "a", "b", "MRUList"},
+                 {"d"}),
+        ListCase("MRU list: a repeated letter is deleted again", cleaner::ClearRunMru, kRunMru,
+                 {{"MRUList", "a1a"}}, {"a", "1", "a", "MRUList"}, {}),
+        ListCase("MRU list: no list deletes only the list", cleaner::ClearRunMru, kRunMru,
+                 Values({"a"}), {"MRUList"}, {"a"}),
+        ListCase("full sweep: a hundred attempts on an empty key", cleaner::ClearVbRecentFiles, kVb,
+                 {}, Numbered("", 1, 100), {}),
+        ListCase("full sweep: the run menu's URLs only", cleaner::ClearRunMruUrls, kRunMru,
+                 Values({"url7", "url99", "a"}), Numbered("url", 1, 100), {"a"}),
+        ListCase("single value: only the order", cleaner::ResetFavoritesOrder, fav,
+                 {{"Order", "bin", platform::kRegBinary}, {"Other"}}, {"Order"}, {"Other"}),
+    };
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(c.what);
         platform::MemoryRegistry reg;
-        reg.set(RegRoot::CurrentUser, kTyped, "url1", "data", type);
-        reg.set(RegRoot::CurrentUser, kTyped, "url2", "http://b");
-        cleaner::ClearTypedUrls(reg);
-        EXPECT_EQ(reg.deletions(RegRoot::CurrentUser, kTyped), std::vector<std::string>{"url1"});
-        EXPECT_EQ(reg.valueNames(RegRoot::CurrentUser, kTyped), std::vector<std::string>{"url2"});
+        reg.createKey(RegRoot::CurrentUser, c.key);
+        for (const Value& v : c.seeded)
+            reg.set(RegRoot::CurrentUser, c.key, v.name, v.data, v.type);
+        c.clear(reg);
+        EXPECT_EQ(reg.deletions(RegRoot::CurrentUser, c.key), c.deleted);
+        EXPECT_EQ(reg.valueNames(RegRoot::CurrentUser, c.key), c.left);
+        EXPECT_TRUE(reg.hasKey(RegRoot::CurrentUser, c.key));
+        EXPECT_EQ(reg.openHandles(), 0u);
     }
-}
-
-TEST(CleanerRules, StopAtGapOnAFullListEndsAtOneHundred) {
-    platform::MemoryRegistry reg;
-    for (const auto& name : Numbered("url", 1, 101))
-        reg.set(RegRoot::CurrentUser, kTyped, name, "x");
-    cleaner::ClearTypedUrls(reg);
-    EXPECT_EQ(reg.deletions(RegRoot::CurrentUser, kTyped), Numbered("url", 1, 100));
-    EXPECT_EQ(reg.valueNames(RegRoot::CurrentUser, kTyped), std::vector<std::string>{"url101"});
-}
-
-TEST(CleanerRules, MediaPlayerUrlsStartAtZero) {
-    platform::MemoryRegistry reg;
-    reg.set(RegRoot::CurrentUser, kUrlList, "URL1", "mms://a");
-    cleaner::ClearMediaPlayerUrls(reg);
-    EXPECT_EQ(reg.deletions(RegRoot::CurrentUser, kUrlList), std::vector<std::string>{"URL0"});
-    EXPECT_TRUE(reg.hasValue(RegRoot::CurrentUser, kUrlList, "URL1"));
-
-    platform::MemoryRegistry full;
-    full.set(RegRoot::CurrentUser, kUrlList, "URL0", "mms://a");
-    full.set(RegRoot::CurrentUser, kUrlList, "URL1", "mms://b");
-    cleaner::ClearMediaPlayerUrls(full);
-    EXPECT_EQ(full.deletions(RegRoot::CurrentUser, kUrlList),
-              (std::vector<std::string>{"URL0", "URL1", "URL2"}));
-    EXPECT_TRUE(full.valueNames(RegRoot::CurrentUser, kUrlList).empty());
-}
-
-TEST(CleanerRules, FirstEntryRuleDependsOnFileOneAlone) {
-    platform::MemoryRegistry gap;
-    gap.set(RegRoot::CurrentUser, kPaint, "File2", "C:\\b.bmp");
-    cleaner::ClearPaintList(gap);
-    EXPECT_EQ(gap.deletions(RegRoot::CurrentUser, kPaint), std::vector<std::string>{"File1"});
-    EXPECT_TRUE(gap.hasValue(RegRoot::CurrentUser, kPaint, "File2"));
-
-    platform::MemoryRegistry present;
-    present.set(RegRoot::CurrentUser, kPaint, "File1", "C:\\a.bmp");
-    present.set(RegRoot::CurrentUser, kPaint, "File3", "C:\\c.bmp");
-    present.set(RegRoot::CurrentUser, kPaint, "File100", "C:\\z.bmp");
-    present.set(RegRoot::CurrentUser, kPaint, "File101", "C:\\beyond.bmp");
-    cleaner::ClearPaintList(present);
-    EXPECT_EQ(present.deletions(RegRoot::CurrentUser, kPaint), Numbered("File", 1, 100));
-    EXPECT_EQ(present.valueNames(RegRoot::CurrentUser, kPaint),
-              std::vector<std::string>{"File101"});
-}
-
-TEST(CleanerRules, MruListDeletesTheNamedLettersThenTheList) {
-    platform::MemoryRegistry reg;
-    reg.set(RegRoot::CurrentUser, kRunMru, "MRUList", "cab");
-    for (const char* name : {"a", "b", "c", "d"})
-        reg.set(RegRoot::CurrentUser, kRunMru, name, std::string("cmd ") + name);
-    cleaner::ClearRunMru(reg);
-    EXPECT_EQ(reg.deletions(RegRoot::CurrentUser, kRunMru),
-              (std::vector<std::string>{"c", "a", "b", "MRUList"}));
-    EXPECT_EQ(reg.valueNames(RegRoot::CurrentUser, kRunMru), std::vector<std::string>{"d"});
-
-    platform::MemoryRegistry repeated;
-    repeated.set(RegRoot::CurrentUser, kRunMru, "MRUList", "a1a");
-    cleaner::ClearRunMru(repeated);
-    EXPECT_EQ(repeated.deletions(RegRoot::CurrentUser, kRunMru),
-              (std::vector<std::string>{"a", "1", "a", "MRUList"}));
-
-    platform::MemoryRegistry missing;
-    missing.set(RegRoot::CurrentUser, kRunMru, "a", "notepad");
-    cleaner::ClearRunMru(missing);
-    EXPECT_EQ(missing.deletions(RegRoot::CurrentUser, kRunMru),
-              std::vector<std::string>{"MRUList"});
-    EXPECT_TRUE(missing.hasValue(RegRoot::CurrentUser, kRunMru, "a"));
-}
-
-TEST(CleanerRules, FullSweepMakesOneHundredAttemptsEvenOnAnEmptyKey) {
-    platform::MemoryRegistry reg;
-    reg.createKey(RegRoot::CurrentUser, kVb);
-    cleaner::ClearVbRecentFiles(reg);
-    EXPECT_EQ(reg.deletions(RegRoot::CurrentUser, kVb), Numbered("", 1, 100));
-    EXPECT_TRUE(reg.hasKey(RegRoot::CurrentUser, kVb));
-
-    platform::MemoryRegistry runMru;
-    runMru.set(RegRoot::CurrentUser, kRunMru, "url7", "x");
-    runMru.set(RegRoot::CurrentUser, kRunMru, "url99", "y");
-    runMru.set(RegRoot::CurrentUser, kRunMru, "a", "notepad");
-    cleaner::ClearRunMruUrls(runMru);
-    EXPECT_EQ(runMru.deletions(RegRoot::CurrentUser, kRunMru), Numbered("url", 1, 100));
-    EXPECT_EQ(runMru.valueNames(RegRoot::CurrentUser, kRunMru), std::vector<std::string>{"a"});
 }
 
 TEST(CleanerRules, DefaultHivePassesAddressTheDefaultUser) {
@@ -200,16 +175,6 @@ TEST(CleanerRules, PlatformCallsUseTheNullDocumentAndQuietFlags) {
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"SHAddToRecentDocs(0, null)",
                                                      "SHEmptyRecycleBin(4660, null, 7)",
                                                      "SHUpdateRecycleBinIcon()"}));
-}
-
-TEST(CleanerRules, SingleValueRoutinesDeleteOnlyOrder) {
-    platform::MemoryRegistry reg;
-    const std::string fav =
-        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Favorites";
-    reg.set(RegRoot::CurrentUser, fav, "Order", "bin", platform::kRegBinary);
-    reg.set(RegRoot::CurrentUser, fav, "Other", "keep");
-    cleaner::ResetFavoritesOrder(reg);
-    EXPECT_EQ(reg.valueNames(RegRoot::CurrentUser, fav), std::vector<std::string>{"Other"});
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ struct CookieFixture : MainWindowFixture {
     }
 };
 
-TEST(CookieKeeper, NoCookiesGivesEmptyListAndItsMessage) {
+TEST(CookieKeeper, NoCookiesOrNoWindowsFolderGiveAnEmptyListAndItsMessage) {
     CookieFixture f;
     f.mem.files.addFolder("C:\\WINDOWS\\cookies");
     f.mem.files.addFile("C:\\WINDOWS\\cookies\\index.dat", 10);
@@ -56,6 +56,17 @@ TEST(CookieKeeper, NoCookiesGivesEmptyListAndItsMessage) {
     f.keeper->cmdDelCookies.click();
     EXPECT_EQ(f.keeper->Label2.caption(), "0 Cookies");
     EXPECT_TRUE(f.mem.files.deleted.empty());
+    // The caption's close shows the main window again.
+    f.keeper->onSystemClose();
+    EXPECT_FALSE(f.keeper->loaded());
+    EXPECT_TRUE(f.form->visible());
+
+    // No Windows folder at all: nothing found either.
+    CookieFixture g;
+    g.mem.files.setWindowsDirectory("");
+    g.open();
+    EXPECT_EQ(g.keeper->List1.count(), 0);
+    EXPECT_EQ(g.keeper->Label1.caption(), "There were no Cookies found.");
 }
 
 TEST(CookieKeeper, ScansTheFoldersInOrderWithACaseSensitiveNameTest) {
@@ -119,14 +130,6 @@ TEST(CookieKeeper, BindMountsThatLoopEndTheScanAllTheSame) {
                                "C:\\WINDOWS\\cookies\\anna@a.txt",
                                "C:\\WINDOWS\\profiles\\anna\\cookies\\anna@a.txt",
                            }));
-}
-
-TEST(CookieKeeper, MissingWindowsFolderFindsNothing) {
-    CookieFixture f;
-    f.mem.files.setWindowsDirectory("");
-    f.open();
-    EXPECT_EQ(f.keeper->List1.count(), 0);
-    EXPECT_EQ(f.keeper->Label1.caption(), "There were no Cookies found.");
 }
 
 TEST(CookieKeeper, KeepingThreeOfTenDeletesSevenAndReopeningListsEachOnce) {
@@ -208,15 +211,6 @@ TEST(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) {
               (std::vector<std::string>{
                   "cookie keeper: could not delete C:\\WINDOWS\\cookies\\busy.txt",
                   "cookie keeper: could not delete C:\\WINDOWS\\cookies\\locked.txt"}));
-}
-
-TEST(CookieKeeper, CaptionCloseShowsTheMainWindow) {
-    CookieFixture f;
-    f.open();
-    ASSERT_FALSE(f.form->visible());
-    f.keeper->onSystemClose();
-    EXPECT_FALSE(f.keeper->loaded());
-    EXPECT_TRUE(f.form->visible());
 }
 
 }  // namespace

@@ -10,8 +10,7 @@ const char* kDefault = "Move the mouse over each item for a description";
 
 TEST(Descriptions, ItemsDescribeThemselvesInTheirPanelsLabel) {
     MainWindowFixture f;
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     auto& w = *f.form;
     EXPECT_EQ(w.lblInfo.caption(), kDefault);
     w.chkTemp.onMouseMove();
@@ -45,8 +44,7 @@ TEST(Descriptions, ItemsDescribeThemselvesInTheirPanelsLabel) {
 
 TEST(Descriptions, SelectAllBoxesDescribeWhatTheyWillDo) {
     MainWindowFixture f;
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     auto& w = *f.form;
     w.Check1.onMouseMove();
     EXPECT_EQ(w.lblInfo.caption(), "Select all items in this Window");
@@ -63,8 +61,7 @@ TEST(Descriptions, SelectAllBoxesDescribeWhatTheyWillDo) {
 
 TEST(Descriptions, ButtonsDescribeInAllThreeLabelsAndResetsFollowTheTable) {
     MainWindowFixture f;
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     auto& w = *f.form;
     w.Command4.click();
     w.Command1.onMouseMove();

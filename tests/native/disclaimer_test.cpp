@@ -20,8 +20,7 @@ TEST(Disclaimer, TickingAndAcceptingSkipsItAtTheNextStart) {
     EXPECT_EQ(f.form->Check2.value(), 0);  // read before the disclaimer was shown
 
     MainWindowFixture next;
-    next.store("Disclaimer", "1");
-    next.start();
+    next.startAccepted();
     EXPECT_EQ(next.mem.desktop.modalRuns, 0);
     EXPECT_EQ(next.form->Check2.value(), 1);
 }
@@ -41,8 +40,7 @@ TEST(Disclaimer, DecliningLeavesNoSettingsAndEndsBeforeTheTotalIsShown) {
 
 TEST(Disclaimer, ShownAgainFromTheAboutPanelWithTheStoredChoice) {
     MainWindowFixture f;
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     int shown = 0;
     f.mem.desktop.onModal = [&] {
         ++shown;

@@ -56,7 +56,7 @@ TEST(Extens, LoadShowsTheFirstCategoryAndItsCount) {
     EXPECT_EQ(f.window.widgets.front(), &f.window.txtInput);
 }
 
-TEST(Extens, CarriesTheStyledFrameOverItsWholeClientArea) {
+TEST(Extens, CarriesTheStyledFrameOverItsWholeClientAreaAndItsButtonsAct) {
     ExtensFixture f;
     f.window.show();
     EXPECT_EQ(f.window.styledFrame, &f.window.XPDesign1);
@@ -75,11 +75,7 @@ TEST(Extens, CarriesTheStyledFrameOverItsWholeClientArea) {
         EXPECT_GE(w->rect.top, controls::XPDesign::kTitleHeight);
         EXPECT_LE(w->rect.top + w->rect.height, bottom.top);
     }
-}
-
-TEST(Extens, FrameButtonsMinimiseAndClose) {
-    ExtensFixture f;
-    f.window.show();
+    // Its caption buttons minimise and close the window.
     f.window.XPDesign1.act(controls::CaptionButton::Minimise);
     EXPECT_EQ(f.window.state(), controls::WindowState::Minimized);
     f.window.XPDesign1.act(controls::CaptionButton::Close);

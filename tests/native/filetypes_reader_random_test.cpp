@@ -23,31 +23,18 @@ std::string RandomInput(std::mt19937& rng) {
     std::string s;
     int n = pieces(rng);
     for (int i = 0; i < n; ++i) {
-        switch (kind(rng)) {
-            case 0:
-                s += '\r';
-                break;
-            case 1:
-                s += '\n';
-                break;
-            case 2:
-                s += "\r\n";
-                break;
-            case 3:
-                s += '\0';
-                break;
-            case 4:
-                s += static_cast<char>(0x80 + byte(rng) % 128);
-                break;
-            case 5:
-                s += static_cast<char>(byte(rng));
-                break;
-            case 6:
-                if (byte(rng) < 8) s.append(5000 + byte(rng) * 20, 'L');  // a very long line
-                break;
-            default:
-                s += "DOC - Word text";
-                break;
+        const int k = kind(rng);
+        if (k <= 3) {
+            static const std::string kEnds[] = {"\r", "\n", "\r\n", std::string(1, '\0')};
+            s += kEnds[k];
+        } else if (k == 4) {
+            s += static_cast<char>(0x80 + byte(rng) % 128);
+        } else if (k == 5) {
+            s += static_cast<char>(byte(rng));
+        } else if (k == 6) {
+            if (byte(rng) < 8) s.append(5000 + byte(rng) * 20, 'L');  // a very long line
+        } else {
+            s += "DOC - Word text";
         }
     }
     return s;
@@ -141,21 +128,11 @@ TEST(File2ListBoxRandom, FilesWithMoreLinesThanTheCapStopAtIt) {
         std::string input;
         for (int i = 0; i < 33000 + round * 500; ++i) {
             input += "E";
-            switch (end(rng)) {
-                case 0:
-                    input += '\r';
-                    break;
-                case 1:
-                    input += "\r\n";
-                    break;
-                case 2:
-                    input += "\n\r";
-                    break;  // lone LF stays, the CR ends the line
-                default:
-                    input += "\r\n\r";
-                    ++i;
-                    break;  // an empty line
-            }
+            // A lone LF stays in its line and the CR after it ends it; the last adds an empty line.
+            static const char* const kEnds[] = {"\r", "\r\n", "\n\r", "\r\n\r"};
+            const int e = end(rng);
+            input += kEnds[e];
+            if (e == 3) ++i;
         }
         fs.addFileWithContent("C:\\big.vxl", input);
         File2ListBox(reader, "C:\\big.vxl", list);

@@ -165,8 +165,9 @@ TEST(FinderDrives, FixedDrivesAreListedAndTheVolumeLineIsExact) {
     EXPECT_EQ(f.seek.Combo1.items, (std::vector<std::string>{"C:\\", "D:\\"}));
     EXPECT_EQ(f.seek.Label3.caption(), "C:\\");
     const std::string gap(10, ' ');
-    EXPECT_EQ(f.seek.Text1.text(),
-              gap + "10.00 GB" + gap + "6.00 GB" + gap + "4.00 GB" + gap + "NTFS");
+    const std::string volumeLine =
+        gap + "10.00 GB" + gap + "6.00 GB" + gap + "4.00 GB" + gap + "NTFS";
+    EXPECT_EQ(f.seek.Text1.text(), volumeLine);
 
     // A volume that cannot be read: the message, the old line; the root still changes.
     fs.volumes.erase("D:\\");
@@ -175,8 +176,7 @@ TEST(FinderDrives, FixedDrivesAreListedAndTheVolumeLineIsExact) {
     EXPECT_EQ(f.mem.desktop.messages[0].text, "No Disk In Drive!");
     EXPECT_EQ(f.mem.desktop.messages[0].title, "Error Reading Disk");
     EXPECT_EQ(f.seek.Label3.caption(), "D:\\");
-    EXPECT_EQ(f.seek.Text1.text(),
-              gap + "10.00 GB" + gap + "6.00 GB" + gap + "4.00 GB" + gap + "NTFS");
+    EXPECT_EQ(f.seek.Text1.text(), volumeLine);
 
     EXPECT_EQ(finder::DriveTypeName(fs, "A:"), "Removable");
     EXPECT_EQ(finder::DriveTypeName(fs, "E:\\"), "CD-ROM");

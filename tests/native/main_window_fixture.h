@@ -35,6 +35,11 @@ struct MainWindowFixture {
         };
         form->show();
     }
+    // Starts as on any run after the disclaimer was accepted for good.
+    void startAccepted() {
+        store("Disclaimer", "1");
+        start();
+    }
     std::string stored(const std::string& key, const std::string& section = "Presets") {
         return mem.settings.get("Brisko", section, key, "<missing>");
     }

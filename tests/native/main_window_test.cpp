@@ -33,8 +33,7 @@ TEST(MainWindowStartUp, StateValuesFromTheWindowsDirectory) {
           Case{"D:\\WIN", "d:", "WIN", "D:"}, Case{"", "", "", ""}, Case{"C:\\", "c:", "", "C:"}}) {
         MainWindowFixture f;
         f.mem.files.setWindowsDirectory(c.dir);
-        f.store("Disclaimer", "1");
-        f.start();
+        f.startAccepted();
         EXPECT_EQ(f.form->lblWin.caption(), c.dir);
         EXPECT_EQ(f.form->lblDrv.caption(), c.drv);
         EXPECT_EQ(f.form->Winder.caption(), c.winder);
@@ -50,8 +49,7 @@ TEST(MainWindowStartUp, StoredSelectAllTicksTheWholePanelWhateverTheirOwnKeys) {
     f.store("Check1", "1");
     f.store("chkTemp", "0");
     f.store("chkVb", "1");
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     auto& w = *f.form;
     for (controls::CheckBox* box :
          {&w.chkDocuments, &w.chkRunMenu, &w.chkUrls, &w.chkTemp, &w.chkRecBin, &w.chkCookies,
@@ -87,20 +85,10 @@ TEST(MainWindowStartUp, MalformedSettingsLeaveTheirBoxesAndNeverStopStartUp) {
     EXPECT_EQ(f.mem.trace.lines.front(), "settings: chkTemp holds \"yes\"; kept as it was");
 }
 
-TEST(MainWindowStartUp, RunningTotalAddsBothStoredTotals) {
-    MainWindowFixture f;
-    f.store("CleanSave", "1000");
-    f.store("Scnsv", "23", "Filters");
-    f.store("Disclaimer", "1");
-    f.start();
-    EXPECT_EQ(f.form->Label2.caption(), "1023 bytes Cleaned so far");
-}
-
 TEST(MainWindowStartUp, RunningTotalFollowsTheFindersRemovalsWhenShownAgain) {
     MainWindowFixture f;
     f.store("CleanSave", "1000");
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     ASSERT_EQ(f.form->Label2.caption(), "1000 bytes Cleaned so far");
     f.form->hide();  // the finder is open and removes 24 bytes
     f.store("Scnsv", "24", "Filters");
@@ -108,26 +96,25 @@ TEST(MainWindowStartUp, RunningTotalFollowsTheFindersRemovalsWhenShownAgain) {
     EXPECT_EQ(f.form->Label2.caption(), "1.00 KB Cleaned so far");
 }
 
-TEST(MainWindowStartUp, RunningTotalOfBrokenStoredTotalsStaysShowable) {
+TEST(MainWindowStartUp, RunningTotalAddsBothStoredTotalsAndBrokenOnesStayShowable) {
     struct Case {
         const char *scnsv, *cleanSave, *shown;
     };
     for (const auto& [scnsv, cleanSave, shown] :
-         {Case{"-1", "-1", "0 bytes Cleaned so far"}, Case{"-5", "100", "100 bytes Cleaned so far"},
+         {Case{"23", "1000", "1023 bytes Cleaned so far"},
+          Case{"-1", "-1", "0 bytes Cleaned so far"}, Case{"-5", "100", "100 bytes Cleaned so far"},
           Case{"1e999", "7", "7 bytes Cleaned so far"}}) {
         MainWindowFixture f;
         f.store("Scnsv", scnsv, "Filters");
         f.store("CleanSave", cleanSave);
-        f.store("Disclaimer", "1");
-        f.start();
+        f.startAccepted();
         EXPECT_EQ(f.form->Label2.caption(), shown) << scnsv << " + " << cleanSave;
     }
     // Two huge totals whose sum overflows still give a figure.
     MainWindowFixture f;
     f.store("Scnsv", "1e308", "Filters");
     f.store("CleanSave", "1.7e308");
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     EXPECT_TRUE(f.form->Label2.caption().ends_with(" YB Cleaned so far"))
         << f.form->Label2.caption();
 }
@@ -137,8 +124,7 @@ TEST(MainWindowStartUp, SixtyFiveByteEstimateReadsZero) {
     f.mem.files.addFile("C:\\WINDOWS\\Temp\\a.tmp", 60);
     f.mem.files.addFile("C:\\WINDOWS\\Temp\\b.tmp", 5);
     f.store("chkTemp", "1");
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     EXPECT_EQ(f.form->lblSize.caption(), "0 bytes Wasted Space");
     EXPECT_EQ(f.form->Label8.caption(), "0 bytes Wasted Space");
     EXPECT_EQ(f.form->lblTotSav.caption(), "65 bytes");
@@ -147,9 +133,8 @@ TEST(MainWindowStartUp, SixtyFiveByteEstimateReadsZero) {
 
 TEST(MainWindowEstimate, TickingMeasuresAndUntickingEmpties) {
     MainWindowFixture f;
-    f.store("Disclaimer", "1");
     f.mem.files.addFile("C:\\WINDOWS\\Temp\\x.tmp", 1593836);
-    f.start();
+    f.startAccepted();
     auto& w = *f.form;
     w.chkTemp.setValue(1);
     EXPECT_TRUE(w.lblSize.visible());
@@ -176,8 +161,7 @@ TEST(MainWindowEstimate, NineFamilyFoldersLessTheirIndexFiles) {
     fs.addFile("C:\\Program Files\\Netscape\\Users\\default\\prefs.js", 5);
     fs.addFile("C:\\Program Files\\Netscape\\Users\\default\\cache\\c1", 50);
     fs.addFile("C:\\Program Files\\Netscape\\Users\\user\\cookies.txt", 9);
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     auto& w = *f.form;
     w.chIECache.setValue(1);
     EXPECT_EQ(w.itemSize(app::SizedItem::IeCache), 1000.0);
@@ -208,8 +192,7 @@ TEST(MainWindowEstimate, NtFamilyCountsBothCookieFoldersLessBothIndexes) {
     fs.addFile("C:\\Documents and Settings\\Administrator\\Local Settings\\History\\index.dat", 1);
     fs.addFile("C:\\Documents and Settings\\Administrator\\Local Settings\\History\\h", 4);
     fs.addFile("C:\\WINNT\\Temp\\t", 8);
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     f.form->chkCookies.setValue(1);
     EXPECT_EQ(f.form->itemSize(app::SizedItem::Cookies), 300.0);
     f.form->chkHistory.setValue(1);
@@ -223,8 +206,7 @@ TEST(MainWindowEstimate, UnknownSystemKindMeasuresOnlyTheKindFreeItems) {
     f.mem.files.setWindowsDirectory("D:\\WIN");
     f.mem.files.addFile("D:\\WIN\\Temp\\t", 8);
     f.mem.files.addFile("D:\\WIN\\Cookies\\c.txt", 8);
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     auto& w = *f.form;
     w.Check1.setValue(1);
     EXPECT_FALSE(w.itemSize(app::SizedItem::IeCache).has_value());
@@ -238,8 +220,7 @@ TEST(MainWindowEstimate, ClicksDuringAMeasurementStartTheirOwn) {
     MainWindowFixture f;
     for (int i = 0; i < 3; ++i) f.mem.files.addFile("C:\\WINDOWS\\Temp\\f" + std::to_string(i), 10);
     f.mem.files.addFile("C:\\WINDOWS\\History\\h", 1);
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     bool clicked = false;
     f.mem.desktop.onYield = [&] {
         if (!clicked) {
@@ -251,10 +232,9 @@ TEST(MainWindowEstimate, ClicksDuringAMeasurementStartTheirOwn) {
     EXPECT_EQ(f.form->lblSize.caption(), "31 bytes Wasted Space");
 }
 
-TEST(MainWindowSelectAll, CaptionsAndMembers) {
+TEST(MainWindowSelectAll, CaptionsMembersAndTheCookieSelection) {
     MainWindowFixture f;
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     auto& w = *f.form;
     w.chkCookiesSel.setValue(1);
     w.Check1.setValue(1);
@@ -273,13 +253,9 @@ TEST(MainWindowSelectAll, CaptionsAndMembers) {
     w.chkVb.setValue(0);
     EXPECT_EQ(w.chkVb.caption(), "Select All");
     EXPECT_EQ(w.netscape3.value(), 0);
-}
 
-TEST(MainWindowSelectAll, CookieSelectionExcludesAllCookies) {
-    MainWindowFixture f;
-    f.store("Disclaimer", "1");
-    f.start();
-    auto& w = *f.form;
+    // Choosing cookies one by one excludes removing them all.
+    w.chkCookiesSel.setValue(0);
     w.chkCookies.setValue(1);
     EXPECT_FALSE(w.chameleonButton2.enabled());
     w.chkCookiesSel.setValue(1);
@@ -292,8 +268,7 @@ TEST(MainWindowSelectAll, CookieSelectionExcludesAllCookies) {
 
 TEST(MainWindowPanels, ButtonsShowOnePanelAtATime) {
     MainWindowFixture f;
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     auto& w = *f.form;
     w.Command4.click();
     EXPECT_TRUE(w.Frame2.visible());
@@ -309,8 +284,7 @@ TEST(MainWindowPanels, ButtonsShowOnePanelAtATime) {
 
 TEST(MainWindowClose, SavesTheTwentyFourBoxesInOrderThenEnds) {
     MainWindowFixture f;
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     f.form->chkTemp.setValue(1);
     f.mem.settings.saves.clear();
     EXPECT_THROW(f.form->Command2.click(), platform::ProgramEnded);
@@ -335,14 +309,12 @@ TEST(MainWindowClose, SavesTheTwentyFourBoxesInOrderThenEnds) {
 
 TEST(MainWindowClose, SystemCloseUnloadsAndAFailingStoreIsIgnored) {
     MainWindowFixture f;
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     f.mem.settings.failSaves = true;
     EXPECT_THROW(f.form->onSystemClose(), platform::ProgramEnded);
     f.mem.settings.failSaves = false;
     MainWindowFixture g;
-    g.store("Disclaimer", "1");
-    g.start();
+    g.startAccepted();
     g.form->chkUrls.setValue(1);
     EXPECT_THROW(g.form->onSystemClose(), platform::ProgramEnded);
     EXPECT_EQ(g.stored("chkUrls"), "1");
@@ -351,8 +323,7 @@ TEST(MainWindowClose, SystemCloseUnloadsAndAFailingStoreIsIgnored) {
 
 TEST(MainWindowWeb, ButtonsOpenTheMakersPages) {
     MainWindowFixture f;
-    f.store("Disclaimer", "1");
-    f.start();
+    f.startAccepted();
     f.form->hwnd = 77;
     f.form->Command7.click();
     f.form->Command6.click();

@@ -159,9 +159,7 @@ TEST(WindowSkins, TitlePiecesAndResizeReturnButtonsToNormalPerWindow) {
         skin.resized();
         EXPECT_EQ(Images(skin), c.afterResize);
     }
-}
-
-TEST(WindowSkins, TheTextAndLeftPieceResetNothing) {
+    // The text and the left piece reset nothing.
     WindowSkin skin(controls::MainWindowSkin());
     LightAll(skin);
     skin.titleMove(TitleElement::Text);

@@ -155,7 +155,7 @@ TEST(XPDesign, HoverOverTheTitleOrTheTextsResetsTheButtons) {
     EXPECT_TRUE(f.allNormal());
 }
 
-TEST(XPDesign, TextsDragTheCarrierAndTheBarsTheInitialisedWindow) {
+TEST(XPDesign, TextsDragTheCarrierTheBarsTheInitialisedWindowOnlyByTheLeftButton) {
     FrameFixture f;
     Carrier other;
     EXPECT_EQ(f.frame.press(E::CaptionText, MouseButton::Left), &f.window);
@@ -169,10 +169,8 @@ TEST(XPDesign, TextsDragTheCarrierAndTheBarsTheInitialisedWindow) {
     EXPECT_EQ(f.frame.press(E::CaptionText, MouseButton::Left), &f.window);
     EXPECT_EQ(f.frame.press(E::LeftSide, MouseButton::Left), nullptr);
     EXPECT_EQ(f.frame.press(E::RoundEnd, MouseButton::Left), nullptr);
-}
 
-TEST(XPDesign, OnlyTheLeftButtonOnANormalWindowDrags) {
-    FrameFixture f;
+    // Only the left button on a normal window drags.
     f.frame.Initialise(&f.window);
     for (MouseButton b : {MouseButton::Right, MouseButton::Middle}) {
         EXPECT_EQ(f.frame.press(E::CaptionText, b), nullptr);
