@@ -14,15 +14,6 @@ namespace {
 const std::string kCookies = "C:\\windows\\cookies\\";
 const std::string kProfile = "C:\\windows\\profiles\\user\\cookies\\";
 
-// Clicks the check glyph at the start of entry `index`, as the user does.
-void ToggleEntry(HWND list, int index) {
-    RECT item{};
-    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    const LPARAM at = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
-    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(list, WM_LBUTTONUP, 0, at);
-}
-
 int IndexOf(const std::vector<std::string>& items, const std::string& path) {
     const auto it = std::find(items.begin(), items.end(), path);
     return it == items.end() ? -1 : static_cast<int>(it - items.begin());
@@ -74,7 +65,7 @@ TEST(CookieKeeper, OpensFromTheMainWindowAndDeletesOnlyTheCheckedCookies) {
     for (const std::string& keep : {kCookies + "two@example.txt", kProfile + "five@example.txt"}) {
         const int i = IndexOf(items, keep);
         ASSERT_GE(i, 0) << keep;
-        ToggleEntry(list, i);
+        ClickEntry(list, i);
     }
     WaitUntil([] { return false; }, 500ms);
     Click(Control(keeper, "&Delete Selected", "Button"));

@@ -180,15 +180,6 @@ bool ShowsFullList(const Window& c, const std::vector<std::string>& entries) {
     return Text(c.search).empty() && Visible(c.list) && Send(c.list, LB_GETCOUNT) == entries.size();
 }
 
-// A click on entry `index` of the list, which must be in view.
-void ClickEntry(HWND list, int index) {
-    RECT r{};
-    Send(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
-    const LPARAM at = MAKELPARAM(r.left + 4, (r.top + r.bottom) / 2);
-    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(list, WM_LBUTTONUP, 0, at);
-}
-
 // Whether the status text reads `text`, shown on the window.
 bool ShowsStatus(HWND window, const std::string& text) {
     HWND label = Control(window, text, "Static", 0, 10s);

@@ -67,11 +67,7 @@ bool ToggleEntry(HWND list, const std::string& path) {
     if (it == items.end()) return false;
     const auto index = static_cast<WPARAM>(it - items.begin());
     Send(list, LB_SETTOPINDEX, index);
-    RECT item{};
-    Send(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-    const LPARAM at = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
-    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    ClickEntry(list, static_cast<int>(index));
     // The list's caret follows the click: that shows the click has been handled.
     return WaitUntil([&] { return Send(list, LB_GETCURSEL) == index; });
 }

@@ -219,6 +219,15 @@ bool Checked(HWND box) {
     return state == BST_CHECKED;
 }
 
+void ClickEntry(HWND list, int index) {
+    RECT item{};
+    SendMessageTimeoutW(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                        reinterpret_cast<LPARAM>(&item), SMTO_ABORTIFHUNG, 5000, nullptr);
+    const LPARAM at = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+}
+
 std::vector<std::string> ListItems(HWND list) {
     std::vector<std::string> items;
     DWORD_PTR count = 0;

@@ -68,6 +68,10 @@ bool Checked(HWND box);
 // `handle`, the pointer moved by (dx, dy) in small steps, the button released there.
 void MouseDrag(HWND handle, int dx, int dy);
 
+// A left click near the start of list entry `index`, which must be in view: on its check box
+// when it has one (posted).
+void ClickEntry(HWND list, int index);
+
 // The list box's entries.
 std::vector<std::string> ListItems(HWND list);
 
