@@ -5,6 +5,14 @@ if(NOT BRISKO_DIST)
 endif()
 file(MAKE_DIRECTORY ${BRISKO_DIST})
 
+# A program that ships in the program's folder: version information from the project's version.
+function(brisko_shipped_program target description)
+  set(BRISKO_VERSION_FILE ${target}.exe)
+  set(BRISKO_VERSION_DESCRIPTION "${description}")
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/version.rc.in ${CMAKE_BINARY_DIR}/version/${target}.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_BINARY_DIR}/version/${target}.rc)
+endfunction()
+
 # The platform services.
 file(GLOB BRISKO_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp)
 add_library(brisko_win32 STATIC ${BRISKO_WIN32_SOURCES})
@@ -21,6 +29,7 @@ add_executable(Brisko WIN32 ${CMAKE_SOURCE_DIR}/views/winmain.cpp ${CMAKE_SOURCE
 target_link_libraries(Brisko PRIVATE brisko_views)
 target_link_options(Brisko PRIVATE -municode -mwindows)
 set_target_properties(Brisko PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BRISKO_DIST})
+brisko_shipped_program(Brisko "Brisko - cleans usage traces and junk files")
 
 # GoogleTest from Debian's sources, built with the cross compiler.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
