@@ -1,16 +1,31 @@
 # Windows build: Brisko.exe, the programs shipped beside it, and the tests that run under Wine.
 set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static")
+# Line tables and function names (no local variables), for the debug files kept beside the
+# release; the shipped programs are stripped.
+add_compile_options(-g1)
 if(NOT BRISKO_DIST)
   set(BRISKO_DIST ${CMAKE_BINARY_DIR}/dist)
 endif()
-file(MAKE_DIRECTORY ${BRISKO_DIST})
+# The release files (zip, MSI) and the shipped programs' debug files, beside the program's folder.
+if(NOT BRISKO_RELEASE)
+  get_filename_component(BRISKO_RELEASE ${BRISKO_DIST}/../release ABSOLUTE)
+endif()
+file(MAKE_DIRECTORY ${BRISKO_DIST} ${BRISKO_RELEASE})
 
-# A program that ships in the program's folder: version information from the project's version.
+# A program that ships in the program's folder: version information from the project's version,
+# and stripped after linking, its debug information moved to BRISKO_RELEASE/<file>.debug, which
+# the program names (a debugger finds it there).
 function(brisko_shipped_program target description)
   set(BRISKO_VERSION_FILE ${target}.exe)
   set(BRISKO_VERSION_DESCRIPTION "${description}")
   configure_file(${CMAKE_SOURCE_DIR}/cmake/version.rc.in ${CMAKE_BINARY_DIR}/version/${target}.rc @ONLY)
   target_sources(${target} PRIVATE ${CMAKE_BINARY_DIR}/version/${target}.rc)
+  set(debug ${BRISKO_RELEASE}/${target}.exe.debug)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> ${debug}
+    COMMAND ${CMAKE_OBJCOPY} --strip-all $<TARGET_FILE:${target}>
+    COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=${debug} $<TARGET_FILE:${target}>
+    VERBATIM)
 endfunction()
 
 # The platform services.
