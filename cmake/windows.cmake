@@ -70,8 +70,9 @@ endforeach()
 
 # Tools: programs shipped beside Brisko.exe, test drivers, benchmarks.
 file(GLOB BRISKO_WIN_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/windows.cmake ${CMAKE_SOURCE_DIR}/tests/e2e/windows.cmake ${CMAKE_SOURCE_DIR}/bench/windows.cmake)
-# Last, since it packs what the others make: the release zip and MSI.
-list(APPEND BRISKO_WIN_TOOLS ${CMAKE_SOURCE_DIR}/packaging/windows.cmake)
+# Last, since it packs what the others make: the release zip and MSI, and the test of what they
+# hold.
+list(APPEND BRISKO_WIN_TOOLS ${CMAKE_SOURCE_DIR}/packaging/windows.cmake ${CMAKE_SOURCE_DIR}/tests/release/windows.cmake)
 foreach(tool ${BRISKO_WIN_TOOLS})
   include(${tool})
 endforeach()
