@@ -13,7 +13,7 @@ PACKAGES   := cmake g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-
               wixl msitools unzip
 CTEST_ARGS ?=
 
-.PHONY: all deps build dist run test test-native test-windows bench clean format
+.PHONY: all deps build dist run test test-native test-windows bench screenshots clean format
 
 all: build
 
@@ -68,6 +68,16 @@ test: test-native test-windows
 # The benchmarks under Wine (not part of the tests); BENCH=<name> runs one of them.
 bench: build
 	$(abspath tools/with-display.sh) bench/run.sh $(WIN_DIR) $(BENCH)
+
+# The README's pictures, from the end-to-end tests' screenshots (run `make test` first).
+SHOTS := main main-programs main-about finder-done cookies extensions help-main
+screenshots:
+	@for s in $(SHOTS); do \
+	  [ -f $(SCREENS)/$$s.png ] || { echo "No $(SCREENS)/$$s.png: run make test first"; exit 1; }; \
+	done
+	mkdir -p docs/screenshots
+	cd docs/screenshots && rm -f *.png
+	for s in $(SHOTS); do cp $(SCREENS)/$$s.png docs/screenshots/; done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
