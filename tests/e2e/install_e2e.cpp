@@ -1,7 +1,7 @@
-// The release's MSI as a Windows user meets it, in a fresh prefix: installed without questions,
-// Brisko started through its Start-menu shortcut, the installation replaced by the next version,
-// an older package refused over it, and the whole removed by the entry's own uninstall command,
-// the user's settings kept.
+// The release's MSI as a Windows user meets it, in a fresh prefix: installed without questions
+// (every file, the programs of the project's version), Brisko started through its Start-menu
+// shortcut, the installation replaced by the next version, an older package refused over it,
+// and the whole removed by the entry's own uninstall command, the user's settings kept.
 #include <windows.h>  // before the shell's headers, which build on it
 #include <gtest/gtest.h>
 #include <shellapi.h>
@@ -146,6 +146,22 @@ std::optional<Shortcut> ReadShortcut(const std::string& link) {
     return Shortcut{Utf8(target), Utf8(folder)};
 }
 
+// The version information's fixed part, as Windows shows it in a file's properties: "x.y.z.0".
+std::string FileVersion(const std::string& path) {
+    const std::wstring file = Wide(path);
+    DWORD ignored = 0;
+    std::vector<char> data(GetFileVersionInfoSizeW(file.c_str(), &ignored));
+    if (data.empty() || !GetFileVersionInfoW(file.c_str(), 0, data.size(), data.data())) return {};
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed)
+        return {};
+    return std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
+           std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
+           std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." +
+           std::to_string(LOWORD(fixed->dwFileVersionLS));
+}
+
 // Every file of the program's folder is installed, byte for byte, and nothing else.
 void ExpectTheProgramFolderInstalled() {
     const auto shipped = FolderEntries(kRelease + "\\dist");
@@ -196,6 +212,8 @@ TEST(Install, InstallsRunsUpgradesInPlaceAndUninstallsKeepingTheSettings) {
     const auto installed = Msiexec("/i " + Package(version));
     ASSERT_EQ(installed.exitCode, 0u) << installed.output;
     ExpectTheProgramFolderInstalled();
+    for (const char* program : {"Brisko.exe", "deltree.exe"})
+        EXPECT_EQ(FileVersion(kInstalled + "\\" + program), version + ".0") << program;
 
     auto entries = BriskoEntries();
     ASSERT_EQ(entries.size(), 1u);

@@ -25,7 +25,7 @@ endforeach()
 # makes: it needs the release files, and the version numbers.
 math(EXPR next_patch "${PROJECT_VERSION_PATCH} + 1")
 add_dependencies(install_e2e release)
-target_link_libraries(install_e2e PRIVATE uuid)
+target_link_libraries(install_e2e PRIVATE uuid version)
 set_property(TEST e2e.install_e2e APPEND PROPERTY ENVIRONMENT
   "BRISKO_RELEASE=${BRISKO_RELEASE}" "BRISKO_VERSION=${PROJECT_VERSION}"
   "BRISKO_NEXT_VERSION=${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${next_patch}")
