@@ -28,6 +28,7 @@ using win32::Wide;
 // Where the set-up puts the packages and a copy of the program's folder to compare with.
 const std::string kRelease = "C:\\release";
 const std::string kInstalled = "C:\\Program Files\\Brisko";
+const std::string kUninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 
 std::string Env(const char* name) {
     const char* value = std::getenv(name);
@@ -73,9 +74,8 @@ std::string StringValue(HKEY key, const wchar_t* name) {
 std::vector<Entry> BriskoEntries() {
     std::vector<Entry> found;
     win32::UniqueKey all;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE,
-                      L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall", 0,
-                      KEY_READ | KEY_WOW64_64KEY, all.put()) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, Wide(kUninstall).c_str(), 0, KEY_READ | KEY_WOW64_64KEY,
+                      all.put()) != ERROR_SUCCESS)
         return found;
     wchar_t name[256];
     for (DWORD i = 0;; ++i) {
@@ -263,6 +263,11 @@ TEST(Install, InstallsRunsUpgradesInPlaceAndUninstallsKeepingTheSettings) {
     EXPECT_FALSE(Exists(kInstalled)) << "the files and the emptied folder are gone";
     EXPECT_TRUE(StartMenuShortcuts().empty());
     EXPECT_TRUE(BriskoEntries().empty());
+    win32::UniqueKey left;
+    EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, Wide(kUninstall + "\\" + entries[0].key).c_str(), 0,
+                            KEY_READ | KEY_WOW64_64KEY, left.put()),
+              ERROR_SUCCESS)
+        << "nothing of the entry is left, not even the icon the package added to it";
     const auto kept = QuerySection("Presets");
     ASSERT_TRUE(kept) << "the user's settings stay";
     EXPECT_EQ(kept->size(), settings->size());
