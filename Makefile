@@ -6,12 +6,14 @@ HOST_DIR   := $(BUILD)/host
 ASAN_DIR   := $(BUILD)/asan
 WIN_DIR    := $(BUILD)/win
 DIST       := $(abspath $(BUILD)/dist)
+RELEASE    := $(abspath $(BUILD)/release)
 SCREENS    := $(abspath $(BUILD)/screens)
 JOBS       ?= $(shell nproc)
-PACKAGES   := cmake g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb imagemagick
+PACKAGES   := cmake g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb imagemagick \
+              wixl msitools unzip
 CTEST_ARGS ?=
 
-.PHONY: all deps build run test test-native test-windows bench clean format
+.PHONY: all deps build dist run test test-native test-windows bench screenshots clean format
 
 all: build
 
@@ -35,12 +37,18 @@ $(ASAN_DIR)/CMakeCache.txt:
 
 $(WIN_DIR)/CMakeCache.txt:
 	cmake -S . -B $(WIN_DIR) -DCMAKE_TOOLCHAIN_FILE=$(abspath cmake/mingw-w64.cmake) \
-	  -DCMAKE_BUILD_TYPE=Release -DBRISKO_DIST=$(DIST) -DBRISKO_SCREENS=$(SCREENS)
+	  -DCMAKE_BUILD_TYPE=Release -DBRISKO_DIST=$(DIST) -DBRISKO_RELEASE=$(RELEASE) \
+	  -DBRISKO_SCREENS=$(SCREENS)
 
 # The program's folder as a user copies it to Windows lands in build/dist/.
 build: deps $(WIN_DIR)/CMakeCache.txt
 	cmake --build $(WIN_DIR) -j$(JOBS)
 	@echo "Brisko.exe and what ships beside it: $(DIST)"
+
+# The release files: the zip and the MSI (made with every build), and the debug files of the
+# stripped programs.
+dist: build
+	@echo "Release files: $(RELEASE)"; ls -1 $(RELEASE)
 
 run: build
 	@tools/run-brisko.sh "$(abspath $(BUILD))" "$(DIST)/Brisko.exe" "$(SCREENS)/main.png"
@@ -60,6 +68,16 @@ test: test-native test-windows
 # The benchmarks under Wine (not part of the tests); BENCH=<name> runs one of them.
 bench: build
 	$(abspath tools/with-display.sh) bench/run.sh $(WIN_DIR) $(BENCH)
+
+# The README's pictures, from the end-to-end tests' screenshots (run `make test` first).
+SHOTS := main main-programs main-about finder-done cookies extensions help-main
+screenshots:
+	@for s in $(SHOTS); do \
+	  [ -f $(SCREENS)/$$s.png ] || { echo "No $(SCREENS)/$$s.png: run make test first"; exit 1; }; \
+	done
+	mkdir -p docs/screenshots
+	cd docs/screenshots && rm -f *.png
+	for s in $(SHOTS); do cp $(SCREENS)/$$s.png docs/screenshots/; done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

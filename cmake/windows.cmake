@@ -1,9 +1,32 @@
 # Windows build: Brisko.exe, the programs shipped beside it, and the tests that run under Wine.
 set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static")
+# Line tables and function names (no local variables), for the debug files kept beside the
+# release; the shipped programs are stripped.
+add_compile_options(-g1)
 if(NOT BRISKO_DIST)
   set(BRISKO_DIST ${CMAKE_BINARY_DIR}/dist)
 endif()
-file(MAKE_DIRECTORY ${BRISKO_DIST})
+# The release files (zip, MSI) and the shipped programs' debug files, beside the program's folder.
+if(NOT BRISKO_RELEASE)
+  get_filename_component(BRISKO_RELEASE ${BRISKO_DIST}/../release ABSOLUTE)
+endif()
+file(MAKE_DIRECTORY ${BRISKO_DIST} ${BRISKO_RELEASE})
+
+# A program that ships in the program's folder: version information from the project's version,
+# and stripped after linking, its debug information moved to BRISKO_RELEASE/<file>.debug, which
+# the program names (a debugger finds it there).
+function(brisko_shipped_program target description)
+  set(BRISKO_VERSION_FILE ${target}.exe)
+  set(BRISKO_VERSION_DESCRIPTION "${description}")
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/version.rc.in ${CMAKE_BINARY_DIR}/version/${target}.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_BINARY_DIR}/version/${target}.rc)
+  set(debug ${BRISKO_RELEASE}/${target}.exe.debug)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> ${debug}
+    COMMAND ${CMAKE_OBJCOPY} --strip-all $<TARGET_FILE:${target}>
+    COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=${debug} $<TARGET_FILE:${target}>
+    VERBATIM)
+endfunction()
 
 # The platform services.
 file(GLOB BRISKO_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp)
@@ -21,6 +44,7 @@ add_executable(Brisko WIN32 ${CMAKE_SOURCE_DIR}/views/winmain.cpp ${CMAKE_SOURCE
 target_link_libraries(Brisko PRIVATE brisko_views)
 target_link_options(Brisko PRIVATE -municode -mwindows)
 set_target_properties(Brisko PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BRISKO_DIST})
+brisko_shipped_program(Brisko "Brisko - cleans usage traces and junk files")
 
 # GoogleTest from Debian's sources, built with the cross compiler.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
@@ -48,6 +72,9 @@ endforeach()
 
 # Tools: programs shipped beside Brisko.exe, test drivers, benchmarks.
 file(GLOB BRISKO_WIN_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/windows.cmake ${CMAKE_SOURCE_DIR}/tests/e2e/windows.cmake ${CMAKE_SOURCE_DIR}/bench/windows.cmake)
+# Last, since it packs what the others make: the release zip and MSI, and the test of what they
+# hold.
+list(APPEND BRISKO_WIN_TOOLS ${CMAKE_SOURCE_DIR}/packaging/windows.cmake ${CMAKE_SOURCE_DIR}/tests/release/windows.cmake)
 foreach(tool ${BRISKO_WIN_TOOLS})
   include(${tool})
 endforeach()

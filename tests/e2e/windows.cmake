@@ -21,6 +21,15 @@ foreach(src ${BRISKO_E2E_TESTS})
     ENVIRONMENT "BRISKO_DIST=${BRISKO_DIST};BRISKO_SCREENS=${BRISKO_SCREENS}")
 endforeach()
 
+# The installer's test installs the release's MSI and one of the next version, which its set-up
+# makes: it needs the release files, and the version numbers.
+math(EXPR next_patch "${PROJECT_VERSION_PATCH} + 1")
+add_dependencies(install_e2e release)
+target_link_libraries(install_e2e PRIVATE uuid version)
+set_property(TEST e2e.install_e2e APPEND PROPERTY ENVIRONMENT
+  "BRISKO_RELEASE=${BRISKO_RELEASE}" "BRISKO_VERSION=${PROJECT_VERSION}"
+  "BRISKO_NEXT_VERSION=${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${next_patch}")
+
 add_test(NAME e2e.screenshots_to_png
   COMMAND sh ${CMAKE_SOURCE_DIR}/tests/e2e/screens-to-png.sh ${BRISKO_SCREENS})
 set_tests_properties(e2e.screenshots_to_png PROPERTIES FIXTURES_CLEANUP screens)

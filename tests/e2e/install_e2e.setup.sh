@@ -1,0 +1,23 @@
+#!/bin/sh
+# The release's MSI in C:\release beside one of the next version, made the same way from the same
+# program's folder, and a copy of that folder to compare the installed files with. No Brisko in
+# C:\brisko: the test installs it. A Temp folder with a read-only file in a subfolder, which the
+# clean run hands to deltree.exe.
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+: "${BRISKO_DIST:?} ${BRISKO_RELEASE:?} ${BRISKO_VERSION:?} ${BRISKO_NEXT_VERSION:?}"
+c="$WINEPREFIX/drive_c"
+release="$c/release"
+mkdir -p "$release/dist"
+cp "$BRISKO_RELEASE/Brisko-$BRISKO_VERSION-win64.msi" "$release/"
+cmake -DDIST="$BRISKO_DIST" -DVERSION="$BRISKO_NEXT_VERSION" \
+    -DOUTPUT="$release/Brisko-$BRISKO_NEXT_VERSION-win64.msi" \
+    -P "$here/../../packaging/msi.cmake"
+cp -r "$BRISKO_DIST"/. "$release/dist/"
+
+temp="$c/windows/temp"
+rm -rf "$temp"
+mkdir -p "$temp/sub"
+head -c 1000 /dev/zero >"$temp/setup.tmp"
+head -c 2000 /dev/zero >"$temp/sub/readonly.tmp"
+chmod 444 "$temp/sub/readonly.tmp"
