@@ -51,7 +51,7 @@ dist: build
 	@echo "Release files: $(RELEASE)"; ls -1 $(RELEASE)
 
 run: build
-	@tools/run-brisko.sh "$(abspath $(BUILD))" "$(DIST)/Brisko.exe" "$(SCREENS)/main.png"
+	@tools/run-brisko.sh "$(abspath $(BUILD))" "$(DIST)/Brisko.exe" "$(BUILD)/run.png"
 
 test-native: deps $(HOST_DIR)/CMakeCache.txt $(ASAN_DIR)/CMakeCache.txt
 	cmake --build $(HOST_DIR) -j$(JOBS)
