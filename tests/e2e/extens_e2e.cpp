@@ -8,7 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cctype>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -107,18 +107,12 @@ std::vector<std::string> Entries(const std::string& fileName) {
     return entries;
 }
 
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // The entries whose beginning is `typed`, letter case aside, in file order.
 std::vector<std::string> Matching(const std::vector<std::string>& entries,
                                   const std::string& typed) {
     std::vector<std::string> found;
     for (const std::string& e : entries)
-        if (!typed.empty() && e.size() >= typed.size() &&
-            Upper(e.substr(0, typed.size())) == Upper(typed))
+        if (!typed.empty() && _strnicmp(e.c_str(), typed.c_str(), typed.size()) == 0)
             found.push_back(e);
     return found;
 }
@@ -196,7 +190,6 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     EXPECT_TRUE(Control(c.window, "Extensions", "Static"));
     for (const char* tip : {"Help", "Minimize", "Close"})
         EXPECT_TRUE(Control(c.window, tip, "BriskoCaptionButton")) << tip;
-    EXPECT_EQ(Send(c.search, EM_GETLIMITTEXT), 20u);
 
     // Lower-case letters find the capitalised extensions.
     Type(c.search, "do");
@@ -225,8 +218,7 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     const std::string typed = "abcdefghijklmnopqrstuvwxy";
     Type(c.search, typed);
     EXPECT_EQ(Text(c.search), typed.substr(0, 20));
-    EXPECT_EQ(ListItems(c.list), Matching(atoI, typed.substr(0, 20)));
-    EXPECT_EQ(Send(c.list, LB_GETCOUNT), 0u);
+    EXPECT_TRUE(ListItems(c.list).empty());
     EXPECT_TRUE(Visible(c.list)) << "an empty result list is shown, not the full list";
     ClickInto(c.search);
     EXPECT_TRUE(WaitUntil([&] { return ShowsFullList(c, atoI); }));
