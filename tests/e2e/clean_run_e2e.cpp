@@ -13,25 +13,18 @@ namespace {
 const std::string kTyped = "HKCU\\Software\\Microsoft\\Internet Explorer\\TypedURLs";
 const std::string kRunMru = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
 
-void Add(const std::string& key, const std::string& name, const std::string& data) {
-    const auto r =
-        RunCommand("reg.exe add \"" + key + "\" /v " + name + " /t REG_SZ /d \"" + data + "\" /f");
-    ASSERT_EQ(r.exitCode, 0u) << r.output;
-}
-
 bool HasValue(const std::string& key, const std::string& name) {
     return RunCommand("reg.exe query \"" + key + "\" /v " + name).exitCode == 0;
 }
 
 TEST(CleanRun, ClearsTheTickedListsAndTheTempFolderAndCountsWhatItReclaimed) {
-    for (const char* n : {"url1", "url2", "url3", "url5"}) Add(kTyped, n, "http://example.test/");
-    Add(kRunMru, "MRUList", "cab");
-    for (const char* n : {"a", "b", "c", "d"}) Add(kRunMru, n, "notepad\\1");
-    Add(std::string(kStoreKey) + "\\Presets", "Disclaimer", "1");
-    Add(std::string(kStoreKey) + "\\Presets", "CleanSave", "1000");
+    for (const char* n : {"url1", "url2", "url3", "url5"})
+        ASSERT_TRUE(RegAdd(kTyped, n, "http://example.test/"));
+    ASSERT_TRUE(RegAdd(kRunMru, "MRUList", "cab"));
+    for (const char* n : {"a", "b", "c", "d"}) ASSERT_TRUE(RegAdd(kRunMru, n, "notepad\\1"));
+    ASSERT_TRUE(RegAdd(std::string(kStoreKey) + "\\Presets", "CleanSave", "1000"));
 
-    Program brisko = StartBrisko();
-    HWND main = WaitWindow(brisko.id(), "Brisko");
+    const auto [brisko, main] = StartAccepted();
     ASSERT_TRUE(main);
     for (const char* item :
          {"Temp Folder", "Recent Items From Run Menu", "Internet Typed Web Address"}) {
@@ -63,8 +56,7 @@ TEST(CleanRun, ClearsTheTickedListsAndTheTempFolderAndCountsWhatItReclaimed) {
     EXPECT_TRUE(Exists("C:\\keep_outside\\precious.txt"))
         << "the link out of Temp was not followed";
 
-    Click(Control(main, "Cl&ose", "Button"));
-    EXPECT_TRUE(brisko.waitExit(30s).has_value());
+    EXPECT_EQ(CloseMain(brisko, main), std::optional<DWORD>(0));
 }
 
 }  // namespace

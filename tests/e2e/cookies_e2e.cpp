@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "tests/e2e/driver/driver.h"
+#include "tests/e2e/driver/help_check.h"
 #include "tests/e2e/driver/screenshot.h"
-#include "tests/e2e/driver/settings_query.h"
 
 namespace brisko::e2e {
 namespace {
@@ -20,12 +20,7 @@ int IndexOf(const std::vector<std::string>& items, const std::string& path) {
 }
 
 TEST(CookieKeeper, OpensFromTheMainWindowAndDeletesOnlyTheCheckedCookies) {
-    ASSERT_EQ(RunCommand("reg.exe add \"" + std::string(kStoreKey) +
-                         "\\Presets\" /v Disclaimer /t REG_SZ /d 1 /f")
-                  .exitCode,
-              0u);
-    Program brisko = StartBrisko();
-    HWND main = WaitWindow(brisko.id(), "Brisko");
+    const auto [brisko, main] = StartAccepted();
     ASSERT_TRUE(main);
     HWND selectBox = Control(main, "Select", "Button", 0);
     HWND selectButton = Control(main, "Select", "Button", 1);
@@ -52,14 +47,7 @@ TEST(CookieKeeper, OpensFromTheMainWindowAndDeletesOnlyTheCheckedCookies) {
     EXPECT_TRUE(Control(keeper, "&Select None", "Button"));
     SaveScreenshot(keeper, "cookies");
 
-    MouseClick(Control(keeper, "Help me", "BriskoCaptionButton"));
-    HWND help = WaitWindow(brisko.id(), "Cookies Help");
-    ASSERT_TRUE(help);
-    EXPECT_FALSE(IsWindowEnabled(keeper)) << "the help is modal";
-    SaveScreenshot(help, "help-cookies");
-    MouseClick(Control(help, "Close", "BriskoCaptionButton"));
-    EXPECT_TRUE(WaitUntil([&] { return !HasWindow(brisko.id(), "Cookies Help"); }));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(keeper) != FALSE; }));
+    ASSERT_TRUE(CheckHelp(brisko.id(), keeper, "Help me", "Cookies Help", "help-cookies", "Close"));
 
     // Keep two; the read-only one cannot be deleted and stays listed.
     for (const std::string& keep : {kCookies + "two@example.txt", kProfile + "five@example.txt"}) {
@@ -67,7 +55,7 @@ TEST(CookieKeeper, OpensFromTheMainWindowAndDeletesOnlyTheCheckedCookies) {
         ASSERT_GE(i, 0) << keep;
         ClickEntry(list, i);
     }
-    WaitUntil([] { return false; }, 500ms);
+    Pause(500ms);
     Click(Control(keeper, "&Delete Selected", "Button"));
     EXPECT_TRUE(Control(keeper, "3 Cookies", "Static", 0, 20s));
 
@@ -86,8 +74,7 @@ TEST(CookieKeeper, OpensFromTheMainWindowAndDeletesOnlyTheCheckedCookies) {
     // Its close caption button leaves it as "&Exit" does: the main window comes back.
     MouseClick(Control(keeper, "Close", "BriskoCaptionButton"));
     EXPECT_TRUE(WaitUntil([&] { return Visible(main) && !HasWindow(brisko.id(), "Cookies"); }));
-    Click(Control(main, "Cl&ose", "Button"));
-    EXPECT_TRUE(brisko.waitExit(30s).has_value());
+    EXPECT_EQ(CloseMain(brisko, main), std::optional<DWORD>(0));
 }
 
 }  // namespace

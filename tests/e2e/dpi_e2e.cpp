@@ -3,23 +3,16 @@
 // screenshots at each size are kept for people to look at.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "tests/e2e/driver/driver.h"
 #include "tests/e2e/driver/screenshot.h"
-#include "tests/e2e/driver/settings_query.h"
 
 namespace brisko::e2e {
 namespace {
 
-struct Sizes {
-    int mainWidth = 0, mainHeight = 0, captionButton = 0, finderWidth = 0, helpWidth = 0,
-        lookupWidth = 0;
-};
-
-int Width(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r.right - r.left;
-}
+// Sizes in pixels by what they measure.
+using Sizes = std::map<std::string, int>;
 
 // Whether the square of `size` pixels at `at` (in the window) shows the program's icon: its
 // white arrow and yellow star stand out from the blue title bars, where nothing is that light.
@@ -37,12 +30,6 @@ bool ShowsIcon(HWND window, POINT at, int size) {
     return light >= size / 2;
 }
 
-int Height(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r.bottom - r.top;
-}
-
 // Starts Brisko at `dpi`, measures its windows, and keeps pictures of them when `screens`.
 Sizes Measure(int dpi, bool screens) {
     std::string command =
@@ -54,31 +41,32 @@ Sizes Measure(int dpi, bool screens) {
     suffix += std::to_string(dpi);
     suffix += "dpi";
     Sizes s;
-    Program brisko = StartBrisko();
-    // The window titled `title`, waited for, measured, and pictured as `picture`.
-    auto opened = [&](const std::string& title, int& width, const std::string& picture) {
+    const auto [brisko, shown] = StartAccepted();
+    EXPECT_TRUE(shown) << "started at " << dpi << " DPI";
+    // The window titled `title`, waited for, its width measured, and pictured as `picture`.
+    auto opened = [&](const std::string& title, const std::string& picture) {
         HWND window = WaitWindow(brisko.id(), title);
         EXPECT_TRUE(window) << title << " at " << dpi << " DPI";
-        width = Width(window);
+        s[title + " width"] = WindowSize(window).cx;
         SetCursorPos(0, 0);
         if (screens) SaveScreenshot(window, picture + suffix);
         return window;
     };
-    HWND main = opened("Brisko", s.mainWidth, "main");
+    HWND main = opened("Brisko", "main");
     if (!main) return s;
-    s.mainHeight = Height(main);
+    s["Brisko height"] = WindowSize(main).cy;
     HWND help = Control(main, "Help me", "BriskoCaptionButton");
-    s.captionButton = Width(help);
+    s["caption button"] = WindowSize(help).cx;
 
     MouseClick(help);
-    HWND dialog = opened("Brisko Help", s.helpWidth, "help-main");
+    HWND dialog = opened("Brisko Help", "help-main");
     Click(Control(dialog, "&Close", "Button"));
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; })) << dpi;
 
     Click(Control(main, "&Scan Drive", "Button"));
-    HWND finder = opened("Brisko Scanner", s.finderWidth, "finder");
+    HWND finder = opened("Brisko Scanner", "finder");
     Click(Control(finder, "&Look Up", "Button"));
-    HWND lookup = opened("Extensions", s.lookupWidth, "extensions");
+    HWND lookup = opened("Extensions", "extensions");
 
     // The program's icon, 240 twips across: 120 twips in and 105 down in the lookup window's
     // styled frame, 120 twips in and centred in the 435-twip title strip of the other windows.
@@ -91,28 +79,20 @@ Sizes Measure(int dpi, bool screens) {
     EXPECT_TRUE(WaitUntil([&] { return !HasWindow(brisko.id(), "Extensions"); })) << dpi;
     Click(Control(finder, "E&xit", "Button"));
     EXPECT_TRUE(WaitUntil([&] { return Visible(main); })) << dpi;
-    Click(Control(main, "Cl&ose", "Button"));
-    EXPECT_TRUE(brisko.waitExit(30s).has_value()) << dpi;
+    EXPECT_EQ(CloseMain(brisko, main), std::optional<DWORD>(0)) << dpi;
     return s;
 }
 
 TEST(Dpi, WindowsAndTheirSkinsGrowWithTheSystemDpi) {
-    ASSERT_EQ(RunCommand("reg.exe add \"" + std::string(kStoreKey) +
-                         "\\Presets\" /v Disclaimer /t REG_SZ /d 1 /f")
-                  .exitCode,
-              0u);
     const Sizes normal = Measure(96, false);
-    ASSERT_GT(normal.mainWidth, 0);
+    ASSERT_EQ(normal.size(), 6u) << "every window measured at 96 DPI";
     for (const int dpi : {144, 192}) {
         const Sizes s = Measure(dpi, true);
-        const double scale = dpi / 96.0;
+        ASSERT_EQ(s.size(), normal.size()) << dpi;
         // Within a few pixels: each size is rounded from twips on its own.
-        EXPECT_NEAR(s.mainWidth, normal.mainWidth * scale, 4) << dpi;
-        EXPECT_NEAR(s.mainHeight, normal.mainHeight * scale, 4) << dpi;
-        EXPECT_NEAR(s.captionButton, normal.captionButton * scale, 2) << dpi;
-        EXPECT_NEAR(s.finderWidth, normal.finderWidth * scale, 4) << dpi;
-        EXPECT_NEAR(s.helpWidth, normal.helpWidth * scale, 4) << dpi;
-        EXPECT_NEAR(s.lookupWidth, normal.lookupWidth * scale, 4) << dpi;
+        for (const auto& [what, pixels] : normal)
+            EXPECT_NEAR(s.at(what), pixels * dpi / 96.0, what == "caption button" ? 2 : 4)
+                << what << " at " << dpi << " DPI";
     }
 }
 

@@ -1,4 +1,5 @@
 #!/bin/sh
 # Brisko in C:\brisko.
 set -eu
-. "$(dirname "$0")/install-brisko.sh"
+. "$(dirname "$0")/prefix.sh"
+install_brisko

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cctype>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,6 +20,7 @@
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_utf8.h"
 #include "tests/e2e/driver/driver.h"
+#include "tests/e2e/driver/help_check.h"
 #include "tests/e2e/driver/screenshot.h"
 #include "views/binding.h"
 
@@ -43,8 +44,6 @@ class LookupWindow {
         if (threadId_) PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
         thread_.join();
     }
-    LookupWindow(const LookupWindow&) = delete;
-    LookupWindow& operator=(const LookupWindow&) = delete;
 
     // Whether the message loop has returned.
     bool ended() const { return ended_; }
@@ -108,30 +107,18 @@ std::vector<std::string> Entries(const std::string& fileName) {
     return entries;
 }
 
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // The entries whose beginning is `typed`, letter case aside, in file order.
 std::vector<std::string> Matching(const std::vector<std::string>& entries,
                                   const std::string& typed) {
     std::vector<std::string> found;
     for (const std::string& e : entries)
-        if (!typed.empty() && e.size() >= typed.size() &&
-            Upper(e.substr(0, typed.size())) == Upper(typed))
+        if (!typed.empty() && _strnicmp(e.c_str(), typed.c_str(), typed.size()) == 0)
             found.push_back(e);
     return found;
 }
 
 std::string Status(std::size_t count) {
     return std::to_string(count) + " of 3183 File Types";
-}
-
-DWORD_PTR Send(HWND window, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &result);
-    return result;
 }
 
 // Types `text` as the keyboard does, one posted WM_CHAR a character, and waits until the box
@@ -203,7 +190,6 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     EXPECT_TRUE(Control(c.window, "Extensions", "Static"));
     for (const char* tip : {"Help", "Minimize", "Close"})
         EXPECT_TRUE(Control(c.window, tip, "BriskoCaptionButton")) << tip;
-    EXPECT_EQ(Send(c.search, EM_GETLIMITTEXT), 20u);
 
     // Lower-case letters find the capitalised extensions.
     Type(c.search, "do");
@@ -213,7 +199,6 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     EXPECT_TRUE(Visible(c.list));
     const std::vector<std::string> found = ListItems(c.list);
     EXPECT_EQ(found, expected);
-    for (const std::string& e : found) EXPECT_EQ(Upper(e.substr(0, 2)), "DO") << e;
     EXPECT_TRUE(ShowsStatus(c.window, Status(atoI.size()))) << "a search keeps the count";
     SetCursorPos(0, 0);  // no list tip over the picture
     SaveScreenshot(c.window, "extensions");
@@ -233,8 +218,7 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     const std::string typed = "abcdefghijklmnopqrstuvwxy";
     Type(c.search, typed);
     EXPECT_EQ(Text(c.search), typed.substr(0, 20));
-    EXPECT_EQ(ListItems(c.list), Matching(atoI, typed.substr(0, 20)));
-    EXPECT_EQ(Send(c.list, LB_GETCOUNT), 0u);
+    EXPECT_TRUE(ListItems(c.list).empty());
     EXPECT_TRUE(Visible(c.list)) << "an empty result list is shown, not the full list";
     ClickInto(c.search);
     EXPECT_TRUE(WaitUntil([&] { return ShowsFullList(c, atoI); }));
@@ -254,36 +238,26 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     Type(c.search, "zi");
     EXPECT_EQ(ListItems(c.list), Matching(rtoZ, "zi")) << "the search now looks in R - Z";
 
+    // The frame's help caption button shows "Extensions Help" modally; its "&Close" button
+    // closes it and the lookup window stays open.
+    EXPECT_TRUE(CheckHelp(GetCurrentProcessId(), c.window, "Help", "Extensions Help", "", nullptr));
+    EXPECT_TRUE(IsWindow(c.window));
+
     // Closing the window ends its message loop.
     PostMessageW(c.window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return lookup.ended(); }));
     EXPECT_FALSE(IsWindow(c.window));
 }
 
-// The frame's help caption button shows "Extensions Help" modally; its "&Close" button closes it
-// and the lookup window takes input again.
-TEST(LookupWindow, FrameHelpButtonOpensItsHelpDialog) {
-    const std::vector<std::string> atoI = Entries("ext11.vxl");
-    LookupWindow lookup;
-    const Window c = Open(atoI);
-    ASSERT_TRUE(c.window);
-    ASSERT_FALSE(HasWindow(GetCurrentProcessId(), "Extensions Help"));
-    MouseClick(Control(c.window, "Help", "BriskoCaptionButton"));
-    HWND help = WaitWindow(GetCurrentProcessId(), "Extensions Help");
-    ASSERT_TRUE(help);
-    EXPECT_TRUE(Visible(help));
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(c.window); })) << "shown modally";
-    Click(Control(help, "&Close", "Button"));
-    EXPECT_TRUE(WaitUntil([&] { return !HasWindow(GetCurrentProcessId(), "Extensions Help"); }));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(c.window) != FALSE; }));
-    EXPECT_TRUE(IsWindow(c.window)) << "the lookup window stays open";
-}
-
 // The full list and the result list take turns in one list on screen: a search shows only its
 // results there, and Enter brings back the full list where the user left it, scrolled and
-// selected as it was; a new category starts at its top with nothing selected.
-TEST(LookupWindow, FullListComesBackScrolledAndSelectedAsTheUserLeftIt) {
+// selected as it was; a new category starts at its top with nothing selected. The database is
+// text in the system's code page: its letters beyond ASCII reach the list as the same letters.
+TEST(LookupWindow, FullListComesBackAsTheUserLeftItAndCategoriesShowTheirOwnLetters) {
     const std::vector<std::string> atoI = Entries("ext11.vxl"), jtoQ = Entries("ext21.vxl");
+    ASSERT_TRUE(std::any_of(jtoQ.begin(), jtoQ.end(), [](const std::string& e) {
+        return std::any_of(e.begin(), e.end(), [](char ch) { return (ch & 0x80) != 0; });
+    })) << "ext21.vxl holds an entry with a letter beyond ASCII";
     LookupWindow lookup;
     const Window c = Open(atoI);
     ASSERT_TRUE(c.window && c.list && c.search);
@@ -315,26 +289,10 @@ TEST(LookupWindow, FullListComesBackScrolledAndSelectedAsTheUserLeftIt) {
     Type(c.search, "b");
     Click(Control(c.window, "J - Q", "Button"));
     ASSERT_TRUE(WaitUntil([&] { return ShowsFullList(c, jtoQ); }));
+    EXPECT_TRUE(ShowsStatus(c.window, Status(jtoQ.size())));
     EXPECT_EQ(ListItems(c.list), jtoQ);
     EXPECT_EQ(static_cast<LRESULT>(Send(c.list, LB_GETCURSEL)), LB_ERR);
     EXPECT_EQ(Send(c.list, LB_GETTOPINDEX), 0u);
-}
-
-// The database is text in the system's code page; its letters beyond ASCII reach the list as
-// the same letters.
-TEST(LookupWindow, ShowsEntriesInTheSystemsCodePage) {
-    const std::vector<std::string> atoI = Entries("ext11.vxl"), jtoQ = Entries("ext21.vxl");
-    const auto beyondAscii = std::count_if(jtoQ.begin(), jtoQ.end(), [](const std::string& e) {
-        return std::any_of(e.begin(), e.end(), [](char ch) { return (ch & 0x80) != 0; });
-    });
-    ASSERT_GT(beyondAscii, 0) << "ext21.vxl holds an entry with a letter beyond ASCII";
-
-    LookupWindow lookup;
-    const Window c = Open(atoI);
-    ASSERT_TRUE(c.window && c.list);
-    Click(Control(c.window, "J - Q", "Button"));
-    ASSERT_TRUE(ShowsStatus(c.window, Status(jtoQ.size())));
-    EXPECT_EQ(ListItems(c.list), jtoQ);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "platform/win32/win32_utf8.h"
 #include "tests/e2e/driver/driver.h"
+#include "tests/e2e/driver/help_check.h"
 #include "tests/e2e/driver/screenshot.h"
 #include "tests/e2e/driver/settings_query.h"
 
@@ -48,12 +49,6 @@ long long Length(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!GetFileAttributesExW(win32::Wide(path).c_str(), GetFileExInfoStandard, &data)) return -1;
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
-DWORD_PTR Send(HWND window, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &result);
-    return result;
 }
 
 int Count(HWND list) {
@@ -114,12 +109,7 @@ long long StoredTotal() {
 }
 
 TEST(Finder, FindsRemovesCancelsAndCountsWhatItReclaimed) {
-    const std::string presets = std::string(kStoreKey) + "\\Presets";
-    const std::string filters = std::string(kStoreKey) + "\\Filters";
-    ASSERT_EQ(
-        RunCommand("reg.exe add \"" + presets + "\" /v Disclaimer /t REG_SZ /d 1 /f").exitCode, 0u);
-    ASSERT_EQ(RunCommand("reg.exe add \"" + filters + "\" /v Scnsv /t REG_SZ /d 1000 /f").exitCode,
-              0u);
+    ASSERT_TRUE(RegAdd(std::string(kStoreKey) + "\\Filters", "Scnsv", "1000"));
     std::vector<long long> lengths;
     for (const std::string& path : kFound) lengths.push_back(Length(path));
     ASSERT_EQ(std::accumulate(lengths.begin(), lengths.end(), 0LL), 10240) << "the set-up's tree";
@@ -127,8 +117,7 @@ TEST(Finder, FindsRemovesCancelsAndCountsWhatItReclaimed) {
         return lengths[std::find(kFound.begin(), kFound.end(), path) - kFound.begin()];
     };
 
-    Program brisko = StartBrisko();
-    HWND main = WaitWindow(brisko.id(), "Brisko");
+    const auto [brisko, main] = StartAccepted();
     ASSERT_TRUE(main);
     Click(Control(main, "&Scan Drive", "Button"));
     Finder f;
@@ -150,16 +139,7 @@ TEST(Finder, FindsRemovesCancelsAndCountsWhatItReclaimed) {
     SetCursorPos(0, 0);
     SaveScreenshot(f.window, "finder-ready");
 
-    // Its help caption button shows "Scanner Help" modally; the dialog's close caption button
-    // closes it.
-    MouseClick(Control(f.window, "Help", "BriskoCaptionButton"));
-    HWND help = WaitWindow(brisko.id(), "Scanner Help");
-    ASSERT_TRUE(help);
-    EXPECT_FALSE(IsWindowEnabled(f.window)) << "the help is modal";
-    SaveScreenshot(help, "help-finder");
-    MouseClick(Control(help, "Close", "BriskoCaptionButton"));
-    EXPECT_TRUE(WaitUntil([&] { return !HasWindow(brisko.id(), "Scanner Help"); }));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(f.window) != FALSE; }));
+    ASSERT_TRUE(CheckHelp(brisko.id(), f.window, "Help", "Scanner Help", "help-finder", "Close"));
 
     // "*.bak" ticked, "*.jnk9" saved as a custom filter through "&Advanced".
     Tick(f.window, "*.bak");
@@ -251,8 +231,7 @@ TEST(Finder, FindsRemovesCancelsAndCountsWhatItReclaimed) {
     EXPECT_EQ(stored->at("chkTMP").data, "0");
     EXPECT_EQ(stored->at("optRecycle").data, "True");
     EXPECT_EQ(stored->at("optDelete").data, "False");
-    Click(Control(main, "Cl&ose", "Button"));
-    EXPECT_TRUE(brisko.waitExit(30s).has_value());
+    EXPECT_EQ(CloseMain(brisko, main), std::optional<DWORD>(0));
 }
 
 }  // namespace

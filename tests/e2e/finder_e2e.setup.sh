@@ -6,30 +6,25 @@
 # pictured and cancelled.
 # Drive T: shows the desktop trash of the sandboxed home, where the Recycle Bin sends files.
 set -eu
-. "$(dirname "$0")/install-brisko.sh"
-c="$WINEPREFIX/drive_c"
-
-junk() { # <path under C:> <length>
-    mkdir -p "$(dirname "$c/$1")"
-    head -c "$2" /dev/zero >"$c/$1"
-}
+. "$(dirname "$0")/prefix.sh"
+install_brisko
 # 10 files that "*.bak;*.jnk9" finds, 10240 bytes in all.
-junk Junk/gamma/Five.bak 1000
-junk Junk/gamma/four.jnk9 1100
-junk Junk/Beta/three.bak 1200
-junk Junk/alpha/deeper/two.JNK9 1300
-junk Junk/alpha/one.bak 1400
-junk Junk/.cache/six.bak 1500
-junk Junk/a.bak 100
-junk Junk/B.bak 200
-junk Junk/c.jnk9 300
-junk root.bak 2140
+file_of Junk/gamma/Five.bak 1000
+file_of Junk/gamma/four.jnk9 1100
+file_of Junk/Beta/three.bak 1200
+file_of Junk/alpha/deeper/two.JNK9 1300
+file_of Junk/alpha/one.bak 1400
+file_of Junk/.cache/six.bak 1500
+file_of Junk/a.bak 100
+file_of Junk/B.bak 200
+file_of Junk/c.jnk9 300
+file_of root.bak 2140
 chmod 444 "$c/Junk/Beta/three.bak"
 # Not found: a hidden file, and names that only resemble the patterns.
-junk Junk/.hidden.bak 50
-junk Junk/x.bakery 60
-junk Junk/notes.txt 70
-junk Junk/alpha/one.bak.txt 80
+file_of Junk/.hidden.bak 50
+file_of Junk/x.bakery 60
+file_of Junk/notes.txt 70
+file_of Junk/alpha/one.bak.txt 80
 
 n=$(seq -w 0 24)
 for i in $n; do for j in $n; do for k in $n; do

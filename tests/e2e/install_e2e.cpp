@@ -59,15 +59,11 @@ struct Entry {
 };
 
 std::string StringValue(HKEY key, const wchar_t* name) {
-    DWORD bytes = 0;
+    wchar_t text[2048]{};  // far more than an entry's values hold
+    DWORD bytes = sizeof(text);
     if (RegGetValueW(key, nullptr, name, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
-                     nullptr, nullptr, &bytes) != ERROR_SUCCESS)
+                     nullptr, text, &bytes) != ERROR_SUCCESS)
         return {};
-    std::wstring text(bytes / sizeof(wchar_t), L'\0');
-    if (RegGetValueW(key, nullptr, name, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
-                     nullptr, text.data(), &bytes) != ERROR_SUCCESS)
-        return {};
-    text.resize(wcsnlen(text.c_str(), text.size()));
     return Utf8(text);
 }
 
@@ -199,8 +195,7 @@ void RunFromTheShortcut(const Shortcut& shortcut) {
     EXPECT_TRUE(WaitUntil([] { return !Exists("C:\\windows\\temp\\sub"); }, 30s))
         << "deltree.exe, found beside Brisko.exe, removed the folder and its read-only file";
     SaveScreenshot(main, "installed");
-    Click(Control(main, "Cl&ose", "Button"));
-    EXPECT_EQ(brisko.waitExit(30s), std::optional<DWORD>(0));
+    EXPECT_EQ(CloseMain(brisko, main), std::optional<DWORD>(0));
 }
 
 TEST(Install, InstallsRunsUpgradesInPlaceAndUninstallsKeepingTheSettings) {

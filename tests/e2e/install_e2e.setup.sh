@@ -5,8 +5,8 @@
 # clean run hands to deltree.exe.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/prefix.sh"
 : "${BRISKO_DIST:?} ${BRISKO_RELEASE:?} ${BRISKO_VERSION:?} ${BRISKO_NEXT_VERSION:?}"
-c="$WINEPREFIX/drive_c"
 release="$c/release"
 mkdir -p "$release/dist"
 cp "$BRISKO_RELEASE/Brisko-$BRISKO_VERSION-win64.msi" "$release/"
@@ -15,9 +15,5 @@ cmake -DDIST="$BRISKO_DIST" -DVERSION="$BRISKO_NEXT_VERSION" \
     -P "$here/../../packaging/msi.cmake"
 cp -r "$BRISKO_DIST"/. "$release/dist/"
 
-temp="$c/windows/temp"
-rm -rf "$temp"
-mkdir -p "$temp/sub"
-head -c 1000 /dev/zero >"$temp/setup.tmp"
-head -c 2000 /dev/zero >"$temp/sub/readonly.tmp"
-chmod 444 "$temp/sub/readonly.tmp"
+temp_folder 1000 readonly.tmp 2000
+chmod 444 "$c/windows/temp/sub/readonly.tmp"

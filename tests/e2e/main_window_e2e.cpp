@@ -4,20 +4,20 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/driver/driver.h"
+#include "tests/e2e/driver/help_check.h"
 #include "tests/e2e/driver/screenshot.h"
 #include "tests/e2e/driver/settings_query.h"
 
 namespace brisko::e2e {
 namespace {
 
-HWND AcceptDisclaimer(const Program& brisko, bool dontShowAgain) {
+// Accepts the disclaimer with "don't show me this message again" ticked.
+HWND AcceptDisclaimer(const Program& brisko) {
     HWND disclaimer = WaitWindow(brisko.id(), "Disclaimer");
     if (!disclaimer) return nullptr;
-    if (dontShowAgain) {
-        HWND box = Control(disclaimer, "I Accept and don't show me this message again", "Button");
-        Click(box);
-        WaitUntil([&] { return Checked(box); });
-    }
+    HWND box = Control(disclaimer, "I Accept and don't show me this message again", "Button");
+    Click(box);
+    WaitUntil([&] { return Checked(box); });
     SaveScreenshot(disclaimer, "disclaimer");
     Click(Control(disclaimer, "I &Accept", "Button"));
     WaitUntil([&] { return !HasWindow(brisko.id(), "Disclaimer"); });
@@ -27,7 +27,7 @@ HWND AcceptDisclaimer(const Program& brisko, bool dontShowAgain) {
 TEST(MainWindow, EstimatesTheTempFolderSavesOnCloseAndRestoresOnTheNextStart) {
     {
         Program brisko = StartBrisko();
-        ASSERT_TRUE(AcceptDisclaimer(brisko, true)) << "the disclaimer shows on the first start";
+        ASSERT_TRUE(AcceptDisclaimer(brisko)) << "the disclaimer shows on the first start";
         HWND main = WaitWindow(brisko.id(), "Brisko");
         ASSERT_TRUE(main);
         SaveScreenshot(main, "main");
@@ -65,26 +65,13 @@ TEST(MainWindow, EstimatesTheTempFolderSavesOnCloseAndRestoresOnTheNextStart) {
         EXPECT_TRUE(WaitUntil([&] { return Visible(temp); }));
 
         // The help caption button, found by its tip, opens "Brisko Help"; the dialog's own
-        // close caption button ("Close Me") hides it and the main window answers again.
-        HWND helpButton = Control(main, "Help me", "BriskoCaptionButton");
-        ASSERT_TRUE(helpButton);
-        MouseClick(helpButton);
-        HWND helpDialog = WaitWindow(brisko.id(), "Brisko Help");
-        ASSERT_TRUE(helpDialog);
-        EXPECT_FALSE(IsWindowEnabled(main)) << "the help is modal";
-        SaveScreenshot(helpDialog, "help-main");
-        EXPECT_FALSE(Control(helpDialog, "Minimize", "BriskoCaptionButton", 0, 0s))
-            << "a help dialog has only its close button";
-        MouseClick(Control(helpDialog, "Close Me", "BriskoCaptionButton"));
-        EXPECT_TRUE(WaitUntil([&] { return !Visible(helpDialog) && IsWindowEnabled(main); }));
-        // Shown again, the same dialog; its chameleon button closes it too.
-        MouseClick(helpButton);
-        EXPECT_EQ(WaitWindow(brisko.id(), "Brisko Help"), helpDialog);
-        Click(Control(helpDialog, "&Close", "Button"));
-        EXPECT_TRUE(WaitUntil([&] { return !Visible(helpDialog) && IsWindowEnabled(main); }));
+        // close caption button ("Close Me") hides it. Shown again, it is the same dialog, and
+        // its chameleon button closes it too.
+        HWND help = CheckHelp(brisko.id(), main, "Help me", "Brisko Help", "help-main", "Close Me");
+        ASSERT_TRUE(help);
+        EXPECT_EQ(CheckHelp(brisko.id(), main, "Help me", "Brisko Help", "", nullptr), help);
 
-        Click(Control(main, "Cl&ose", "Button"));
-        EXPECT_EQ(brisko.waitExit(), std::optional<DWORD>(0));
+        EXPECT_EQ(CloseMain(brisko, main), std::optional<DWORD>(0));
     }
 
     const auto presets = QuerySection("Presets");
@@ -108,8 +95,7 @@ TEST(MainWindow, EstimatesTheTempFolderSavesOnCloseAndRestoresOnTheNextStart) {
     EXPECT_TRUE(WaitUntil([&] { return Checked(temp); }));
     EXPECT_TRUE(Control(main, "1.52 MB Wasted Space", "Static"));
     EXPECT_FALSE(HasWindow(again.id(), "Disclaimer"));
-    Click(Control(main, "Cl&ose", "Button"));
-    EXPECT_EQ(again.waitExit(), std::optional<DWORD>(0));
+    EXPECT_EQ(CloseMain(again, main), std::optional<DWORD>(0));
 }
 
 }  // namespace

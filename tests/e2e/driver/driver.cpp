@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "platform/win32/win32_utf8.h"
+#include "tests/e2e/driver/settings_query.h"
 
 namespace brisko::e2e {
 
@@ -32,40 +33,30 @@ bool SameClass(HWND window, const char* windowClass) {
                           windowClass, -1) == CSTR_EQUAL;
 }
 
+// The descendants of `parent`, or every top-level window when it is null.
 std::vector<HWND> Descendants(HWND parent) {
     std::vector<HWND> found;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM all) {
-            reinterpret_cast<std::vector<HWND>*>(all)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    const WNDENUMPROC add = [](HWND window, LPARAM all) {
+        reinterpret_cast<std::vector<HWND>*>(all)->push_back(window);
+        return TRUE;
+    };
+    if (parent)
+        EnumChildWindows(parent, add, reinterpret_cast<LPARAM>(&found));
+    else
+        EnumWindows(add, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
-struct TopLevelSearch {
-    DWORD pid;
-    std::wstring title;
-    HWND found = nullptr;
-};
-
 HWND FindTopLevel(DWORD pid, const std::string& title) {
-    TopLevelSearch search{pid, Wide(title)};
-    EnumWindows(
-        [](HWND window, LPARAM data) {
-            auto& s = *reinterpret_cast<TopLevelSearch*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != s.pid || !IsWindowVisible(window)) return TRUE;
-            wchar_t text[256]{};
-            GetWindowTextW(window, text, 256);
-            if (s.title != text) return TRUE;
-            s.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window : Descendants(nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != pid || !IsWindowVisible(window)) continue;
+        wchar_t text[256]{};
+        GetWindowTextW(window, text, 256);
+        if (Utf8(text) == title) return window;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -78,6 +69,10 @@ bool WaitUntil(const std::function<bool()>& done, Duration limit) {
         PumpOwnMessages();
         std::this_thread::sleep_for(20ms);
     }
+}
+
+void Pause(Duration span) {
+    WaitUntil([] { return false; }, span);
 }
 
 Program::Program(const std::string& exe, const std::string& folder) {
@@ -113,6 +108,20 @@ std::optional<DWORD> Program::waitExit(Duration limit) const {
 
 Program StartBrisko() {
     return Program(std::string(kProgramFolder) + "\\Brisko.exe", kProgramFolder);
+}
+
+Session StartAccepted() {
+    std::string presets = kStoreKey;
+    presets += "\\Presets";
+    const bool accepted = RegAdd(presets, "Disclaimer", "1");
+    Session s{StartBrisko()};
+    if (accepted) s.main = WaitWindow(s.brisko.id(), "Brisko");
+    return s;
+}
+
+std::optional<DWORD> CloseMain(const Program& brisko, HWND main) {
+    Click(Control(main, "Cl&ose", "Button"));
+    return brisko.waitExit(30s);
 }
 
 bool HasWindow(DWORD pid, const std::string& title) {
@@ -152,16 +161,22 @@ std::vector<HWND> Controls(HWND parent, const char* windowClass) {
     return found;
 }
 
+DWORD_PTR Send(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &result);
+    return result;
+}
+
+SIZE WindowSize(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
 std::string Text(HWND window) {
     if (!window) return {};
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
-        return {};
-    std::wstring text(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                        SMTO_ABORTIFHUNG, 5000, &copied);
-    text.resize(copied);
+    std::wstring text(Send(window, WM_GETTEXTLENGTH) + 1, L'\0');
+    text.resize(Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
     return Utf8(text);
 }
 
@@ -201,28 +216,25 @@ void MouseDrag(HWND handle, int dx, int dy) {
     GetWindowRect(handle, &r);
     const POINT from{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     SendMouse(0, from);
-    WaitUntil([] { return false; }, 100ms);
+    Pause(100ms);
     SendMouse(MOUSEEVENTF_LEFTDOWN, from);
-    WaitUntil([] { return false; }, 100ms);
+    Pause(100ms);
     constexpr int kSteps = 10;
     for (int i = 1; i <= kSteps; ++i) {
         SendMouse(0, {from.x + dx * i / kSteps, from.y + dy * i / kSteps});
-        WaitUntil([] { return false; }, 30ms);
+        Pause(30ms);
     }
     SendMouse(MOUSEEVENTF_LEFTUP, {from.x + dx, from.y + dy});
-    WaitUntil([] { return false; }, 100ms);
+    Pause(100ms);
 }
 
 bool Checked(HWND box) {
-    DWORD_PTR state = 0;
-    SendMessageTimeoutW(box, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
-    return state == BST_CHECKED;
+    return Send(box, BM_GETCHECK) == BST_CHECKED;
 }
 
 void ClickEntry(HWND list, int index) {
     RECT item{};
-    SendMessageTimeoutW(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
-                        reinterpret_cast<LPARAM>(&item), SMTO_ABORTIFHUNG, 5000, nullptr);
+    Send(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     const LPARAM at = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
     PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(list, WM_LBUTTONUP, 0, at);
@@ -230,15 +242,10 @@ void ClickEntry(HWND list, int index) {
 
 std::vector<std::string> ListItems(HWND list) {
     std::vector<std::string> items;
-    DWORD_PTR count = 0;
-    if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count)) return items;
+    const DWORD_PTR count = Send(list, LB_GETCOUNT);
     for (WPARAM i = 0; i < count; ++i) {
-        DWORD_PTR length = 0;
-        SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_ABORTIFHUNG, 5000, &length);
-        std::wstring text(length + 1, L'\0');
-        DWORD_PTR copied = 0;
-        SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()),
-                            SMTO_ABORTIFHUNG, 5000, &copied);
+        std::wstring text(Send(list, LB_GETTEXTLEN, i) + 1, L'\0');
+        const DWORD_PTR copied = Send(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
         text.resize(copied == static_cast<DWORD_PTR>(LB_ERR) ? 0 : copied);
         items.push_back(Utf8(text));
     }
@@ -274,6 +281,12 @@ CommandResult RunCommand(const std::string& commandLine) {
     WaitForSingleObject(info.hProcess, 30000);
     GetExitCodeProcess(info.hProcess, &result.exitCode);
     return result;
+}
+
+bool RegAdd(const std::string& key, const std::string& name, const std::string& data) {
+    std::string line = "reg.exe add \"";
+    line += key + "\" /v \"" + name + "\" /t REG_SZ /d \"" + data + "\" /f";
+    return RunCommand(line).exitCode == 0;
 }
 
 std::optional<std::vector<std::string>> FolderEntries(const std::string& folder) {

@@ -22,6 +22,8 @@ inline constexpr char kProgramFolder[] = "C:\\brisko";
 
 // Polls `done` (pumping this thread's messages) until it holds or `limit` passes.
 bool WaitUntil(const std::function<bool()>& done, Duration limit = 20s);
+// Lets `span` pass, pumping this thread's messages.
+void Pause(Duration span);
 
 // A started program; ends it on destruction if it is still running.
 class Program {
@@ -44,6 +46,16 @@ class Program {
 // Brisko.exe from the program folder.
 Program StartBrisko();
 
+// Brisko started with its disclaimer accepted on an earlier start (preset in the store), and its
+// main window (null if it did not show).
+struct Session {
+    Program brisko;
+    HWND main = nullptr;
+};
+Session StartAccepted();
+// Presses the main window's "Cl&ose" button; the exit code once the program has ended.
+std::optional<DWORD> CloseMain(const Program& brisko, HWND main);
+
 // The visible top-level window of process `pid` whose title is `title`, waited for.
 HWND WaitWindow(DWORD pid, const std::string& title, Duration limit = 20s);
 // Whether process `pid` shows a top-level window with that title.
@@ -55,6 +67,10 @@ HWND Control(HWND parent, const std::string& text, const char* windowClass = nul
              Duration limit = 10s);
 // Every descendant of `parent` of class `windowClass`, in creation order.
 std::vector<HWND> Controls(HWND parent, const char* windowClass);
+
+// A message sent with a time-out, so that a hung program does not hold the driver; its result.
+DWORD_PTR Send(HWND window, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
+SIZE WindowSize(HWND window);
 
 std::string Text(HWND window);
 bool Visible(HWND window);
@@ -81,6 +97,8 @@ struct CommandResult {
     std::string output;
 };
 CommandResult RunCommand(const std::string& commandLine);
+// Sets the REG_SZ value `name` of registry key `key` with reg.exe; whether it worked.
+bool RegAdd(const std::string& key, const std::string& name, const std::string& data);
 
 // The files and folders of a folder (names only), or nothing if it cannot be listed.
 std::optional<std::vector<std::string>> FolderEntries(const std::string& folder);

@@ -1,10 +1,7 @@
 #include "tests/e2e/driver/screenshot.h"
 
-#include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <vector>
 
 #include "platform/win32/win32_utf8.h"
 #include "tests/e2e/driver/driver.h"
@@ -27,12 +24,6 @@ struct Bitmap {
     ~Bitmap() { DeleteObject(bitmap); }
 };
 
-template <typename T>
-void Put(std::vector<char>& out, std::size_t& at, const T& value) {
-    std::memcpy(out.data() + at, &value, sizeof(T));
-    at += sizeof(T);
-}
-
 }  // namespace
 
 void SaveScreenshot(HWND window, const std::string& name) {
@@ -41,7 +32,7 @@ void SaveScreenshot(HWND window, const std::string& name) {
     BringWindowToTop(window);
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-    WaitUntil([] { return false; }, 600ms);  // let the program paint in its own time
+    Pause(600ms);  // let the program paint in its own time
 
     RECT r{};
     GetWindowRect(window, &r);
@@ -65,19 +56,14 @@ void SaveScreenshot(HWND window, const std::string& name) {
     SelectObject(memory.dc, old);
     GdiFlush();
 
-    const std::uint32_t stride = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
-    const std::uint32_t pixels = stride * static_cast<std::uint32_t>(height);
-    const std::uint32_t header = 14 + sizeof(BITMAPINFOHEADER);
-    std::vector<char> file(header + pixels);
-    std::size_t at = 0;
-    Put<std::uint16_t>(file, at, 0x4D42);  // "BM"
-    Put<std::uint32_t>(file, at, header + pixels);
-    Put<std::uint32_t>(file, at, 0);
-    Put<std::uint32_t>(file, at, header);
-    Put(file, at, info.bmiHeader);
-    std::memcpy(file.data() + at, bits, pixels);
-    std::ofstream(std::filesystem::path(win32::Wide("S:\\" + name + ".bmp")), std::ios::binary)
-        .write(file.data(), static_cast<std::streamsize>(file.size()));
+    const auto stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    const auto pixels = stride * static_cast<DWORD>(height);
+    const DWORD header = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    const BITMAPFILEHEADER file{0x4D42 /* "BM" */, header + pixels, 0, 0, header};
+    std::ofstream out(std::filesystem::path(win32::Wide("S:\\" + name + ".bmp")), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
+    out.write(static_cast<const char*>(bits), pixels);
 }
 
 }  // namespace brisko::e2e
