@@ -81,49 +81,34 @@ TEST(Win32Registry, QueryGivesTypeSizeAndTextOfEachKindOfValue) {
     Win32Registry registry;
     RegHandle key = 0;
     ASSERT_EQ(registry.openKey(RegRoot::CurrentUser, kKeyUtf8, key), p::kRegSuccess);
-
-    auto text = registry.queryValue(key, "url1", true);
-    EXPECT_EQ(text.status, p::kRegSuccess);
-    EXPECT_EQ(text.type, p::kRegSz);
-    EXPECT_EQ(text.size, 18u);
-    EXPECT_EQ(text.data, "http://a.example/");
-    // Without data: the same type and size, no text.
-    auto sizeOnly = registry.queryValue(key, "URL1", false);
-    EXPECT_EQ(sizeOnly.status, p::kRegSuccess);
-    EXPECT_EQ(sizeOnly.type, p::kRegSz);
-    EXPECT_EQ(sizeOnly.size, 18u);
-    EXPECT_EQ(sizeOnly.data, "");
-
-    auto bin = registry.queryValue(key, "url2", true);
-    EXPECT_EQ(bin.status, p::kRegSuccess);
-    EXPECT_EQ(bin.type, p::kRegBinary);
-    EXPECT_EQ(bin.size, 5u);
-    EXPECT_EQ(bin.data, "");
-
-    auto expand = registry.queryValue(key, "url3", true);
-    EXPECT_EQ(expand.type, p::kRegExpandSz);
-    EXPECT_EQ(expand.data, "%TEMP%\\x");  // not expanded
-    EXPECT_EQ(expand.size, 9u);
-
-    // Sizes count the UTF-8 bytes the logic will see.
-    auto accented = registry.queryValue(key, "url4", true);
-    EXPECT_EQ(accented.data, "\u00e9t\u00e9");
-    EXPECT_EQ(accented.size, 6u);
-
-    auto unterminated = registry.queryValue(key, "url5", true);
-    EXPECT_EQ(unterminated.data, "ab");
-    EXPECT_EQ(unterminated.size, 3u);
-
-    auto empty = registry.queryValue(key, "url6", true);
-    EXPECT_EQ(empty.status, p::kRegSuccess);
-    EXPECT_EQ(empty.type, p::kRegSz);
-    EXPECT_EQ(empty.size, 1u);
-    EXPECT_EQ(empty.data, "");
-
-    auto missing = registry.queryValue(key, "url99", true);
-    EXPECT_EQ(missing.status, p::kRegNotFound);
-    EXPECT_EQ(missing.type, p::kRegNone);
-    EXPECT_EQ(missing.data, "");
+    // Sizes count the UTF-8 bytes the logic will see, with one terminator; without data the type
+    // and size come alone. Binary data gives no text, and an expandable text is not expanded.
+    const struct {
+        const char* name;
+        bool withData;
+        long status;
+        std::uint32_t type, size;
+        std::string data;
+    } cases[] = {
+        {"url1", true, p::kRegSuccess, p::kRegSz, 18, "http://a.example/"},
+        {"URL1", false, p::kRegSuccess, p::kRegSz, 18, ""},
+        {"url2", true, p::kRegSuccess, p::kRegBinary, 5, ""},
+        {"url3", true, p::kRegSuccess, p::kRegExpandSz, 9, "%TEMP%\\x"},
+        {"url4", true, p::kRegSuccess, p::kRegSz, 6, "\u00e9t\u00e9"},
+        {"url5", true, p::kRegSuccess, p::kRegSz, 3, "ab"},  // stored without its terminator
+        {"url6", true, p::kRegSuccess, p::kRegSz, 1, ""},
+        {"url99", true, p::kRegNotFound, p::kRegNone, 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto value = registry.queryValue(key, c.name, c.withData);
+        EXPECT_EQ(value.status, c.status);
+        EXPECT_EQ(value.type, c.type);
+        if (c.status == p::kRegSuccess) {
+            EXPECT_EQ(value.size, c.size);
+        }
+        EXPECT_EQ(value.data, c.data);
+    }
     EXPECT_EQ(registry.closeKey(key), p::kRegSuccess);
 }
 
