@@ -29,8 +29,12 @@ void SetRaw(const std::wstring& path, const wchar_t* name, DWORD type, const voi
               ERROR_SUCCESS);
 }
 
-TEST(Win32Settings, SavedTextsComeBackAsStoredRegSzValues) {
+class Win32Settings : public ::testing::Test {
+  protected:
     Win32SettingsStore store;
+};
+
+TEST_F(Win32Settings, SavedTextsComeBackAsStoredRegSzValues) {
     ASSERT_TRUE(store.save("RoundTrip", "Presets", "chkTemp", "1"));
     ASSERT_TRUE(store.save("RoundTrip", "Filters", "Used", "*.gid;*.tmp"));
     ASSERT_TRUE(store.save("RoundTrip", "Filters", "Custom", "Grüße ✓ файл"));
@@ -61,8 +65,7 @@ TEST(Win32Settings, SavedTextsComeBackAsStoredRegSzValues) {
     EXPECT_EQ(size, sizeof(L"*.gid;*.tmp"));
 }
 
-TEST(Win32Settings, MissingAppSectionOrKeyGivesTheDefaultAndCreatesNothing) {
-    Win32SettingsStore store;
+TEST_F(Win32Settings, MissingAppSectionOrKeyGivesTheDefaultAndCreatesNothing) {
     EXPECT_EQ(store.get("NeverSaved", "Presets", "chkTemp", "0"), "0");
     EXPECT_EQ(store.get("NeverSaved", "Presets", "TotSav", ""), "");
     EXPECT_FALSE(KeyExists(kRoot + L"\\NeverSaved"));
@@ -73,8 +76,7 @@ TEST(Win32Settings, MissingAppSectionOrKeyGivesTheDefaultAndCreatesNothing) {
     EXPECT_FALSE(KeyExists(kRoot + L"\\HalfSaved\\Filters"));
 }
 
-TEST(Win32Settings, ValuesWrittenByOthersInOddShapesAreReadSafely) {
-    Win32SettingsStore store;
+TEST_F(Win32Settings, ValuesWrittenByOthersInOddShapesAreReadSafely) {
     const std::wstring section = kRoot + L"\\Odd\\Presets";
     // A text stored without its terminator.
     const wchar_t bare[] = {L'1', L'2', L'3'};
@@ -95,8 +97,7 @@ TEST(Win32Settings, ValuesWrittenByOthersInOddShapesAreReadSafely) {
     EXPECT_EQ(store.get("Odd", "Presets", "TotSav", ""), "4");
 }
 
-TEST(Win32Settings, DeleteAppRemovesItsWholeTreeAndNothingElse) {
-    Win32SettingsStore store;
+TEST_F(Win32Settings, DeleteAppRemovesItsWholeTreeAndNothingElse) {
     ASSERT_TRUE(store.save("Doomed", "Presets", "chkTemp", "1"));
     ASSERT_TRUE(store.save("Doomed", "Filters", "Scnsv", "2048"));
     ASSERT_TRUE(store.save("Bystander", "Presets", "chkTemp", "1"));
@@ -122,8 +123,7 @@ TEST(Win32Settings, DeleteAppRemovesItsWholeTreeAndNothingElse) {
     EXPECT_EQ(store.get("Doomed", "Presets", "chkTemp", "0"), "0");
 }
 
-TEST(Win32Settings, EmptyNamesNeverReachTheSharedRoot) {
-    Win32SettingsStore store;
+TEST_F(Win32Settings, EmptyNamesNeverReachTheSharedRoot) {
     ASSERT_TRUE(store.save("Keeper", "Presets", "chkTemp", "1"));
     // An empty application name must not wipe every program's settings.
     store.deleteApp("");
