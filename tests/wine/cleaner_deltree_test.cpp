@@ -6,11 +6,11 @@
 
 #include <string>
 
+#include "tests/wine/wine_helpers.h"
+
 namespace {
 
-bool Exists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using brisko::wine_test::Exists;
 
 // Runs a command line hidden in C:\brisko and waits for it here (the program itself never waits).
 DWORD RunWaited(const std::wstring& commandLine) {

@@ -6,28 +6,16 @@
 
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_settings.h"
+#include "tests/wine/wine_helpers.h"
 
 namespace {
 
 using brisko::win32::UniqueKey;
 using brisko::win32::Win32SettingsStore;
+using brisko::wine_test::KeyExists;
+using brisko::wine_test::SetRaw;
 
 const std::wstring kRoot = L"Software\\VB and VBA Program Settings";
-
-bool KeyExists(const std::wstring& path) {
-    UniqueKey key;
-    return RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
-}
-
-void SetRaw(const std::wstring& path, const wchar_t* name, DWORD type, const void* data,
-            DWORD size) {
-    UniqueKey key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                              nullptr, key.put(), nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExW(key.get(), name, 0, type, static_cast<const BYTE*>(data), size),
-              ERROR_SUCCESS);
-}
 
 class Win32Settings : public ::testing::Test {
   protected:
@@ -101,13 +89,8 @@ TEST_F(Win32Settings, DeleteAppRemovesItsWholeTreeAndNothingElse) {
     ASSERT_TRUE(store.save("Doomed", "Presets", "chkTemp", "1"));
     ASSERT_TRUE(store.save("Doomed", "Filters", "Scnsv", "2048"));
     ASSERT_TRUE(store.save("Bystander", "Presets", "chkTemp", "1"));
-    {
-        // A subkey that the program never made goes as well.
-        UniqueKey deeper;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (kRoot + L"\\Doomed\\Filters\\Deeper").c_str(),
-                                  0, nullptr, 0, KEY_WRITE, nullptr, deeper.put(), nullptr),
-                  ERROR_SUCCESS);
-    }
+    // A subkey that the program never made goes as well.
+    brisko::wine_test::SetText(kRoot + L"\\Doomed\\Filters\\Deeper", L"stray", L"1");
     ASSERT_TRUE(KeyExists(kRoot + L"\\Doomed\\Filters\\Deeper"));
 
     store.deleteApp("Doomed");
