@@ -11,38 +11,20 @@
 #include "app/form1_clean_run.h"
 #include "controls/program_windows.h"
 #include "platform/win32/win32_platform.h"
+#include "tests/wine/wine_helpers.h"
 
 namespace {
 
 using namespace brisko;
+using wine_test::Exists;
+using wine_test::SetText;
+using wine_test::ValueExists;
 
 // The program folder of the run is C:\brisko, where the setup put deltree.exe and the media.
 class ProgramInBrisko : public win32::Win32Processes {
   public:
     std::string programFolder() override { return "C:\\brisko"; }
 };
-
-void Set(HKEY root, const wchar_t* key, const wchar_t* name, const wchar_t* text) {
-    HKEY h = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(root, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(h, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                   static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
-    RegCloseKey(h);
-}
-
-bool Has(HKEY root, const wchar_t* key, const wchar_t* name) {
-    HKEY h = nullptr;
-    if (RegOpenKeyExW(root, key, 0, KEY_READ, &h) != ERROR_SUCCESS) return false;
-    const bool found =
-        RegQueryValueExW(h, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    RegCloseKey(h);
-    return found;
-}
-
-bool Exists(const wchar_t* path) {
-    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-}
 
 constexpr const wchar_t* kTyped = L"Software\\Microsoft\\Internet Explorer\\TypedURLs";
 constexpr const wchar_t* kRunMru =
@@ -53,15 +35,13 @@ constexpr const wchar_t* kVb = L"Software\\Microsoft\\Visual Basic\\6.0\\RecentF
 constexpr const wchar_t* kWord = L"Software\\Microsoft\\Office\\9.0\\Word\\Data";
 
 TEST(CleanerCleanRunWine, EveryItemTickedAgainstTheRealSystem) {
-    for (const wchar_t* n : {L"url1", L"url2", L"url3", L"url5"})
-        Set(HKEY_CURRENT_USER, kTyped, n, L"http://x");
-    Set(HKEY_CURRENT_USER, kRunMru, L"MRUList", L"cab");
-    for (const wchar_t* n : {L"a", L"b", L"c", L"d"})
-        Set(HKEY_CURRENT_USER, kRunMru, n, L"notepad\\1");
-    Set(HKEY_CURRENT_USER, kPaint, L"File1", L"C:\\a.bmp");
-    Set(HKEY_CURRENT_USER, kPaint, L"File7", L"C:\\g.bmp");
-    Set(HKEY_CURRENT_USER, kVb, L"1", L"C:\\p.vbp");
-    Set(HKEY_CURRENT_USER, kWord, L"Settings", L"x");
+    for (const wchar_t* n : {L"url1", L"url2", L"url3", L"url5"}) SetText(kTyped, n, L"http://x");
+    SetText(kRunMru, L"MRUList", L"cab");
+    for (const wchar_t* n : {L"a", L"b", L"c", L"d"}) SetText(kRunMru, n, L"notepad\\1");
+    SetText(kPaint, L"File1", L"C:\\a.bmp");
+    SetText(kPaint, L"File7", L"C:\\g.bmp");
+    SetText(kVb, L"1", L"C:\\p.vbp");
+    SetText(kWord, L"Settings", L"x");
 
     // Something in the Recycle Bin.
     HANDLE file =
@@ -88,16 +68,16 @@ TEST(CleanerCleanRunWine, EveryItemTickedAgainstTheRealSystem) {
     app::StartCleanRun(form);
     app::CleanRunTick(form);
 
-    EXPECT_FALSE(Has(HKEY_CURRENT_USER, kTyped, L"url1"));
-    EXPECT_FALSE(Has(HKEY_CURRENT_USER, kTyped, L"url3"));
-    EXPECT_TRUE(Has(HKEY_CURRENT_USER, kTyped, L"url5"));
+    EXPECT_FALSE(ValueExists(kTyped, L"url1"));
+    EXPECT_FALSE(ValueExists(kTyped, L"url3"));
+    EXPECT_TRUE(ValueExists(kTyped, L"url5"));
     for (const wchar_t* n : {L"a", L"b", L"c", L"MRUList"})
-        EXPECT_FALSE(Has(HKEY_CURRENT_USER, kRunMru, n)) << n;
-    EXPECT_TRUE(Has(HKEY_CURRENT_USER, kRunMru, L"d"));
-    EXPECT_FALSE(Has(HKEY_CURRENT_USER, kPaint, L"File1"));
-    EXPECT_FALSE(Has(HKEY_CURRENT_USER, kPaint, L"File7"));
-    EXPECT_FALSE(Has(HKEY_CURRENT_USER, kVb, L"1"));
-    EXPECT_FALSE(Has(HKEY_CURRENT_USER, kWord, L"Settings"));
+        EXPECT_FALSE(ValueExists(kRunMru, n)) << n;
+    EXPECT_TRUE(ValueExists(kRunMru, L"d"));
+    EXPECT_FALSE(ValueExists(kPaint, L"File1"));
+    EXPECT_FALSE(ValueExists(kPaint, L"File7"));
+    EXPECT_FALSE(ValueExists(kVb, L"1"));
+    EXPECT_FALSE(ValueExists(kWord, L"Settings"));
     EXPECT_FALSE(Exists(L"C:\\Program Files\\Netscape\\Users\\default\\prefs.js"));
     EXPECT_FALSE(Exists(L"C:\\Program Files\\Netscape\\Users\\default\\netscape.hst"));
     EXPECT_FALSE(Exists(L"C:\\Program Files\\Netscape\\Users\\default\\cache\\a.htm"));

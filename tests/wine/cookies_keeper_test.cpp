@@ -13,21 +13,16 @@
 #include "cookies/frm_cookies.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_utf8.h"
+#include "tests/wine/wine_helpers.h"
 #include "views/binding.h"
 
 namespace {
 
+using brisko::wine_test::Attributes;
+using brisko::wine_test::Exists;
 using Paths = std::vector<std::string>;
 
 const std::string kW = "C:\\windows";
-
-DWORD Attributes(const std::string& path) {
-    return GetFileAttributesW(brisko::win32::Wide(path).c_str());
-}
-
-bool Exists(const std::string& path) {
-    return Attributes(path) != INVALID_FILE_ATTRIBUTES;
-}
 
 // Handles the window's pending messages, then more until `done` holds or five seconds have
 // passed.

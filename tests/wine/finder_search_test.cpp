@@ -16,10 +16,12 @@
 #include "finder/win_seek.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_utf8.h"
+#include "tests/wine/wine_helpers.h"
 
 namespace {
 
 using namespace brisko;
+using wine_test::Attributes;
 using Paths = std::vector<std::string>;
 
 // A program folder without media, so that the end of a search plays nothing.
@@ -55,10 +57,6 @@ class RefuseRecycling {
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };
-
-DWORD Attributes(const std::string& path) {
-    return GetFileAttributesW(win32::Wide(path).c_str());
-}
 
 constexpr const char* kLong =
     "J:\\long\\folder_with_a_long_name_number_0\\folder_with_a_long_name_number_1"

@@ -50,16 +50,15 @@ std::map<std::string, p::FindData> List(Win32FileSystem& fs, const std::string& 
     return entries;
 }
 
-TEST(Win32FileSystem, WindowsDirectoryIsTheSystemOneWithoutTrailingBackslash) {
-    Win32FileSystem fs;
-    wchar_t expected[MAX_PATH] = {};
-    ASSERT_GT(GetWindowsDirectoryW(expected, MAX_PATH), 0u);
-    EXPECT_EQ(fs.windowsDirectory(), brisko::win32::Utf8(expected));
-    EXPECT_EQ(fs.windowsDirectory(), "C:\\windows");
-}
+class Win32FileSystemTest : public ::testing::Test {
+  protected:
+    double Size(const std::string& path) { return FolderSize(fs, desktop, path); }
 
-TEST(Win32FileSystem, ListingGivesLongNamesHiddenAndSystemEntriesWithAttributes) {
     Win32FileSystem fs;
+    Win32Desktop desktop;
+};
+
+TEST_F(Win32FileSystemTest, ListingGivesLongNamesHiddenAndSystemEntriesWithAttributes) {
     const std::string dir = "C:\\brisko_attrs";
     MakeFolder(dir);
     MakeFile(dir + "\\plain.txt", 10);
@@ -98,9 +97,8 @@ TEST(Win32FileSystem, ListingGivesLongNamesHiddenAndSystemEntriesWithAttributes)
     EXPECT_EQ(fs.fileLength(dir + "\\missing.txt"), std::nullopt);
     EXPECT_EQ(fs.attributes(""), std::nullopt);
 
-    Win32Desktop desktop;
-    EXPECT_EQ(FolderSize(fs, desktop, dir), 10 + 11 + 12 + 13 + 14 + 5);
-    EXPECT_EQ(FolderSize(fs, desktop, dir + "\\hidden.txt"), 11);
+    EXPECT_EQ(Size(dir), 10 + 11 + 12 + 13 + 14 + 5);
+    EXPECT_EQ(Size(dir + "\\hidden.txt"), 11);
 
     p::FindData first;
     EXPECT_EQ(fs.enumerate(dir + "\\missing\\", first), nullptr);
@@ -108,8 +106,7 @@ TEST(Win32FileSystem, ListingGivesLongNamesHiddenAndSystemEntriesWithAttributes)
     EXPECT_EQ(fs.enumerate("", first), nullptr);
 }
 
-TEST(Win32FileSystem, FilesOfFiveGibibytesKeepTheirHighHalf) {
-    Win32FileSystem fs;
+TEST_F(Win32FileSystemTest, FilesOfFiveGibibytesKeepTheirHighHalf) {
     const std::string dir = "C:\\brisko_big";
     MakeFolder(dir);
     const std::string path = dir + "\\five.bin";
@@ -130,14 +127,12 @@ TEST(Win32FileSystem, FilesOfFiveGibibytesKeepTheirHighHalf) {
     EXPECT_EQ(entries.at("five.bin").sizeLow, 1073741824u);
     EXPECT_EQ(entries.at("five.bin").size(), 5368709120u);
     EXPECT_EQ(fs.fileLength(path), 5368709120u);
-    Win32Desktop desktop;
-    EXPECT_EQ(FolderSize(fs, desktop, dir), 5368709120.0 + 7);
+    EXPECT_EQ(Size(dir), 5368709120.0 + 7);
     EXPECT_TRUE(fs.deleteFile(path));
     EXPECT_EQ(fs.attributes(path), std::nullopt);
 }
 
-TEST(Win32FileSystem, LinksAreReparsePointsAndMeasurementsNeitherLoopNorLeaveTheTree) {
-    Win32FileSystem fs;
+TEST_F(Win32FileSystemTest, LinksAreReparsePointsAndMeasurementsNeitherLoopNorLeaveTheTree) {
     const std::string base = "C:\\brisko_links";
     ASSERT_TRUE(fs.attributes(base + "\\tree"))
         << "the links are made by platform_filesystem_test.setup.sh; run through run-in-prefix.sh";
@@ -169,9 +164,8 @@ TEST(Win32FileSystem, LinksAreReparsePointsAndMeasurementsNeitherLoopNorLeaveThe
 
     // Each file once (20 + 100 + the file link's 1000); nothing from the looping links, from the
     // folder that "away" leads to, or from the link that leads nowhere.
-    Win32Desktop desktop;
-    EXPECT_EQ(FolderSize(fs, desktop, base + "\\tree"), 1120);
-    EXPECT_EQ(FolderSize(fs, desktop, base + "\\outside"), 1000);
+    EXPECT_EQ(Size(base + "\\tree"), 1120);
+    EXPECT_EQ(Size(base + "\\outside"), 1000);
 
     // Wine would delete the target through such a link: the deletion is refused and both stay.
     // The folder of the target, seen through a folder link, still deletes the file it names.
@@ -181,21 +175,17 @@ TEST(Win32FileSystem, LinksAreReparsePointsAndMeasurementsNeitherLoopNorLeaveThe
     MakeFile(base + "\\outside\\through.bin", 3);
     EXPECT_TRUE(fs.deleteFile(base + "\\tree\\away\\through.bin"));
     EXPECT_FALSE(fs.attributes(base + "\\outside\\through.bin"));
-}
 
-TEST(Win32FileSystem, FolderThatCannotBeListedMeasuresNothing) {
-    Win32FileSystem fs;
-    const std::string locked = "C:\\brisko_links\\locked";
-    ASSERT_TRUE(fs.attributes(locked)) << "made by platform_filesystem_test.setup.sh";
+    // A folder that cannot be listed measures nothing.
+    const std::string locked = base + "\\locked";
+    ASSERT_TRUE(fs.attributes(locked));
     p::FindData first;
     EXPECT_EQ(fs.enumerate(locked, first), nullptr);
-    Win32Desktop desktop;
-    EXPECT_EQ(FolderSize(fs, desktop, locked), 0);
+    EXPECT_EQ(Size(locked), 0);
     EXPECT_EQ(fs.fileLength(locked + "\\secret.bin"), std::nullopt);
 }
 
-TEST(Win32FileSystem, PathsLongerThanMaxPathWork) {
-    Win32FileSystem fs;
+TEST_F(Win32FileSystemTest, PathsLongerThanMaxPathWork) {
     std::string path = "C:\\brisko_deep";
     MakeFolder(path);
     // Eight levels of 40 characters: well past 260.
@@ -214,8 +204,7 @@ TEST(Win32FileSystem, PathsLongerThanMaxPathWork) {
     ASSERT_EQ(entries.count("deep file.txt"), 1u);
     EXPECT_EQ(entries.at("deep file.txt").size(), 42u);
 
-    Win32Desktop desktop;
-    EXPECT_EQ(FolderSize(fs, desktop, "C:\\brisko_deep"), 42);
+    EXPECT_EQ(Size("C:\\brisko_deep"), 42);
     // A long path with a redundant part is normalised before the long form is used.
     const std::string dotted = path + "\\.\\deep file.txt";
     EXPECT_EQ(fs.fileLength(dotted), 42u);
@@ -225,8 +214,7 @@ TEST(Win32FileSystem, PathsLongerThanMaxPathWork) {
     EXPECT_FALSE(fs.deleteFile(file));
 }
 
-TEST(Win32FileSystem, DeletingFailsSafelyOnReadOnlyAndMissingFiles) {
-    Win32FileSystem fs;
+TEST_F(Win32FileSystemTest, DeletingFailsSafelyOnReadOnlyAndMissingFiles) {
     const std::string dir = "C:\\brisko_delete";
     MakeFolder(dir);
     MakeFile(dir + "\\gone.tmp", 3);
@@ -239,8 +227,12 @@ TEST(Win32FileSystem, DeletingFailsSafelyOnReadOnlyAndMissingFiles) {
     EXPECT_FALSE(fs.deleteFile(""));
 }
 
-TEST(Win32FileSystem, DrivesAndVolumesOfThePrefix) {
-    Win32FileSystem fs;
+TEST_F(Win32FileSystemTest, DrivesAndVolumesOfThePrefix) {
+    wchar_t windows[MAX_PATH] = {};
+    ASSERT_GT(GetWindowsDirectoryW(windows, MAX_PATH), 0u);
+    EXPECT_EQ(fs.windowsDirectory(), brisko::win32::Utf8(windows));
+    EXPECT_EQ(fs.windowsDirectory(), "C:\\windows") << "without a trailing backslash";
+
     const auto roots = fs.driveRoots();
     ASSERT_FALSE(roots.empty());
     EXPECT_EQ(roots.front().size(), 3u);
@@ -270,8 +262,7 @@ TEST(Win32FileSystem, DrivesAndVolumesOfThePrefix) {
 
 // Wine lists names that end in a dot or a space exactly, as NTFS holds them, but the usual path
 // handling cuts them ("trail." opens "trail"): they are reached through the exact form.
-TEST(Win32FileSystem, NamesEndingInADotOrASpaceAreReachedExactly) {
-    Win32FileSystem fs;
+TEST_F(Win32FileSystemTest, NamesEndingInADotOrASpaceAreReachedExactly) {
     const std::string odd = "C:\\brisko_odd";
     ASSERT_TRUE(fs.attributes(odd)) << "made by platform_filesystem_test.setup.sh";
     const auto entries = List(fs, odd);
@@ -305,9 +296,8 @@ TEST(Win32FileSystem, NamesEndingInADotOrASpaceAreReachedExactly) {
     EXPECT_EQ(last.at("深い.txt").size(), 7u);
     EXPECT_EQ(fs.fileLength(deep + "\\深い.txt"), 7u);
 
-    Win32Desktop desktop;
-    EXPECT_EQ(FolderSize(fs, desktop, odd), 3 + 5 + 4 + 2 + 12 + 6 + 7 + (1 + 2 + 3));
-    EXPECT_EQ(FolderSize(fs, desktop, odd + "\\trail."), 3);
+    EXPECT_EQ(Size(odd), 3 + 5 + 4 + 2 + 12 + 6 + 7 + (1 + 2 + 3));
+    EXPECT_EQ(Size(odd + "\\trail."), 3);
 
     // Each deletion takes the file named and no other.
     for (const std::string name :
@@ -322,8 +312,7 @@ TEST(Win32FileSystem, NamesEndingInADotOrASpaceAreReachedExactly) {
     EXPECT_EQ(fs.fileLength(odd + "\\trail"), 5u);
 }
 
-TEST(Win32FileSystem, ListingsGiveTheIdsThatDirectoryIdGives) {
-    Win32FileSystem fs;
+TEST_F(Win32FileSystemTest, ListingsGiveTheIdsThatDirectoryIdGives) {
     const std::string ids = "C:\\brisko_ids";
     ASSERT_TRUE(fs.attributes(ids)) << "made by platform_filesystem_test.setup.sh";
     const auto entries = List(fs, ids + "\\");
@@ -350,8 +339,7 @@ TEST(Win32FileSystem, ListingsGiveTheIdsThatDirectoryIdGives) {
 
 // The shell trims names that end in a dot or a space and takes no exact paths on Windows: such a
 // path would send another file to the bin, so it is not handed over at all.
-TEST(Win32Shell, RecycleBinIsNeverHandedANameItWouldCut) {
-    Win32FileSystem fs;
+TEST_F(Win32FileSystemTest, RecycleBinIsNeverHandedANameItWouldCut) {
     Win32Shell shell;
     const std::string dir = "C:\\brisko_odd\\shell";
     ASSERT_TRUE(fs.attributes(dir + "\\trail.")) << "made by platform_filesystem_test.setup.sh";

@@ -4,40 +4,22 @@
 
 #include <string>
 
-#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_registry.h"
+#include "tests/wine/wine_helpers.h"
 
 namespace {
 
 using brisko::platform::RegHandle;
 using brisko::platform::RegRoot;
-using brisko::win32::UniqueKey;
 using brisko::win32::Win32Registry;
+using brisko::wine_test::KeyExists;
+using brisko::wine_test::SetRaw;
+using brisko::wine_test::SetText;
+using brisko::wine_test::ValueExists;
 namespace p = brisko::platform;
 
 const wchar_t kKey[] = L"Software\\BriskoRegistryTest\\TypedURLs";
 const char kKeyUtf8[] = "Software\\BriskoRegistryTest\\TypedURLs";
-
-bool KeyExists(HKEY root, const std::wstring& path) {
-    UniqueKey key;
-    return RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
-}
-
-void SetRaw(const wchar_t* name, DWORD type, const void* data, DWORD size) {
-    UniqueKey key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                              key.put(), nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExW(key.get(), name, 0, type, static_cast<const BYTE*>(data), size),
-              ERROR_SUCCESS);
-}
-
-bool ValueExists(const wchar_t* name) {
-    UniqueKey key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
-        return false;
-    return RegQueryValueExW(key.get(), name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-}
 
 TEST(Win32Registry, OpeningOnlyOpensAndNeverCreates) {
     Win32Registry registry;
@@ -45,7 +27,7 @@ TEST(Win32Registry, OpeningOnlyOpensAndNeverCreates) {
     EXPECT_EQ(registry.openKey(RegRoot::CurrentUser, "Software\\BriskoNoSuchKey\\Deeper", handle),
               p::kRegNotFound);
     EXPECT_EQ(handle, 0u);
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, L"Software\\BriskoNoSuchKey"));
+    EXPECT_FALSE(KeyExists(L"Software\\BriskoNoSuchKey"));
 
     // The other root, as the clean run addresses the default user's lists.
     EXPECT_EQ(registry.openKey(RegRoot::Users, ".DEFAULT\\Software", handle), p::kRegSuccess);
@@ -53,12 +35,12 @@ TEST(Win32Registry, OpeningOnlyOpensAndNeverCreates) {
     EXPECT_EQ(registry.closeKey(handle), p::kRegSuccess);
     EXPECT_EQ(registry.openKey(RegRoot::Users, ".DEFAULT\\Software\\BriskoNoSuchKey", handle),
               p::kRegNotFound);
-    EXPECT_FALSE(KeyExists(HKEY_USERS, L".DEFAULT\\Software\\BriskoNoSuchKey"));
+    EXPECT_FALSE(KeyExists(L".DEFAULT\\Software\\BriskoNoSuchKey", HKEY_USERS));
 
     // An empty path opens the root itself.
     EXPECT_EQ(registry.openKey(RegRoot::CurrentUser, "", handle), p::kRegSuccess);
     ASSERT_NE(handle, 0u);
-    SetRaw(L"probe", REG_SZ, L"x", sizeof(L"x"));
+    SetText(kKey, L"probe", L"x");
     RegHandle child = 0;
     EXPECT_EQ(registry.openKey(RegRoot::CurrentUser, kKeyUtf8, child), p::kRegSuccess);
     EXPECT_EQ(registry.queryValue(child, "probe", true).data, "x");
@@ -69,91 +51,69 @@ TEST(Win32Registry, OpeningOnlyOpensAndNeverCreates) {
 }
 
 TEST(Win32Registry, QueryGivesTypeSizeAndTextOfEachKindOfValue) {
-    SetRaw(L"url1", REG_SZ, L"http://a.example/", sizeof(L"http://a.example/"));
+    SetText(kKey, L"url1", L"http://a.example/");
     const BYTE binary[] = {1, 2, 3, 4, 5};
-    SetRaw(L"url2", REG_BINARY, binary, sizeof(binary));
-    SetRaw(L"url3", REG_EXPAND_SZ, L"%TEMP%\\x", sizeof(L"%TEMP%\\x"));
-    SetRaw(L"url4", REG_SZ, L"\u00e9t\u00e9", sizeof(L"\u00e9t\u00e9"));
+    SetRaw(kKey, L"url2", REG_BINARY, binary, sizeof(binary));
+    SetRaw(kKey, L"url3", REG_EXPAND_SZ, L"%TEMP%\\x", sizeof(L"%TEMP%\\x"));
+    SetText(kKey, L"url4", L"\u00e9t\u00e9");
     const wchar_t bare[] = {L'a', L'b'};
-    SetRaw(L"url5", REG_SZ, bare, sizeof(bare));
-    SetRaw(L"url6", REG_SZ, L"", sizeof(L""));
+    SetRaw(kKey, L"url5", REG_SZ, bare, sizeof(bare));
+    SetText(kKey, L"url6", L"");
 
     Win32Registry registry;
     RegHandle key = 0;
     ASSERT_EQ(registry.openKey(RegRoot::CurrentUser, kKeyUtf8, key), p::kRegSuccess);
-
-    auto text = registry.queryValue(key, "url1", true);
-    EXPECT_EQ(text.status, p::kRegSuccess);
-    EXPECT_EQ(text.type, p::kRegSz);
-    EXPECT_EQ(text.size, 18u);
-    EXPECT_EQ(text.data, "http://a.example/");
-    // Without data: the same type and size, no text.
-    auto sizeOnly = registry.queryValue(key, "URL1", false);
-    EXPECT_EQ(sizeOnly.status, p::kRegSuccess);
-    EXPECT_EQ(sizeOnly.type, p::kRegSz);
-    EXPECT_EQ(sizeOnly.size, 18u);
-    EXPECT_EQ(sizeOnly.data, "");
-
-    auto bin = registry.queryValue(key, "url2", true);
-    EXPECT_EQ(bin.status, p::kRegSuccess);
-    EXPECT_EQ(bin.type, p::kRegBinary);
-    EXPECT_EQ(bin.size, 5u);
-    EXPECT_EQ(bin.data, "");
-
-    auto expand = registry.queryValue(key, "url3", true);
-    EXPECT_EQ(expand.type, p::kRegExpandSz);
-    EXPECT_EQ(expand.data, "%TEMP%\\x");  // not expanded
-    EXPECT_EQ(expand.size, 9u);
-
-    // Sizes count the UTF-8 bytes the logic will see.
-    auto accented = registry.queryValue(key, "url4", true);
-    EXPECT_EQ(accented.data, "\u00e9t\u00e9");
-    EXPECT_EQ(accented.size, 6u);
-
-    auto unterminated = registry.queryValue(key, "url5", true);
-    EXPECT_EQ(unterminated.data, "ab");
-    EXPECT_EQ(unterminated.size, 3u);
-
-    auto empty = registry.queryValue(key, "url6", true);
-    EXPECT_EQ(empty.status, p::kRegSuccess);
-    EXPECT_EQ(empty.type, p::kRegSz);
-    EXPECT_EQ(empty.size, 1u);
-    EXPECT_EQ(empty.data, "");
-
-    auto missing = registry.queryValue(key, "url99", true);
-    EXPECT_EQ(missing.status, p::kRegNotFound);
-    EXPECT_EQ(missing.type, p::kRegNone);
-    EXPECT_EQ(missing.data, "");
+    // Sizes count the UTF-8 bytes the logic will see, with one terminator; without data the type
+    // and size come alone. Binary data gives no text, and an expandable text is not expanded.
+    const struct {
+        const char* name;
+        bool withData;
+        long status;
+        std::uint32_t type, size;
+        std::string data;
+    } cases[] = {
+        {"url1", true, p::kRegSuccess, p::kRegSz, 18, "http://a.example/"},
+        {"URL1", false, p::kRegSuccess, p::kRegSz, 18, ""},
+        {"url2", true, p::kRegSuccess, p::kRegBinary, 5, ""},
+        {"url3", true, p::kRegSuccess, p::kRegExpandSz, 9, "%TEMP%\\x"},
+        {"url4", true, p::kRegSuccess, p::kRegSz, 6, "\u00e9t\u00e9"},
+        {"url5", true, p::kRegSuccess, p::kRegSz, 3, "ab"},  // stored without its terminator
+        {"url6", true, p::kRegSuccess, p::kRegSz, 1, ""},
+        {"url99", true, p::kRegNotFound, p::kRegNone, 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto value = registry.queryValue(key, c.name, c.withData);
+        EXPECT_EQ(value.status, c.status);
+        EXPECT_EQ(value.type, c.type);
+        if (c.status == p::kRegSuccess) {
+            EXPECT_EQ(value.size, c.size);
+        }
+        EXPECT_EQ(value.data, c.data);
+    }
     EXPECT_EQ(registry.closeKey(key), p::kRegSuccess);
 }
 
 TEST(Win32Registry, DeletingAValueKeepsTheKeyAndTheOtherValues) {
-    SetRaw(L"File1", REG_SZ, L"a.txt", sizeof(L"a.txt"));
-    SetRaw(L"File2", REG_SZ, L"b.txt", sizeof(L"b.txt"));
+    SetText(kKey, L"File1", L"a.txt");
+    SetText(kKey, L"File2", L"b.txt");
     Win32Registry registry;
     RegHandle key = 0;
     ASSERT_EQ(registry.openKey(RegRoot::CurrentUser, kKeyUtf8, key), p::kRegSuccess);
     EXPECT_EQ(registry.deleteValue(key, "File1"), p::kRegSuccess);
     EXPECT_EQ(registry.deleteValue(key, "File1"), p::kRegNotFound);
     EXPECT_EQ(registry.closeKey(key), p::kRegSuccess);
-    EXPECT_FALSE(ValueExists(L"File1"));
-    EXPECT_TRUE(ValueExists(L"File2"));
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kKey));
+    EXPECT_FALSE(ValueExists(kKey, L"File1"));
+    EXPECT_TRUE(ValueExists(kKey, L"File2"));
+    EXPECT_TRUE(KeyExists(kKey));
 
     // The key stays even when its last value goes.
-    UniqueKey raw;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\BriskoRegistryTest\\Lonely", 0,
-                              nullptr, 0, KEY_SET_VALUE, nullptr, raw.put(), nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExW(raw.get(), L"Order", 0, REG_BINARY,
-                             reinterpret_cast<const BYTE*>("\x01"), 1),
-              ERROR_SUCCESS);
-    raw.reset();
+    SetRaw(L"Software\\BriskoRegistryTest\\Lonely", L"Order", REG_BINARY, "\x01", 1);
     ASSERT_EQ(registry.openKey(RegRoot::CurrentUser, "Software\\BriskoRegistryTest\\Lonely", key),
               p::kRegSuccess);
     EXPECT_EQ(registry.deleteValue(key, "Order"), p::kRegSuccess);
     EXPECT_EQ(registry.closeKey(key), p::kRegSuccess);
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, L"Software\\BriskoRegistryTest\\Lonely"));
+    EXPECT_TRUE(KeyExists(L"Software\\BriskoRegistryTest\\Lonely"));
 }
 
 TEST(Win32Registry, NullStaleAndForeignHandlesAreInvalid) {
@@ -166,7 +126,7 @@ TEST(Win32Registry, NullStaleAndForeignHandlesAreInvalid) {
     const auto foreign = reinterpret_cast<RegHandle>(HKEY_CURRENT_USER);
     EXPECT_EQ(registry.deleteValue(foreign, "url1"), p::kRegInvalidHandle);
 
-    SetRaw(L"url1", REG_SZ, L"keep", sizeof(L"keep"));
+    SetText(kKey, L"url1", L"keep");
     RegHandle key = 0;
     ASSERT_EQ(registry.openKey(RegRoot::CurrentUser, kKeyUtf8, key), p::kRegSuccess);
     EXPECT_EQ(registry.closeKey(key), p::kRegSuccess);
@@ -174,7 +134,7 @@ TEST(Win32Registry, NullStaleAndForeignHandlesAreInvalid) {
     EXPECT_EQ(registry.closeKey(key), p::kRegInvalidHandle);
     EXPECT_EQ(registry.deleteValue(key, "url1"), p::kRegInvalidHandle);
     EXPECT_EQ(registry.queryValue(key, "url1", true).status, p::kRegInvalidHandle);
-    EXPECT_TRUE(ValueExists(L"url1"));
+    EXPECT_TRUE(ValueExists(kKey, L"url1"));
 }
 
 }  // namespace

@@ -6,31 +6,23 @@
 
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_settings.h"
+#include "tests/wine/wine_helpers.h"
 
 namespace {
 
 using brisko::win32::UniqueKey;
 using brisko::win32::Win32SettingsStore;
+using brisko::wine_test::KeyExists;
+using brisko::wine_test::SetRaw;
 
 const std::wstring kRoot = L"Software\\VB and VBA Program Settings";
 
-bool KeyExists(const std::wstring& path) {
-    UniqueKey key;
-    return RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
-}
-
-void SetRaw(const std::wstring& path, const wchar_t* name, DWORD type, const void* data,
-            DWORD size) {
-    UniqueKey key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                              nullptr, key.put(), nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExW(key.get(), name, 0, type, static_cast<const BYTE*>(data), size),
-              ERROR_SUCCESS);
-}
-
-TEST(Win32Settings, SavedTextsComeBackAsStoredRegSzValues) {
+class Win32Settings : public ::testing::Test {
+  protected:
     Win32SettingsStore store;
+};
+
+TEST_F(Win32Settings, SavedTextsComeBackAsStoredRegSzValues) {
     ASSERT_TRUE(store.save("RoundTrip", "Presets", "chkTemp", "1"));
     ASSERT_TRUE(store.save("RoundTrip", "Filters", "Used", "*.gid;*.tmp"));
     ASSERT_TRUE(store.save("RoundTrip", "Filters", "Custom", "Grüße ✓ файл"));
@@ -61,8 +53,7 @@ TEST(Win32Settings, SavedTextsComeBackAsStoredRegSzValues) {
     EXPECT_EQ(size, sizeof(L"*.gid;*.tmp"));
 }
 
-TEST(Win32Settings, MissingAppSectionOrKeyGivesTheDefaultAndCreatesNothing) {
-    Win32SettingsStore store;
+TEST_F(Win32Settings, MissingAppSectionOrKeyGivesTheDefaultAndCreatesNothing) {
     EXPECT_EQ(store.get("NeverSaved", "Presets", "chkTemp", "0"), "0");
     EXPECT_EQ(store.get("NeverSaved", "Presets", "TotSav", ""), "");
     EXPECT_FALSE(KeyExists(kRoot + L"\\NeverSaved"));
@@ -73,8 +64,7 @@ TEST(Win32Settings, MissingAppSectionOrKeyGivesTheDefaultAndCreatesNothing) {
     EXPECT_FALSE(KeyExists(kRoot + L"\\HalfSaved\\Filters"));
 }
 
-TEST(Win32Settings, ValuesWrittenByOthersInOddShapesAreReadSafely) {
-    Win32SettingsStore store;
+TEST_F(Win32Settings, ValuesWrittenByOthersInOddShapesAreReadSafely) {
     const std::wstring section = kRoot + L"\\Odd\\Presets";
     // A text stored without its terminator.
     const wchar_t bare[] = {L'1', L'2', L'3'};
@@ -95,18 +85,12 @@ TEST(Win32Settings, ValuesWrittenByOthersInOddShapesAreReadSafely) {
     EXPECT_EQ(store.get("Odd", "Presets", "TotSav", ""), "4");
 }
 
-TEST(Win32Settings, DeleteAppRemovesItsWholeTreeAndNothingElse) {
-    Win32SettingsStore store;
+TEST_F(Win32Settings, DeleteAppRemovesItsWholeTreeAndNothingElse) {
     ASSERT_TRUE(store.save("Doomed", "Presets", "chkTemp", "1"));
     ASSERT_TRUE(store.save("Doomed", "Filters", "Scnsv", "2048"));
     ASSERT_TRUE(store.save("Bystander", "Presets", "chkTemp", "1"));
-    {
-        // A subkey that the program never made goes as well.
-        UniqueKey deeper;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (kRoot + L"\\Doomed\\Filters\\Deeper").c_str(),
-                                  0, nullptr, 0, KEY_WRITE, nullptr, deeper.put(), nullptr),
-                  ERROR_SUCCESS);
-    }
+    // A subkey that the program never made goes as well.
+    brisko::wine_test::SetText(kRoot + L"\\Doomed\\Filters\\Deeper", L"stray", L"1");
     ASSERT_TRUE(KeyExists(kRoot + L"\\Doomed\\Filters\\Deeper"));
 
     store.deleteApp("Doomed");
@@ -122,8 +106,7 @@ TEST(Win32Settings, DeleteAppRemovesItsWholeTreeAndNothingElse) {
     EXPECT_EQ(store.get("Doomed", "Presets", "chkTemp", "0"), "0");
 }
 
-TEST(Win32Settings, EmptyNamesNeverReachTheSharedRoot) {
-    Win32SettingsStore store;
+TEST_F(Win32Settings, EmptyNamesNeverReachTheSharedRoot) {
     ASSERT_TRUE(store.save("Keeper", "Presets", "chkTemp", "1"));
     // An empty application name must not wipe every program's settings.
     store.deleteApp("");

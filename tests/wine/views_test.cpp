@@ -33,25 +33,48 @@ class GdiGuards : public ::testing::Test {
     views::WindowDc screen{nullptr};
 };
 
-TEST_F(GdiGuards, SelectedObjectPutsThePreviousObjectBack) {
+TEST_F(GdiGuards, OwnersPutBackEndAndFreeWhatTheyTook) {
     ASSERT_TRUE(screen);
-    views::MemoryDc dc(screen.get(), 4, 4);
-    ASSERT_TRUE(dc);
-    const HGDIOBJ before = GetCurrentObject(dc.get(), OBJ_PEN);
-    views::GdiObject pen(CreatePen(PS_SOLID, 1, kRed));
+    HDC dc = nullptr;
+    HGDIOBJ bitmap = nullptr;
     {
-        views::SelectedObject selected(dc.get(), pen.get());
-        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), pen.get());
+        views::MemoryDc picture(screen.get(), 4, 4);
+        ASSERT_TRUE(picture);
+        dc = picture.get();
+        bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+        ASSERT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
+        ASSERT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
+        const HGDIOBJ before = GetCurrentObject(dc, OBJ_PEN);
+        views::GdiObject pen(CreatePen(PS_SOLID, 1, kRed));
+        {
+            views::SelectedObject selected(dc, pen.get());
+            EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen.get());
+        }
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), before);
+        {
+            views::SelectedObject nothing(dc, nullptr);  // a failed creation selects nothing
+            EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), before);
+        }
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), before);
     }
-    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), before);
+    EXPECT_EQ(GetObjectType(dc), 0u);
+    EXPECT_EQ(GetObjectType(bitmap), 0u);
+
+    // A paint DC ends the painting it began.
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    InvalidateRect(window, nullptr, FALSE);
+    ASSERT_TRUE(GetUpdateRect(window, nullptr, FALSE));
     {
-        views::SelectedObject nothing(dc.get(), nullptr);  // a failed creation selects nothing
-        EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), before);
+        views::PaintDc paint(window);
+        EXPECT_TRUE(paint);
     }
-    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_PEN), before);
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+    DestroyWindow(window);
 }
 
-TEST_F(GdiGuards, MemoryDcReachesItsTargetOnlyWhenCopiedAndOnlyItsOwnArea) {
+TEST_F(GdiGuards, PicturesReachTheirTargetOnlyWhenCopiedAndOnlyTheirOwnArea) {
     views::MemoryDc target(screen.get(), 8, 8);
     ASSERT_TRUE(target);
     Fill(target.get(), {0, 0, 8, 8}, kWhite);
@@ -63,53 +86,21 @@ TEST_F(GdiGuards, MemoryDcReachesItsTargetOnlyWhenCopiedAndOnlyItsOwnArea) {
     EXPECT_EQ(GetPixel(target.get(), 1, 1), kRed);
     EXPECT_EQ(GetPixel(target.get(), 3, 3), kRed);
     EXPECT_EQ(GetPixel(target.get(), 4, 4), kWhite);
-}
 
-TEST_F(GdiGuards, MemoryDcFreesItsDcAndItsBitmap) {
-    HDC dc = nullptr;
-    HGDIOBJ bitmap = nullptr;
-    {
-        views::MemoryDc picture(screen.get(), 4, 4);
-        dc = picture.get();
-        bitmap = GetCurrentObject(dc, OBJ_BITMAP);
-        ASSERT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
-        ASSERT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
-    }
-    EXPECT_EQ(GetObjectType(dc), 0u);
-    EXPECT_EQ(GetObjectType(bitmap), 0u);
-}
-
-TEST_F(GdiGuards, DrawBufferedCopiesThePictureAndAnEmptyAreaLeavesTheTargetAlone) {
-    views::MemoryDc target(screen.get(), 8, 8);
+    // Buffered drawing paints an empty area too, but copies nothing of it.
     Fill(target.get(), {0, 0, 8, 8}, kWhite);
     int painted = 0;
-    views::DrawBuffered(target.get(), 0, 0, [&](HDC dc) {
+    const auto paintRed = [&](HDC buffer) {
         ++painted;
-        Fill(dc, {0, 0, 8, 8}, kRed);
-    });
+        Fill(buffer, {0, 0, 8, 8}, kRed);
+    };
+    views::DrawBuffered(target.get(), 0, 0, paintRed);
     EXPECT_EQ(GetPixel(target.get(), 0, 0), kWhite);
-    views::DrawBuffered(target.get(), 6, 2, [&](HDC dc) {
-        ++painted;
-        Fill(dc, {0, 0, 6, 2}, kRed);
-    });
+    views::DrawBuffered(target.get(), 6, 2, paintRed);
     EXPECT_EQ(painted, 2);
     EXPECT_EQ(GetPixel(target.get(), 5, 1), kRed);
     EXPECT_EQ(GetPixel(target.get(), 5, 2), kWhite);
     EXPECT_EQ(GetPixel(target.get(), 6, 1), kWhite);
-}
-
-TEST_F(GdiGuards, PaintDcEndsThePaintingItBegan) {
-    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(window, nullptr);
-    InvalidateRect(window, nullptr, FALSE);
-    ASSERT_TRUE(GetUpdateRect(window, nullptr, FALSE));
-    {
-        views::PaintDc dc(window);
-        EXPECT_TRUE(dc);
-    }
-    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
-    DestroyWindow(window);
 }
 
 // ---- A window with a control of every kind
@@ -172,6 +163,18 @@ class BoundWindow : public ::testing::Test {
     }
     void SetUp() override { Open(); }
     void TearDown() override { binding.reset(); }
+    // The user's mouse on a control, in its own pixels.
+    static void Click(HWND h) { SendMessageW(h, BM_CLICK, 0, 0); }
+    static LRESULT Check(HWND h) { return SendMessageW(h, BM_GETCHECK, 0, 0); }
+    static void Down(HWND h, POINT p = {5, 5}, UINT msg = WM_LBUTTONDOWN) {
+        SendMessageW(h, msg, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    }
+    static void Up(HWND h, POINT p = {5, 5}, UINT msg = WM_LBUTTONUP) {
+        SendMessageW(h, msg, 0, MAKELPARAM(p.x, p.y));
+    }
+    static void Move(HWND h, POINT p = {5, 5}) {
+        SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+    }
 
     win32::Win32Platform platform;
     platform::Services services = platform.services();
@@ -219,67 +222,62 @@ class Views : public BoundWindow<KindsForm> {
 };
 
 TEST_F(Views, EachKindGetsItsStandardControlFoundByItsText) {
-    HWND box = Control(L"Tick me");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(ClassOf(box), L"Button");
-    EXPECT_EQ(Style(box) & BS_TYPEMASK, BS_AUTOCHECKBOX);
-    HWND option = Control(L"One");
-    ASSERT_NE(option, nullptr);
-    EXPECT_EQ(Style(option) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
-    HWND frame = Control(L"Group");
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(Style(frame) & BS_TYPEMASK, BS_GROUPBOX);
-    HWND inside = Control(L"Inside");
-    ASSERT_NE(inside, nullptr);
-    EXPECT_EQ(GetParent(inside), frame) << "a frame holds its controls";
-    HWND button = Control(L"Go");
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(ClassOf(button), L"Button");
-    EXPECT_EQ(Style(button) & BS_TYPEMASK, BS_OWNERDRAW);
+    for (auto [text, type] : {std::pair{L"Tick me", BS_AUTOCHECKBOX},
+                              {L"One", BS_AUTORADIOBUTTON},
+                              {L"Group", BS_GROUPBOX},
+                              {L"Go", BS_OWNERDRAW}}) {
+        HWND button = Control(text);
+        ASSERT_NE(button, nullptr) << text;
+        EXPECT_EQ(ClassOf(button), L"Button");
+        EXPECT_EQ(Style(button) & BS_TYPEMASK, type) << text;
+    }
+    EXPECT_EQ(GetParent(Control(L"Inside")), Control(L"Group")) << "a frame holds its controls";
     ASSERT_NE(Control(L"Fits"), nullptr);
     EXPECT_EQ(ClassOf(Control(L"Fits")), L"Static");
-    EXPECT_EQ(ClassOf(OnlyOf(L"Static", L"")), L"Static");
-    EXPECT_EQ(ClassOf(OnlyOf(L"Edit")), L"Edit");
-    EXPECT_EQ(ClassOf(OnlyOf(L"ListBox")), L"ListBox");
+    EXPECT_NE(OnlyOf(L"Static", L""), nullptr) << "the image";
+    for (const wchar_t* cls : {L"Edit", L"ListBox", L"ComboBox", L"SysAnimate32"})
+        EXPECT_NE(OnlyOf(cls), nullptr) << cls;
     EXPECT_EQ(Style(OnlyOf(L"ListBox")) & LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED);
-    EXPECT_EQ(ClassOf(OnlyOf(L"ComboBox")), L"ComboBox");
-    EXPECT_EQ(ClassOf(OnlyOf(L"SysAnimate32")), L"SysAnimate32");
 }
 
-TEST_F(Views, CheckBoxFollowsItsModelAndTheModelHasTheLastWord) {
+TEST_F(Views, ButtonsFollowTheirModelsAndTheModelHasTheLastWord) {
     HWND box = Control(L"Tick me");
     form.chkBox.setValue(1);
-    EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED);
-    SendMessageW(box, BM_CLICK, 0, 0);
+    EXPECT_EQ(Check(box), BST_CHECKED);
+    Click(box);
     EXPECT_EQ(form.chkBox.value(), 0);
     // A model that refuses the tick: the box shows what the model holds.
     form.chkBox.onClick = [&] { form.chkBox.setValue(0); };
-    SendMessageW(box, BM_CLICK, 0, 0);
+    Click(box);
     EXPECT_EQ(form.chkBox.value(), 0);
-    EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-}
+    EXPECT_EQ(Check(box), BST_UNCHECKED);
 
-TEST_F(Views, ControlsInsideAFrameReachTheirModels) {
-    SendMessageW(Control(L"Inside"), BM_CLICK, 0, 0);
-    EXPECT_EQ(form.chkInside.value(), 1);
-}
+    Click(Control(L"Inside"));
+    EXPECT_EQ(form.chkInside.value(), 1) << "controls inside a frame reach their models";
 
-TEST_F(Views, ChoosingAnOptionClearsTheOtherOnScreenToo) {
+    // Choosing an option clears the other, on screen too.
     form.optOne.setValue(true);
-    SendMessageW(Control(L"Two"), BM_CLICK, 0, 0);
+    Click(Control(L"Two"));
     EXPECT_TRUE(form.optTwo.value());
     EXPECT_FALSE(form.optOne.value());
-    EXPECT_EQ(SendMessageW(Control(L"One"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(SendMessageW(Control(L"Two"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(Check(Control(L"One")), BST_UNCHECKED);
+    EXPECT_EQ(Check(Control(L"Two")), BST_CHECKED);
 }
 
-TEST_F(Views, TextBoxKeepsTheModelsLimitAndShowsTheModelsText) {
+TEST_F(Views, TextAndComboBoxesShowTheModelAndKeepItsLimit) {
     HWND box = OnlyOf(L"Edit");
     SetWindowTextW(box, L"abcdef");
     EXPECT_EQ(form.txtShort.text(), "abcd");
     EXPECT_EQ(Text(box), L"abcd");
     form.txtShort.setText("xyz");
     EXPECT_EQ(Text(box), L"xyz");
+
+    form.cboPick.addItem("alpha");
+    form.cboPick.addItem("beta");
+    HWND combo = OnlyOf(L"ComboBox");
+    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
+    form.cboPick.setText("beta");
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
 }
 
 TEST_F(Views, CheckListTogglesByItsBoxAndTheSpaceBar) {
@@ -348,15 +346,6 @@ TEST_F(Views, ABurstOfUpdatesReachesTheScreenOnTheBurstsTimer) {
     EXPECT_EQ(GetPixel(dc.get(), first.right - 3, first.top + 2), RGB(250, 240, 200));
 }
 
-TEST_F(Views, ComboBoxShowsTheModelsEntriesAndChoice) {
-    form.cboPick.addItem("alpha");
-    form.cboPick.addItem("beta");
-    HWND combo = OnlyOf(L"ComboBox");
-    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
-    form.cboPick.setText("beta");
-    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
-}
-
 TEST_F(Views, LabelWithoutAWidthTakesTheWidthOfItsText) {
     HWND label = Control(L"Fits");
     ASSERT_NE(label, nullptr);
@@ -370,38 +359,11 @@ TEST_F(Views, LabelWithoutAWidthTakesTheWidthOfItsText) {
     EXPECT_EQ(Text(label), L"Fits, and a good deal more besides");
 }
 
-TEST_F(Views, PushButtonClicksRunTheModelsClickWhileEnabled) {
-    int clicks = 0;
-    form.cmdGo.onClick = [&] { ++clicks; };
-    SendMessageW(Control(L"Go"), BM_CLICK, 0, 0);
-    EXPECT_EQ(clicks, 1);
-    form.cmdGo.setEnabled(false);
-    EXPECT_FALSE(IsWindowEnabled(Control(L"Go")));
-    SendMessageW(Control(L"Go"), BM_CLICK, 0, 0);
-    EXPECT_EQ(clicks, 1);
-}
-
-TEST_F(Views, PushButtonDoubleClickShowsThePressButClicksOnce) {
+TEST_F(Views, PushButtonClicksOncePerPressWhileEnabledAndItsArrowsMoveTheFocus) {
     int clicks = 0;
     form.cmdGo.onClick = [&] { ++clicks; };
     HWND go = Control(L"Go");
-    SendMessageW(go, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(go, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(clicks, 1);
-    SendMessageW(go, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
-    EXPECT_TRUE(SendMessageW(go, BM_GETSTATE, 0, 0) & BST_PUSHED);
-    SendMessageW(go, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_FALSE(SendMessageW(go, BM_GETSTATE, 0, 0) & BST_PUSHED);
-    EXPECT_EQ(clicks, 1);
-    SendMessageW(go, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(go, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(clicks, 2);
-}
-
-TEST_F(Views, PushButtonArrowKeysMoveTheFocusAsTabAndShiftTabDo) {
-    int clicks = 0;
-    form.cmdGo.onClick = [&] { ++clicks; };
-    HWND go = Control(L"Go");
+    // The arrow keys move the focus as Tab and Shift+Tab do, and click nothing.
     const HWND next = GetNextDlgTabItem(window, go, FALSE);
     const HWND previous = GetNextDlgTabItem(window, go, TRUE);
     ASSERT_NE(next, go);
@@ -414,6 +376,25 @@ TEST_F(Views, PushButtonArrowKeysMoveTheFocusAsTabAndShiftTabDo) {
     SendMessageW(go, WM_KEYDOWN, VK_LEFT, 0);
     EXPECT_EQ(GetFocus(), previous);
     EXPECT_EQ(clicks, 0);
+
+    Down(go);
+    Up(go);
+    EXPECT_EQ(clicks, 1);
+    // A double click shows the press but clicks once.
+    Down(go, {5, 5}, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(SendMessageW(go, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    Up(go);
+    EXPECT_FALSE(SendMessageW(go, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    EXPECT_EQ(clicks, 1);
+    Down(go);
+    Up(go);
+    EXPECT_EQ(clicks, 2);
+    Click(go);
+    EXPECT_EQ(clicks, 3);
+    form.cmdGo.setEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(go));
+    Click(go);
+    EXPECT_EQ(clicks, 3);
 }
 
 TEST_F(Views, PushButtonWindowHasTheModelsRoundedOutline) {
@@ -469,15 +450,6 @@ class CaptionButtons : public Views {
         minimise = Control(L"Minimize");
         close = Control(L"Close");
     }
-    static void Down(HWND h, POINT p = {5, 5}, UINT msg = WM_LBUTTONDOWN) {
-        SendMessageW(h, msg, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-    }
-    static void Up(HWND h, POINT p = {5, 5}, UINT msg = WM_LBUTTONUP) {
-        SendMessageW(h, msg, 0, MAKELPARAM(p.x, p.y));
-    }
-    static void Move(HWND h, POINT p = {5, 5}) {
-        SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
-    }
     // A point on the middle piece of the title strip.
     POINT Middle() const {
         RECT r{};
@@ -510,51 +482,41 @@ TEST_F(CaptionButtons, AreChildWindowsNamedByTheirTipsAtTheStripsRightEnd) {
     EXPECT_LT(corner.y, 40) << "on the title strip";
 }
 
-TEST_F(CaptionButtons, EachButtonActsWhenReleased) {
+TEST_F(CaptionButtons, EachButtonActsWhenReleasedOrClicked) {
+    using enum controls::CaptionButton;
     Down(close);
     EXPECT_EQ(closes, 0) << "pressing alone does nothing";
-    EXPECT_EQ(Image(controls::CaptionButton::Close), controls::ButtonImage::Pressed);
+    EXPECT_EQ(Image(Close), controls::ButtonImage::Pressed);
     Up(close);
     EXPECT_EQ(closes, 1);
     Down(help);
     Up(help);
     EXPECT_EQ(helps, 1);
-    EXPECT_EQ(Image(controls::CaptionButton::Help), controls::ButtonImage::Normal);
+    EXPECT_EQ(Image(Help), controls::ButtonImage::Normal);
     EXPECT_EQ(closes, 1);
+    Click(help);
+    Click(close);
+    EXPECT_EQ(helps, 2);
+    EXPECT_EQ(closes, 2);
+    // Any mouse button presses; after the restore the minimise button is normal again.
     Down(minimise, {5, 5}, WM_RBUTTONDOWN);
     Up(minimise, {5, 5}, WM_RBUTTONUP);
-    EXPECT_EQ(form.state(), controls::WindowState::Minimized) << "any mouse button presses it";
-}
-
-TEST_F(CaptionButtons, AfterAMinimiseAndRestoreTheMinimiseButtonIsNormalAgain) {
-    Down(minimise);
-    Up(minimise);
     ASSERT_EQ(form.state(), controls::WindowState::Minimized);
-    EXPECT_EQ(Image(controls::CaptionButton::Minimise), controls::ButtonImage::Pressed);
+    EXPECT_EQ(Image(Minimise), controls::ButtonImage::Pressed);
     ShowWindow(window, SW_RESTORE);
     EXPECT_EQ(form.state(), controls::WindowState::Normal);
-    EXPECT_EQ(Image(controls::CaptionButton::Minimise), controls::ButtonImage::Normal);
+    EXPECT_EQ(Image(Minimise), controls::ButtonImage::Normal);
 }
 
-TEST_F(CaptionButtons, AClickActsAsAPressAndRelease) {
-    SendMessageW(help, BM_CLICK, 0, 0);
-    EXPECT_EQ(helps, 1);
-    SendMessageW(close, BM_CLICK, 0, 0);
-    EXPECT_EQ(closes, 1);
-}
-
-TEST_F(CaptionButtons, TheReleaseBelongsToThePressedButtonWhereverItHappens) {
+TEST_F(CaptionButtons, TheReleaseBelongsToThePressedButtonUntilTheMouseIsLost) {
     Down(help);
     EXPECT_EQ(GetCapture(), help);
     Up(help, {-300, 200});
     EXPECT_EQ(helps, 1);
     EXPECT_EQ(GetCapture(), nullptr);
-    // A release with nothing pressed does nothing.
     Up(help);
-    EXPECT_EQ(helps, 1);
-}
+    EXPECT_EQ(helps, 1) << "a release with nothing pressed does nothing";
 
-TEST_F(CaptionButtons, LosingTheMouseToAnotherWindowLetsThePressedButtonGo) {
     Down(close);
     HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
@@ -566,19 +528,19 @@ TEST_F(CaptionButtons, LosingTheMouseToAnotherWindowLetsThePressedButtonGo) {
     DestroyWindow(other);
 }
 
-TEST_F(CaptionButtons, ImagesLightUnderTheMouseAndTheMiddlePieceTurnsThemOff) {
+TEST_F(CaptionButtons, ImagesLightUnderTheMouseAndOnlyMovesOverTheBodyReachTheModel) {
+    using enum controls::CaptionButton;
     Move(help);
     Move(close);
-    EXPECT_EQ(Image(controls::CaptionButton::Help), controls::ButtonImage::Highlighted);
-    EXPECT_EQ(Image(controls::CaptionButton::Close), controls::ButtonImage::Highlighted);
+    EXPECT_EQ(Image(Help), controls::ButtonImage::Highlighted);
+    EXPECT_EQ(Image(Close), controls::ButtonImage::Highlighted);
     Move(window, {4, 8});  // the left piece leaves them lit
-    EXPECT_EQ(Image(controls::CaptionButton::Close), controls::ButtonImage::Highlighted);
+    EXPECT_EQ(Image(Close), controls::ButtonImage::Highlighted);
     Move(window, Middle());
-    EXPECT_EQ(Image(controls::CaptionButton::Help), controls::ButtonImage::Normal);
-    EXPECT_EQ(Image(controls::CaptionButton::Close), controls::ButtonImage::Normal);
-}
+    EXPECT_EQ(Image(Help), controls::ButtonImage::Normal);
+    EXPECT_EQ(Image(Close), controls::ButtonImage::Normal);
 
-TEST_F(CaptionButtons, OnlyMovesOverTheWindowsBodyReachTheModel) {
+    bodyMoves = 0;
     Move(window, Middle());
     EXPECT_EQ(bodyMoves, 0);
     Move(window, {40, 200});
@@ -637,7 +599,6 @@ class StyledFrame : public BoundWindow<FramedForm> {
         static HDC dc = GetDC(nullptr);
         return dc;
     }
-    static void Move(HWND h, POINT p) { SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)); }
     void LightAll() {
         for (const wchar_t* tip : {L"Help", L"Minimize", L"Close"})
             Move(Child(L"BriskoCaptionButton", tip), {3, 3});
@@ -670,17 +631,7 @@ TEST_F(StyledFrame, HasNoSystemCaptionAndItsButtonsStandWhereTheFrameLaysThemOut
     EXPECT_TRUE(Child(L"Static", L"Framed status"));
 }
 
-TEST_F(StyledFrame, ItsButtonsActOnTheFrame) {
-    SendMessageW(Child(L"BriskoCaptionButton", L"Help"), BM_CLICK, 0, 0);
-    EXPECT_EQ(form.helps, 1);
-    EXPECT_TRUE(AllNormal());
-    SendMessageW(Child(L"BriskoCaptionButton", L"Minimize"), BM_CLICK, 0, 0);
-    EXPECT_EQ(form.minimises, 1);
-    SendMessageW(Child(L"BriskoCaptionButton", L"Close"), BM_CLICK, 0, 0);
-    EXPECT_EQ(form.closes, 1);
-}
-
-TEST_F(StyledFrame, MovesOverTheTitleAndTheTextsTurnTheButtonsOff) {
+TEST_F(StyledFrame, MovesOverTheTitleOrTheTextsTurnTheButtonsOffAndTheButtonsActOnTheFrame) {
     const RECT title = Pixels(form.frame.element(controls::FrameElement::RoundEnd));
     const RECT bottom = Pixels(form.frame.element(controls::FrameElement::BottomBar));
     LightAll();
@@ -692,6 +643,14 @@ TEST_F(StyledFrame, MovesOverTheTitleAndTheTextsTurnTheButtonsOff) {
     LightAll();
     Move(Child(L"Static", L"Framed status"), {2, 2});
     EXPECT_TRUE(AllNormal());
+
+    Click(Child(L"BriskoCaptionButton", L"Help"));
+    EXPECT_EQ(form.helps, 1);
+    EXPECT_TRUE(AllNormal());
+    Click(Child(L"BriskoCaptionButton", L"Minimize"));
+    EXPECT_EQ(form.minimises, 1);
+    Click(Child(L"BriskoCaptionButton", L"Close"));
+    EXPECT_EQ(form.closes, 1);
 }
 
 TEST_F(StyledFrame, WithoutItsHelpAndQuitPropertiesOnlyMinimiseRemains) {
