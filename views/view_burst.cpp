@@ -46,13 +46,28 @@ void HoldListDrawing(ControlView& c) {
 
 namespace {
 
+// Turning redraw back on makes the list box bring both its scroll bars up to date, drawing
+// each one (several milliseconds apiece under Wine). When that first shows the vertical bar,
+// the frame changes and the bars and the border are drawn two or three times over, in the one
+// turn of the loop: that is done out of sight, and the whole frame drawn once after.
 void Redraw(ControlView& c) {
-    const bool shown = (GetWindowLongPtrW(c.hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
-    SendMessageW(c.hwnd, WM_SETREDRAW, TRUE, 0);
-    if (shown)
-        InvalidateRect(c.hwnd, nullptr, TRUE);
-    else  // turning redraw on marks a window visible on Windows; a hidden list stays hidden
-        SetWindowLongPtrW(c.hwnd, GWL_STYLE, GetWindowLongPtrW(c.hwnd, GWL_STYLE) & ~WS_VISIBLE);
+    HWND h = c.hwnd;
+    const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
+    if (!(style & WS_VISIBLE)) {
+        // Turning redraw on marks a window visible on Windows; a hidden list stays hidden.
+        SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+        SetWindowLongPtrW(h, GWL_STYLE, GetWindowLongPtrW(h, GWL_STYLE) & ~WS_VISIBLE);
+        return;
+    }
+    if (style & WS_VSCROLL) {  // the bar is there already: no change of frame to come
+        SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(h, nullptr, TRUE);
+        return;
+    }
+    SetWindowLongPtrW(h, GWL_STYLE, style & ~WS_VISIBLE);
+    SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+    SetWindowLongPtrW(h, GWL_STYLE, GetWindowLongPtrW(h, GWL_STYLE) | WS_VISIBLE);
+    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 }  // namespace

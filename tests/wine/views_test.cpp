@@ -26,6 +26,18 @@ void Fill(HDC dc, RECT r, COLORREF colour) {
     FillRect(dc, &r, static_cast<HBRUSH>(brush.get()));
 }
 
+// The colour of a window's pixel counted from its outer corner: frame and scroll bars included.
+COLORREF WindowPixel(HWND hwnd, POINT p) {
+    struct WholeDc {
+        HWND hwnd;
+        HDC dc;
+        ~WholeDc() {
+            if (dc) ReleaseDC(hwnd, dc);
+        }
+    } whole{hwnd, GetWindowDC(hwnd)};
+    return whole.dc ? GetPixel(whole.dc, p.x, p.y) : CLR_INVALID;
+}
+
 // ---- GDI owners
 
 class GdiGuards : public ::testing::Test {
@@ -333,6 +345,23 @@ TEST_F(Views, ABurstOfUpdatesReachesTheScreenOnTheBurstsTimer) {
     // Any change but an addition ends the list's burst: it draws again at once.
     form.lstChecks.setChecked(0, true);
     UpdateWindow(list);
+    // It shows again, with the vertical scroll bar its 300 entries now need drawn in its frame
+    // where its field was.
+    EXPECT_TRUE(IsWindowVisible(list));
+    SCROLLINFO range{sizeof(range), SIF_RANGE, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &range));
+    EXPECT_EQ(range.nMax, 299);
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof(bar);
+    ASSERT_TRUE(GetScrollBarInfo(list, OBJID_VSCROLL, &bar));
+    EXPECT_FALSE(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+    RECT outer{};
+    GetWindowRect(list, &outer);
+    const POINT onBar{(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2 - outer.left,
+                      (bar.rcScrollBar.top + bar.rcScrollBar.bottom) / 2 - outer.top};
+    const COLORREF barColour = WindowPixel(list, onBar);
+    EXPECT_NE(barColour, CLR_INVALID);
+    EXPECT_NE(barColour, RGB(250, 240, 200));
     RECT first{};
     SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
     views::WindowDc dc(list);
