@@ -37,8 +37,8 @@ std::string CutEnds(const std::string& text, std::size_t head, std::size_t tail)
     return text.substr(head, text.size() - head - tail);
 }
 
-std::string JoinSpec(const std::string& spec, const std::string& custom) {
-    return spec.empty() ? custom : spec + ";" + custom;
+std::string JoinPatterns(const std::string& patternText, const std::string& custom) {
+    return patternText.empty() ? custom : patternText + ";" + custom;
 }
 
 bool CustomFiltersRefused(const std::string& custom) {

@@ -22,7 +22,7 @@ const std::array<std::string_view, 10>& SelectAllOrder();
 std::string CutEnds(const std::string& text, std::size_t head, std::size_t tail);
 // The search's patterns joined with custom patterns: the custom text alone when there are no
 // patterns yet.
-std::string JoinSpec(const std::string& spec, const std::string& custom);
+std::string JoinPatterns(const std::string& patternText, const std::string& custom);
 // A custom-filter text that starts or ends with ";" is refused.
 bool CustomFiltersRefused(const std::string& custom);
 

@@ -52,9 +52,12 @@ struct Folder {
 
 class Walk {
   public:
-    Walk(platform::Services& services, const std::string& spec, bool& searchActive,
+    Walk(platform::Services& services, const std::string& patternText, bool& searchActive,
          SearchSink& sink)
-        : services_(services), patterns_(SplitSpec(spec)), active_(searchActive), sink_(sink) {}
+        : services_(services),
+          patterns_(SplitPatterns(patternText)),
+          active_(searchActive),
+          sink_(sink) {}
 
     bool run(const std::string& root) {
         // Entries give their index on the volume; the volume's serial comes from the root.
@@ -141,12 +144,12 @@ class Walk {
 
 }  // namespace
 
-std::vector<std::string> SplitSpec(const std::string& spec) {
+std::vector<std::string> SplitPatterns(const std::string& patternText) {
     std::vector<std::string> patterns;
     std::size_t start = 0;
-    while (start <= spec.size()) {
-        const std::size_t end = std::min(spec.find(';', start), spec.size());
-        if (end > start) patterns.push_back(spec.substr(start, end - start));
+    while (start <= patternText.size()) {
+        const std::size_t end = std::min(patternText.find(';', start), patternText.size());
+        if (end > start) patterns.push_back(patternText.substr(start, end - start));
         start = end + 1;
     }
     return patterns;
@@ -157,9 +160,9 @@ bool MatchesAny(const std::vector<std::string>& patterns, const std::string& nam
                        [&](const std::string& p) { return cleaner::WildcardMatch(p, name); });
 }
 
-bool SearchFolder(platform::Services& services, const std::string& root, const std::string& spec,
-                  bool& searchActive, SearchSink& sink) {
-    return Walk(services, spec, searchActive, sink).run(root);
+bool SearchFolder(platform::Services& services, const std::string& root,
+                  const std::string& patternText, bool& searchActive, SearchSink& sink) {
+    return Walk(services, patternText, searchActive, sink).run(root);
 }
 
 }  // namespace brisko::finder

@@ -22,7 +22,7 @@ class SearchSink {
 };
 
 // The patterns of a search's pattern text, in order ("*.gid;*.tmp" gives two).
-std::vector<std::string> SplitSpec(const std::string& spec);
+std::vector<std::string> SplitPatterns(const std::string& patternText);
 // Whether a file name matches any of the patterns (long names only, case ignored).
 bool MatchesAny(const std::vector<std::string>& patterns, const std::string& name);
 
@@ -30,7 +30,7 @@ bool MatchesAny(const std::vector<std::string>& patterns, const std::string& nam
 // checked after its yield, where a Cancel clears it. Hidden and system files are not listed;
 // links are never entered, nor any folder a second time; a folder that cannot be listed is
 // skipped and traced. Returns true when the walk was abandoned (cancelled or the list full).
-bool SearchFolder(platform::Services& services, const std::string& root, const std::string& spec,
-                  bool& searchActive, SearchSink& sink);
+bool SearchFolder(platform::Services& services, const std::string& root,
+                  const std::string& patternText, bool& searchActive, SearchSink& sink);
 
 }  // namespace brisko::finder

@@ -100,7 +100,7 @@ void WinSeek::load() {
     restoreFilters();
     restoreDeletionChoice();
     if (!txtCustom.text().empty())
-        txtSearchSpec.setText(JoinSpec(txtSearchSpec.text(), txtCustom.text()));
+        txtSearchSpec.setText(JoinPatterns(txtSearchSpec.text(), txtCustom.text()));
 }
 
 void WinSeek::unloading() {
@@ -134,7 +134,7 @@ void WinSeek::saveCustomFilters() {
     Filters.setVisible(true);
     Custom.setVisible(false);
     if (!custom.empty()) {
-        txtSearchSpec.setText(JoinSpec(txtSearchSpec.text(), custom));
+        txtSearchSpec.setText(JoinPatterns(txtSearchSpec.text(), custom));
     } else {
         save("Used", txtSearchSpec.text());
         BuildSearchSpec();
@@ -219,7 +219,7 @@ void WinSeek::startSearch() {
     Label7.setVisible(false);
     cmdExit.setCaption("Cancel");
     cmdSearch.setEnabled(false);
-    const std::string spec = txtSearchSpec.text();
+    const std::string patternText = txtSearchSpec.text();
     const std::string root = Label3.caption();
     Filters.setVisible(false);
     Custom.setVisible(false);
@@ -235,7 +235,7 @@ void WinSeek::startSearch() {
     Message.setVisible(true);
 
     walking_ = true;
-    SearchFolder(services_, root, spec, SearchActive, *this);
+    SearchFolder(services_, root, patternText, SearchActive, *this);
     walking_ = false;
     endSearch();
 }
