@@ -17,6 +17,7 @@
 #include "platform/memory/memory_platform.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_utf8.h"
+#include "tests/wine/program_folder.h"
 
 namespace {
 
@@ -99,11 +100,6 @@ std::vector<platform::MemoryRegistry::Call> RecordedCalls() {
     return memory.registry.calls;
 }
 
-class Silent : public win32::Win32Processes {
-  public:
-    std::string programFolder() override { return "C:\\no media here"; }
-};
-
 double Seconds(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double>(d).count();
 }
@@ -118,7 +114,7 @@ int main() {
 
     constexpr int kRounds = 20;
     win32::Win32Platform real;
-    Silent processes;
+    wine_test::ProgramFolder processes("C:\\no media here");  // silent: no sound files
     platform::Services services = real.services(processes);
     controls::ProgramWindows windows;
     app::Form1 form(services, windows);

@@ -21,6 +21,7 @@
 #include "filetypes/extens.h"
 #include "filetypes/prefix_search.h"
 #include "platform/win32/win32_platform.h"
+#include "tests/wine/program_folder.h"
 #include "views/binding.h"
 
 namespace {
@@ -32,12 +33,6 @@ constexpr const char* kFolder = "C:\\bench\\ext";
 constexpr const char* kWord = "DOCUMENTAT";
 constexpr std::size_t kEntries = 32767;
 constexpr int kRounds = 9;
-
-// The window reads its database from this folder instead of the program's own.
-class BenchFolder : public win32::Win32Processes {
-  public:
-    std::string programFolder() override { return kFolder; }
-};
 
 // 32,767 distinct extensions of the "A - I" category, sorted, "EXT - Description": random ones
 // of one to eight characters, and 60 behind every beginning of the word, so that each keystroke
@@ -117,7 +112,8 @@ int main() {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     win32::Win32Platform platform;
-    BenchFolder folder;
+    // The window reads its database from this folder instead of the program's own.
+    wine_test::ProgramFolder folder(kFolder);
     platform::Services services = platform.services(folder);
     controls::ProgramWindows windows;
     filetypes::Extens extens(services, windows);

@@ -18,6 +18,7 @@
 #include "platform/folder_entries.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_utf8.h"
+#include "tests/wine/program_folder.h"
 #include "views/binding.h"
 #include "watched_desktop.h"
 
@@ -29,12 +30,6 @@ using bench::Milliseconds;
 
 constexpr int kRounds = 7;
 constexpr const char* kPattern = "*.tmp";
-
-// No media beside the benchmark: the animation shows nothing and the sound is silent.
-class BenchFolder : public win32::Win32Processes {
-  public:
-    std::string programFolder() override { return "C:\\bench\\nothing"; }
-};
 
 // What the search does, with nothing between the program and the API: the same order of
 // subfolders is not needed for the count, links are skipped, hidden and system files too.
@@ -90,7 +85,8 @@ int main() {
                              ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     win32::Win32Platform platform;
-    BenchFolder folder;
+    // No media beside the benchmark: the animation shows nothing and the sound is silent.
+    wine_test::ProgramFolder folder("C:\\bench\\nothing");
     bench::WatchedDesktop desktop(platform.desktop);
     platform::Services services{
         platform.settings, platform.registry, platform.files, platform.shell, folder,

@@ -22,17 +22,11 @@
 #include "tests/e2e/driver/driver.h"
 #include "tests/e2e/driver/help_check.h"
 #include "tests/e2e/driver/screenshot.h"
+#include "tests/wine/program_folder.h"
 #include "views/binding.h"
 
 namespace brisko::e2e {
 namespace {
-
-// The window runs inside this test program, but it reads its database where Brisko is
-// installed: C:\brisko, which the set-up fills as a user's installation.
-class InstalledProgram : public win32::Win32Processes {
-  public:
-    std::string programFolder() override { return kProgramFolder; }
-};
 
 // The lookup window and its own user-interface thread, which runs the message loop until the
 // window closes (or this object ends it).
@@ -57,7 +51,9 @@ class LookupWindow {
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
         InitCommonControlsEx(&icc);
         win32::Win32Platform platform;
-        InstalledProgram processes;
+        // The window runs inside this test program, but it reads its database where Brisko is
+        // installed: C:\brisko, which the set-up fills as a user's installation.
+        wine_test::ProgramFolder processes(kProgramFolder);
         platform::Services services = platform.services(processes);
         controls::ProgramWindows windows;
         filetypes::Extens extens(services, windows);

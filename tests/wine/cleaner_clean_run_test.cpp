@@ -11,6 +11,7 @@
 #include "app/form1_clean_run.h"
 #include "controls/program_windows.h"
 #include "platform/win32/win32_platform.h"
+#include "tests/wine/program_folder.h"
 #include "tests/wine/wine_helpers.h"
 
 namespace {
@@ -19,12 +20,6 @@ using namespace brisko;
 using wine_test::Exists;
 using wine_test::SetText;
 using wine_test::ValueExists;
-
-// The program folder of the run is C:\brisko, where the setup put deltree.exe and the media.
-class ProgramInBrisko : public win32::Win32Processes {
-  public:
-    std::string programFolder() override { return "C:\\brisko"; }
-};
 
 constexpr const wchar_t* kTyped = L"Software\\Microsoft\\Internet Explorer\\TypedURLs";
 constexpr const wchar_t* kRunMru =
@@ -55,7 +50,8 @@ TEST(CleanerCleanRunWine, EveryItemTickedAgainstTheRealSystem) {
     SHFileOperationW(&op);
 
     win32::Win32Platform real;
-    ProgramInBrisko processes;
+    // The program folder of the run is C:\brisko, where the setup put deltree.exe and the media.
+    wine_test::ProgramFolder processes("C:\\brisko");
     platform::Services services = real.services(processes);
     controls::ProgramWindows windows;
     app::Form1 form(services, windows);

@@ -16,6 +16,7 @@
 #include "finder/win_seek.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_utf8.h"
+#include "tests/wine/program_folder.h"
 #include "tests/wine/wine_helpers.h"
 
 namespace {
@@ -23,12 +24,6 @@ namespace {
 using namespace brisko;
 using wine_test::Attributes;
 using Paths = std::vector<std::string>;
-
-// A program folder without media, so that the end of a search plays nothing.
-class NoMedia : public win32::Win32Processes {
-  public:
-    std::string programFolder() override { return "C:\\no_media"; }
-};
 
 // While it lives, answers the shell's question before a file goes to the Recycle Bin with "&No",
 // as a user who changed their mind. Without a display the shell asks nothing and removes
@@ -73,7 +68,8 @@ const std::string kFileLink = "J:\\Links\\linked.tmp";
 
 struct Finder {
     win32::Win32Platform real;
-    NoMedia processes;
+    // A program folder without media, so that the end of a search plays nothing.
+    wine_test::ProgramFolder processes{"C:\\no_media"};
     platform::Services services = real.services(processes);
     controls::ProgramWindows windows;
     controls::Form main{"Form1", "Brisko"};
