@@ -1,5 +1,6 @@
 #include "views/binding.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -139,6 +140,20 @@ HBRUSH FormView::brush(COLORREF colour) {
     if (it == brushes.end())
         it = brushes.emplace(colour, GdiObject(CreateSolidBrush(colour))).first;
     return static_cast<HBRUSH>(it->second.get());
+}
+
+void FormView::setTip(HWND tool, const std::string& text) {
+    if (!tooltip || !tool) return;
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = hwnd;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    SendMessageW(tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    if (text.empty()) return;
+    std::wstring wide = Wide(text);
+    info.lpszText = wide.data();
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 ControlView* FormView::find(HWND child) const {

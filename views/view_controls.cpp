@@ -117,22 +117,11 @@ bool InTitleStrip(const FormView& f, const controls::Widget& w) {
 }
 
 RECT ControlBounds(const FormView& f, const controls::Widget& w) {
-    const controls::Rect& r = w.rect;
-    return {f.px(r.left), f.px(r.top), f.px(r.left + r.width), f.px(r.top + r.height)};
+    return f.px(w.rect);
 }
 
 void SetToolTip(FormView& f, ControlView& c) {
-    if (!f.tooltip || !c.hwnd) return;
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = f.hwnd;
-    tool.uId = reinterpret_cast<UINT_PTR>(c.hwnd);
-    SendMessageW(f.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    if (c.widget->toolTip.empty()) return;
-    std::wstring text = Wide(c.widget->toolTip);
-    tool.lpszText = text.data();
-    SendMessageW(f.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    f.setTip(c.hwnd, c.widget->toolTip);
 }
 
 namespace {

@@ -71,6 +71,11 @@ struct FormView {
     bool releasingCapture = false;  // a caption button lets the mouse go itself
 
     int px(int twips) const { return MulDiv(twips, dpi, 1440); }
+    RECT px(const controls::Rect& r) const {
+        return {px(r.left), px(r.top), px(r.left + r.width), px(r.top + r.height)};
+    }
+    // The tool tip shown over `tool`, one of this window's children; none for an empty text.
+    void setTip(HWND tool, const std::string& text);
     HBRUSH brush(COLORREF colour);
     HFONT fontFor(const controls::Widget& w) const {
         return static_cast<HFONT>(w.bold ? boldFont.get() : font.get());

@@ -127,10 +127,6 @@ void PaintStripIcon(const FormView& form, HDC dc) {
     DrawIconEx(dc, form.px(120), top, icon.get(), size, size, 0, nullptr, DI_NORMAL);
 }
 
-RECT Pixels(const FormView& form, const controls::Rect& r) {
-    return {form.px(r.left), form.px(r.top), form.px(r.left + r.width), form.px(r.top + r.height)};
-}
-
 // A gradient whose rows stop short of a quarter circle at the top right, so that the title bar
 // ends round at any size.
 void RoundedEndGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom, COLORREF behind) {
@@ -152,7 +148,7 @@ void PaintShadowText(const FormView& form, HDC dc, const controls::Label& shadow
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(shadow.foreColor));
     const std::wstring text = Wide(shadow.caption());
-    RECT r = Pixels(form, shadow.rect);
+    RECT r = form.px(shadow.rect);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
@@ -162,11 +158,11 @@ void PaintShadowText(const FormView& form, HDC dc, const controls::Label& shadow
 // is crisp at every DPI.
 void PaintStyledFrame(const FormView& form, const controls::XPDesign& frame, HDC dc) {
     using E = controls::FrameElement;
-    const RECT body = Pixels(form, frame.element(E::TitleBody));
-    const RECT end = Pixels(form, frame.element(E::RoundEnd));
-    const RECT left = Pixels(form, frame.element(E::LeftSide));
-    const RECT right = Pixels(form, frame.element(E::RightSide));
-    const RECT bottom = Pixels(form, frame.element(E::BottomBar));
+    const RECT body = form.px(frame.element(E::TitleBody));
+    const RECT end = form.px(frame.element(E::RoundEnd));
+    const RECT left = form.px(frame.element(E::LeftSide));
+    const RECT right = form.px(frame.element(E::RightSide));
+    const RECT bottom = form.px(frame.element(E::BottomBar));
     Fill(dc, left, kBorder);
     Fill(dc, right, kBorder);
     Fill(dc, {left.right - 1, left.top, left.right, left.bottom}, kStripTop);
@@ -177,7 +173,7 @@ void PaintStyledFrame(const FormView& form, const controls::XPDesign& frame, HDC
     VerticalGradient(dc, bottom, kStripBottom, kStripTop);
     Fill(dc, {bottom.left, bottom.top, bottom.right, bottom.top + 1}, RGB(10, 30, 80));
     if (frame.iconOf()) {
-        const RECT r = Pixels(form, frame.element(E::Icon));
+        const RECT r = form.px(frame.element(E::Icon));
         const int size = std::min(r.right - r.left, r.bottom - r.top);
         const UniqueIcon icon(static_cast<HICON>(
             LoadImageW(form.instance, IconResource(), IMAGE_ICON, size, size, 0)));
@@ -200,7 +196,7 @@ int BorderWidth(const FormView& form) {
 
 RECT CaptionButtonRect(const FormView& form, CaptionButton button) {
     if (const controls::XPDesign* frame = form.form->styledFrame)
-        return Pixels(form, frame->button(button));
+        return form.px(frame->button(button));
     RECT client{};
     GetClientRect(form.hwnd, &client);
     const int size = form.px(kButtonTwips), gap = form.px(kButtonGapTwips) / 2 * 2;
@@ -439,20 +435,8 @@ void PlaceCaptionButtons(FormView& f) {
 }
 
 void AddCaptionButtonTips(FormView& f) {
-    if (!f.tooltip) return;
-    for (int i = 0; i < controls::kCaptionButtonCount; ++i) {
-        HWND h = f.captionButtons[i];
-        if (!h) continue;
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = f.hwnd;
-        tool.uId = reinterpret_cast<UINT_PTR>(h);
-        SendMessageW(f.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        std::wstring text = Wide(f.form->skin.toolTip(static_cast<CaptionButton>(i)));
-        tool.lpszText = text.data();
-        SendMessageW(f.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    for (int i = 0; i < controls::kCaptionButtonCount; ++i)
+        f.setTip(f.captionButtons[i], f.form->skin.toolTip(static_cast<CaptionButton>(i)));
 }
 
 bool StripMouseMove(FormView& f, POINT client) {
