@@ -40,9 +40,9 @@ struct FinderFixture {
         main.hide();
         seek.show();
     }
-    // Opens the window with `spec` as the only filters and searches the whole of C:.
-    void search(const std::string& spec) {
-        store("Custom", spec);
+    // Opens the window with `patterns` as the only filters and searches the whole of C:.
+    void search(const std::string& patterns) {
+        store("Custom", patterns);
         open();
         seek.cmdSearch.click();
     }
