@@ -13,7 +13,7 @@ PACKAGES   := cmake g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-
               wixl msitools unzip
 CTEST_ARGS ?=
 
-.PHONY: all deps build dist run test test-native test-windows bench screenshots clean format
+.PHONY: all deps build dist run test test-native test-windows bench screenshots clean format mutants
 
 all: build
 
@@ -84,3 +84,8 @@ format:
 
 clean:
 	rm -rf $(BUILD)
+
+# Faults put into the portable core one at a time, and which of them the native suite misses
+# (not part of the tests); MUTANTS=300 SEED=1 tries a sample, MUTANT_PATHS="finder/" a part.
+mutants: deps
+	python3 tools/mutants/mutants.py
