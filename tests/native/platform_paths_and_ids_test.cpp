@@ -46,6 +46,29 @@ TEST(ExactPath, TheExtendedFormKeepsEveryNameAndResolvesNavigation) {
     EXPECT_EQ(ExtendedForm(L""), std::nullopt);
 }
 
+TEST(ExactPath, AnExactPathSplitsIntoItsRootAndTheNamesBelowIt) {
+    using Names = std::vector<std::wstring>;
+    const struct {
+        const wchar_t* path;
+        const wchar_t* root;
+        Names names;
+    } cases[] = {
+        {L"\\\\?\\C:\\adv\\spacedir \\m.bak", L"\\\\?\\C:\\", {L"adv", L"spacedir ", L"m.bak"}},
+        {L"\\\\?\\C:\\x\\", L"\\\\?\\C:\\", {L"x"}},
+        {L"\\\\?\\C:", L"\\\\?\\C:\\", {}},
+        {L"\\\\?\\UNC\\srv\\share\\dots.\\f", L"\\\\?\\UNC\\srv\\share\\", {L"dots.", L"f"}},
+        {L"\\\\?\\UNC\\srv\\share", L"\\\\?\\UNC\\srv\\share\\", {}},
+    };
+    for (const auto& c : cases) {
+        const auto parts = platform::SplitExact(c.path);
+        ASSERT_TRUE(parts) << c.path;
+        EXPECT_EQ(parts->root, c.root);
+        EXPECT_EQ(parts->names, c.names) << c.path;
+    }
+    for (const wchar_t* other : {L"C:\\a", L"\\\\?\\UNC\\srv", L"\\\\?\\UNC\\\\share\\a", L""})
+        EXPECT_FALSE(platform::SplitExact(other)) << other;
+}
+
 TEST(ExactPath, TrimmingTheNamesIsWhatTheUsualHandlingDoes) {
     EXPECT_EQ(WithoutTrailingDotsAndSpaces(L"\\x\\dots.\\trail..\\space  "),
               L"\\x\\dots\\trail\\space");
