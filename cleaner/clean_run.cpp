@@ -24,7 +24,12 @@ void Perform(const Step& step, platform::Services& services, SystemKind kind,
             RunRoutine(step.routine, services, owner);
             break;
         case Step::Kind::RemoveTree:
-            if (!StartShellRemoval(services.processes, kind, step.path))
+            // A folder on the way that became a link since the estimate would send the removal
+            // into the link's target.
+            if (const auto link = services.files.linkOnPath(step.path))
+                services.trace.dropped("clean run: " + *link + " is a link; " + step.path +
+                                       " is not removed");
+            else if (!StartShellRemoval(services.processes, kind, step.path))
                 services.trace.dropped("clean run: no removal started for " + step.path);
             break;
         case Step::Kind::DeleteFiles:

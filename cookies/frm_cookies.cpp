@@ -102,9 +102,11 @@ bool FrmCookies::folderExists(const std::string& path) {
 }
 
 void FrmCookies::listCookieFiles(const std::string& folder) {
+    const std::uint32_t serial = platform::VolumeSerialOf(services_.files, folder);
     platform::ForEachEntry(services_.files, folder, [&](const platform::FindData& entry) {
         if (!entry.isDirectory() && entry.name.find(".txt") != std::string::npos)
-            found_.push_back(folder + "\\" + entry.name);
+            found_.push_back(
+                platform::Found(services_.files, serial, folder + "\\" + entry.name, entry));
     });
 }
 
@@ -131,7 +133,9 @@ void FrmCookies::ShowFolderList() {
             }
         }
     }
-    List1.assign(found_);
+    std::vector<std::string> paths;
+    for (const auto& file : found_) paths.push_back(file.path);
+    List1.assign(paths);
     if (Check1.value() == 1)
         selectToggle();
     else
@@ -159,16 +163,27 @@ void FrmCookies::selectToggle() {
 }
 
 void FrmCookies::deleteSelected() {
+    std::vector<int> rows;
+    std::vector<platform::FoundFile> files;
     for (int i = List1.count() - 1; i >= 0; --i) {
         if (!List1.checked(i)) continue;
-        const std::string path = List1.item(i);
-        services_.files.deleteFile(path);
-        // A file that could not be deleted (read-only, in use) keeps its entry, still checked,
-        // so the list and the count say what is really left on disk.
-        if (!services_.files.attributes(path))
-            List1.removeItem(i);
-        else
-            services_.trace.dropped("cookie keeper: could not delete " + path);
+        const auto row = static_cast<std::size_t>(i);
+        rows.push_back(i);
+        // An entry the scan did not add has no identity, and is never deleted.
+        files.push_back(row < found_.size() ? found_[row] : platform::FoundFile{List1.item(i), {}});
+    }
+    const auto removals = services_.files.deleteFoundFiles(files);
+    for (std::size_t k = 0; k < removals.size(); ++k) {
+        // A file that was not deleted (read-only, in use, a link on its path, another file in its
+        // place) keeps its entry, still checked, so the list and the count say what is left.
+        if (removals[k].result == platform::RemovalResult::Refused) {
+            services_.trace.dropped("cookie keeper: could not delete " + files[k].path + ": " +
+                                    removals[k].reason);
+            continue;
+        }
+        List1.removeItem(rows[k]);
+        if (static_cast<std::size_t>(rows[k]) < found_.size())
+            found_.erase(found_.begin() + rows[k]);
     }
     showCount();
 }

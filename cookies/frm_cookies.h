@@ -26,9 +26,6 @@ class FrmCookies : public controls::Form {
     controls::PushButton cmdSrch{"cmdSrch"};
     controls::Timer Timer1{"Timer1", 500};
 
-    // The full paths found by the last scan, in scan order.
-    const std::vector<std::string>& foundFiles() const { return found_; }
-
     void ShowFolderList();
     void selectToggle();
     void deleteSelected();
@@ -46,7 +43,9 @@ class FrmCookies : public controls::Form {
 
     platform::Services services_;
     controls::ProgramWindows& windows_;
-    std::vector<std::string> found_;
+    // The files listed in List1, entry for entry: path and identity, so that a deletion takes
+    // the very file listed or none.
+    std::vector<platform::FoundFile> found_;
 };
 
 }  // namespace brisko::cookies

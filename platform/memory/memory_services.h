@@ -31,6 +31,7 @@ class MemoryShell : public Shell {
     int deleteFiles(WindowHandle owner, const std::vector<std::string>& paths,
                     unsigned flags) override {
         deleteRequests.push_back({owner, paths, flags});
+        if (onDelete) onDelete(paths);
         return deleteResult;
     }
     struct DeleteRequest {
@@ -41,6 +42,8 @@ class MemoryShell : public Shell {
     std::vector<std::string> calls;
     std::vector<DeleteRequest> deleteRequests;
     int deleteResult = 0;
+    // What the shell does with the files, such as taking them out of a test's file system.
+    std::function<void(const std::vector<std::string>&)> onDelete;
 };
 
 class MemoryProcesses : public Processes {

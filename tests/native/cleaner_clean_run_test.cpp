@@ -76,9 +76,10 @@ class LoggingProcesses : public platform::MemoryProcesses {
 class LoggingFiles : public platform::MemoryFileSystem {
   public:
     explicit LoggingFiles(Log& log) : log_(log) {}
-    bool deleteFile(const std::string& path) override {
-        log_.entries.push_back("file " + path);
-        return MemoryFileSystem::deleteFile(path);
+    std::vector<platform::Removal> deleteFoundFiles(
+        const std::vector<platform::FoundFile>& files) override {
+        for (const auto& file : files) log_.entries.push_back("file " + file.path);
+        return MemoryFileSystem::deleteFoundFiles(files);
     }
 
   private:
@@ -301,6 +302,23 @@ TEST(CleanerCleanRun, MissingComspecStartsNothingAndTheRunGoesOn) {
     EXPECT_EQ(f.memory.trace.lines,
               std::vector<std::string>{"clean run: no removal started for C:\\WINDOWS\\Temp\\"});
     EXPECT_TRUE(f.memory.desktop.messages.empty());
+}
+
+// A folder on the way to the Temp folder that became a link since the estimate would send the
+// removal into the link's target: no removal is started.
+TEST(CleanerCleanRun, ALinkOnTheWayToAFolderStartsNoRemovalOfIt) {
+    for (const auto& [link, target] : {std::pair{"C:\\WINDOWS\\Temp", "C:\\Elsewhere\\Temp"},
+                                       std::pair{"C:\\WINDOWS", "C:\\Elsewhere"}}) {
+        Fixture f;
+        f.files.addFile("C:\\Elsewhere\\Temp\\keep.tmp", 1);
+        f.files.addLink(link, target);
+        f.form.chkTemp.setValue(1);
+        f.run();
+        EXPECT_TRUE(f.processes.started.empty()) << link;
+        EXPECT_EQ(f.memory.trace.lines,
+                  std::vector<std::string>{std::string("clean run: ") + link +
+                                           " is a link; C:\\WINDOWS\\Temp\\ is not removed"});
+    }
 }
 
 TEST(CleanerCleanRun, AStepThatFailsIsTracedAndTheNextStepsStillRun) {

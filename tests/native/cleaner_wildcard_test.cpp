@@ -73,8 +73,8 @@ TEST(CleanerFilePattern, DeletesMatchingFilesOfOneFolderWhateverTheirHiddenOrSys
     EXPECT_FALSE(fs.exists(cache + "NOEXT"));
     EXPECT_TRUE(fs.exists(cache + "locked.db"));  // read-only stays
     EXPECT_TRUE(fs.exists(cache + "inuse.db"));   // failed, and did not stop the others
-    EXPECT_EQ(trace.lines,
-              std::vector<std::string>{"file deletion: could not delete " + cache + "inuse.db"});
+    EXPECT_EQ(trace.lines, std::vector<std::string>{"file deletion: could not delete " + cache +
+                                                    "inuse.db: read-only or in use"});
     EXPECT_TRUE(fs.exists(cache + "sub\\inner.htm"));
     EXPECT_TRUE(fs.exists(cache + "sub"));
     EXPECT_TRUE(fs.exists("C:\\Program Files\\Netscape\\Users\\default\\prefs.js"));
@@ -95,6 +95,13 @@ TEST(CleanerFilePattern, DataBearingFolderIsWalkedAndLinksLeadNowhere) {
     EXPECT_FALSE(fs.exists(cloud + "packed.tmp"));
     EXPECT_TRUE(fs.exists(cloud + "away.tmp"));
     EXPECT_TRUE(fs.exists("C:\\Outside\\keep.tmp"));
+    // Nor is anything deleted behind a link on the folder's path.
+    fs.addLink("C:\\Linked", "C:\\Outside");
+    EXPECT_EQ(cleaner::DeleteFilesByPattern(fs, "C:\\Linked\\*.tmp", trace), 0);
+    EXPECT_TRUE(fs.exists("C:\\Outside\\keep.tmp"));
+    EXPECT_EQ(trace.lines, std::vector<std::string>{"file deletion: could not delete "
+                                                    "C:\\Linked\\keep.tmp: a folder on its path is "
+                                                    "a link: C:\\Linked"});
 }
 
 TEST(CleanerFilePattern, MissingFolderOrFileIsNoError) {

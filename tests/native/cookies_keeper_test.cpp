@@ -198,8 +198,7 @@ TEST(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) {
     f.open();
     ASSERT_EQ(f.keeper->List1.count(), 4);
     // One file vanishes behind the keeper's back: its entry goes, as the file is gone.
-    fs.deleteFile("C:\\WINDOWS\\cookies\\z.txt");
-    fs.deleted.clear();
+    fs.removeTree("C:\\WINDOWS\\cookies\\z.txt");
     f.keeper->cmdDelCookies.click();
     EXPECT_EQ(fs.deleted, std::vector<std::string>{"C:\\WINDOWS\\cookies\\a.txt"});
     EXPECT_EQ(f.entries(), (std::vector<std::string>{"C:\\WINDOWS\\cookies\\locked.txt",
@@ -207,10 +206,44 @@ TEST(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) {
     EXPECT_EQ(f.checkedCount(), 2);
     EXPECT_EQ(f.keeper->Label2.caption(), "2 Cookies");
     EXPECT_TRUE(fs.exists("C:\\WINDOWS\\cookies\\locked.txt"));
+    EXPECT_EQ(
+        f.mem.trace.lines,
+        (std::vector<std::string>{
+            "cookie keeper: could not delete C:\\WINDOWS\\cookies\\busy.txt: read-only or in use",
+            "cookie keeper: could not delete C:\\WINDOWS\\cookies\\locked.txt: read-only or in "
+            "use"}));
+}
+
+// The list may sit for hours: a deletion takes each file that was listed, reached through no
+// link, or nothing.
+TEST(CookieKeeper, DeletesOnlyTheFilesListedThroughNoLink) {
+    CookieFixture f;
+    auto& fs = f.mem.files;
+    fs.addFile("C:\\WINDOWS\\cookies\\a.txt", 1);
+    fs.addFile("C:\\WINDOWS\\cookies\\b.txt", 1);
+    fs.addFile("C:\\WINDOWS\\profiles\\anna\\cookies\\x.txt", 1);
+    f.open();
+    ASSERT_EQ(f.keeper->List1.count(), 3);
+    fs.removeTree("C:\\WINDOWS\\cookies\\b.txt");
+    fs.addFile("C:\\WINDOWS\\cookies\\b.txt", 7);
+    fs.removeTree("C:\\WINDOWS\\profiles\\anna");
+    fs.addFile("C:\\elsewhere\\cookies\\x.txt", 7);
+    fs.addLink("C:\\WINDOWS\\profiles\\anna", "C:\\elsewhere");
+    f.keeper->cmdDelCookies.click();
+    EXPECT_EQ(fs.deleted, std::vector<std::string>{"C:\\WINDOWS\\cookies\\a.txt"});
+    EXPECT_EQ(f.entries(),
+              (std::vector<std::string>{"C:\\WINDOWS\\cookies\\b.txt",
+                                        "C:\\WINDOWS\\profiles\\anna\\cookies\\x.txt"}));
+    EXPECT_EQ(f.checkedCount(), 2);
+    EXPECT_EQ(f.keeper->Label2.caption(), "2 Cookies");
+    EXPECT_EQ(fs.fileLength("C:\\WINDOWS\\cookies\\b.txt"), 7u);
+    EXPECT_EQ(fs.fileLength("C:\\elsewhere\\cookies\\x.txt"), 7u);
     EXPECT_EQ(f.mem.trace.lines,
               (std::vector<std::string>{
-                  "cookie keeper: could not delete C:\\WINDOWS\\cookies\\busy.txt",
-                  "cookie keeper: could not delete C:\\WINDOWS\\cookies\\locked.txt"}));
+                  "cookie keeper: could not delete C:\\WINDOWS\\profiles\\anna\\cookies\\x.txt: a "
+                  "folder on its path is a link: C:\\WINDOWS\\profiles\\anna",
+                  "cookie keeper: could not delete C:\\WINDOWS\\cookies\\b.txt: another file is in "
+                  "its place"}));
 }
 
 }  // namespace

@@ -139,7 +139,7 @@ TEST(Extens, ChoosingACategoryReplacesTheListAndAMissingFileShowsZero) {
     EXPECT_FALSE(f.window.lstDisplay.visible());
     EXPECT_EQ(f.window.lstDisplay.count(), 0);
 
-    f.mem.files.deleteFile("C:\\Program Files\\Brisko\\ext21.vxl");
+    f.mem.files.removeTree("C:\\Program Files\\Brisko\\ext21.vxl");
     f.window.Option3.setValue(true);
     EXPECT_EQ(f.window.lstNames.count(), 0);
     EXPECT_EQ(f.window.XPDesign1.Stexte(), "0 of 3183 File Types");

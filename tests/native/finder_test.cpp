@@ -1,6 +1,7 @@
 // The junk finder over the in-memory platform: filters, drives, the walk, removal and the window.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -391,6 +392,77 @@ TEST(FinderRemoval, TheRecycleBinGetsOneShellCallPerFileWithOnlyAllowUndo) {
     EXPECT_EQ(f.mem.shell.deleteRequests[0].owner, 0u);
     EXPECT_EQ(f.found().size(), 2u);
     EXPECT_EQ(f.stored("Scnsv"), "0");
+}
+
+// Between the search and the press the disk may change: each removal mode takes the file that
+// was listed, reached through no link, or nothing. Every other file stays.
+TEST(FinderRemoval, OnlyTheFileFoundIsRemovedWhateverChangedSinceTheSearch) {
+    using Files = platform::MemoryFileSystem;
+    const std::string swap = "C:\\adv\\swap";
+    const std::string deep = "C:\\l\\one\\two\\three\\four\\five\\six";
+    struct Case {
+        const char* what;
+        std::string path;
+        std::function<void(Files&)> change;
+        bool removed;          // gone and counted as reclaimed
+        bool kept;             // still listed and checked
+        std::string survivor;  // a file of 77 bytes that must stay
+    };
+    const std::vector<Case> cases = {
+        {"nothing changed", "C:\\adv\\a.tmp", [](Files&) {}, true, false, ""},
+        {"a folder named with a trailing space", "C:\\adv\\spacedir \\m.tmp", [](Files&) {}, true,
+         false, ""},
+        {"the file's folder became a link", swap + "\\w0.tmp",
+         [&](Files& fs) {
+             fs.removeTree(swap);
+             fs.addFile("C:\\outside\\w0.tmp", 77);
+             fs.addLink(swap, "C:\\outside");
+         },
+         false, true, "C:\\outside\\w0.tmp"},
+        {"a folder in the middle of a long path became a link", deep + "\\w.tmp",
+         [](Files& fs) {
+             fs.removeTree("C:\\l\\one\\two");
+             fs.addFile("C:\\copy\\three\\four\\five\\six\\w.tmp", 77);
+             fs.addLink("C:\\l\\one\\two", "C:\\copy");
+         },
+         false, true, "C:\\copy\\three\\four\\five\\six\\w.tmp"},
+        {"another file took its place", "C:\\adv\\r.tmp",
+         [](Files& fs) {
+             fs.removeTree("C:\\adv\\r.tmp");
+             fs.addFile("C:\\adv\\r.tmp", 77);
+         },
+         false, true, "C:\\adv\\r.tmp"},
+        {"the file is gone", "C:\\adv\\g.tmp", [](Files& fs) { fs.removeTree("C:\\adv\\g.tmp"); },
+         false, false, ""},
+    };
+    for (const Case& c : cases) {
+        for (const bool recycle : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (recycle ? ", to the Recycle Bin" : ", for good"));
+            FinderFixture f;
+            auto& fs = f.mem.files;
+            fs.addFile(c.path, 10);
+            f.store("optDelete", recycle ? "False" : "True");
+            f.store("optRecycle", recycle ? "True" : "False");
+            f.store("Scnsv", "5");
+            f.mem.shell.onDelete = [&](const std::vector<std::string>& paths) {
+                for (const auto& path : paths) fs.removeTree(path);
+            };
+            f.search("*.tmp");
+            ASSERT_EQ(f.found(), std::vector<std::string>{c.path});
+            c.change(fs);  // the survivors are made here, after the search
+
+            f.seek.cmdDelete.click();
+            EXPECT_EQ(f.found().size(), c.kept ? 1u : 0u);
+            EXPECT_EQ(f.checkedCount(), c.kept ? 1 : 0);
+            EXPECT_EQ(f.stored("Scnsv"), c.removed ? "15" : "5");
+            EXPECT_EQ(f.mem.trace.lines.size(), c.kept ? 1u : 0u);
+            if (!c.survivor.empty()) {
+                EXPECT_EQ(fs.fileLength(c.survivor), 77u);
+            }
+            // A file refused is never handed to the shell.
+            EXPECT_EQ(f.mem.shell.deleteRequests.size(), recycle && c.removed ? 1u : 0u);
+        }
+    }
 }
 
 TEST(FinderWindow, LeavingSavesItsRowsAndTheNextOpeningRunsNoLoad) {

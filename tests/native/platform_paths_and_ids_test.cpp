@@ -139,8 +139,9 @@ TEST_F(MemoryIdsTest, AnAliasIsAPlainFolderShowingTheSameDirectory) {
     EXPECT_EQ(ids("C:\\Mount"), ids("C:\\Data"));
     EXPECT_EQ(fs.directoryId("C:\\Mount"), fs.directoryId("C:\\Data"));
     EXPECT_EQ(fs.fileLength("C:\\Mount\\x.bin"), 5u);
-    // Deleting through the alias deletes the one file there is.
-    EXPECT_TRUE(fs.deleteFile("C:\\Mount\\x.bin"));
+    // An alias is no link: deleting through it deletes the one file there is.
+    const platform::FoundFile file{"C:\\Mount\\x.bin", *fs.directoryId("C:\\Data\\x.bin")};
+    EXPECT_EQ(fs.deleteFoundFiles({file})[0].result, platform::RemovalResult::Removed);
     EXPECT_FALSE(fs.exists("C:\\Data\\x.bin"));
 }
 
