@@ -6,9 +6,10 @@
 // read raw, because the caller passes folders as "C:\x\Temp\": under the usual argument rules
 // the backslash before the closing quote would escape it. A symbolic link or junction is removed
 // as the link (platform/links.h decides what is one): its target is never entered, so nothing
-// outside the tree is touched and a link that loops ends. Read-only attributes are cleared on what
-// is removed. Paths longer than MAX_PATH are reached through the "\\?\" form. Exit code 0 when
-// everything named is gone, 1 when something could not be removed, 2 for a usage error.
+// outside the tree is touched and a link that loops ends. A link on the path above the folder
+// named refuses it: the removal would land in the link's target. Read-only attributes are cleared
+// on what is removed. Paths longer than MAX_PATH are reached through the "\\?\" form. Exit code 0
+// when everything named is gone, 1 when something could not be removed, 2 for a usage error.
 #include <windows.h>
 
 #include <cstdio>
@@ -23,21 +24,26 @@ namespace {
 
 using brisko::platform::IsLink;
 
-// Closes a find handle however the listing ends.
-class FindHandle {
+// Closes a handle with `Close` however the work with it ends.
+template <BOOL(WINAPI* Close)(HANDLE)>
+class Owned {
   public:
-    explicit FindHandle(HANDLE find) : find_(find) {}
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    ~FindHandle() {
-        if (find_ != INVALID_HANDLE_VALUE) FindClose(find_);
+    explicit Owned(HANDLE handle) : handle_(handle) {}
+    Owned(Owned&& other) noexcept : handle_(other.handle_) { other.handle_ = INVALID_HANDLE_VALUE; }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    Owned& operator=(Owned&&) = delete;
+    ~Owned() {
+        if (handle_ != INVALID_HANDLE_VALUE) Close(handle_);
     }
-    HANDLE get() const { return find_; }
-    explicit operator bool() const { return find_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
 
   private:
-    HANDLE find_;
+    HANDLE handle_;
 };
+using FindHandle = Owned<FindClose>;
+using FileHandle = Owned<CloseHandle>;
 
 DWORD TagOf(const WIN32_FIND_DATAW& data) {
     return (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? data.dwReserved0 : 0;
@@ -260,16 +266,41 @@ class Remover {
 
     void Fail(const std::wstring& path, DWORD error) {
         ++failures;
-        std::fwprintf(stderr, L"DELTREE: cannot remove %ls (error %lu)\n", Shown(path).c_str(),
+        std::fwprintf(stderr, L"DELTREE: cannot remove %ls (error %lu)\n",
+                      brisko::platform::ReadableForm(path).c_str(),
                       static_cast<unsigned long>(error));
     }
-
-    static std::wstring Shown(const std::wstring& path) {
-        if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\\\" + path.substr(8);
-        if (path.rfind(L"\\\\?\\", 0) == 0) return path.substr(4);
-        return path;
-    }
 };
+
+// Holds the folders above `target` from the drive root down, as the program does before it deletes
+// a file it found: each opened for listing without FILE_SHARE_DELETE, so that nothing renames or
+// replaces it while it is held, and checked to be no link. Returns the first folder that is a
+// link or cannot be held; "" when all are held, or when one is missing (then so is the target).
+std::wstring HoldFoldersAbove(const std::wstring& target, std::vector<FileHandle>& held) {
+    const auto parts = brisko::platform::SplitExact(target);
+    if (!parts) return target;
+    std::wstring path = parts->root;
+    for (std::size_t i = 0; i + 1 < parts->names.size(); ++i) {
+        if (i > 0) path += L'\\';
+        path += parts->names[i];
+        FileHandle folder(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
+                                      nullptr));
+        if (!folder) {
+            const DWORD error = GetLastError();
+            return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? L"" : path;
+        }
+        FILE_ATTRIBUTE_TAG_INFO info{};
+        const DWORD entry = GetFileAttributesW(path.c_str());
+        if (!GetFileInformationByHandleEx(folder.get(), FileAttributeTagInfo, &info, sizeof info) ||
+            entry == INVALID_FILE_ATTRIBUTES ||
+            brisko::platform::HeldFolderIsLink(info.FileAttributes, info.ReparseTag, entry))
+            return path;
+        held.push_back(std::move(folder));
+    }
+    return {};
+}
 
 bool Confirm(const std::wstring& path) {
     std::fwprintf(stdout, L"Delete directory \"%ls\" and all its subdirectories? [yn] ",
@@ -304,6 +335,14 @@ int wmain() {
             continue;
         }
         if (!args.yes && !Confirm(path)) continue;
+        std::vector<FileHandle> held;
+        if (const std::wstring link = HoldFoldersAbove(target, held); !link.empty()) {
+            std::fwprintf(stderr,
+                          L"DELTREE: will not remove %ls: %ls on its path is a link or in use\n",
+                          path.c_str(), brisko::platform::ReadableForm(link).c_str());
+            ++remover.failures;
+            continue;
+        }
         remover.Remove(target);
     }
     return remover.failures == 0 ? 0 : 1;
