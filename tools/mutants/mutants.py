@@ -227,6 +227,9 @@ def main():
                     if verdict == "survived":
                         print(f"{path}:{number + 1}: {original.strip()} -> {text.strip()}",
                               flush=True)
+                    if len(results) % 100 == 0:
+                        print(f"[{len(results)} of {len(chosen)} tried]", file=sys.stderr,
+                              flush=True)
 
     with ThreadPoolExecutor(len(workers)) as pool:
         list(pool.map(run, workers))
