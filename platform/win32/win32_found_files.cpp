@@ -59,7 +59,7 @@ std::optional<std::uint64_t> IndexOf(HANDLE file) {
 // spaces of some names it resolves (a folder's, not always its files'), so both are compared
 // without them.
 bool ResolvesInside(HANDLE file, std::wstring folder, const std::wstring& name) {
-    const std::wstring resolved = FinalPath(file);
+    const std::wstring resolved = NameOnVolume(file);
     if (resolved.empty() || folder.empty()) return false;
     if (folder.back() != L'\\') folder += L'\\';
     const std::wstring a = platform::WithoutTrailingDotsAndSpaces(resolved);
@@ -125,11 +125,14 @@ class Remover {
         if ((tag.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
             platform::IsLink(tag.FileAttributes, tag.ReparseTag))
             return Refused("a folder or a link is in its place");
+        // The index tells files apart for as long as they exist. NTFS adds a sequence number,
+        // so a file made later in the place of one deleted has another; FAT, and Linux under
+        // Wine, may give it the freed index again.
         const auto index = IndexOf(file.get());
         const auto serial = held_.serial();
         if (!index || !serial || platform::FileId{*serial, *index} != found.id)
             return Refused("another file is in its place");
-        if (UnderWine() && !ResolvesInside(file.get(), held_.finalPath(), name))
+        if (UnderWine() && !ResolvesInside(file.get(), held_.nameOnVolume(), name))
             return Refused("it is a link to another file");
         const Removal removed{
             RemovalResult::Removed, static_cast<std::uint64_t>(standard.EndOfFile.QuadPart), {}};

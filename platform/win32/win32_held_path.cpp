@@ -1,21 +1,22 @@
 #include "platform/win32/win32_held_path.h"
 
+#include <cstddef>
+
 #include "platform/links.h"
 
 namespace brisko::win32 {
 
-std::wstring FinalPath(HANDLE handle) {
-    std::wstring buffer(MAX_PATH, L'\0');
-    DWORD length =
-        GetFinalPathNameByHandleW(handle, buffer.data(), static_cast<DWORD>(buffer.size()), 0);
-    if (length >= buffer.size()) {
-        buffer.assign(length + 1, L'\0');
-        length =
-            GetFinalPathNameByHandleW(handle, buffer.data(), static_cast<DWORD>(buffer.size()), 0);
-        if (length >= buffer.size()) return {};
+std::wstring NameOnVolume(HANDLE handle) {
+    std::vector<std::byte> buffer(sizeof(FILE_NAME_INFO) + 512 * sizeof(wchar_t));
+    for (;;) {
+        auto* info = reinterpret_cast<FILE_NAME_INFO*>(buffer.data());
+        if (GetFileInformationByHandleEx(handle, FileNameInfo, info,
+                                         static_cast<DWORD>(buffer.size())))
+            return std::wstring(info->FileName, info->FileNameLength / sizeof(wchar_t));
+        constexpr std::size_t kLongest = sizeof(FILE_NAME_INFO) + 32768 * sizeof(wchar_t);
+        if (GetLastError() != ERROR_MORE_DATA || buffer.size() >= kLongest) return {};
+        buffer.resize(kLongest);
     }
-    buffer.resize(length);
-    return buffer;
 }
 
 HeldPath::Outcome HeldPath::hold(const std::wstring& root, const std::vector<std::wstring>& names) {
@@ -23,7 +24,7 @@ HeldPath::Outcome HeldPath::hold(const std::wstring& root, const std::vector<std
         folders_.clear();
         serial_.reset();
         // A drive root is never a link, and cannot be renamed: it is opened for its serial and
-        // its final path only.
+        // its name only.
         UniqueFile handle(CreateFileW(root.c_str(), FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
@@ -80,12 +81,12 @@ std::optional<DWORD> HeldPath::serial() {
     return serial_;
 }
 
-const std::wstring& HeldPath::finalPath() {
+const std::wstring& HeldPath::nameOnVolume() {
     static const std::wstring none;
     if (folders_.empty()) return none;
     Folder& folder = folders_.back();
-    if (folder.finalPath.empty()) folder.finalPath = FinalPath(folder.handle.get());
-    return folder.finalPath;
+    if (folder.nameOnVolume.empty()) folder.nameOnVolume = NameOnVolume(folder.handle.get());
+    return folder.nameOnVolume;
 }
 
 }  // namespace brisko::win32

@@ -32,14 +32,15 @@ class HeldPath {
     Outcome hold(const std::wstring& root, const std::vector<std::wstring>& names);
     // The serial of the held root's volume, read once per root.
     std::optional<DWORD> serial();
-    // The path the system resolves the innermost held folder to, read once per folder.
-    const std::wstring& finalPath();
+    // The innermost held folder's path within its volume as the system resolves it, read once
+    // per folder.
+    const std::wstring& nameOnVolume();
 
   private:
     struct Folder {
         std::wstring path;
         UniqueFile handle;
-        std::wstring finalPath;
+        std::wstring nameOnVolume;
     };
     Outcome open(std::wstring path);
 
@@ -47,8 +48,8 @@ class HeldPath {
     std::optional<DWORD> serial_;
 };
 
-// The path the system resolves an open file or folder to ("\\?\C:\a\b"); "" when it cannot be
-// read.
-std::wstring FinalPath(HANDLE handle);
+// The path of an open file or folder within its volume as the system resolves it ("\a\b" for
+// C:\a\b); "" when it cannot be read. Not cut at MAX_PATH, as the final path is under Wine.
+std::wstring NameOnVolume(HANDLE handle);
 
 }  // namespace brisko::win32
