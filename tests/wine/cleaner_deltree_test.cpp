@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "tests/wine/wine_helpers.h"
@@ -57,6 +59,15 @@ TEST(CleanerDeltree, NeverRemovesWhatALinkInsideTheTreePointsAt) {
     RunWaited(L"C:\\brisko\\deltree.exe /Y \"C:\\brisko_dt\\linked\\\"");
     EXPECT_TRUE(Exists(L"C:\\brisko_dt\\outside\\keep\\precious.txt"));
     EXPECT_TRUE(Exists(L"C:\\brisko_dt\\outside\\file.txt"));
+    // Nor one below a link: the link on its path refuses it before anything is listed.
+    EXPECT_EQ(
+        RunWaited(Comspec() + L" /C C:\\brisko\\deltree.exe /Y \"C:\\brisko_dt\\via\\keep\\\" " +
+                  L"2>C:\\brisko_dt\\via.txt"),
+        1u);
+    EXPECT_TRUE(Exists(L"C:\\brisko_dt\\outside\\keep\\precious.txt"));
+    std::ifstream reported("C:\\brisko_dt\\via.txt");
+    const std::string said{std::istreambuf_iterator<char>(reported), {}};
+    EXPECT_NE(said.find("C:\\brisko_dt\\via on its path is a link"), std::string::npos) << said;
 }
 
 TEST(CleanerDeltree, MissingFolderIsNoFailureButUsageAndRootsAre) {

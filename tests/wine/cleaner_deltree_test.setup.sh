@@ -22,8 +22,9 @@ echo deep >"$deep/leaf.txt"
 ln -s ../outside "$base/tree/away"
 ln -s ../../outside/file.txt "$base/tree/sub/file_link.txt"
 ln -s .. "$base/tree/sub/loop"
-# A link that is itself the folder named for removal.
+# A link that is itself the folder named for removal, and one above the folder named.
 ln -s outside "$base/linked"
+ln -s outside "$base/via"
 # The same without links: read-only files and a deep path only.
 mkdir -p "$base/plain"
 cp -r "$base/tree/deep" "$base/plain/"
