@@ -1,9 +1,11 @@
-// The views in real windows: the GDI owners, each control kind kept in step with its model both
-// ways, and the caption buttons of a skinned window driven by mouse messages.
+// The views in real windows: each control kind kept in step with its model both ways, a burst of
+// updates, the caption buttons of a skinned window and of the styled frame, and two lists that
+// take turns in one native list.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,105 +19,8 @@
 namespace {
 
 using namespace brisko;
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-
-void Fill(HDC dc, RECT r, COLORREF colour) {
-    views::GdiObject brush(CreateSolidBrush(colour));
-    FillRect(dc, &r, static_cast<HBRUSH>(brush.get()));
-}
-
-// The colour of a window's pixel counted from its outer corner: frame and scroll bars included.
-COLORREF WindowPixel(HWND hwnd, POINT p) {
-    struct WholeDc {
-        HWND hwnd;
-        HDC dc;
-        ~WholeDc() {
-            if (dc) ReleaseDC(hwnd, dc);
-        }
-    } whole{hwnd, GetWindowDC(hwnd)};
-    return whole.dc ? GetPixel(whole.dc, p.x, p.y) : CLR_INVALID;
-}
-
-// ---- GDI owners
-
-class GdiGuards : public ::testing::Test {
-  protected:
-    views::WindowDc screen{nullptr};
-};
-
-TEST_F(GdiGuards, OwnersPutBackEndAndFreeWhatTheyTook) {
-    ASSERT_TRUE(screen);
-    HDC dc = nullptr;
-    HGDIOBJ bitmap = nullptr;
-    {
-        views::MemoryDc picture(screen.get(), 4, 4);
-        ASSERT_TRUE(picture);
-        dc = picture.get();
-        bitmap = GetCurrentObject(dc, OBJ_BITMAP);
-        ASSERT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
-        ASSERT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
-        const HGDIOBJ before = GetCurrentObject(dc, OBJ_PEN);
-        views::GdiObject pen(CreatePen(PS_SOLID, 1, kRed));
-        {
-            views::SelectedObject selected(dc, pen.get());
-            EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen.get());
-        }
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), before);
-        {
-            views::SelectedObject nothing(dc, nullptr);  // a failed creation selects nothing
-            EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), before);
-        }
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), before);
-    }
-    EXPECT_EQ(GetObjectType(dc), 0u);
-    EXPECT_EQ(GetObjectType(bitmap), 0u);
-
-    // A paint DC ends the painting it began.
-    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(window, nullptr);
-    InvalidateRect(window, nullptr, FALSE);
-    ASSERT_TRUE(GetUpdateRect(window, nullptr, FALSE));
-    {
-        views::PaintDc paint(window);
-        EXPECT_TRUE(paint);
-    }
-    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
-    DestroyWindow(window);
-}
-
-TEST_F(GdiGuards, PicturesReachTheirTargetOnlyWhenCopiedAndOnlyTheirOwnArea) {
-    views::MemoryDc target(screen.get(), 8, 8);
-    ASSERT_TRUE(target);
-    Fill(target.get(), {0, 0, 8, 8}, kWhite);
-    views::MemoryDc picture(screen.get(), 4, 4);
-    ASSERT_TRUE(picture);
-    Fill(picture.get(), {0, 0, 4, 4}, kRed);
-    EXPECT_EQ(GetPixel(target.get(), 1, 1), kWhite);
-    picture.copyTo(target.get());
-    EXPECT_EQ(GetPixel(target.get(), 1, 1), kRed);
-    EXPECT_EQ(GetPixel(target.get(), 3, 3), kRed);
-    EXPECT_EQ(GetPixel(target.get(), 4, 4), kWhite);
-
-    // Buffered drawing paints an empty area too, but copies nothing of it.
-    Fill(target.get(), {0, 0, 8, 8}, kWhite);
-    int painted = 0;
-    const auto paintRed = [&](HDC buffer) {
-        ++painted;
-        Fill(buffer, {0, 0, 8, 8}, kRed);
-    };
-    views::DrawBuffered(target.get(), 0, 0, paintRed);
-    EXPECT_EQ(GetPixel(target.get(), 0, 0), kWhite);
-    views::DrawBuffered(target.get(), 6, 2, paintRed);
-    EXPECT_EQ(painted, 2);
-    EXPECT_EQ(GetPixel(target.get(), 5, 1), kRed);
-    EXPECT_EQ(GetPixel(target.get(), 5, 2), kWhite);
-    EXPECT_EQ(GetPixel(target.get(), 6, 1), kWhite);
-}
-
-// ---- A window with a control of every kind
+using controls::ButtonImage;
+using controls::CaptionButton;
 
 class KindsForm : public controls::Form {
   public:
@@ -124,15 +29,16 @@ class KindsForm : public controls::Form {
         clientHeight = 6000;
         backColor = controls::rgb(236, 233, 216);
         skin = controls::MainWindowSkin();
+        onSystemClose = [this] { ++closes; };
+        onHelp = [this] { ++helps; };
+        onMouseMove = [this] { ++bodyMoves; };
         place(chkBox, 300, 600, 1500, 255).setCaption("Tick me");
         place(optOne, 300, 900, 1500, 255).setCaption("One");
         place(optTwo, 300, 1200, 1500, 255).setCaption("Two");
         optOne.group = optTwo.group = {&optOne, &optTwo};
         place(lblFit, 300, 1500, 0, 255).setCaption("Fits");
-        place(txtShort, 300, 1800, 1500, 315);
-        txtShort.maxLength = 4;
-        place(lstChecks, 2000, 600, 2000, 1200);
-        lstChecks.checkBoxes = true;
+        place(txtShort, 300, 1800, 1500, 315).maxLength = 4;
+        place(lstChecks, 2000, 600, 2000, 1200).checkBoxes = true;
         lstChecks.backColor = controls::rgb(250, 240, 200);
         place(cboPick, 2000, 2000, 2000, 315);
         place(fraGroup, 4200, 600, 2500, 1500).setCaption("Group");
@@ -140,19 +46,25 @@ class KindsForm : public controls::Form {
         place(aniClip, 300, 2400, 600, 600);
         place(cmdGo, 300, 3300, 1200, 375).setCaption("Go");
         place(imgPage, 2000, 3300, 900, 900);
+        place(lstAll, 4200, 2400, 2500, 1500).toolTip = "Every entry";
+        place(lstFound, 4200, 2400, 2500, 1500).toolTip = "What was found";
+        lstFound.setVisible(false);
+        lstFound.sharesPlaceWith = &lstAll;
     }
 
     controls::CheckBox chkBox{"chkBox"};
     controls::OptionButton optOne{"optOne"}, optTwo{"optTwo"};
     controls::Label lblFit{"lblFit"};
     controls::TextBox txtShort{"txtShort"};
-    controls::ListBox lstChecks{"lstChecks"};
+    controls::ListBox lstChecks{"lstChecks"}, lstAll{"lstAll"}, lstFound{"lstFound"};
     controls::ComboBox cboPick{"cboPick"};
     controls::Frame fraGroup{"fraGroup"};
     controls::CheckBox chkInside{"chkInside", &fraGroup};
     controls::Animation aniClip{"aniClip"};
     controls::PushButton cmdGo{"cmdGo"};
     controls::Image imgPage{"imgPage"};
+    int closes = 0, helps = 0, bodyMoves = 0;
+    controls::Form bordered{"frmBordered", "Bordered"};  // another window, for a binding to show
 
   private:
     template <class W>
@@ -162,7 +74,8 @@ class KindsForm : public controls::Form {
     }
 };
 
-// A window model of the test's own, bound to a real window over the real platform.
+// A window model of the test's own, bound to a real window over the real platform, and the
+// user's keyboard and mouse on its controls, in their own pixels.
 template <class FormModel>
 class BoundWindow : public ::testing::Test {
   protected:
@@ -175,18 +88,29 @@ class BoundWindow : public ::testing::Test {
     }
     void SetUp() override { Open(); }
     void TearDown() override { binding.reset(); }
-    // The user's mouse on a control, in its own pixels.
-    static void Click(HWND h) { SendMessageW(h, BM_CLICK, 0, 0); }
-    static LRESULT Check(HWND h) { return SendMessageW(h, BM_GETCHECK, 0, 0); }
+
+    HWND Child(const wchar_t* cls, const wchar_t* text = nullptr) const {
+        return FindWindowExW(window, nullptr, cls, text);
+    }
+    HWND Caption(const wchar_t* tip) const { return Child(L"BriskoCaptionButton", tip); }
+    static std::wstring Text(HWND h) {
+        wchar_t buffer[128] = {};
+        GetWindowTextW(h, buffer, 128);
+        return buffer;
+    }
+    static LRESULT Send(HWND h, UINT msg, WPARAM w = 0, LPARAM l = 0) {
+        return SendMessageW(h, msg, w, l);
+    }
+    static void Click(HWND h) { Send(h, BM_CLICK); }
+    static LRESULT Check(HWND h) { return Send(h, BM_GETCHECK); }
     static void Down(HWND h, POINT p = {5, 5}, UINT msg = WM_LBUTTONDOWN) {
-        SendMessageW(h, msg, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        Send(h, msg, MK_LBUTTON, MAKELPARAM(p.x, p.y));
     }
     static void Up(HWND h, POINT p = {5, 5}, UINT msg = WM_LBUTTONUP) {
-        SendMessageW(h, msg, 0, MAKELPARAM(p.x, p.y));
+        Send(h, msg, 0, MAKELPARAM(p.x, p.y));
     }
-    static void Move(HWND h, POINT p = {5, 5}) {
-        SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
-    }
+    static void Move(HWND h, POINT p = {5, 5}) { Send(h, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)); }
+    ButtonImage Image(CaptionButton b) const { return form.skin.image(b); }
 
     win32::Win32Platform platform;
     platform::Services services = platform.services();
@@ -195,392 +119,249 @@ class BoundWindow : public ::testing::Test {
     HWND window = nullptr;
 };
 
-class Views : public BoundWindow<KindsForm> {
-  protected:
-    // The control of a window whose text is `text`, anywhere among its descendants.
-    HWND Control(const wchar_t* text) const {
-        struct Search {
-            const wchar_t* text;
-            HWND found;
-        } search{text, nullptr};
-        EnumChildWindows(
-            window,
-            [](HWND child, LPARAM lp) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(lp);
-                wchar_t buffer[64] = {};
-                GetWindowTextW(child, buffer, 64);
-                if (std::wstring(buffer) != s->text) return TRUE;
-                s->found = child;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-    static std::wstring ClassOf(HWND control) {
-        wchar_t name[64] = {};
-        GetClassNameW(control, name, 64);
-        return name;
-    }
-    static LONG_PTR Style(HWND control) { return GetWindowLongPtrW(control, GWL_STYLE); }
-    static std::wstring Text(HWND control) {
-        wchar_t buffer[128] = {};
-        GetWindowTextW(control, buffer, 128);
-        return buffer;
-    }
-    // The only control of a window class among the window's own children.
-    HWND OnlyOf(const wchar_t* cls, const wchar_t* text = nullptr) const {
-        return FindWindowExW(window, nullptr, cls, text);
-    }
-};
-
-TEST_F(Views, EachKindGetsItsStandardControlFoundByItsText) {
-    for (auto [text, type] : {std::pair{L"Tick me", BS_AUTOCHECKBOX},
-                              {L"One", BS_AUTORADIOBUTTON},
-                              {L"Group", BS_GROUPBOX},
-                              {L"Go", BS_OWNERDRAW}}) {
-        HWND button = Control(text);
-        ASSERT_NE(button, nullptr) << text;
-        EXPECT_EQ(ClassOf(button), L"Button");
-        EXPECT_EQ(Style(button) & BS_TYPEMASK, type) << text;
-    }
-    EXPECT_EQ(GetParent(Control(L"Inside")), Control(L"Group")) << "a frame holds its controls";
-    ASSERT_NE(Control(L"Fits"), nullptr);
-    EXPECT_EQ(ClassOf(Control(L"Fits")), L"Static");
-    EXPECT_NE(OnlyOf(L"Static", L""), nullptr) << "the image";
-    for (const wchar_t* cls : {L"Edit", L"ListBox", L"ComboBox", L"SysAnimate32"})
-        EXPECT_NE(OnlyOf(cls), nullptr) << cls;
-    EXPECT_EQ(Style(OnlyOf(L"ListBox")) & LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED);
-}
+using Views = BoundWindow<KindsForm>;
 
 TEST_F(Views, ButtonsFollowTheirModelsAndTheModelHasTheLastWord) {
-    HWND box = Control(L"Tick me");
+    HWND box = Child(L"Button", L"Tick me");
     form.chkBox.setValue(1);
     EXPECT_EQ(Check(box), BST_CHECKED);
     Click(box);
     EXPECT_EQ(form.chkBox.value(), 0);
-    // A model that refuses the tick: the box shows what the model holds.
-    form.chkBox.onClick = [&] { form.chkBox.setValue(0); };
+    form.chkBox.onClick = [&] { form.chkBox.setValue(0); };  // refuses the tick
     Click(box);
-    EXPECT_EQ(form.chkBox.value(), 0);
-    EXPECT_EQ(Check(box), BST_UNCHECKED);
-
-    Click(Control(L"Inside"));
+    EXPECT_EQ(std::pair(form.chkBox.value(), Check(box)), std::pair(0, LRESULT{BST_UNCHECKED}));
+    Click(FindWindowExW(Child(L"Button", L"Group"), nullptr, L"Button", L"Inside"));
     EXPECT_EQ(form.chkInside.value(), 1) << "controls inside a frame reach their models";
-
-    // Choosing an option clears the other, on screen too.
     form.optOne.setValue(true);
-    Click(Control(L"Two"));
-    EXPECT_TRUE(form.optTwo.value());
-    EXPECT_FALSE(form.optOne.value());
-    EXPECT_EQ(Check(Control(L"One")), BST_UNCHECKED);
-    EXPECT_EQ(Check(Control(L"Two")), BST_CHECKED);
+    Click(Child(L"Button", L"Two"));  // clears the other option, on screen too
+    EXPECT_TRUE(form.optTwo.value() && !form.optOne.value());
+    EXPECT_EQ(Check(Child(L"Button", L"One")), BST_UNCHECKED);
 }
 
-TEST_F(Views, TextAndComboBoxesShowTheModelAndKeepItsLimit) {
-    HWND box = OnlyOf(L"Edit");
+TEST_F(Views, TextsShowTheModelBothWaysWithItsLimitAndALabelFitsItsText) {
+    HWND box = Child(L"Edit"), combo = Child(L"ComboBox"), label = Child(L"Static", L"Fits");
     SetWindowTextW(box, L"abcdef");
     EXPECT_EQ(form.txtShort.text(), "abcd");
     EXPECT_EQ(Text(box), L"abcd");
     form.txtShort.setText("xyz");
     EXPECT_EQ(Text(box), L"xyz");
-
     form.cboPick.addItem("alpha");
     form.cboPick.addItem("beta");
-    HWND combo = OnlyOf(L"ComboBox");
-    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
     form.cboPick.setText("beta");
-    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(Send(combo, CB_GETCOUNT), 2);
+    EXPECT_EQ(Send(combo, CB_GETCURSEL), 1);
+    RECT before{}, after{};
+    GetClientRect(label, &before);
+    form.lblFit.setCaption("Fits, and a good deal more besides");
+    GetClientRect(label, &after);
+    EXPECT_GT(before.right, 0) << "a label without a width takes the width of its text";
+    EXPECT_GT(after.right, before.right);
 }
 
-TEST_F(Views, CheckListTogglesByItsBoxAndTheSpaceBar) {
+TEST_F(Views, CheckListTogglesByItsBoxAndTheSpaceBarOnly) {
     form.lstChecks.assign({"first", "second"});
-    HWND list = OnlyOf(L"ListBox");
-    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
-    // Its entries are one line of its font high, with room for the box.
-    TEXTMETRICW tm{};
-    {
-        views::WindowDc screen(nullptr);
-        views::SelectedObject font(screen.get(),
-                                   reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
-        GetTextMetricsW(screen.get(), &tm);
+    HWND list = Child(L"ListBox");
+    const int height = static_cast<int>(Send(list, LB_GETITEMHEIGHT));
+    // A click on the second entry's box ticks it; one on the first entry's text selects only.
+    for (const auto& [at, index] : {std::pair{POINT{2, height * 3 / 2}, 1}, {POINT{60, 5}, 0}}) {
+        Down(list, at);
+        Up(list, at);
+        EXPECT_EQ(std::pair(form.lstChecks.checked(0), form.lstChecks.checked(1)),
+                  std::pair(false, true));
+        EXPECT_EQ(form.lstChecks.listIndex(), index);
     }
-    const LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
-    EXPECT_EQ(height, tm.tmHeight + 3);
-
-    const LPARAM onBoxOfSecond = MAKELPARAM(2, height + height / 2);
-    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, onBoxOfSecond);
-    SendMessageW(list, WM_LBUTTONUP, 0, onBoxOfSecond);
-    EXPECT_FALSE(form.lstChecks.checked(0));
-    EXPECT_TRUE(form.lstChecks.checked(1));
-    EXPECT_EQ(form.lstChecks.listIndex(), 1);
-    const LPARAM onTextOfFirst = MAKELPARAM(60, height / 2);
-    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, onTextOfFirst);
-    SendMessageW(list, WM_LBUTTONUP, 0, onTextOfFirst);
-    EXPECT_FALSE(form.lstChecks.checked(0)) << "a click on the text only selects";
-    EXPECT_EQ(form.lstChecks.listIndex(), 0);
-    SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
+    Send(list, WM_KEYDOWN, VK_SPACE);
     EXPECT_TRUE(form.lstChecks.checked(0));
     form.lstChecks.removeItem(0);
-    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(Send(list, LB_GETCOUNT), 1);
 }
 
-TEST_F(Views, ABurstOfUpdatesReachesTheScreenOnTheBurstsTimer) {
-    HWND label = Control(L"Fits");
-    HWND list = OnlyOf(L"ListBox");
-    ASSERT_TRUE(label && list);
-    // A few changes, as one action makes them, show at once.
+TEST_F(Views, ABurstOfUpdatesReachesTheScreenOnItsTimerAndTheListDrawsWholeAfterIt) {
+    HWND label = Child(L"Static", L"Fits"), list = Child(L"ListBox");
     form.lblFit.setCaption("one");
-    EXPECT_EQ(Text(label), L"one");
-    // A long run waits: the screen shows an earlier text until the timer, then the last one.
+    EXPECT_EQ(Text(label), L"one") << "a few changes show at once";
     for (int i = 0; i < 200; ++i) form.lblFit.setCaption("count " + std::to_string(i));
-    EXPECT_NE(Text(label), L"count 199");
+    EXPECT_NE(Text(label), L"count 199") << "a long run waits for the timer";
     // Entries are there at once (screen readers and tests count them); only drawing waits.
     for (int i = 0; i < 300; ++i) form.lstChecks.addItem("entry " + std::to_string(i));
-    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 300);
-    const ULONGLONG start = GetTickCount64();
+    EXPECT_EQ(Send(list, LB_GETCOUNT), 300);
     MSG msg;
-    while (Text(label) != L"count 199" && GetTickCount64() - start < 5000)
+    for (const ULONGLONG end = GetTickCount64() + 5000;
+         Text(label) != L"count 199" && GetTickCount64() < end;)
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     EXPECT_EQ(Text(label), L"count 199");
-    // Any change but an addition ends the list's burst: it draws again at once.
+    // Any change but an addition ends the list's burst: it draws again at once, with the scroll
+    // bar its entries now need drawn in its frame, its texts, and its own colour.
     form.lstChecks.setChecked(0, true);
     UpdateWindow(list);
-    // It shows again, with the vertical scroll bar its 300 entries now need drawn in its frame
-    // where its field was.
-    EXPECT_TRUE(IsWindowVisible(list));
-    SCROLLINFO range{sizeof(range), SIF_RANGE, 0, 0, 0, 0, 0};
-    ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &range));
-    EXPECT_EQ(range.nMax, 299);
     SCROLLBARINFO bar{};
     bar.cbSize = sizeof(bar);
     ASSERT_TRUE(GetScrollBarInfo(list, OBJID_VSCROLL, &bar));
     EXPECT_FALSE(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE);
-    RECT outer{};
-    GetWindowRect(list, &outer);
-    const POINT onBar{(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2 - outer.left,
-                      (bar.rcScrollBar.top + bar.rcScrollBar.bottom) / 2 - outer.top};
-    const COLORREF barColour = WindowPixel(list, onBar);
-    EXPECT_NE(barColour, CLR_INVALID);
-    EXPECT_NE(barColour, RGB(250, 240, 200));
+    views::WindowDc screen(nullptr), dc(list);
+    const COLORREF onBar =
+        GetPixel(screen.get(), (bar.rcScrollBar.left + bar.rcScrollBar.right) / 2,
+                 (bar.rcScrollBar.top + bar.rcScrollBar.bottom) / 2);
+    EXPECT_NE(onBar, CLR_INVALID);
+    EXPECT_NE(onBar, RGB(250, 240, 200));
     RECT first{};
-    SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
-    views::WindowDc dc(list);
-    // The first entry's text is painted (dark ink on the light field) right of its box.
-    bool ink = false;
-    for (int x = first.left + 20; x < first.right && !ink; ++x)
-        for (int y = first.top; y < first.bottom && !ink; ++y)
-            ink = GetRValue(GetPixel(dc.get(), x, y)) < 128;
+    Send(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    bool ink = false;  // dark ink on the light field, right of the box
+    for (int x = first.left + 20; x < first.right; ++x)
+        for (int y = first.top; y < first.bottom; ++y)
+            ink = ink || GetRValue(GetPixel(dc.get(), x, y)) < 128;
     EXPECT_TRUE(ink);
-    // The field keeps the list's own colour, in the rows and below them.
     EXPECT_EQ(GetPixel(dc.get(), first.right - 3, first.top + 2), RGB(250, 240, 200));
 }
 
-TEST_F(Views, LabelWithoutAWidthTakesTheWidthOfItsText) {
-    HWND label = Control(L"Fits");
-    ASSERT_NE(label, nullptr);
-    RECT before{};
-    GetClientRect(label, &before);
-    EXPECT_GT(before.right, 0);
-    form.lblFit.setCaption("Fits, and a good deal more besides");
-    RECT after{};
-    GetClientRect(label, &after);
-    EXPECT_GT(after.right, before.right);
-    EXPECT_EQ(Text(label), L"Fits, and a good deal more besides");
-}
-
-TEST_F(Views, PushButtonClicksOncePerPressWhileEnabledAndItsArrowsMoveTheFocus) {
+TEST_F(Views, PushButtonHasTheModelsOutlineClicksOncePerPressWhileEnabledAndArrowsMoveFocus) {
     int clicks = 0;
     form.cmdGo.onClick = [&] { ++clicks; };
-    HWND go = Control(L"Go");
-    // The arrow keys move the focus as Tab and Shift+Tab do, and click nothing.
-    const HWND next = GetNextDlgTabItem(window, go, FALSE);
-    const HWND previous = GetNextDlgTabItem(window, go, TRUE);
-    ASSERT_NE(next, go);
-    ASSERT_NE(previous, go);
-    SetFocus(go);
-    ASSERT_EQ(GetFocus(), go);
-    SendMessageW(go, WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(GetFocus(), next);
-    SetFocus(go);
-    SendMessageW(go, WM_KEYDOWN, VK_LEFT, 0);
-    EXPECT_EQ(GetFocus(), previous);
-    EXPECT_EQ(clicks, 0);
-
-    Down(go);
-    Up(go);
-    EXPECT_EQ(clicks, 1);
-    // A double click shows the press but clicks once.
-    Down(go, {5, 5}, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(SendMessageW(go, BM_GETSTATE, 0, 0) & BST_PUSHED);
-    Up(go);
-    EXPECT_FALSE(SendMessageW(go, BM_GETSTATE, 0, 0) & BST_PUSHED);
-    EXPECT_EQ(clicks, 1);
-    Down(go);
-    Up(go);
-    EXPECT_EQ(clicks, 2);
-    Click(go);
-    EXPECT_EQ(clicks, 3);
-    form.cmdGo.setEnabled(false);
-    EXPECT_FALSE(IsWindowEnabled(go));
-    Click(go);
-    EXPECT_EQ(clicks, 3);
-}
-
-TEST_F(Views, PushButtonWindowHasTheModelsRoundedOutline) {
-    HWND go = Control(L"Go");
+    HWND go = Child(L"Button", L"Go");
     RECT r{};
     GetClientRect(go, &r);
-    views::GdiObject region(CreateRectRgn(0, 0, 0, 0));
-    ASSERT_NE(GetWindowRgn(go, static_cast<HRGN>(region.get())), ERROR);
-    const auto rgn = static_cast<HRGN>(region.get());
-    for (POINT p : {POINT{0, 0}, POINT{1, 0}, POINT{0, 1}, POINT{r.right - 1, r.bottom - 1}})
-        EXPECT_FALSE(PtInRegion(rgn, p.x, p.y)) << p.x << ", " << p.y;
-    for (POINT p : {POINT{2, 0}, POINT{1, 1}, POINT{0, 2}, POINT{r.right / 2, r.bottom / 2}})
-        EXPECT_TRUE(PtInRegion(rgn, p.x, p.y)) << p.x << ", " << p.y;
     EXPECT_EQ(form.cmdGo.look().width(), r.right);
-}
+    views::GdiObject region(CreateRectRgn(0, 0, 0, 0));
+    const auto rgn = static_cast<HRGN>(region.get());
+    ASSERT_NE(GetWindowRgn(go, rgn), ERROR);
+    for (const auto& [x, y, inside] : {std::tuple{0, 0, false},
+                                       {1, 0, false},
+                                       {0, 1, false},
+                                       {2, 0, true},
+                                       {1, 1, true},
+                                       {0, 2, true},
+                                       {int{r.right} - 1, int{r.bottom} - 1, false}})
+        EXPECT_EQ(PtInRegion(rgn, x, y) != FALSE, inside) << x << ", " << y;
+    // The arrow keys move the focus as Tab and Shift+Tab do, and click nothing.
+    for (const auto& [key, back] : {std::pair{VK_DOWN, FALSE}, std::pair{VK_LEFT, TRUE}}) {
+        const HWND expected = GetNextDlgTabItem(window, go, back);
+        SetFocus(go);
+        Send(go, WM_KEYDOWN, key);
+        EXPECT_TRUE(GetFocus() == expected && expected != go) << key;
+    }
+    Down(go);
+    Up(go);
+    Down(go, {5, 5}, WM_LBUTTONDBLCLK);  // shows the press but clicks no second time
+    EXPECT_TRUE(Send(go, BM_GETSTATE) & BST_PUSHED);
+    Up(go);
+    EXPECT_FALSE(Send(go, BM_GETSTATE) & BST_PUSHED);
+    EXPECT_EQ(clicks, 1);
+    Click(go);
+    EXPECT_EQ(clicks, 2);
+    form.cmdGo.setEnabled(false);
+    Click(go);
+    EXPECT_FALSE(IsWindowEnabled(go));
+    EXPECT_EQ(clicks, 2);
 
-TEST_F(Views, ImageReportsWhichMouseButtonWentDownAndUp) {
     int down = 0, up = 0;
     form.imgPage.onMouseDown = [&](int b) { down = b; };
     form.imgPage.onMouseUp = [&](int b) { up = b; };
-    HWND image = OnlyOf(L"Static", L"");
-    SendMessageW(image, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(image, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(down, 2);
-    EXPECT_EQ(up, 2);
+    Down(Child(L"Static", L""), {5, 5}, WM_RBUTTONDOWN);
+    Up(Child(L"Static", L""), {5, 5}, WM_RBUTTONUP);
+    EXPECT_EQ(std::pair(down, up), std::pair(2, 2)) << "an image tells which button it was";
 }
 
 TEST_F(Views, FieldsTakeTheWindowColoursAndLabelsTheWindowsFace) {
-    views::WindowDc windowDc(window);
-    HDC dc = windowDc.get();
-    SendMessageW(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(OnlyOf(L"Edit")));
-    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW));
-    SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(Control(L"Tick me")));
-    EXPECT_EQ(GetBkColor(dc), RGB(236, 233, 216));
+    views::WindowDc dc(window);
+    const auto background = [&](UINT msg, HWND control) {
+        Send(window, msg, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(control));
+        return GetBkColor(dc.get());
+    };
+    EXPECT_EQ(background(WM_CTLCOLOREDIT, Child(L"Edit")), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(background(WM_CTLCOLORSTATIC, Child(L"Button", L"Tick me")), RGB(236, 233, 216));
     form.txtShort.backColor = controls::rgb(255, 255, 192);
-    SendMessageW(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(OnlyOf(L"Edit")));
-    EXPECT_EQ(GetBkColor(dc), RGB(255, 255, 192));
+    EXPECT_EQ(background(WM_CTLCOLOREDIT, Child(L"Edit")), RGB(255, 255, 192));
 }
 
-// ---- Caption buttons of a skinned window
-
-class CaptionButtons : public Views {
-  protected:
-    void SetUp() override {
-        Views::SetUp();
-        form.onSystemClose = [&] { ++closes; };
-        form.onHelp = [&] { ++helps; };
-        form.onMouseMove = [&] { ++bodyMoves; };
-        help = Control(L"Help me");
-        minimise = Control(L"Minimize");
-        close = Control(L"Close");
+// The clips made for the program open in the animation control as its model says (the control
+// plays only a clip it has open), and the alarm is a short PCM wave.
+TEST_F(Views, TheProgramsClipsOpenInTheAnimationAndTheAlarmIsAShortWave) {
+    const auto opened = [clip = Child(L"SysAnimate32")] { return Send(clip, ACM_PLAY, 1) != 0; };
+    for (const char* file : {"RurivAzavidi.avi", "Check.avi", "missing.avi"}) {
+        form.aniClip.open(std::string("C:\\brisko\\") + file);
+        form.aniClip.play();
+        EXPECT_EQ(opened(), file[0] != 'm') << file;
+        form.aniClip.close();
+        EXPECT_FALSE(opened()) << file;
     }
-    // A point on the middle piece of the title strip.
-    POINT Middle() const {
-        RECT r{};
-        GetClientRect(window, &r);
-        return {r.right / 2, 8};
-    }
-    controls::ButtonImage Image(controls::CaptionButton b) const { return form.skin.image(b); }
-
-    HWND help = nullptr, minimise = nullptr, close = nullptr;
-    controls::Form bordered{"frmBordered", "Bordered"};  // outlives the binding's view of it
-    int closes = 0, helps = 0, bodyMoves = 0;
-};
-
-TEST_F(CaptionButtons, AreChildWindowsNamedByTheirTipsAtTheStripsRightEnd) {
-    for (HWND b : {help, minimise, close}) {
-        ASSERT_TRUE(b);
-        EXPECT_EQ(GetParent(b), window);
-        EXPECT_EQ(ClassOf(b), L"BriskoCaptionButton");
-    }
-    RECT client{}, h{}, m{}, c{};
-    GetClientRect(window, &client);
-    GetWindowRect(help, &h);
-    GetWindowRect(minimise, &m);
-    GetWindowRect(close, &c);
-    EXPECT_LT(h.right, m.left);
-    EXPECT_LT(m.right, c.left);
-    POINT corner{c.right, c.bottom};
-    ScreenToClient(window, &corner);
-    EXPECT_GT(corner.x, client.right - 20);
-    EXPECT_LT(corner.y, 40) << "on the title strip";
+    unsigned char h[44] = {};
+    FILE* wave = _wfopen(L"C:\\brisko\\Alarm.wav", L"rb");
+    ASSERT_NE(wave, nullptr);
+    EXPECT_EQ(fread(h, 1, sizeof h, wave), sizeof h);
+    fclose(wave);
+    const auto text = [&](int at, int size) {
+        return std::string(reinterpret_cast<char*>(h + at), size);
+    };
+    EXPECT_EQ(text(0, 4) + text(8, 8), "RIFFWAVEfmt ");
+    EXPECT_EQ(h[20], 1) << "PCM";
+    const double seconds =
+        (h[40] | h[41] << 8 | h[42] << 16) / ((h[24] | h[25] << 8 | h[26] << 16) * 2.0);
+    EXPECT_TRUE(seconds > 0.3 && seconds < 1.5) << seconds;
 }
 
-TEST_F(CaptionButtons, EachButtonActsWhenReleasedOrClicked) {
-    using enum controls::CaptionButton;
+TEST_F(Views, CaptionButtonsActWhenReleasedOrClickedWithAnyMouseButton) {
+    HWND help = Caption(L"Help me"), close = Caption(L"Close"), minimise = Caption(L"Minimize");
     Down(close);
-    EXPECT_EQ(closes, 0) << "pressing alone does nothing";
-    EXPECT_EQ(Image(Close), controls::ButtonImage::Pressed);
+    EXPECT_EQ(form.closes, 0) << "pressing alone does nothing";
+    EXPECT_EQ(Image(CaptionButton::Close), ButtonImage::Pressed);
     Up(close);
-    EXPECT_EQ(closes, 1);
     Down(help);
     Up(help);
-    EXPECT_EQ(helps, 1);
-    EXPECT_EQ(Image(Help), controls::ButtonImage::Normal);
-    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(std::pair(form.helps, form.closes), std::pair(1, 1));
+    EXPECT_EQ(Image(CaptionButton::Help), ButtonImage::Normal);
     Click(help);
     Click(close);
-    EXPECT_EQ(helps, 2);
-    EXPECT_EQ(closes, 2);
+    EXPECT_EQ(std::pair(form.helps, form.closes), std::pair(2, 2));
     // Any mouse button presses; after the restore the minimise button is normal again.
     Down(minimise, {5, 5}, WM_RBUTTONDOWN);
     Up(minimise, {5, 5}, WM_RBUTTONUP);
     ASSERT_EQ(form.state(), controls::WindowState::Minimized);
-    EXPECT_EQ(Image(Minimise), controls::ButtonImage::Pressed);
+    EXPECT_EQ(Image(CaptionButton::Minimise), ButtonImage::Pressed);
     ShowWindow(window, SW_RESTORE);
     EXPECT_EQ(form.state(), controls::WindowState::Normal);
-    EXPECT_EQ(Image(Minimise), controls::ButtonImage::Normal);
+    EXPECT_EQ(Image(CaptionButton::Minimise), ButtonImage::Normal);
 }
 
-TEST_F(CaptionButtons, TheReleaseBelongsToThePressedButtonUntilTheMouseIsLost) {
+TEST_F(Views, ACaptionButtonsReleaseIsItsOwnUntilTheMouseIsLost) {
+    HWND help = Caption(L"Help me"), close = Caption(L"Close");
     Down(help);
     EXPECT_EQ(GetCapture(), help);
     Up(help, {-300, 200});
-    EXPECT_EQ(helps, 1);
     EXPECT_EQ(GetCapture(), nullptr);
-    Up(help);
-    EXPECT_EQ(helps, 1) << "a release with nothing pressed does nothing";
-
+    Up(help);  // with nothing pressed: nothing
+    EXPECT_EQ(form.helps, 1);
     Down(close);
     HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
     SetCapture(other);
     ReleaseCapture();
-    EXPECT_EQ(Image(controls::CaptionButton::Close), controls::ButtonImage::Normal);
+    EXPECT_EQ(Image(CaptionButton::Close), ButtonImage::Normal);
     Up(close);
-    EXPECT_EQ(closes, 0);
+    EXPECT_EQ(form.closes, 0);
     DestroyWindow(other);
 }
 
-TEST_F(CaptionButtons, ImagesLightUnderTheMouseAndOnlyMovesOverTheBodyReachTheModel) {
-    using enum controls::CaptionButton;
-    Move(help);
-    Move(close);
-    EXPECT_EQ(Image(Help), controls::ButtonImage::Highlighted);
-    EXPECT_EQ(Image(Close), controls::ButtonImage::Highlighted);
-    Move(window, {4, 8});  // the left piece leaves them lit
-    EXPECT_EQ(Image(Close), controls::ButtonImage::Highlighted);
-    Move(window, Middle());
-    EXPECT_EQ(Image(Help), controls::ButtonImage::Normal);
-    EXPECT_EQ(Image(Close), controls::ButtonImage::Normal);
-
-    bodyMoves = 0;
-    Move(window, Middle());
-    EXPECT_EQ(bodyMoves, 0);
+TEST_F(Views, CaptionButtonsLightUnderTheMouseAndOnlyMovesOverTheBodyReachTheModel) {
+    RECT r{};
+    GetClientRect(window, &r);
+    Move(Caption(L"Help me"));
+    Move(Caption(L"Close"));
+    Move(window, {4, 8});  // the title strip's left piece leaves them lit
+    EXPECT_EQ(Image(CaptionButton::Help), ButtonImage::Highlighted);
+    EXPECT_EQ(Image(CaptionButton::Close), ButtonImage::Highlighted);
+    form.bodyMoves = 0;
+    Move(window, {r.right / 2, 8});  // its middle piece puts them out
+    EXPECT_EQ(Image(CaptionButton::Help), ButtonImage::Normal);
+    EXPECT_EQ(Image(CaptionButton::Close), ButtonImage::Normal);
+    EXPECT_EQ(form.bodyMoves, 0);
     Move(window, {40, 200});
-    EXPECT_EQ(bodyMoves, 1);
-    Down(close);
-    Move(window, {40, 200});
-    EXPECT_EQ(bodyMoves, 1) << "not while a caption button is held";
-    Up(close);
-}
+    EXPECT_EQ(form.bodyMoves, 1);
+    Down(Caption(L"Close"));
+    Move(window, {40, 200});  // not while a caption button is held
+    Up(Caption(L"Close"));
+    EXPECT_EQ(form.bodyMoves, 1);
 
-TEST_F(CaptionButtons, AWindowWithBordersOnlyHasNoneAndNoSystemCaption) {
+    controls::Form& bordered = form.bordered;
     bordered.clientWidth = 3000;
     bordered.clientHeight = 2000;
     bordered.skin = controls::DisclaimerSkin();
@@ -588,7 +369,7 @@ TEST_F(CaptionButtons, AWindowWithBordersOnlyHasNoneAndNoSystemCaption) {
     bordered.show();
     HWND h = reinterpret_cast<HWND>(bordered.hwnd);
     ASSERT_TRUE(h);
-    EXPECT_FALSE(FindWindowExW(h, nullptr, L"BriskoCaptionButton", nullptr));
+    EXPECT_FALSE(FindWindowExW(h, nullptr, L"BriskoCaptionButton", nullptr)) << "borders only";
     EXPECT_FALSE(GetWindowLongPtrW(h, GWL_STYLE) & WS_CAPTION);
     bordered.unload();
 }
@@ -605,228 +386,157 @@ class FramedForm : public controls::Form {
         frame.Initialise(this);
         frame.setCaption("Framed title");
         frame.setStexte("Framed status");
-        frame.onHelp = [this] { ++helps; };
-        frame.onClose = [this] { ++closes; };
-        frame.onMinimise = [this] { ++minimises; };
+        frame.onHelp = [this] { ++acted[0]; };
+        frame.onMinimise = [this] { ++acted[1]; };
+        frame.onClose = [this] { ++acted[2]; };
     }
     controls::XPDesign frame{"XPDesign1"};
-    int helps = 0, closes = 0, minimises = 0;
+    int acted[3] = {};
 };
 
 class StyledFrame : public BoundWindow<FramedForm> {
   protected:
-    HWND Child(const wchar_t* cls, const wchar_t* text) const {
-        return FindWindowExW(window, nullptr, cls, text);
-    }
+    static constexpr std::pair<const wchar_t*, CaptionButton> kButtons[] = {
+        {L"Help", CaptionButton::Help},
+        {L"Minimize", CaptionButton::Minimise},
+        {L"Close", CaptionButton::Close}};
     // The model's rectangle in the window's pixels.
-    RECT Pixels(const controls::Rect& r) const {
-        const int dpi = GetDeviceCaps(ScreenDc(), LOGPIXELSX);
+    static RECT Pixels(const controls::Rect& r) {
+        views::WindowDc screen(nullptr);
+        const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSX);
         return {MulDiv(r.left, dpi, 1440), MulDiv(r.top, dpi, 1440),
                 MulDiv(r.left + r.width, dpi, 1440), MulDiv(r.top + r.height, dpi, 1440)};
     }
-    static HDC ScreenDc() {
-        static HDC dc = GetDC(nullptr);
-        return dc;
-    }
-    void LightAll() {
-        for (const wchar_t* tip : {L"Help", L"Minimize", L"Close"})
-            Move(Child(L"BriskoCaptionButton", tip), {3, 3});
-    }
-    bool AllNormal() const {
-        for (auto b : {controls::CaptionButton::Help, controls::CaptionButton::Minimise,
-                       controls::CaptionButton::Close})
-            if (form.skin.image(b) != controls::ButtonImage::Normal) return false;
-        return true;
+    RECT Element(controls::FrameElement e) const { return Pixels(form.frame.element(e)); }
+    // Whether a button is still lit after all were lit and `then` happened.
+    template <class Then>
+    bool LitAfter(Then then) {
+        for (const auto& [tip, b] : kButtons) Move(Caption(tip), {3, 3});
+        then();
+        for (const auto& [tip, b] : kButtons)
+            if (Image(b) != ButtonImage::Normal) return true;
+        return false;
     }
 };
 
-TEST_F(StyledFrame, HasNoSystemCaptionAndItsButtonsStandWhereTheFrameLaysThemOut) {
+TEST_F(StyledFrame, ItsButtonsActOnItAndGoOutOverItsTitleAndTexts) {
     EXPECT_FALSE(GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION);
-    for (auto [tip, b] : {std::pair{L"Help", controls::CaptionButton::Help},
-                          std::pair{L"Minimize", controls::CaptionButton::Minimise},
-                          std::pair{L"Close", controls::CaptionButton::Close}}) {
-        HWND h = Child(L"BriskoCaptionButton", tip);
-        ASSERT_TRUE(h) << static_cast<int>(b);
-        RECT r{};
-        GetWindowRect(h, &r);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-        const RECT expected = Pixels(form.frame.button(b));
-        EXPECT_EQ(r.left, expected.left);
-        EXPECT_EQ(r.top, expected.top);
-        EXPECT_EQ(r.right, expected.right);
+    EXPECT_TRUE(Child(L"Static", L"Framed title") && Child(L"Static", L"Framed status"));
+    for (int i = 0; i < 3; ++i) {
+        Click(Caption(kButtons[i].first));
+        EXPECT_EQ(form.acted[i], 1) << i;
     }
-    // The texts are windows whose text is the text shown.
-    EXPECT_TRUE(Child(L"Static", L"Framed title"));
-    EXPECT_TRUE(Child(L"Static", L"Framed status"));
+    const RECT title = Element(controls::FrameElement::RoundEnd);
+    const RECT bottom = Element(controls::FrameElement::BottomBar);
+    EXPECT_TRUE(LitAfter([&] { Move(window, {bottom.right - 2, bottom.bottom - 2}); }));
+    EXPECT_FALSE(LitAfter([&] { Move(window, {title.right - 4, title.bottom - 4}); }));
+    HWND status = Child(L"Static", L"Framed status");
+    EXPECT_FALSE(LitAfter([&] { Move(status, {2, 2}); }));
+    EXPECT_FALSE(LitAfter([&] { Move(status, {2, 2}), Click(Caption(L"Help")); })) << "clicked";
 }
 
-TEST_F(StyledFrame, MovesOverTheTitleOrTheTextsTurnTheButtonsOffAndTheButtonsActOnTheFrame) {
-    const RECT title = Pixels(form.frame.element(controls::FrameElement::RoundEnd));
-    const RECT bottom = Pixels(form.frame.element(controls::FrameElement::BottomBar));
-    LightAll();
-    ASSERT_FALSE(AllNormal());
-    Move(window, {bottom.right - 2, bottom.bottom - 2});  // the bottom bar leaves them lit
-    EXPECT_FALSE(AllNormal());
-    Move(window, {title.right - 4, title.bottom - 4});
-    EXPECT_TRUE(AllNormal());
-    LightAll();
-    Move(Child(L"Static", L"Framed status"), {2, 2});
-    EXPECT_TRUE(AllNormal());
+TEST_F(StyledFrame, DrawsItsBarsWithARoundTitleEndAndOnlyTheButtonsItsPropertiesAllow) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT client{};
+    GetClientRect(window, &client);
+    views::WindowDc screen(nullptr);
+    views::MemoryDc picture(screen.get(), client.right, client.bottom);
+    Send(window, WM_PRINT, reinterpret_cast<WPARAM>(picture.get()),
+         PRF_CLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
+    const auto at = [&](int x, int y) { return GetPixel(picture.get(), x, y); };
+    const COLORREF background = at(client.right / 2, client.bottom / 2);
+    const RECT title = Element(controls::FrameElement::TitleBody);
+    const RECT bottom = Element(controls::FrameElement::BottomBar);
+    const RECT side = Element(controls::FrameElement::LeftSide);
+    EXPECT_NE(at(title.right / 2, title.bottom / 2), background);
+    EXPECT_NE(at(200, (bottom.top + bottom.bottom) / 2 + 1), background);
+    EXPECT_NE(at(side.left, client.bottom / 2), background);
+    EXPECT_EQ(at(client.right - 1, 0), background) << "the top right corner is cut round";
 
-    Click(Child(L"BriskoCaptionButton", L"Help"));
-    EXPECT_EQ(form.helps, 1);
-    EXPECT_TRUE(AllNormal());
-    Click(Child(L"BriskoCaptionButton", L"Minimize"));
-    EXPECT_EQ(form.minimises, 1);
-    Click(Child(L"BriskoCaptionButton", L"Close"));
-    EXPECT_EQ(form.closes, 1);
-}
-
-TEST_F(StyledFrame, WithoutItsHelpAndQuitPropertiesOnlyMinimiseRemains) {
     binding.reset();
     form.frame.sethlpbutton(false);
     form.frame.setQuitButton(false);
     form.unload();
     Open();
-    EXPECT_FALSE(Child(L"BriskoCaptionButton", L"Help"));
-    EXPECT_FALSE(Child(L"BriskoCaptionButton", L"Close"));
-    EXPECT_TRUE(Child(L"BriskoCaptionButton", L"Minimize"));
-}
-
-TEST_F(StyledFrame, DrawsItsBarsWithARoundTitleEnd) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    RECT client{};
-    GetClientRect(window, &client);
-    views::MemoryDc picture(ScreenDc(), client.right, client.bottom);
-    SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(picture.get()),
-                 PRF_CLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
-    const COLORREF background = GetPixel(picture.get(), client.right / 2, client.bottom / 2);
-    const RECT title = Pixels(form.frame.element(controls::FrameElement::TitleBody));
-    const RECT bottom = Pixels(form.frame.element(controls::FrameElement::BottomBar));
-    const RECT side = Pixels(form.frame.element(controls::FrameElement::LeftSide));
-    EXPECT_NE(GetPixel(picture.get(), title.right / 2, title.bottom / 2), background);
-    EXPECT_NE(GetPixel(picture.get(), 200, (bottom.top + bottom.bottom) / 2 + 1), background);
-    EXPECT_NE(GetPixel(picture.get(), side.left, client.bottom / 2), background);
-    // The top right corner is cut round: the pixel in the corner is the window's surface.
-    EXPECT_EQ(GetPixel(picture.get(), client.right - 1, 0), background);
+    EXPECT_FALSE(Caption(L"Help") || Caption(L"Close"));
+    EXPECT_TRUE(Caption(L"Minimize"));
 }
 
 // ---- Two lists in one place, one native list
 
-class TwoListsForm : public controls::Form {
-  public:
-    TwoListsForm() : Form("frmTwoLists", "Two lists") {
-        clientWidth = 4000;
-        clientHeight = 3000;
-        lstAll.rect = lstFound.rect = {200, 200, 3000, 1500};
-        add(lstAll);
-        add(lstFound);
-        lstFound.setVisible(false);
-        lstFound.sharesPlaceWith = &lstAll;
-        lstAll.toolTip = "Every entry";
-        lstFound.toolTip = "What was found";
-    }
-    controls::ListBox lstAll{"lstAll"}, lstFound{"lstFound"};
+// What the native list shows: its entries, selection, top entry and tool tip.
+struct Shown {
+    std::vector<std::wstring> entries;
+    LRESULT selected, top;
+    std::wstring tip;
+    bool operator==(const Shown&) const = default;
 };
 
-class SharedLists : public BoundWindow<TwoListsForm> {
+class SharedLists : public Views {
   protected:
-    void SetUp() override {
-        BoundWindow::SetUp();
-        list = FindWindowExW(window, nullptr, L"ListBox", nullptr);
-    }
-    std::vector<std::wstring> Entries() const {
-        std::vector<std::wstring> entries;
-        const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-        for (LRESULT i = 0; i < count; ++i) {
-            wchar_t text[64] = {};
-            if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 64)
-                SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
-                             reinterpret_cast<LPARAM>(text));
-            entries.emplace_back(text);
-        }
-        return entries;
-    }
-    // The user selects entry `index`, as a click does.
-    void Select(int index) const {
-        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list));
-    }
-    LRESULT Selected() const { return SendMessageW(list, LB_GETCURSEL, 0, 0); }
-    LRESULT Top() const { return SendMessageW(list, LB_GETTOPINDEX, 0, 0); }
-    // The tool tip that the window's tip control holds for the list.
-    std::wstring Tip() const {
-        HWND tips = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND h, LPARAM lp) -> BOOL {
-                wchar_t cls[64] = {};
-                GetClassNameW(h, cls, 64);
-                if (std::wstring(cls) != TOOLTIPS_CLASSW) return TRUE;
-                *reinterpret_cast<HWND*>(lp) = h;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&tips));
+    // The native list after the check list.
+    HWND List() const { return FindWindowExW(window, Child(L"ListBox"), L"ListBox", nullptr); }
+    Shown Now() const {
+        HWND list = List();
+        Shown s{{}, Send(list, LB_GETCURSEL), Send(list, LB_GETTOPINDEX), {}};
         wchar_t text[80] = {};
+        for (LRESULT i = 0; i < Send(list, LB_GETCOUNT); ++i)
+            if (Send(list, LB_GETTEXTLEN, i) < 80 && Send(list, LB_GETTEXT, i, LPARAM(text)) >= 0)
+                s.entries.emplace_back(text);
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.hwnd = window;
-        tool.uId = reinterpret_cast<UINT_PTR>(list);
+        tool.uId = UINT_PTR(list);
         tool.lpszText = text;
-        if (tips) SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
-        return text;
+        text[0] = 0;
+        Send(FindWindowW(TOOLTIPS_CLASSW, nullptr), TTM_GETTEXTW, 80, LPARAM(&tool));
+        s.tip = text;
+        return s;
     }
-    HWND list = nullptr;
+    // The user selects entry `index`, as a click does.
+    void Select(int index) const {
+        HWND list = List();
+        Send(list, LB_SETCURSEL, index);
+        Send(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), LPARAM(list));
+    }
 };
 
 TEST_F(SharedLists, TakeTurnsInOneNativeListEachWithItsEntriesSelectionScrollAndTip) {
-    std::vector<std::string> all;
-    for (int i = 0; i < 100; ++i) all.push_back("entry " + std::to_string(i));
-    form.lstAll.assign(all);
-    ASSERT_NE(list, nullptr);
+    HWND list = List();
     EXPECT_EQ(FindWindowExW(window, list, L"ListBox", nullptr), nullptr) << "one native list";
-    EXPECT_TRUE(IsWindowVisible(list));
-    EXPECT_EQ(Entries().size(), 100u);
-    EXPECT_EQ(Tip(), L"Every entry");
-    // The user scrolls and selects: the list on screen is the full one.
-    SendMessageW(list, LB_SETTOPINDEX, 40, 0);
+    std::vector<std::string> all;
+    std::vector<std::wstring> allShown;
+    for (int i = 0; i < 100; ++i) {
+        all.push_back("entry " + std::to_string(i));
+        allShown.push_back(L"entry " + std::to_wstring(i));
+    }
+    form.lstAll.assign(all);
+    Send(list, LB_SETTOPINDEX, 40);
     Select(42);
     EXPECT_EQ(form.lstAll.listIndex(), 42);
-    ASSERT_EQ(Top(), 40);
+    EXPECT_EQ(Now(), (Shown{allShown, 42, 40, L"Every entry"}));
 
-    // The hidden list's entries wait for its turn; then they alone are shown, unselected.
+    // The hidden list's entries wait for its turn; then they alone are shown, unselected, and
+    // its selection reaches it alone, while a change of the hidden one waits.
     form.lstFound.assign({"found one", "found two"});
-    EXPECT_EQ(Entries().size(), 100u);
+    EXPECT_EQ(Now().entries.size(), 100u);
     form.lstFound.setVisible(true);
     form.lstAll.setVisible(false);
-    EXPECT_TRUE(IsWindowVisible(list));
-    EXPECT_EQ(Entries(), (std::vector<std::wstring>{L"found one", L"found two"}));
-    EXPECT_EQ(Selected(), LB_ERR);
-    EXPECT_EQ(Top(), 0);
-    EXPECT_EQ(Tip(), L"What was found");
+    const std::vector<std::wstring> found = {L"found one", L"found two"};
+    EXPECT_EQ(Now(), (Shown{found, LB_ERR, 0, L"What was found"}));
     Select(1);
-    EXPECT_EQ(form.lstFound.listIndex(), 1);
-    EXPECT_EQ(form.lstAll.listIndex(), 42) << "the selection reaches the list on screen only";
     form.lstAll.setListIndex(43);
-    EXPECT_EQ(Selected(), 1) << "a change of the hidden list waits for its turn";
+    EXPECT_EQ(std::pair(form.lstFound.listIndex(), Now().selected), std::pair(1, LRESULT{1}));
 
-    // Back to the full list: its entries, its selection and where it was scrolled.
+    // Back to the full list as it was left; neither shown hides the native list.
     form.lstAll.setVisible(true);
     form.lstFound.setVisible(false);
-    EXPECT_EQ(Entries().size(), 100u);
-    EXPECT_EQ(Entries().front(), L"entry 0");
-    EXPECT_EQ(Selected(), 43);
-    EXPECT_EQ(Top(), 40);
-    EXPECT_EQ(Tip(), L"Every entry");
-
-    // Neither list shown hides the native one; either shown brings it back with its own state.
+    EXPECT_EQ(Now(), (Shown{allShown, 43, 40, L"Every entry"}));
     form.lstAll.setVisible(false);
     EXPECT_FALSE(IsWindowVisible(list));
     form.lstFound.setVisible(true);
     EXPECT_TRUE(IsWindowVisible(list));
-    EXPECT_EQ(Entries().size(), 2u);
-    EXPECT_EQ(Selected(), 1);
+    EXPECT_EQ(Now(), (Shown{found, 1, 0, L"What was found"}));
 }
 
 }  // namespace
