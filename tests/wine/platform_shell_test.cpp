@@ -26,7 +26,7 @@ LONGLONG InTheBin() {
 
 TEST(Win32Shell, DeletesToTheBinOnlyWhenAskedEmptiesItAndNeverTakesANameItWouldCut) {
     brisko::win32::Win32Shell shell;
-    ASSERT_TRUE(Exists(kDir + "trail.")) << "made by platform_shell_test.setup.sh";
+    ASSERT_TRUE(Exists(kDir + "binned.txt")) << "made by platform_shell_test.setup.sh";
     const unsigned quiet = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
     const LONGLONG before = InTheBin();
     EXPECT_EQ(shell.deleteFiles(0, {kDir + "binned.txt"}, quiet | p::kFofAllowUndo), 0);
@@ -38,7 +38,7 @@ TEST(Win32Shell, DeletesToTheBinOnlyWhenAskedEmptiesItAndNeverTakesANameItWouldC
     // The shell trims names that end in a dot or a space and takes no exact paths: such a path
     // would send another file to the bin, so it is not handed over at all.
     EXPECT_NE(shell.deleteFiles(0, {kDir + "trail."}, quiet | p::kFofAllowUndo), 0);
-    EXPECT_TRUE(Exists(kDir + "trail.") && Exists(kDir + "trail"));
+    EXPECT_TRUE(Exists("\\\\?\\" + kDir + "trail.") && Exists(kDir + "trail"));
 
     EXPECT_EQ(shell.emptyRecycleBin(
                   0, p::kRecycleNoConfirmation | p::kRecycleNoProgressUi | p::kRecycleNoSound),
@@ -62,11 +62,6 @@ TEST(Win32Processes, StartsHiddenInTheFolderGivenAndReadsTheEnvironment) {
     EXPECT_EQ(processes.environment("BRISKO_LONG"), longValue);
     EXPECT_EQ(processes.environment("BRISKO_EMPTY"), "");
     EXPECT_EQ(processes.environment("BRISKO_UNSET"), std::nullopt);
-
-    wchar_t exe[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    const std::string path = brisko::win32::Utf8(exe);
-    EXPECT_EQ(processes.programFolder(), path.substr(0, path.find_last_of('\\')));
 }
 
 }  // namespace
