@@ -188,62 +188,44 @@ TEST(CookieKeeper, ToggleUnchecksAndRechecksWithItsCaptions) {
     EXPECT_EQ(f.keeper->Label1.caption(), "Remove Checks from Cookies to keep");
 }
 
+// The list may sit for hours: a deletion takes each file that was listed, reached through no
+// link, or nothing. What it does not delete keeps its entry, still checked.
 TEST(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) {
     CookieFixture f;
     auto& fs = f.mem.files;
-    fs.addFile("C:\\WINDOWS\\cookies\\a.txt", 1);
-    fs.addFile("C:\\WINDOWS\\cookies\\locked.txt", 1, platform::kAttrReadOnly);
-    fs.addFile("C:\\WINDOWS\\cookies\\busy.txt", 1).inUse = true;
-    fs.addFile("C:\\WINDOWS\\cookies\\z.txt", 1);
+    const std::string w = "C:\\WINDOWS\\";
+    fs.addFile(w + "cookies\\a.txt", 1);
+    fs.addFile(w + "cookies\\b.txt", 1);
+    fs.addFile(w + "cookies\\locked.txt", 1, platform::kAttrReadOnly);
+    fs.addFile(w + "cookies\\busy.txt", 1).inUse = true;
+    fs.addFile(w + "cookies\\z.txt", 1);
+    fs.addFile(w + "profiles\\anna\\cookies\\x.txt", 1);
     f.open();
-    ASSERT_EQ(f.keeper->List1.count(), 4);
-    // One file vanishes behind the keeper's back: its entry goes, as the file is gone.
-    fs.removeTree("C:\\WINDOWS\\cookies\\z.txt");
-    f.keeper->cmdDelCookies.click();
-    EXPECT_EQ(fs.deleted, std::vector<std::string>{"C:\\WINDOWS\\cookies\\a.txt"});
-    EXPECT_EQ(f.entries(), (std::vector<std::string>{"C:\\WINDOWS\\cookies\\locked.txt",
-                                                     "C:\\WINDOWS\\cookies\\busy.txt"}));
-    EXPECT_EQ(f.checkedCount(), 2);
-    EXPECT_EQ(f.keeper->Label2.caption(), "2 Cookies");
-    EXPECT_TRUE(fs.exists("C:\\WINDOWS\\cookies\\locked.txt"));
-    EXPECT_EQ(
-        f.mem.trace.lines,
-        (std::vector<std::string>{
-            "cookie keeper: could not delete C:\\WINDOWS\\cookies\\busy.txt: read-only or in use",
-            "cookie keeper: could not delete C:\\WINDOWS\\cookies\\locked.txt: read-only or in "
-            "use"}));
-}
-
-// The list may sit for hours: a deletion takes each file that was listed, reached through no
-// link, or nothing.
-TEST(CookieKeeper, DeletesOnlyTheFilesListedThroughNoLink) {
-    CookieFixture f;
-    auto& fs = f.mem.files;
-    fs.addFile("C:\\WINDOWS\\cookies\\a.txt", 1);
-    fs.addFile("C:\\WINDOWS\\cookies\\b.txt", 1);
-    fs.addFile("C:\\WINDOWS\\profiles\\anna\\cookies\\x.txt", 1);
-    f.open();
-    ASSERT_EQ(f.keeper->List1.count(), 3);
-    fs.removeTree("C:\\WINDOWS\\cookies\\b.txt");
-    fs.addFile("C:\\WINDOWS\\cookies\\b.txt", 7);
-    fs.removeTree("C:\\WINDOWS\\profiles\\anna");
+    ASSERT_EQ(f.keeper->List1.count(), 6);
+    // Behind the keeper's back: one file vanishes (its entry goes, as the file is gone), another
+    // takes b.txt's place, and anna's folder becomes a link to files of the same names.
+    fs.removeTree(w + "cookies\\z.txt");
+    fs.removeTree(w + "cookies\\b.txt");
+    fs.addFile(w + "cookies\\b.txt", 7);
+    fs.removeTree(w + "profiles\\anna");
     fs.addFile("C:\\elsewhere\\cookies\\x.txt", 7);
-    fs.addLink("C:\\WINDOWS\\profiles\\anna", "C:\\elsewhere");
+    fs.addLink(w + "profiles\\anna", "C:\\elsewhere");
     f.keeper->cmdDelCookies.click();
-    EXPECT_EQ(fs.deleted, std::vector<std::string>{"C:\\WINDOWS\\cookies\\a.txt"});
-    EXPECT_EQ(f.entries(),
-              (std::vector<std::string>{"C:\\WINDOWS\\cookies\\b.txt",
-                                        "C:\\WINDOWS\\profiles\\anna\\cookies\\x.txt"}));
-    EXPECT_EQ(f.checkedCount(), 2);
-    EXPECT_EQ(f.keeper->Label2.caption(), "2 Cookies");
-    EXPECT_EQ(fs.fileLength("C:\\WINDOWS\\cookies\\b.txt"), 7u);
+    EXPECT_EQ(fs.deleted, std::vector<std::string>{w + "cookies\\a.txt"});
+    const std::vector<std::string> kept = {w + "cookies\\b.txt", w + "cookies\\locked.txt",
+                                           w + "cookies\\busy.txt",
+                                           w + "profiles\\anna\\cookies\\x.txt"};
+    EXPECT_EQ(f.entries(), kept);
+    EXPECT_EQ(f.checkedCount(), 4);
+    EXPECT_EQ(f.keeper->Label2.caption(), "4 Cookies");
     EXPECT_EQ(fs.fileLength("C:\\elsewhere\\cookies\\x.txt"), 7u);
-    EXPECT_EQ(f.mem.trace.lines,
-              (std::vector<std::string>{
-                  "cookie keeper: could not delete C:\\WINDOWS\\profiles\\anna\\cookies\\x.txt: a "
-                  "folder on its path is a link: C:\\WINDOWS\\profiles\\anna",
-                  "cookie keeper: could not delete C:\\WINDOWS\\cookies\\b.txt: another file is in "
-                  "its place"}));
+    const char* why[] = {"a folder on its path is a link: C:\\WINDOWS\\profiles\\anna",
+                         "read-only or in use", "read-only or in use",
+                         "another file is in its place"};
+    ASSERT_EQ(f.mem.trace.lines.size(), 4u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(f.mem.trace.lines[i],
+                  "cookie keeper: could not delete " + kept[3 - i] + ": " + why[i]);
 }
 
 }  // namespace
