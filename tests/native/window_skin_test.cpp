@@ -6,8 +6,7 @@
 
 #include <vector>
 
-#include "app/program.h"
-#include "platform/memory/memory_platform.h"
+#include "fixtures.h"
 
 namespace brisko::testing {
 namespace {
@@ -21,12 +20,6 @@ using controls::WindowSkin;
 constexpr CaptionButton kHelp = CaptionButton::Help;
 constexpr CaptionButton kMin = CaptionButton::Minimise;
 constexpr CaptionButton kClose = CaptionButton::Close;
-
-struct ProgramFixture {
-    platform::MemoryPlatform mem;
-    platform::Services services = mem.services();
-    app::Program program{services};
-};
 
 // Every present button lit.
 void LightAll(WindowSkin& skin) {
@@ -50,40 +43,29 @@ TEST(WindowSkins, EachWindowHasItsButtonsTipsAndTitleElements) {
         const char* closeTip;
         bool dragByText, dragByLeft, dragByMiddle;
     };
-    for (const Case& c :
-         {Case{p.main, SkinKind::TitleStrip, true, true, true, "Help me", "Close", true, true,
-               true},
-          Case{p.finder, SkinKind::TitleStrip, true, true, true, "Help", "Close", true, true, true},
-          Case{p.cookies, SkinKind::TitleStrip, true, true, true, "Help me", "Close", true, true,
-               true},
-          Case{p.mainHelp, SkinKind::TitleStrip, false, false, true, "", "Close Me", true, false,
-               true},
-          Case{p.finderHelp, SkinKind::TitleStrip, false, false, true, "", "Close", true, false,
-               true},
-          Case{p.extensHelp, SkinKind::TitleStrip, false, false, true, "", "Close", true, false,
-               true},
-          Case{p.cookiesHelp, SkinKind::TitleStrip, false, false, true, "", "Close", true, false,
-               true},
-          // The styled frame moves the lookup window itself, not through the skin's strip.
-          Case{p.extens, SkinKind::TitleStrip, true, true, true, "Help", "Close", false, false,
-               false},
-          Case{p.disclaimer, SkinKind::BordersOnly, false, false, false, "", "", false, false,
-               false}}) {
+    constexpr bool T = true, F = false;
+    constexpr SkinKind Strip = SkinKind::TitleStrip;
+    // The styled frame moves the lookup window itself, not through the skin's strip.
+    // clang-format off
+    for (const Case& c : {Case{p.main, Strip, T, T, T, "Help me", "Close", T, T, T},
+                          Case{p.finder, Strip, T, T, T, "Help", "Close", T, T, T},
+                          Case{p.cookies, Strip, T, T, T, "Help me", "Close", T, T, T},
+                          Case{p.mainHelp, Strip, F, F, T, "", "Close Me", T, F, T},
+                          Case{p.finderHelp, Strip, F, F, T, "", "Close", T, F, T},
+                          Case{p.extensHelp, Strip, F, F, T, "", "Close", T, F, T},
+                          Case{p.cookiesHelp, Strip, F, F, T, "", "Close", T, F, T},
+                          Case{p.extens, Strip, T, T, T, "Help", "Close", F, F, F},
+                          Case{p.disclaimer, SkinKind::BordersOnly, F, F, F, "", "", F, F, F}}) {
+        // clang-format on
         const WindowSkin& skin = c.window.skin;
         SCOPED_TRACE(c.window.name());
         EXPECT_EQ(skin.kind(), c.kind);
         EXPECT_EQ(skin.has(kHelp), c.help);
         EXPECT_EQ(skin.has(kMin), c.minimise);
         EXPECT_EQ(skin.has(kClose), c.close);
-        if (c.help) {
-            EXPECT_EQ(skin.toolTip(kHelp), c.helpTip);
-        }
-        if (c.minimise) {
-            EXPECT_EQ(skin.toolTip(kMin), "Minimize");
-        }
-        if (c.close) {
-            EXPECT_EQ(skin.toolTip(kClose), c.closeTip);
-        }
+        EXPECT_EQ(c.help ? skin.toolTip(kHelp) : "", c.helpTip);
+        EXPECT_EQ(c.minimise ? skin.toolTip(kMin) : "Minimize", "Minimize");
+        EXPECT_EQ(c.close ? skin.toolTip(kClose) : "", c.closeTip);
         EXPECT_EQ(skin.dragsBy(TitleElement::Text), c.dragByText);
         EXPECT_EQ(skin.dragsBy(TitleElement::Left), c.dragByLeft);
         EXPECT_EQ(skin.dragsBy(TitleElement::Middle), c.dragByMiddle);
