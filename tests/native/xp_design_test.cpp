@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "controls/form.h"
 
 namespace brisko::controls {
@@ -36,54 +38,46 @@ struct FrameFixture {
     }
 };
 
-void ExpectRect(const Rect& r, int left, int top, int width, int height) {
-    EXPECT_EQ(r.left, left);
-    EXPECT_EQ(r.top, top);
-    EXPECT_EQ(r.width, width);
-    EXPECT_EQ(r.height, height);
-}
-
-TEST(XPDesign, TextsGoToTheirLabelAndShadow) {
-    FrameFixture f;
-    f.frame.setStexte("7 of 3183 File Types");
-    f.frame.setCaption("Extensions");
-    EXPECT_EQ(f.frame.Stexte(), "7 of 3183 File Types");
-    EXPECT_EQ(f.frame.Label2[1].caption(), "7 of 3183 File Types");
-    EXPECT_EQ(f.frame.Caption(), "Extensions");
-    EXPECT_EQ(f.frame.Label2[3].caption(), "Extensions");
-    // Only the texts are the window's widgets; the frame draws the shadows under them.
-    ASSERT_EQ(f.window.widgets.size(), 2u);
-    EXPECT_EQ(f.window.widgets[0], &f.frame.Label2[0]);
-    EXPECT_EQ(f.window.widgets[1], &f.frame.Label2[2]);
-    EXPECT_NE(f.frame.Label2[0].foreColor, f.frame.Label2[1].foreColor);
-    EXPECT_TRUE(f.frame.Label2[2].bold);
-}
-
-TEST(XPDesign, LaysOutItsElementsForItsSize) {
+TEST(XPDesign, LaysOutItsElementsForItsSizeAndItsTextsGoToTheirLabelAndShadow) {
     FrameFixture f;
     EXPECT_EQ(f.window.styledFrame, &f.frame);
-    ExpectRect(f.frame.element(E::TitleBar), 0, 0, 8505, 450);
-    ExpectRect(f.frame.element(E::TitleBody), 0, 0, 8505 - 330, 450);
-    ExpectRect(f.frame.element(E::RoundEnd), 8505 - 330, 0, 330, 450);
-    ExpectRect(f.frame.element(E::LeftSide), 0, 150, 60, 4305 - 150);
-    ExpectRect(f.frame.element(E::RightSide), 8505 - 60, 150, 60, 4305 - 150);
-    ExpectRect(f.frame.element(E::BottomBar), 0, 4305 - 375, 8505, 375);
-    ExpectRect(f.frame.button(B::Close), 8505 - 495, 60, 315, 315);
-    ExpectRect(f.frame.button(B::Minimise), 8505 - 865, 60, 315, 315);
-    ExpectRect(f.frame.button(B::Help), 8505 - 1235, 60, 315, 315);
-    // The caption ends before the help button, the status text spans the bottom bar.
-    const Rect caption = f.frame.Label2[2].rect;
+    // clang-format off
+    const std::pair<Rect, std::array<int, 4>> rects[] = {
+        {f.frame.element(E::TitleBar), {0, 0, 8505, 450}},
+        {f.frame.element(E::TitleBody), {0, 0, 8505 - 330, 450}},
+        {f.frame.element(E::RoundEnd), {8505 - 330, 0, 330, 450}},
+        {f.frame.element(E::LeftSide), {0, 150, 60, 4305 - 150}},
+        {f.frame.element(E::RightSide), {8505 - 60, 150, 60, 4305 - 150}},
+        {f.frame.element(E::BottomBar), {0, 4305 - 375, 8505, 375}},
+        {f.frame.button(B::Close), {8505 - 495, 60, 315, 315}},
+        {f.frame.button(B::Minimise), {8505 - 865, 60, 315, 315}},
+        {f.frame.button(B::Help), {8505 - 1235, 60, 315, 315}},
+        {f.frame.Label2[0].rect, {240, 4305 - 375 + 60, 8505 - 480, 255}},
+        {f.frame.Label2[1].rect, {255, 4305 - 375 + 75, 8505 - 480, 255}}};
+    // clang-format on
+    for (const auto& [r, expected] : rects)
+        EXPECT_EQ((std::array{r.left, r.top, r.width, r.height}), expected);
+    // The caption ends before the help button, its shadow one pixel below and to the right.
+    const Rect caption = f.frame.Label2[2].rect, shadow = f.frame.Label2[3].rect;
     EXPECT_EQ(caption.left + caption.width + 60, 8505 - 1235);
-    ExpectRect(f.frame.Label2[0].rect, 240, 4305 - 375 + 60, 8505 - 480, 255);
-    ExpectRect(f.frame.Label2[1].rect, 255, 4305 - 375 + 75, 8505 - 480, 255);
-    ExpectRect(f.frame.Label2[3].rect, caption.left + 15, caption.top + 15, caption.width,
-               caption.height);
-
+    EXPECT_EQ((std::array{shadow.left, shadow.top, shadow.width, shadow.height}),
+              (std::array{caption.left + 15, caption.top + 15, caption.width, caption.height}));
     f.frame.place({0, 0, 6000, 3000});
-    ExpectRect(f.frame.element(E::BottomBar), 0, 3000 - 375, 6000, 375);
-    ExpectRect(f.frame.element(E::RoundEnd), 6000 - 330, 0, 330, 450);
+    EXPECT_EQ(f.frame.element(E::BottomBar).top, 3000 - 375);
+    EXPECT_EQ(f.frame.element(E::BottomBar).width, 6000);
+    EXPECT_EQ(f.frame.element(E::RoundEnd).left, 6000 - 330);
     EXPECT_EQ(f.frame.button(B::Close).left, 6000 - 495);
     EXPECT_EQ(f.frame.Label2[0].rect.width, 6000 - 480);
+
+    f.frame.setStexte("7 of 3183 File Types");
+    f.frame.setCaption("Extensions");
+    EXPECT_EQ(f.frame.Stexte() + "|" + f.frame.Label2[1].caption(),
+              "7 of 3183 File Types|7 of 3183 File Types");
+    EXPECT_EQ(f.frame.Caption() + "|" + f.frame.Label2[3].caption(), "Extensions|Extensions");
+    // Only the texts are the window's widgets; the frame draws the shadows under them.
+    EXPECT_EQ(f.window.widgets, (std::vector<Widget*>{&f.frame.Label2[0], &f.frame.Label2[2]}));
+    EXPECT_NE(f.frame.Label2[0].foreColor, f.frame.Label2[1].foreColor);
+    EXPECT_TRUE(f.frame.Label2[2].bold);
 }
 
 TEST(XPDesign, FindsTheElementUnderAPoint) {

@@ -1,0 +1,291 @@
+// The lookup window over an in-memory program folder, and the reading of its category files:
+// line ends, limits and broken bytes, also over thousands of random files.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "controls/program_windows.h"
+#include "filetypes/extens.h"
+#include "filetypes/file2listbox.h"
+#include "filetypes/prefix_search.h"
+#include "platform/memory/memory_file_reader.h"
+#include "platform/memory/memory_platform.h"
+
+namespace brisko::filetypes {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(File2ListBox, LineEndsNulAndNonAnsiBytes) {
+    // clang-format off
+    const std::pair<const char*, Lines> cases[] = {
+        {"A\r\nB\r\nC", {"A", "B", "C"}}, {"A\r\nB\r\nC\r\n", {"A", "B", "C"}},
+        {"A\rB\rC\r", {"A", "B", "C"}}, {"A\nB\r\nC", {"A\nB", "C"}}, {"\nA", {"\nA"}},
+        {"A\r\n\r\nB", {"A", "", "B"}}, {"A\r\r\nB", {"A", "", "B"}}, {"\r\n", {""}}, {"", {}},
+        {"  DOC - x  \r\n", {"  DOC - x  "}}};
+    // clang-format on
+    for (const auto& [text, lines] : cases) EXPECT_EQ(SplitLines(text), lines) << text;
+
+    platform::MemoryFileSystem fs;
+    platform::MemoryFileReader reader(fs);
+    std::string text = "AAA - first\r\n" + std::string("NUL - a\0b", 9) + "\r\n";
+    text += "M7 - Thomson M\xE9mo7\r\n";         // Windows-1252 e acute
+    text += "EUR - \x80 \x81 \xFF\r\n";          // euro sign, an unassigned byte, y diaeresis
+    text += "UTF - \xC3\xA9 (UTF-8 bytes)\r\n";  // not ANSI: read as two ANSI characters
+    text += "ZZZ - last";
+    fs.addFileWithContent("C:\\x.vxl", text);
+    controls::ListBox list("lstNames");
+    list.addItem("old entry");
+    File2ListBox(reader, "C:\\x.vxl", list);
+    EXPECT_EQ(list.items(), (Lines{"AAA - first", "NUL - a b", "M7 - Thomson M\xC3\xA9mo7",
+                                   "EUR - \xE2\x82\xAC \xC2\x81 \xC3\xBF",
+                                   "UTF - \xC3\x83\xC2\xA9 (UTF-8 bytes)", "ZZZ - last"}));
+    // A missing or unreadable file, or a folder, leaves the list empty.
+    File2ListBox(reader, "C:\\P\\ext21.vxl", list);
+    EXPECT_EQ(list.count(), 0);
+    list.addItem("x");
+    reader.unreadable.insert("C:\\x.vxl");
+    File2ListBox(reader, "C:\\x.vxl", list);
+    EXPECT_EQ(list.count(), 0);
+    fs.addFolder("C:\\P");
+    File2ListBox(reader, "C:\\P", list);
+    EXPECT_EQ(list.count(), 0);
+}
+
+// Inputs built from pieces that stress the reader: line ends of all kinds, NUL, high bytes,
+// plain text, and now and then a very long line. Fixed seed, so a failure always repeats.
+std::string RandomInput(std::mt19937& rng) {
+    std::uniform_int_distribution<int> pieces(0, 40), kind(0, 9), byte(0, 255);
+    static const std::string kEnds[] = {"\r", "\n", "\r\n", std::string(1, '\0')};
+    std::string s;
+    for (int i = 0, n = pieces(rng); i < n; ++i) {
+        const int k = kind(rng);
+        if (k <= 3) s += kEnds[k];
+        if (k == 4) s += static_cast<char>(0x80 + byte(rng) % 128);
+        if (k == 5) s += static_cast<char>(byte(rng));
+        if (k == 6 && byte(rng) < 8) s.append(5000 + byte(rng) * 20, 'L');
+        if (k > 6) s += "DOC - Word text";
+    }
+    return s;
+}
+
+// Joined back with CR, the entries give the file's text, byte for byte once the ANSI bytes are
+// shown as characters: every CR LF counts as one CR, one terminator at the very end adds
+// nothing, lone LFs stay, NUL shows as a space; a capped list holds exactly the first lines.
+void CheckInvariants(const std::string& input, const Lines& entries) {
+    ASSERT_LE(entries.size(), kMaxEntries);
+    std::string joined, text;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        ASSERT_EQ(entries[i].find_first_of(std::string("\r\0", 2)), std::string::npos) << i;
+        joined += (i ? "\r" : "") + entries[i];
+    }
+    for (std::size_t i = 0; i < input.size(); ++i) {
+        text += input[i] ? input[i] : ' ';
+        if (input[i] == '\r' && i + 1 < input.size() && input[i + 1] == '\n') ++i;
+    }
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    if (entries.size() == kMaxEntries) {
+        std::size_t pos = 0;
+        for (std::size_t k = 0; k < kMaxEntries && pos != std::string::npos; ++k)
+            pos = text.find('\r', k ? pos + 1 : 0);
+        if (pos != std::string::npos) text.resize(pos);
+    }
+    ASSERT_EQ(joined, AnsiToUtf8(text));
+    ASSERT_EQ(
+        std::count_if(joined.begin(), joined.end(), [](char c) { return (c & 0xC0) != 0x80; }),
+        static_cast<std::ptrdiff_t>(text.size()));  // one character per byte
+}
+
+TEST(File2ListBox, RandomFilesKeepTheLineRulesAndLongOnesStopAtTheCap) {
+    std::mt19937 rng(20261207);
+    platform::MemoryFileSystem fs;
+    platform::MemoryFileReader reader(fs);
+    controls::ListBox list("lstNames");
+    for (int round = 0; round < 4000; ++round) {
+        const std::string input = RandomInput(rng);
+        fs.addFileWithContent("C:\\P\\ext.vxl", input);
+        File2ListBox(reader, "C:\\P\\ext.vxl", list);
+        SCOPED_TRACE("round " + std::to_string(round));
+        CheckInvariants(input, list.items());
+        if (HasFatalFailure()) return;
+    }
+    // More lines than the cap, with every kind of end: the last, "\r\n\r", adds an empty line.
+    std::uniform_int_distribution<int> end(0, 3);
+    static const char* const kEnds[] = {"\r", "\r\n", "\n\r", "\r\n\r"};
+    for (int round = 0; round < 3; ++round) {
+        std::string input;
+        for (int i = 0; i < 33000 + round * 500; ++i) input += std::string("E") + kEnds[end(rng)];
+        fs.addFileWithContent("C:\\big.vxl", input);
+        File2ListBox(reader, "C:\\big.vxl", list);
+        ASSERT_EQ(list.count(), static_cast<int>(kMaxEntries));
+        CheckInvariants(input, list.items());
+    }
+    std::string numbered;
+    for (int i = 0; i < 40000; ++i) numbered += "E" + std::to_string(i) + "\r\n";
+    fs.addFileWithContent("C:\\big.vxl", numbered);
+    File2ListBox(reader, "C:\\big.vxl", list);
+    EXPECT_EQ(list.item(0), "E0");
+    EXPECT_EQ(list.item(32766), "E32766");
+}
+
+struct ExtensFixture {
+    platform::MemoryPlatform mem;
+    platform::Services services = mem.services();
+    platform::MemoryFileReader reader{mem.files};
+    controls::ProgramWindows windows;
+    Extens window{services, windows, reader};
+    ExtensFixture() {
+        mem.processes.folder = "C:\\Program Files\\Brisko";
+        put("ext11.vxl",
+            "DAT - Data file\r\nDOC - Word processor document\r\ndoc2 - lower case\r\n"
+            "DOCX - Word document\r\nDO - Stata\r\nD - D source\r\nADO - not a match\r\n");
+        put("ext21.vxl", "JPG - JPEG image\r\nPDF - PDF document\r\n");
+        put("ext31.vxl", "RAR - RAR archive\r\nTXT - Text\r\nZIP - Zip archive\r\n");
+    }
+    void put(const std::string& name, const std::string& content) {
+        mem.files.addFileWithContent("C:\\Program Files\\Brisko\\" + name, content);
+    }
+    void type(const std::string& text) {
+        for (char c : text) window.txtInput.setText(window.txtInput.text() + c);
+    }
+};
+
+// The styled frame covers the whole client area; its bars move the window as its texts do,
+// its buttons minimise and close it, and the lists lie between the title and bottom bars.
+TEST(Extens, LoadShowsTheFirstCategoryInItsStyledFrame) {
+    ExtensFixture f;
+    auto& w = f.window;
+    w.show();
+    EXPECT_EQ(w.title(), "Extensions");
+    EXPECT_EQ(w.XPDesign1.Caption(), "Extensions");
+    EXPECT_EQ(w.lstNames.count(), 7);
+    EXPECT_EQ(w.XPDesign1.Stexte(), "7 of 3183 File Types");
+    EXPECT_EQ(w.XPDesign1.Label2[1].caption(), "7 of 3183 File Types");  // the shadow too
+    EXPECT_EQ(w.Label1.caption(), "7");
+    EXPECT_TRUE(w.lstNames.visible() && !w.lstDisplay.visible() && w.Option2.value());
+    EXPECT_EQ(w.lstNames.horizontalExtent(), 1074);  // 8055 twips / 15 * 2
+    EXPECT_EQ(w.lstDisplay.horizontalExtent(), 1074);
+    EXPECT_EQ(w.txtInput.toolTip + "|" + w.lstDisplay.toolTip + "|" + w.lstNames.toolTip,
+              "Enter the first letters...Click or press Enter to clear last search|"
+              "Displays search Results|List of all extensions");
+    EXPECT_EQ(w.widgets.front(), &w.txtInput);
+    EXPECT_EQ(w.styledFrame, &w.XPDesign1);
+    EXPECT_EQ(w.skin.kind(), controls::SkinKind::TitleStrip);  // no system title bar
+    EXPECT_EQ(w.XPDesign1.rect.width, 8505);
+    EXPECT_EQ(w.XPDesign1.rect.height, 4305);
+    EXPECT_TRUE(w.XPDesign1.QuitButton() && w.XPDesign1.hlpbutton());
+    using E = controls::FrameElement;
+    for (auto e : {E::TitleBar, E::BottomBar, E::CaptionText, E::StatusText})
+        EXPECT_EQ(w.XPDesign1.press(e, controls::MouseButton::Left), &w);
+    const auto bottom = w.XPDesign1.element(E::BottomBar);
+    for (const controls::Widget* c :
+         std::initializer_list<const controls::Widget*>{&w.lstNames, &w.Frame1}) {
+        EXPECT_GE(c->rect.top, controls::XPDesign::kTitleHeight);
+        EXPECT_LE(c->rect.top + c->rect.height, bottom.top);
+    }
+    w.XPDesign1.act(controls::CaptionButton::Minimise);
+    EXPECT_EQ(w.state(), controls::WindowState::Minimized);
+    w.XPDesign1.act(controls::CaptionButton::Close);
+    EXPECT_FALSE(w.loaded());
+}
+
+TEST(Extens, SearchMatchesTheBeginningInEitherCase) {
+    ExtensFixture f;
+    f.window.show();
+    f.type("do");
+    const Lines expected{"DOC - Word processor document", "doc2 - lower case",
+                         "DOCX - Word document", "DO - Stata"};
+    EXPECT_EQ(f.window.lstDisplay.items(), expected);
+    EXPECT_TRUE(f.window.lstDisplay.visible());
+    EXPECT_FALSE(f.window.lstNames.visible());
+    f.window.txtInput.setText("");
+    EXPECT_EQ(f.window.lstDisplay.count(), 0);  // the empty text matches nothing
+    EXPECT_TRUE(f.window.lstDisplay.visible());
+    f.type("DO");
+    EXPECT_EQ(f.window.lstDisplay.items(), expected);
+    f.window.txtInput.setText("Doc");
+    EXPECT_EQ(f.window.lstDisplay.items(), (Lines{"DOC - Word processor document",
+                                                  "doc2 - lower case", "DOCX - Word document"}));
+    // Longer than the entry it starts: an entry shorter than the search never matches.
+    f.window.txtInput.setText("DO - Stata and more");
+    EXPECT_EQ(f.window.lstDisplay.count(), 0);
+}
+
+TEST(Extens, SearchBoxTakesTwentyCharactersAndEnterOrClickClearsIt) {
+    ExtensFixture f;
+    f.window.show();
+    f.type("abcdefghijklmnopqrstuvwxyz");
+    EXPECT_EQ(f.window.txtInput.text(), "abcdefghijklmnopqrst");
+    f.window.txtInput.onKeyPress(13);
+    EXPECT_EQ(f.window.txtInput.text(), "");
+    EXPECT_TRUE(f.window.lstNames.visible());
+    EXPECT_FALSE(f.window.lstDisplay.visible());
+    EXPECT_EQ(f.window.lstNames.count(), 7);
+    f.type("d");
+    f.window.lstDisplay.setListIndex(1);
+    f.window.txtInput.onKeyPress('x');  // other keys do not clear
+    EXPECT_EQ(f.window.txtInput.text(), "d");
+    f.window.txtInput.onClick();
+    EXPECT_EQ(f.window.txtInput.text(), "");
+    EXPECT_EQ(f.window.lstDisplay.listIndex(), -1);
+    EXPECT_TRUE(f.window.lstNames.visible());
+    EXPECT_FALSE(f.window.lstDisplay.visible());
+}
+
+TEST(Extens, ChoosingACategoryReplacesTheListAndAMissingFileShowsZero) {
+    ExtensFixture f;
+    f.window.show();
+    f.type("d");
+    f.window.Option4.setValue(true);
+    EXPECT_FALSE(f.window.Option2.value());
+    EXPECT_EQ(f.window.lstNames.items(),
+              (Lines{"RAR - RAR archive", "TXT - Text", "ZIP - Zip archive"}));
+    EXPECT_EQ(f.window.txtInput.text(), "");
+    EXPECT_EQ(f.window.XPDesign1.Stexte(), "3 of 3183 File Types");
+    EXPECT_TRUE(f.window.lstNames.visible());
+    EXPECT_FALSE(f.window.lstDisplay.visible());
+    EXPECT_EQ(f.window.lstDisplay.count(), 0);
+
+    f.mem.files.deleteFile("C:\\Program Files\\Brisko\\ext21.vxl");
+    f.window.Option3.setValue(true);
+    EXPECT_EQ(f.window.lstNames.count(), 0);
+    EXPECT_EQ(f.window.XPDesign1.Stexte(), "0 of 3183 File Types");
+    EXPECT_EQ(f.window.Label1.caption(), "0");
+    EXPECT_TRUE(f.mem.desktop.messages.empty());
+}
+
+TEST(Extens, ReopeningStartsAgainAtTheFirstCategory) {
+    ExtensFixture f;
+    f.window.show();
+    f.window.Option4.setValue(true);
+    f.type("z");
+    f.window.XPDesign1.onClose();
+    EXPECT_FALSE(f.window.loaded());
+    const int reads = f.reader.reads;
+    f.window.show();
+    EXPECT_EQ(f.reader.reads, reads + 1);  // one load of ext11.vxl, no other file
+    EXPECT_TRUE(f.window.Option2.value());
+    EXPECT_FALSE(f.window.Option4.value());
+    EXPECT_EQ(f.window.txtInput.text(), "");
+    EXPECT_EQ(f.window.lstNames.count(), 7);
+    EXPECT_TRUE(f.window.lstNames.visible());
+    EXPECT_FALSE(f.window.lstDisplay.visible());
+}
+
+TEST(PrefixSearch, FoldsAnsiLettersAndNeverMatchesShorterEntries) {
+    EXPECT_EQ(UpperChar(U'\u00e9'), U'\u00c9');
+    EXPECT_EQ(UpperChar(U'\u00f7'), U'\u00f7');  // the division sign has no capital
+    EXPECT_EQ(UpperChar(U'\u00ff'), U'\u0178');
+    EXPECT_EQ(UpperChar(U'1'), U'1');
+    const Lines entries{"\xC3\x89T\xC3\x89 - summer", "ETE", "\xC3\xA9t", "E"};
+    EXPECT_EQ(PrefixMatches(entries, "\xC3\xA9t"),
+              (Lines{"\xC3\x89T\xC3\x89 - summer", "\xC3\xA9t"}));
+    EXPECT_EQ(PrefixMatches(entries, "ET"), Lines{"ETE"});
+    EXPECT_EQ(PrefixMatches(entries, "ETEE"), Lines{});
+    EXPECT_EQ(PrefixMatches(entries, ""), Lines{});
+    EXPECT_EQ(PrefixMatches({"\xC3"}, "\xC3"), Lines{"\xC3"});  // a broken byte is one character
+}
+
+}  // namespace
+}  // namespace brisko::filetypes
