@@ -2,6 +2,8 @@
 // the selection rules, closing, the descriptions, the disclaimer and the help dialogs.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "fixtures.h"
 
 namespace brisko::testing {
@@ -229,15 +231,15 @@ TEST(MainWindowPanels, ButtonsShowOnePanelAtATimeAndTheWebButtonsOpenTheMakersPa
     MainWindowFixture f;
     f.startAccepted();
     auto& w = *f.form;
+    const auto panels = [&] {
+        return std::array{w.Frame1.visible(), w.Frame2.visible(), w.Frame3.visible()};
+    };
     w.Command4.click();
-    ExpectVisible({&w.Frame2}, true);
-    ExpectVisible({&w.Frame1, &w.Frame3}, false);
+    EXPECT_EQ(panels(), (std::array{false, true, false}));
     w.Command5.click();
-    ExpectVisible({&w.Frame3}, true);
-    ExpectVisible({&w.Frame1, &w.Frame2}, false);
+    EXPECT_EQ(panels(), (std::array{false, false, true}));
     w.Command3.click();
-    ExpectVisible({&w.Frame1}, true);
-    ExpectVisible({&w.Frame2, &w.Frame3}, false);
+    EXPECT_EQ(panels(), (std::array{true, false, false}));
     w.hwnd = 77;
     w.Command7.click();
     w.Command6.click();
@@ -253,16 +255,11 @@ TEST(MainWindowClose, SavesTheTwentyFourBoxesInOrderTwiceThenEndsAndAFailingStor
     f.mem.settings.saves.clear();
     EXPECT_THROW(f.form->Command2.click(), platform::ProgramEnded);
     EXPECT_TRUE(f.mem.desktop.ended);
-    const Texts order = {"Check1",     "chkDocuments", "chkMediaPlayer", "chkPbrush",
-                         "chkRecBin",  "chkRunMenu",   "chkTemp",        "chkUrls",
-                         "chkVb",      "chkCookies",   "chkCookiesSel",  "chIECache",
-                         "chkHistory", "chkWordPad",   "chkWzip1",       "chkWzip2",
-                         "NetScape1",  "netscape2",    "netscape3",      "chkMenu",
-                         "chkWord",    "chkExcel",     "chkAccess",      "chkPowerPoint"};
-    // Close saves once, then the main window's unload saves the same keys again and ends.
+    // Close saves the boxes in save order, then the main window's unload saves them again.
+    const auto boxes = f.form->saveOrder();
     ASSERT_EQ(f.mem.settings.saves.size(), 48u);
     for (size_t i = 0; i < 48; ++i) {
-        EXPECT_EQ(f.mem.settings.saves[i].key, order[i % 24]);
+        EXPECT_EQ(f.mem.settings.saves[i].key, boxes[i % 24]->name());
         EXPECT_EQ(f.mem.settings.saves[i].section, "Presets");
     }
     EXPECT_EQ(f.stored("chkTemp"), "1");
