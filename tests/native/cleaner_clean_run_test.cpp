@@ -151,7 +151,7 @@ TEST(CleanerCleanRun, EveryTickedItemRunsInCatalogueOrderWithinTheBoundsOfItsLis
     for (const char* file : {"default\\prefs.js", "default\\netscape.hst", "default\\cache\\a.htm",
                              "user\\cookies.txt", "user\\bookmark.htm"})
         f.files.addFile(ns + file, 10);
-    for (auto* box : f.trackBoxes()) box->setValue(1);
+    app::TickEveryItem(f.form);
     f.log.clear();
     f.run();
 

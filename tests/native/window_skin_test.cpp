@@ -155,7 +155,8 @@ TEST(WindowSkins, AWindowTakenAwayByItsButtonComesBackWithNormalButtons) {
     // The finder's close hides it; shown again, its close button is not pressed.
     f.mem.desktop.onModal = [&] { p.disclaimer.Command1.click(); };  // accepted as it stands
     p.main.show();
-    p.finder.show();
+    p.main.chameleonButton1.click();  // the main window's "Select" opens the finder in its place
+    ASSERT_TRUE(p.finder.visible() && !p.main.visible());
     p.finder.skin.mouseMove(kClose);
     p.finder.skin.press(kClose);
     ASSERT_EQ(p.finder.skin.release(kClose), kClose);
@@ -163,6 +164,10 @@ TEST(WindowSkins, AWindowTakenAwayByItsButtonComesBackWithNormalButtons) {
     EXPECT_FALSE(p.finder.visible());
     p.finder.show();
     EXPECT_EQ(p.finder.skin.image(kClose), N);
+    p.finder.onSystemClose();
+    p.main.chkCookiesSel.setValue(1);  // and its cookie "Select" the cookie keeper
+    p.main.chameleonButton2.click();
+    EXPECT_TRUE(p.cookies.visible() && !p.main.visible());
 
     // The main help's caption close hides it with its close button normal again.
     f.mem.desktop.onModal = [&] {
