@@ -39,7 +39,9 @@ TEST(Wildcard, MatchesLongNamesByCharacterWithDotStarForNamesWithoutExtension) {
         {"*.*", "README", true}, {"*.*", "index.dat", true}, {"read*.*", "README", true},
         {"x.*", "README", false}, {"?.txt", "\xC3\xA4.txt", true}, {"?.txt", "\xFF.txt", true},
         {"??.txt", "\xE6\x97\xA5\xE6\x9C\xAC.txt", true},
-        {"?.txt", "\xE6\x97\xA5\xE6\x9C\xAC.txt", false}};
+        {"?.txt", "\xE6\x97\xA5\xE6\x9C\xAC.txt", false}, {"?.txt", "\xF0\x9F\x98\x80.txt", true},
+        {"x?", "x\xC3\xA4", true}, {"??.txt", "\xC3(.txt", true}, {"az", "AZ", true},
+        {"*b.*", "a.b", false}};
     // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(WildcardMatch(c.pattern, c.name), c.match) << c.pattern << " " << c.name;

@@ -157,6 +157,17 @@ TEST(CleanerReg32, ReadRegStringReadsOnlyTextValuesStopsAtNulAndDeleteKeepsTheKe
                           {RegRoot::CurrentUser, "Nowhere", "plain", ""}})
         EXPECT_EQ(ReadRegString(reg, c.root, c.key, c.name), c.read) << c.key << " " << c.name;
     EXPECT_FALSE(reg.hasKey(RegRoot::CurrentUser, "Nowhere"));
+    // A value that turns into another type between the probe and the read is not read as text.
+    struct Changing : platform::MemoryRegistry {
+        platform::RegQuery queryValue(platform::RegHandle key, const std::string& name,
+                                      bool withData) override {
+            auto query = MemoryRegistry::queryValue(key, name, withData);
+            if (withData) query.type = platform::kRegBinary;
+            return query;
+        }
+    } changing;
+    changing.set(RegRoot::CurrentUser, "K", "plain", "hello");
+    EXPECT_EQ(ReadRegString(changing, RegRoot::CurrentUser, "K", "plain"), "");
 
     DeleteRegValue(reg, RegRoot::CurrentUser, "K", "plain");
     EXPECT_EQ(reg.valueNames(RegRoot::CurrentUser, "K"), (Texts{"bin", "empty", "expand", "nul"}));
