@@ -12,20 +12,18 @@ using namespace brisko::cleaner;
 
 TEST(Numbers, LeadingWholeAndDecimalTexts) {
     const std::pair<const char*, double> leading[] = {
-        {"", 0},    {"abc", 0},       {"1000", 1000}, {"  23 bytes", 23}, {"12abc", 12},
-        {"-7", -7}, {"1.5e3x", 1500}, {"2e", 2},      {".", 0},           {"1e999", 0}};
+        {"", 0},    {"abc", 0}, {"1000", 1000},   {"  23 bytes", 23}, {"12abc", 12}, {"-7", -7},
+        {"+3", 3},  {"\t5", 5}, {"1.5e3x", 1500}, {"2E2", 200},       {"1e+2", 100}, {"2e", 2},
+        {"2e+", 2}, {".", 0},   {".5", 0.5},      {"1e999", 0}};
     for (auto [text, n] : leading) EXPECT_EQ(LeadingNumber(text), n) << text;
-    const std::pair<const char*, std::optional<int>> whole[] = {{"1", 1},
-                                                                {" 0 ", 0},
-                                                                {"+1", 1},
-                                                                {"", {}},
-                                                                {"yes", {}},
-                                                                {"1.5", {}},
-                                                                {"99999999999999999999", {}}};
+    const std::pair<const char*, std::optional<int>> whole[] = {
+        {"1", 1}, {" 0 ", 0}, {"+1", 1}, {"\t2\t", 2}, {"", {}}, {"yes", {}}, {"1.5", {}}};
     for (auto [text, n] : whole) EXPECT_EQ(WholeNumber(text), n) << text;
+    EXPECT_FALSE(WholeNumber("99999999999999999999"));
     EXPECT_EQ(DecimalText(0), "0");
     EXPECT_EQ(DecimalText(5368709120.0), "5368709120");
     EXPECT_EQ(DecimalText(1.5), "1.5");
+    EXPECT_EQ(DecimalText(1e15), "1e+15");
     EXPECT_EQ(DecimalText(1e20), "1e+20");
 }
 
