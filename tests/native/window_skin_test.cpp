@@ -158,13 +158,16 @@ TEST(WindowSkins, AWindowTakenAwayByItsButtonComesBackWithNormalButtons) {
     // The finder's close hides it; shown again, its close button is not pressed.
     f.mem.desktop.onModal = [&] { p.disclaimer.Command1.click(); };  // accepted as it stands
     p.main.show();
+    EXPECT_EQ(f.mem.desktop.modalRuns, 1);  // the disclaimer first
     p.main.chameleonButton1.click();  // the main window's "Select" opens the finder in its place
     ASSERT_TRUE(p.finder.visible() && !p.main.visible());
+    p.finder.chameleonButton1.click();  // and the finder's look-up the lookup window beside it
+    EXPECT_TRUE(p.extens.visible() && p.finder.visible());
     p.finder.skin.mouseMove(kClose);
     p.finder.skin.press(kClose);
     ASSERT_EQ(p.finder.skin.release(kClose), kClose);
     p.finder.onSystemClose();
-    EXPECT_FALSE(p.finder.visible());
+    EXPECT_TRUE(!p.finder.visible() && p.main.visible());
     p.finder.show();
     EXPECT_EQ(p.finder.skin.image(kClose), N);
     p.finder.onSystemClose();
