@@ -227,19 +227,31 @@ TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
     }
 }
 
-// A removal that cannot start, or a step that throws, is traced and not shown; the run goes on.
+// A removal that cannot start (no command processor, or no process) or a step that throws is
+// traced, not shown, and not counted as done; the run goes on.
 TEST(CleanerCleanRun, AFailedStepIsTracedAndTheNextStepsStillRun) {
-    Fixture f;
-    f.processes.variables.erase("COMSPEC");
-    f.tick({&f.form.chkTemp, &f.form.chkDocuments});
-    f.run();
-    EXPECT_TRUE(f.processes.started.empty());
-    EXPECT_EQ(f.shell.calls.size(), 1u);
-    EXPECT_EQ(f.memory.media.played.size(), 1u);
-    EXPECT_TRUE(f.form.Timer1.enabled());
-    EXPECT_EQ(f.memory.trace.lines, Texts{"clean run: no removal started for C:\\WINDOWS\\Temp\\"});
-    EXPECT_TRUE(f.memory.desktop.messages.empty());
-
+    struct Case {
+        const char* how;
+        std::optional<std::string> comspec;
+        bool canStart;
+    };
+    for (const Case& c : {Case{"no COMSPEC", {}, true}, Case{"an empty COMSPEC", "", true},
+                          Case{"no process", "C:\\WINDOWS\\COMMAND.COM", false}}) {
+        SCOPED_TRACE(c.how);
+        Fixture f;
+        f.processes.variables.erase("COMSPEC");
+        if (c.comspec) f.processes.variables["COMSPEC"] = *c.comspec;
+        f.processes.canStart = c.canStart;
+        f.tick({&f.form.chkTemp, &f.form.chkDocuments});
+        f.run();
+        EXPECT_TRUE(f.processes.started.empty());
+        EXPECT_EQ(f.shell.calls.size(), 1u);
+        EXPECT_EQ(f.memory.media.played.size(), 1u);
+        EXPECT_TRUE(f.form.Timer1.enabled());
+        EXPECT_EQ(f.memory.trace.lines,
+                  Texts{"clean run: no removal started for C:\\WINDOWS\\Temp\\"});
+        EXPECT_TRUE(f.memory.desktop.messages.empty());
+    }
     Fixture g;
     g.shell.fails = true;
     g.tick({&g.form.chkDocuments, &g.form.chkRunMenu, &g.form.chkTemp});

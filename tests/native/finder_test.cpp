@@ -319,6 +319,7 @@ TEST(FinderRemoval, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     // The read-only file survives, listed and checked; the two kept ones keep their order.
     EXPECT_EQ(f.found(), (Texts{"C:\\J\\b.tmp", "C:\\J\\d.tmp", "C:\\J\\locked.tmp"}));
     EXPECT_TRUE(f.seek.lstFoundFiles.checked(2));
+    EXPECT_EQ(f.mem.trace.lines, Texts{"junk finder: could not remove C:\\J\\locked.tmp"});
     EXPECT_FALSE(f.fs.exists("C:\\J\\a.tmp"));
     EXPECT_TRUE(f.fs.exists("C:\\J\\b.tmp"));
     EXPECT_EQ(f.stored("Scnsv"), "300");
