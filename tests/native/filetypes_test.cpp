@@ -274,10 +274,12 @@ TEST(Extens, ReopeningStartsAgainAtTheFirstCategory) {
 }
 
 TEST(PrefixSearch, FoldsAnsiLettersAndNeverMatchesShorterEntries) {
-    EXPECT_EQ(UpperChar(U'\u00e9'), U'\u00c9');
-    EXPECT_EQ(UpperChar(U'\u00f7'), U'\u00f7');  // the division sign has no capital
-    EXPECT_EQ(UpperChar(U'\u00ff'), U'\u0178');
-    EXPECT_EQ(UpperChar(U'1'), U'1');
+    // The ANSI letters and their capitals; the division sign and the sharp s have none.
+    const std::pair<char32_t, char32_t> letters[] = {
+        {U'a', U'A'},           {U'z', U'Z'},   {U'1', U'1'},   {0xE0, 0xC0},
+        {U'\u00e9', U'\u00c9'}, {0xFE, 0xDE},   {0xF7, 0xF7},   {0xDF, 0xDF},
+        {0xFF, 0x178},          {0x161, 0x160}, {0x153, 0x152}, {0x17E, 0x17D}};
+    for (auto [c, upper] : letters) EXPECT_EQ(UpperChar(c), upper) << static_cast<int>(c);
     const Lines entries{"\xC3\x89T\xC3\x89 - summer", "ETE", "\xC3\xA9t", "E"};
     EXPECT_EQ(PrefixMatches(entries, "\xC3\xA9t"),
               (Lines{"\xC3\x89T\xC3\x89 - summer", "\xC3\xA9t"}));
