@@ -43,9 +43,8 @@ TEST(CookieKeeper, NoCookiesOrNoWindowsFolderGiveAnEmptyListAndItsMessage) {
     k.Timer1.tick();
     EXPECT_FALSE(k.Timer1.enabled());
     EXPECT_EQ(k.List1.count(), 0);
-    ExpectCaptions({{&k.Label1, "There were no Cookies found."},
-                    {&k.Label2, "0 Cookies"},
-                    {&k.Check1, "&Select None"}});
+    EXPECT_EQ(Captions({&k.Label1, &k.Label2, &k.Check1}),
+              (Texts{"There were no Cookies found.", "0 Cookies", "&Select None"}));
     EXPECT_TRUE(k.Check1.visible());
     EXPECT_EQ(k.mousePointer(), controls::kPointerDefault);
     // Toggle and delete on an empty list change nothing and do not fail.
@@ -86,8 +85,8 @@ TEST(CookieKeeper, ScansTheFoldersInOrderWithACaseSensitiveNameTest) {
                                   kProfiles + "carl\\cookies\\c@c.txt"}));
     EXPECT_EQ(CheckedCount(f.keeper->List1), 7);
     EXPECT_EQ(f.keeper->List1.listIndex(), 0);
-    ExpectCaptions({{&f.keeper->Label1, "Remove Checks from Cookies to keep"},
-                    {&f.keeper->Label2, "7 Cookies"}});
+    EXPECT_EQ(Captions({&f.keeper->Label1, &f.keeper->Label2}),
+              (Texts{"Remove Checks from Cookies to keep", "7 Cookies"}));
 }
 
 // Links are not followed but placeholder folders are; a bind mount is a plain folder, so one
@@ -132,7 +131,7 @@ TEST(CookieKeeper, KeepingThreeOfTenDeletesSevenAndReopeningListsEachOnce) {
     k.Label1.setCaption("kept");
     k.Check1.setValue(0);
     EXPECT_EQ(CheckedCount(k.List1), 0);
-    ExpectCaptions({{&k.Check1, "&Select All"}, {&k.Label1, "kept"}});
+    EXPECT_EQ(Captions({&k.Check1, &k.Label1}), (Texts{"&Select All", "kept"}));
     EXPECT_EQ(k.List1.listIndex(), 0);
     // Deleting with nothing checked removes nothing and rewrites the count.
     k.Label2.setCaption("stale");
@@ -141,8 +140,8 @@ TEST(CookieKeeper, KeepingThreeOfTenDeletesSevenAndReopeningListsEachOnce) {
     EXPECT_EQ(k.Label2.caption(), "3 Cookies");
     k.Check1.setValue(1);
     EXPECT_EQ(CheckedCount(k.List1), 3);
-    ExpectCaptions(
-        {{&k.Check1, "&Select None"}, {&k.Label1, "Remove Checks from Cookies to keep"}});
+    EXPECT_EQ(Captions({&k.Check1, &k.Label1}),
+              (Texts{"&Select None", "Remove Checks from Cookies to keep"}));
 
     // Exit shows the main window again, resets and closes the keeper.
     k.cmdExt.click();
@@ -155,7 +154,7 @@ TEST(CookieKeeper, KeepingThreeOfTenDeletesSevenAndReopeningListsEachOnce) {
     f.open();
     EXPECT_EQ(k.List1.count(), 3);
     EXPECT_EQ(CheckedCount(k.List1), 3);
-    ExpectCaptions({{&k.Check1, "&Select None"}, {&k.Label2, "3 Cookies"}});
+    EXPECT_EQ(Captions({&k.Check1, &k.Label2}), (Texts{"&Select None", "3 Cookies"}));
 }
 
 TEST(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) {

@@ -187,12 +187,10 @@ TEST(FinderSearch, WalksSubfoldersLastFirstAndListsEachFolderAfterWhatIsBelowIt)
     f.search("*.tmp;*.TMP");
     EXPECT_EQ(f.found(), (Texts{"C:\\Hidden\\h.tmp", "C:\\C\\Inner\\deep.TMP", "C:\\C\\x.tmp",
                                 "C:\\b\\x.tmp", "C:\\A\\x.tmp", "C:\\root.tmp"}));
-    ExpectCaptions(
-        {{&f.seek.lblCount, " 6"},
-         {&f.seek.Label2, "Searching ... This can take several minutes.  Files found so far  6"},
-         {&f.seek.Message, "6 bytes Wasted Space   6 Files found"},
-         {&f.seek.cmdSearch, "&Reset"},
-         {&f.seek.cmdExit, "E&xit"}});
+    EXPECT_EQ(Captions({&f.seek.lblCount, &f.seek.Label2, &f.seek.Message, &f.seek.cmdSearch,
+                        &f.seek.cmdExit}),
+              (Texts{" 6", "Searching ... This can take several minutes.  Files found so far  6",
+                     "6 bytes Wasted Space   6 Files found", "&Reset", "E&xit"}));
     EXPECT_EQ(f.checkedCount(), 6);
     // One yield per folder entered: the root, A, b, C, C\Inner, Hidden.
     EXPECT_EQ(f.mem.desktop.yields, 6);
@@ -238,7 +236,7 @@ TEST(FinderSearch, SearchesThatFindNothingOrTooMuchEndWithTheirMessage) {
     f.fs.addFile("C:\\keep.txt", 1);
     f.search("*.tmp");
     EXPECT_TRUE(f.found().empty());
-    ExpectCaptions({{&f.seek.lblCount, "0"}, {&f.seek.Message, ""}});
+    EXPECT_EQ(Captions({&f.seek.lblCount, &f.seek.Message}), (Texts{"0", ""}));
     EXPECT_EQ(f.seek.Check1.value(), 1);
 
     FinderFixture g;

@@ -18,10 +18,11 @@ namespace brisko::testing {
 
 using Texts = std::vector<std::string>;
 
-// Each widget shows its text; one failure names the widget.
-inline void ExpectCaptions(
-    std::initializer_list<std::pair<const controls::Widget*, std::string>> c) {
-    for (const auto& [w, text] : c) EXPECT_EQ(w->caption(), text) << w->name();
+// The widgets' texts, in order, to compare with one list.
+inline Texts Captions(std::initializer_list<const controls::Widget*> widgets) {
+    Texts texts;
+    for (const auto* w : widgets) texts.push_back(w->caption());
+    return texts;
 }
 inline void ExpectVisible(std::initializer_list<const controls::Widget*> widgets, bool visible) {
     for (const auto* w : widgets) EXPECT_EQ(w->visible(), visible) << w->name();

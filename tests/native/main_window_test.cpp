@@ -17,9 +17,8 @@ TEST(MainWindowStartUp, EmptyStoreShowsDefaultsAndTheDisclaimer) {
     f.start();
     auto& w = *f.form;
     for (controls::CheckBox* box : w.restoreOrder()) EXPECT_EQ(box->value(), 0) << box->name();
-    ExpectCaptions({{&w.lblSize, "0 bytes Wasted Space"},
-                    {&w.Label8, "0 bytes Wasted Space"},
-                    {&w.Label2, "0 bytes Cleaned so far"}});
+    EXPECT_EQ(Captions({&w.lblSize, &w.Label8, &w.Label2}),
+              (Texts{"0 bytes Wasted Space", "0 bytes Wasted Space", "0 bytes Cleaned so far"}));
     EXPECT_EQ(f.mem.desktop.modalRuns, 1);
     EXPECT_TRUE(w.visible() && w.Frame1.visible());
     ExpectVisible({&w.Frame2, &w.Frame3, &w.lblSize}, false);
@@ -39,10 +38,8 @@ TEST(MainWindowStartUp, StateValuesFromTheWindowsDirectory) {
         f.mem.files.setWindowsDirectory(c.dir);
         f.startAccepted();
         auto& w = *f.form;
-        ExpectCaptions({{&w.lblWin, c.dir},
-                        {&w.lblDrv, c.drv},
-                        {&w.Winder, c.winder},
-                        {&w.DrvLetter, c.letter}});
+        EXPECT_EQ(Captions({&w.lblWin, &w.lblDrv, &w.Winder, &w.DrvLetter}),
+                  (Texts{c.dir, c.drv, c.winder, c.letter}));
     }
     EXPECT_EQ(app::trim_data("abc", 3, 0), "");
     EXPECT_EQ(app::trim_data("C:\\WINNT", 3, 0), "WINNT");
@@ -104,7 +101,8 @@ TEST(MainWindowEstimate, TickingMeasuresUntickingEmptiesAndClicksDuringAMeasurem
     auto& w = *f.form;
     w.chkTemp.setValue(1);
     EXPECT_TRUE(w.lblSize.visible());
-    ExpectCaptions({{&w.lblSize, "1.52 MB Wasted Space"}, {&w.Label8, "1.52 MB Wasted Space"}});
+    EXPECT_EQ(Captions({&w.lblSize, &w.Label8}),
+              (Texts{"1.52 MB Wasted Space", "1.52 MB Wasted Space"}));
     EXPECT_EQ(f.stored("TotSav"), "1.52 MB");
     EXPECT_EQ(w.itemSize(SizedItem::Temp), 1593836.0);
     w.chkTemp.setValue(0);
@@ -118,9 +116,8 @@ TEST(MainWindowEstimate, TickingMeasuresUntickingEmptiesAndClicksDuringAMeasurem
     g.mem.files.addFile("C:\\WINDOWS\\History\\h", 1);
     g.store("chkTemp", "1");
     g.startAccepted();
-    ExpectCaptions({{&g.form->lblSize, "0 bytes Wasted Space"},
-                    {&g.form->Label8, "0 bytes Wasted Space"},
-                    {&g.form->lblTotSav, "65 bytes"}});
+    EXPECT_EQ(Captions({&g.form->lblSize, &g.form->Label8, &g.form->lblTotSav}),
+              (Texts{"0 bytes Wasted Space", "0 bytes Wasted Space", "65 bytes"}));
     EXPECT_EQ(g.stored("TotSav"), "65 bytes");
     // A click while the Temp folder is measured starts its own measurement.
     g.form->chkTemp.setValue(0);
@@ -225,7 +222,7 @@ TEST(MainWindowSelectAll, CaptionsMembersStoredChoiceAndTheCookieSelection) {
           &v.chkMenu, &v.chIECache, &v.chkHistory, &v.chkPowerPoint})
         EXPECT_EQ(box->value(), 1) << box->name();
     EXPECT_EQ(v.chkFav.value() + v.chkCookiesSel.value(), 0);
-    ExpectCaptions({{&v.Check1, "Clear All"}, {&v.chkVb, "Clear All"}});
+    EXPECT_EQ(Captions({&v.Check1, &v.chkVb}), (Texts{"Clear All", "Clear All"}));
     EXPECT_EQ(g.mem.desktop.modalRuns, 0);
     EXPECT_TRUE(v.lblSize.visible());
 }
@@ -334,15 +331,15 @@ TEST(Descriptions, ButtonsDescribeInAllThreeLabelsAndTheBackgroundsReset) {
     // Over a control without a description the text stays.
     EXPECT_FALSE(w.chameleonButton1.onMouseMove);
     w.Frame2.onMouseMove();
-    ExpectCaptions({{&w.Label4, kDefault}, {&w.lblInfo, "Clean all selected items now"}});
+    EXPECT_EQ(Captions({&w.Label4, &w.lblInfo}), (Texts{kDefault, "Clean all selected items now"}));
     w.Frame1.onMouseMove();
     EXPECT_EQ(w.lblInfo.caption(), kDefault);
     w.Command2.onMouseMove();
     w.Label3.onMouseMove();
-    ExpectCaptions({{&w.lblInfo, kDefault}, {&w.Label4, kDefault}, {&w.Label5, kDefault}});
+    EXPECT_EQ(Captions({&w.lblInfo, &w.Label4, &w.Label5}), (Texts{kDefault, kDefault, kDefault}));
     w.Command5.onMouseMove();
     w.onMouseMove();
-    ExpectCaptions({{&w.lblInfo, kDefault}, {&w.Label4, kDefault}, {&w.Label5, kDefault}});
+    EXPECT_EQ(Captions({&w.lblInfo, &w.Label4, &w.Label5}), (Texts{kDefault, kDefault, kDefault}));
 }
 
 TEST(Disclaimer, TickingAndAcceptingSkipsItAtTheNextStartAndOnlyOneTicksIt) {
