@@ -21,7 +21,16 @@ TEST(MainWindowStartUp, EmptyStoreShowsDefaultsAndTheDisclaimer) {
               (Texts{"0 bytes Wasted Space", "0 bytes Wasted Space", "0 bytes Cleaned so far"}));
     EXPECT_EQ(f.mem.desktop.modalRuns, 1);
     EXPECT_TRUE(w.visible() && w.Frame1.visible());
-    ExpectVisible({&w.Frame2, &w.Frame3, &w.lblSize}, false);
+    ExpectVisible({&w.Frame2, &w.Frame3, &w.lblSize, &w.Label6, &w.Label7, &w.Animation1,
+                   &w.chkMenu, &w.chkFav, &w.Check2, &w.lblWin, &w.lblTotSav, &w.Label1},
+                  false);
+    EXPECT_FALSE(w.chameleonButton2.enabled());
+    // The window's own texts, one of each kind.
+    EXPECT_EQ(Captions({&w.lblCaption, &w.Frame1, &w.Frame2, &w.Frame3, &w.Label6, &w.Label7,
+                        &w.chameleonButton1}),
+              (Texts{"Brisko", "Clean Windows Items", "Clean Programs Items", "About Brisko",
+                     "Cleaning ... Please Wait", "Cleaning ... Please Wait", "&Scan Drive"}));
+    EXPECT_EQ(w.chameleonButton1.toolTip, "Scan Drive for junk files");
     EXPECT_EQ(f.stored("TotSav"), "0 bytes");
     // Accepting with the box unticked stores "0": the disclaimer comes again next time.
     EXPECT_EQ(f.stored("Disclaimer"), "0");
