@@ -168,7 +168,8 @@ TEST(CleanerCleanRun, EveryTickedItemRunsInCatalogueOrderWithinTheBoundsOfItsLis
     EXPECT_FALSE(r.hasValue(RegRoot::CurrentUser, media, "URL0"));
     EXPECT_FALSE(f.files.exists(ns + "user\\cookies.txt"));
     EXPECT_TRUE(f.files.exists(ns + "user\\bookmark.htm"));
-    EXPECT_FALSE(f.files.exists(ns + "default\\cache\\a.htm"));
+    for (const char* gone : {"default\\cache\\a.htm", "default\\prefs.js", "default\\netscape.hst"})
+        EXPECT_FALSE(f.files.exists(ns + gone)) << gone;
     EXPECT_EQ(f.shell.calls,
               (Texts{"SHAddToRecentDocs(0, null)", "SHEmptyRecycleBin(17185, null, 7)",
                      "SHUpdateRecycleBinIcon()"}));
