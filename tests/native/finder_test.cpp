@@ -64,7 +64,7 @@ struct FinderFixture {
     }
 };
 
-TEST(FinderFilters, TheSpecificationFollowsTheBoxesAndTheCustomFilters) {
+TEST(FinderFilters, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
     FinderFixture f;
     f.open();
     auto& w = f.seek;
@@ -137,7 +137,7 @@ TEST(FinderFilters, LoadRestoresBoxesThenJoinsTheCustomFilters) {
     EXPECT_TRUE(f.seek.optDelete.value());
     EXPECT_FALSE(f.seek.optRecycle.value());
 
-    // No box changed: the saved specification stays, with the custom filters after it.
+    // No box changed: the saved patterns stay, with the custom filters after them.
     FinderFixture g;
     g.store("Used", "*.old");
     g.store("Custom", "*.abc");
