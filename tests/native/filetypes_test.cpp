@@ -1,9 +1,6 @@
 // The lookup window over an in-memory program folder, and the reading of its category files:
-// line ends, limits and broken bytes, also over thousands of random files.
+// line ends, limits and broken bytes.
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <random>
 
 #include "controls/program_windows.h"
 #include "filetypes/extens.h"
@@ -30,8 +27,8 @@ TEST(File2ListBox, LineEndsNulAndNonAnsiBytes) {
     platform::MemoryFileSystem fs;
     platform::MemoryFileReader reader(fs);
     std::string text = "AAA - first\r\n" + std::string("NUL - a\0b", 9) + "\r\n";
-    text += "M7 - Thomson M\xE9mo7\r\n";         // Windows-1252 e acute
-    text += "EUR - \x80 \x81 \xFF\r\n";          // euro sign, an unassigned byte, y diaeresis
+    text += "M7 - Thomson M\xE9mo7\r\n";      // Windows-1252 e acute
+    text += "EUR - \x80 \x81 \xFF \xA0\r\n";  // euro sign, unassigned, y diaeresis, no-break space
     text += "UTF - \xC3\xA9 (UTF-8 bytes)\r\n";  // not ANSI: read as two ANSI characters
     text += "ZZZ - last";
     fs.addFileWithContent("C:\\x.vxl", text);
@@ -39,7 +36,7 @@ TEST(File2ListBox, LineEndsNulAndNonAnsiBytes) {
     list.addItem("old entry");
     File2ListBox(reader, "C:\\x.vxl", list);
     EXPECT_EQ(list.items(), (Lines{"AAA - first", "NUL - a b", "M7 - Thomson M\xC3\xA9mo7",
-                                   "EUR - \xE2\x82\xAC \xC2\x81 \xC3\xBF",
+                                   "EUR - \xE2\x82\xAC \xC2\x81 \xC3\xBF \xC2\xA0",
                                    "UTF - \xC3\x83\xC2\xA9 (UTF-8 bytes)", "ZZZ - last"}));
     // A missing or unreadable file, or a folder, leaves the list empty.
     File2ListBox(reader, "C:\\P\\ext21.vxl", list);
@@ -53,78 +50,15 @@ TEST(File2ListBox, LineEndsNulAndNonAnsiBytes) {
     EXPECT_EQ(list.count(), 0);
 }
 
-// Inputs built from pieces that stress the reader: line ends of all kinds, NUL, high bytes,
-// plain text, and now and then a very long line. Fixed seed, so a failure always repeats.
-std::string RandomInput(std::mt19937& rng) {
-    std::uniform_int_distribution<int> pieces(0, 40), kind(0, 9), byte(0, 255);
-    static const std::string kEnds[] = {"\r", "\n", "\r\n", std::string(1, '\0')};
-    std::string s;
-    for (int i = 0, n = pieces(rng); i < n; ++i) {
-        const int k = kind(rng);
-        if (k <= 3) s += kEnds[k];
-        if (k == 4) s += static_cast<char>(0x80 + byte(rng) % 128);
-        if (k == 5) s += static_cast<char>(byte(rng));
-        if (k == 6 && byte(rng) < 8) s.append(5000 + byte(rng) * 20, 'L');
-        if (k > 6) s += "DOC - Word text";
-    }
-    return s;
-}
-
-// Joined back with CR, the entries give the file's text, byte for byte once the ANSI bytes are
-// shown as characters: every CR LF counts as one CR, one terminator at the very end adds
-// nothing, lone LFs stay, NUL shows as a space; a capped list holds exactly the first lines.
-void CheckInvariants(const std::string& input, const Lines& entries) {
-    ASSERT_LE(entries.size(), kMaxEntries);
-    std::string joined, text;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        ASSERT_EQ(entries[i].find_first_of(std::string("\r\0", 2)), std::string::npos) << i;
-        joined += (i ? "\r" : "") + entries[i];
-    }
-    for (std::size_t i = 0; i < input.size(); ++i) {
-        text += input[i] ? input[i] : ' ';
-        if (input[i] == '\r' && i + 1 < input.size() && input[i + 1] == '\n') ++i;
-    }
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    if (entries.size() == kMaxEntries) {
-        std::size_t pos = 0;
-        for (std::size_t k = 0; k < kMaxEntries && pos != std::string::npos; ++k)
-            pos = text.find('\r', k ? pos + 1 : 0);
-        if (pos != std::string::npos) text.resize(pos);
-    }
-    ASSERT_EQ(joined, AnsiToUtf8(text));
-    ASSERT_EQ(
-        std::count_if(joined.begin(), joined.end(), [](char c) { return (c & 0xC0) != 0x80; }),
-        static_cast<std::ptrdiff_t>(text.size()));  // one character per byte
-}
-
-TEST(File2ListBox, RandomFilesKeepTheLineRulesAndLongOnesStopAtTheCap) {
-    std::mt19937 rng(20261207);
+TEST(File2ListBox, LongFilesStopAtTheCap) {
     platform::MemoryFileSystem fs;
     platform::MemoryFileReader reader(fs);
     controls::ListBox list("lstNames");
-    for (int round = 0; round < 4000; ++round) {
-        const std::string input = RandomInput(rng);
-        fs.addFileWithContent("C:\\P\\ext.vxl", input);
-        File2ListBox(reader, "C:\\P\\ext.vxl", list);
-        SCOPED_TRACE("round " + std::to_string(round));
-        CheckInvariants(input, list.items());
-        if (HasFatalFailure()) return;
-    }
-    // More lines than the cap, with every kind of end: the last, "\r\n\r", adds an empty line.
-    std::uniform_int_distribution<int> end(0, 3);
-    static const char* const kEnds[] = {"\r", "\r\n", "\n\r", "\r\n\r"};
-    for (int round = 0; round < 3; ++round) {
-        std::string input;
-        for (int i = 0; i < 33000 + round * 500; ++i) input += std::string("E") + kEnds[end(rng)];
-        fs.addFileWithContent("C:\\big.vxl", input);
-        File2ListBox(reader, "C:\\big.vxl", list);
-        ASSERT_EQ(list.count(), static_cast<int>(kMaxEntries));
-        CheckInvariants(input, list.items());
-    }
     std::string numbered;
     for (int i = 0; i < 40000; ++i) numbered += "E" + std::to_string(i) + "\r\n";
     fs.addFileWithContent("C:\\big.vxl", numbered);
     File2ListBox(reader, "C:\\big.vxl", list);
+    ASSERT_EQ(list.count(), static_cast<int>(kMaxEntries));
     EXPECT_EQ(list.item(0), "E0");
     EXPECT_EQ(list.item(32766), "E32766");
 }
