@@ -209,7 +209,7 @@ TEST(Palettes, ShiftClampsAndCustomFixedAndSystemSchemes) {
 
 TEST(AccessKeys, FirstSingleAmpersandNotLastMarksTheKey) {
     const std::pair<const char*, std::optional<char>> cases[] = {
-        {"A&&B&C", 'c'}, {"&Exit", 'e'}, {"I &Accept", 'a'}, {"&", {}},
+        {"A&&B&C", 'c'}, {"&Exit", 'e'}, {"I &Accept", 'a'}, {"&A", 'a'},  {"&", {}},
         {"", {}},        {"&&", {}},     {"AB&", {}},        {"Plain", {}}};
     for (auto [caption, key] : cases) EXPECT_EQ(AccessKey(caption), key) << caption;
     ChameleonButton b;
@@ -396,6 +396,8 @@ TEST(Layout, EveryKeyIsWrittenAndMissingKeysReadAsDefaults) {
     EXPECT_FALSE(copy.enabled());
 
     ChameleonButton fresh;
+    fresh.readLayout({{"BTYPE", "99999999999999999999"}});  // beyond any number: the default
+    EXPECT_EQ(fresh.buttonType(), 2);
     fresh.readLayout({{"TX", "Hi"}, {"BTYPE", "junk"}});
     EXPECT_EQ(fresh.caption(), "Hi");
     EXPECT_EQ(fresh.buttonType(), 2);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/form1_clean_run.h"
+#include "cleaner/shell_removal.h"
 #include "fixtures.h"
 
 namespace brisko::testing {
@@ -253,6 +254,11 @@ TEST(CleanerCleanRun, AFailedStepIsTracedAndTheNextStepsStillRun) {
                   Texts{"clean run: no removal started for C:\\WINDOWS\\Temp\\"});
         EXPECT_TRUE(f.memory.desktop.messages.empty());
     }
+    // Neither system kind has a removal command: nothing starts and that is no success.
+    platform::MemoryProcesses processes;
+    EXPECT_FALSE(cleaner::StartShellRemoval(processes, cleaner::SystemKind::Neither, "C:\\x\\"));
+    EXPECT_TRUE(processes.started.empty());
+
     Fixture g;
     g.shell.fails = true;
     g.tick({&g.form.chkDocuments, &g.form.chkRunMenu, &g.form.chkTemp});

@@ -41,7 +41,8 @@ TEST(Wildcard, MatchesLongNamesByCharacterWithDotStarForNamesWithoutExtension) {
         {"??.txt", "\xE6\x97\xA5\xE6\x9C\xAC.txt", true},
         {"?.txt", "\xE6\x97\xA5\xE6\x9C\xAC.txt", false}, {"?.txt", "\xF0\x9F\x98\x80.txt", true},
         {"x?", "x\xC3\xA4", true}, {"??.txt", "\xC3(.txt", true}, {"az", "AZ", true},
-        {"*b.*", "a.b", false}};
+        {"*b.*", "a.b", false}, {"\xC3\xA4.txt", "\xC3\xA5.txt", false},
+        {"\xFF.txt", "\xFE.txt", false}};
     // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(WildcardMatch(c.pattern, c.name), c.match) << c.pattern << " " << c.name;
