@@ -265,6 +265,14 @@ TEST(FinderSearch, AFolderSeenThroughABindMountIsWalkedOnce) {
     }
 }
 
+TEST(FinderSearch, PatternsMatchNamesOutsideTheBmpCharacterByCharacter) {
+    FinderFixture f;
+    for (const char* name : {"y.😀", "y.😁", "x.😁", "x.ab", "y.tmp"})
+        f.mem.files.addFile(std::string("C:\\") + name, 1);
+    f.search("*.😀;x.?");  // "?" is one character, also one of two UTF-16 units
+    EXPECT_EQ(f.found(), (std::vector<std::string>{"C:\\x.😁", "C:\\y.😀"}));
+}
+
 TEST(FinderSearch, NothingFoundLeavesTheResultLineEmpty) {
     FinderFixture f;
     f.mem.files.addFile("C:\\keep.txt", 1);

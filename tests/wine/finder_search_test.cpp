@@ -1,7 +1,8 @@
 // The junk finder's window model over the real file system and shell of a Wine prefix: drive J:
 // shows the set-up's tree (links out and back up, a read-only file, a path beyond MAX_PATH, names
 // outside the ANSI code page or ending in a dot or a space, a sparse file of 3 GiB), which is
-// searched, partly sent to the Recycle Bin and then removed for good.
+// searched, partly sent to the Recycle Bin and then removed for good; and its custom-filter box in
+// a real window, typed into as a keyboard does it.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -18,6 +19,8 @@
 #include "platform/win32/win32_utf8.h"
 #include "tests/wine/program_folder.h"
 #include "tests/wine/wine_helpers.h"
+#include "views/binding.h"
+#include "views/view_text.h"
 
 namespace {
 
@@ -89,6 +92,14 @@ struct Finder {
         return -1;
     }
     bool exists(const std::string& path) { return real.files.attributes(path).has_value(); }
+    // Chooses the mapped drive J: as a user would; Wine lists it as a fixed drive.
+    bool chooseJ() {
+        const auto& drives = seek.Combo1.items;
+        const auto j = std::find(drives.begin(), drives.end(), "J:\\");
+        if (j == drives.end()) return false;
+        seek.Combo1.setListIndex(static_cast<int>(j - drives.begin()));
+        return seek.Label3.caption() == "J:\\";
+    }
 };
 
 TEST(FinderSearchWine, TheTreeOfDriveJIsSearchedInOrderAndRemovedExactly) {
@@ -108,12 +119,7 @@ TEST(FinderSearchWine, TheTreeOfDriveJIsSearchedInOrderAndRemovedExactly) {
     f.main.hide();
     f.seek.show();
     ASSERT_EQ(f.seek.txtSearchSpec.text(), "*.tmp;*.bak");
-    // The mapped drive is a fixed one under Wine, so it is chosen as a user would choose it.
-    const auto& drives = f.seek.Combo1.items;
-    const auto j = std::find(drives.begin(), drives.end(), "J:\\");
-    ASSERT_NE(j, drives.end()) << "J: is not listed as a fixed drive";
-    f.seek.Combo1.setListIndex(static_cast<int>(j - drives.begin()));
-    ASSERT_EQ(f.seek.Label3.caption(), "J:\\");
+    ASSERT_TRUE(f.chooseJ());
 
     f.seek.cmdSearch.click();
 
@@ -203,6 +209,40 @@ TEST(FinderSearchWine, TheTreeOfDriveJIsSearchedInOrderAndRemovedExactly) {
     EXPECT_EQ(f.seek.txtSize.text(), sum);
     EXPECT_EQ(f.seek.Label3.caption(), "J:\\");
     EXPECT_FALSE(f.seek.Text1.text().empty());
+}
+
+// A keyboard sends a character beyond U+FFFF as two WM_CHAR, one per UTF-16 half. The custom-filter
+// box keeps what is typed and its caret; its model takes whole characters only, and the search
+// finds the name.
+TEST(FinderSearchWine, ACustomFilterTypedHalfByHalfStaysAsTypedAndFindsItsName) {
+    Finder f;
+    for (const char* key : {"Custom", "Used"}) f.real.settings.save("Brisko", "Filters", key, "");
+    views::Binding binding(GetModuleHandleW(nullptr), f.services);
+    binding.attach(f.seek);
+    f.seek.show();
+    f.seek.cmdAdvanced.click();
+    HWND panel =
+        FindWindowExW(reinterpret_cast<HWND>(f.seek.hwnd), nullptr, L"Button", L"Custom Filters");
+    HWND box = FindWindowExW(panel, nullptr, L"Edit", nullptr);
+    ASSERT_TRUE(box);
+
+    const std::wstring keys = L"*.тмп;*.😀";
+    for (size_t n = 1; n <= keys.size(); ++n) {
+        SendMessageW(box, WM_CHAR, keys[n - 1], 1);
+        EXPECT_EQ(views::WindowText(box), keys.substr(0, n));
+        DWORD start = 0, end = 0;
+        SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, n) << "the caret stays after what was typed";
+        EXPECT_EQ(end, n);
+        EXPECT_EQ(f.seek.txtCustom.text().find("\xEF\xBF\xBD"), std::string::npos) << n;
+    }
+    EXPECT_EQ(f.seek.txtCustom.text(), "*.тмп;*.😀");
+
+    f.seek.Command1.click();
+    ASSERT_TRUE(f.chooseJ());
+    f.seek.cmdSearch.click();
+    EXPECT_EQ(f.seek.lstFoundFiles.items(), Paths{"J:\\intl\\y.😀"});
 }
 
 }  // namespace

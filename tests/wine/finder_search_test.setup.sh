@@ -28,6 +28,7 @@ junk dots/a.tmp 31
 junk "intl/ελληνικά.tmp" 40
 junk "intl/中文.tmp" 41
 junk "intl/ελληνικά.tmp.txt" 42
+junk "intl/y.😀" 43
 junk ro/locked.tmp 60
 chmod 444 "$t/ro/locked.tmp"
 junk hide/hidden.tmp 70
