@@ -8,13 +8,14 @@
 namespace brisko::e2e {
 namespace {
 
-// What "*.bak;*.jnk9" finds in the set-up's tree (10,240 bytes), in the walk's order.
+// What "*.bak;*.jnk9;*.😀" finds in the set-up's tree (10,240 bytes), in the walk's order.
 const std::vector<std::string> kFound = {
     "C:\\Junk\\gamma\\Five.bak", "C:\\Junk\\gamma\\four.jnk9",
     "C:\\Junk\\Beta\\three.bak", "C:\\Junk\\alpha\\deeper\\two.JNK9",
     "C:\\Junk\\alpha\\one.bak",  "C:\\Junk\\.cache\\six.bak",
     "C:\\Junk\\a.bak",           "C:\\Junk\\B.bak",
-    "C:\\Junk\\c.jnk9",          "C:\\root.bak"};
+    "C:\\Junk\\c.jnk9",          "C:\\Junk\\y.😀",
+    "C:\\root.bak"};
 const std::string kKeepA = kFound[1], kReadOnly = kFound[2], kKeepB = kFound[7];
 
 // The finder opened with the main window's "&Scan Drive", which hides the main window.
@@ -22,6 +23,20 @@ HWND OpenFinder(const Session& s) {
     Click(Control(s.main, "&Scan Drive", "Button"));
     HWND finder = WaitWindow(s.brisko.id(), "Brisko Scanner");
     return finder && WaitUntil([&] { return !Visible(s.main); }) ? finder : nullptr;
+}
+
+// Types `text` as the keyboard does, one WM_CHAR per UTF-16 unit (a character beyond U+FFFF comes
+// as its two halves), and waits until the box holds it with the caret after it.
+bool Type(HWND box, const std::string& text) {
+    std::wstring units(text.size(), L'\0');
+    units.resize(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                     units.data(), static_cast<int>(units.size())));
+    for (wchar_t unit : units) PostMessageW(box, WM_CHAR, unit, 1);
+    return WaitUntil([&] {
+        DWORD start = 0, end = 0;
+        Send(box, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+        return Text(box) == text && start == units.size() && end == units.size();
+    });
 }
 
 TEST(Finder, SearchesRemovesRecyclesAndCancelsAsTheUserDrivesIt) {
@@ -37,7 +52,7 @@ TEST(Finder, SearchesRemovesRecyclesAndCancelsAsTheUserDrivesIt) {
 
     ASSERT_TRUE(Tick(Control(finder, "*.bak")));
     Click(Control(finder, "&Advanced"));  // shows the custom filters in place of the boxes
-    SendMessageW(Controls(custom, "Edit").at(0), WM_SETTEXT, 0, LPARAM(L"*.jnk9"));
+    ASSERT_TRUE(Type(Controls(custom, "Edit").at(0), "*.jnk9;*.😀")) << "typed as it was typed";
     Click(Control(custom, "&Save"));
     ASSERT_TRUE(WaitUntil([&] { return Visible(filters) && !Visible(custom); }));
     // The set-up's wide, deep tree is walked first: long enough to be seen searching.
@@ -46,7 +61,7 @@ TEST(Finder, SearchesRemovesRecyclesAndCancelsAsTheUserDrivesIt) {
     SaveScreenshot(finder, "finder-searching");
     ASSERT_TRUE(WaitUntil([&] { return Text(search) == "&Reset"; }, 60s));
     EXPECT_EQ(ListItems(found), kFound);
-    EXPECT_TRUE(Control(finder, "10.00 KB Wasted Space   10 Files found", "Static"));
+    EXPECT_TRUE(Control(finder, "10.00 KB Wasted Space   11 Files found", "Static"));
     SaveScreenshot(finder, "finder-done");
 
     // The checked files removed as `option` says, the shell's questions answered, `left` listed.
@@ -92,11 +107,6 @@ TEST(Finder, SearchesRemovesRecyclesAndCancelsAsTheUserDrivesIt) {
     EXPECT_EQ(CloseMain(s.brisko, s.main), 0u);
 }
 
-// Types `text` as the keyboard does, and waits until the box holds it.
-bool Type(HWND box, const std::string& text) {
-    for (char c : text) PostMessageW(box, WM_CHAR, static_cast<unsigned char>(c), 1);
-    return WaitUntil([&] { return Text(box) == text; });
-}
 
 TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     const Session s = StartAccepted();
