@@ -248,9 +248,11 @@ Removal MemoryFileSystem::removeFound(const FoundFile& file, const MoveAway* mov
         return {RemovalResult::Refused, 0, "read-only or in use"};
     const Removal removed{RemovalResult::Removed, node->size, {}};
     if (moveAway) {
+        // The move may destroy the node, so the one left at the path is told by its id.
+        const auto id = node->id;
         (*moveAway)(file.path);
-        if (child(*folder, parts.back()) == node)
-            return {RemovalResult::Refused, 0, "it was not moved away"};
+        const Node* left = child(*folder, parts.back());
+        if (left && left->id == id) return {RemovalResult::Refused, 0, "it was not moved away"};
         return removed;
     }
     std::erase_if(folder->children, [&](const auto& c) { return c.get() == node; });
