@@ -1,4 +1,4 @@
-// The track catalogue: run order, what each item erases, and the folders by system kind.
+// The track catalogue: run order, what each item erases, and the folders it empties.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -70,33 +70,121 @@ TEST(CleanerCatalogue, OfficeItemsDeleteTheirValuesVersionByVersion) {
         "As\\File Name MRU");
 }
 
-TEST(CleanerCatalogue, FolderItemsByLayout) {
-    const Where nine{SystemKind::Nine, "C:\\WINDOWS", "C:"};
-    const Where nt{SystemKind::Nt, "D:\\WINNT", "D:"};
-    const Where neither{SystemKind::Neither, "D:\\WIN", "D:"};
-    auto paths = [](std::string_view box, const Where& where) {
-        std::vector<std::string> out;
-        for (const auto& step : Steps(Item(box), where)) {
-            EXPECT_EQ(step.kind, Step::Kind::RemoveTree);
-            out.push_back(step.path);
-        }
-        return out;
+// The folders each item empties (and the estimate measures, index files left out): the shell's
+// for the current user, the layouts only where it names none, the user's Temp once and never a
+// folder that holds far more than traces.
+TEST(CleanerCatalogue, FoldersOfEachItem) {
+    const std::string local = "C:\\users\\ann\\AppData\\Local\\";
+    const std::string win = local + "Microsoft\\Windows\\";
+    Where shell{SystemKind::Nine,       "C:\\windows",       "C:",
+                win + "INetCache",      win + "INetCookies", win + "History",
+                "C:\\users\\ann\\Temp", "C:\\users\\ann"};
+    auto with = [](Where w, auto change) {
+        change(w);
+        return w;
     };
+    // Where the shell names none.
+    const Where nine{SystemKind::Nine, "C:\\WINDOWS", "C:", {}, {}, {}, {}, {}};
+    const Where nt{SystemKind::Nt, "D:\\WINNT", "D:", {}, {}, {}, {}, {}};
+    const std::string admin = "D:\\Documents and Settings\\Administrator\\";
     using V = std::vector<std::string>;
-    EXPECT_EQ(paths("chkTemp", nine), V{"C:\\WINDOWS\\Temp\\"});
-    EXPECT_EQ(paths("chkCookies", nine), V{"C:\\WINDOWS\\Cookies\\"});
-    EXPECT_EQ(paths("chIECache", nine), V{"C:\\WINDOWS\\Temporary Internet Files\\"});
-    EXPECT_EQ(paths("chkHistory", nine), V{"C:\\WINDOWS\\History\\"});
-    EXPECT_EQ(paths("chkTemp", nt), V{"D:\\WINNT\\Temp\\"});
-    EXPECT_EQ(paths("chkCookies", nt), (V{"D:\\Documents and Settings\\Administrator\\Cookies\\",
-                                          "D:\\Documents and Settings\\Default User\\Cookies\\"}));
-    EXPECT_EQ(paths("chIECache", nt),
-              V{"D:\\Documents and Settings\\Administrator\\Local Settings\\Temporary Internet "
-                "Files\\"});
-    EXPECT_EQ(paths("chkHistory", nt),
-              V{"D:\\Documents and Settings\\Administrator\\Local Settings\\History\\"});
-    for (auto box : {"chkTemp", "chkCookies", "chIECache", "chkHistory"})
-        EXPECT_TRUE(paths(box, neither).empty()) << box;
+    struct Case {
+        const char* what;
+        Where where;
+        const char* box;
+        V folders;  // each followed by its index file, "" for none
+    };
+    const Case cases[] = {
+        {"shell", shell, "chIECache", {win + "INetCache\\", "Content.IE5\\index.dat"}},
+        {"shell", shell, "chkCookies", {win + "INetCookies\\", "index.dat"}},
+        {"shell", shell, "chkHistory", {win + "History\\", "History.IE5\\index.dat"}},
+        {"shell", shell, "chkTemp", {"C:\\windows\\Temp\\", "", "C:\\users\\ann\\Temp\\", ""}},
+        {"nine",
+         nine,
+         "chIECache",
+         {"C:\\WINDOWS\\Temporary Internet Files\\", "Content.IE5\\index.dat"}},
+        {"nine", nine, "chkCookies", {"C:\\WINDOWS\\Cookies\\", "index.dat"}},
+        {"nine", nine, "chkHistory", {"C:\\WINDOWS\\History\\", "History.IE5\\index.dat"}},
+        {"nine", nine, "chkTemp", {"C:\\WINDOWS\\Temp\\", ""}},
+        {"nt: the Administrator's only", nt, "chkCookies", {admin + "Cookies\\", "index.dat"}},
+        {"nt",
+         nt,
+         "chIECache",
+         {admin + "Local Settings\\Temporary Internet Files\\", "Content.IE5\\index.dat"}},
+        {"nt", nt, "chkHistory", {admin + "Local Settings\\History\\", "index.dat"}},
+        {"nt", nt, "chkTemp", {"D:\\WINNT\\Temp\\", ""}},
+        {"the same Temp twice",
+         with(shell, [](Where& w) { w.userTemp = "c:\\Windows\\TEMP\\"; }),
+         "chkTemp",
+         {"C:\\windows\\Temp\\", ""}},
+        {"Temp inside the Windows Temp",
+         with(shell, [](Where& w) { w.userTemp = "C:\\windows\\Temp\\ann"; }),
+         "chkTemp",
+         {"C:\\windows\\Temp\\", ""}},
+        {"Temp inside the cache, which empties it",
+         with(shell, [&](Where& w) { w.userTemp = win + "INetCache\\Temp"; }),
+         "chkTemp",
+         {"C:\\windows\\Temp\\", ""}},
+        {"Temp holding the history, with no profile known",
+         with(shell,
+              [&](Where& w) {
+                  w.userTemp = local;
+                  w.profile.reset();
+              }),
+         "chkTemp",
+         {"C:\\windows\\Temp\\", ""}},
+        {"Temp is the profile",
+         with(shell, [](Where& w) { w.userTemp = "C:\\users\\ann"; }),
+         "chkTemp",
+         {"C:\\windows\\Temp\\", ""}},
+        {"Temp is the Windows folder",
+         with(shell, [](Where& w) { w.userTemp = "C:\\windows"; }),
+         "chkTemp",
+         {"C:\\windows\\Temp\\", ""}},
+        {"Temp is a root",
+         with(shell, [](Where& w) { w.userTemp = "C:\\"; }),
+         "chkTemp",
+         {"C:\\windows\\Temp\\", ""}},
+        {"Temp is relative",
+         with(shell, [](Where& w) { w.userTemp = "Temp"; }),
+         "chkTemp",
+         {"C:\\windows\\Temp\\", ""}},
+        {"a shell folder that is the profile",
+         with(shell, [](Where& w) { w.cookies = "C:\\users\\ann\\"; }),
+         "chkCookies",
+         {}},
+        {"a shell folder that is a share",
+         with(shell, [](Where& w) { w.cache = "\\\\s\\c"; }),
+         "chIECache",
+         {}},
+        {"neither kind: nothing emptied",
+         with(shell, [](Where& w) { w.kind = SystemKind::Neither; }),
+         "chkTemp",
+         {}},
+    };
+    for (const Case& c : cases) {
+        V emptied, measured;
+        for (const auto& step : Steps(Item(c.box), c.where)) {
+            EXPECT_EQ(step.kind, Step::Kind::RemoveTree);
+            emptied.push_back(step.path);
+        }
+        static const std::map<std::string_view, Folder> folders = {{"chkTemp", Folder::Temp},
+                                                                   {"chkCookies", Folder::Cookies},
+                                                                   {"chIECache", Folder::IeCache},
+                                                                   {"chkHistory", Folder::History}};
+        for (const ItemFolder& f : FoldersOf(folders.at(c.box), c.where)) {
+            measured.push_back(f.folder);
+            measured.push_back(f.index);
+        }
+        if (c.where.kind == SystemKind::Neither) {
+            EXPECT_TRUE(emptied.empty()) << c.what;
+            continue;
+        }
+        EXPECT_EQ(measured, c.folders) << c.what << " " << c.box;
+        V expectedEmptied;
+        for (size_t i = 0; i < c.folders.size(); i += 2) expectedEmptied.push_back(c.folders[i]);
+        EXPECT_EQ(emptied, expectedEmptied) << c.what << " " << c.box;
+    }
 }
 
 TEST(CleanerCatalogue, SystemKindIgnoresLetterCaseOnly) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -64,7 +65,8 @@ class LoggingShell : public platform::MemoryShell {
 class LoggingProcesses : public platform::MemoryProcesses {
   public:
     explicit LoggingProcesses(Log& log) : log_(log) {}
-    bool startHidden(const std::string& commandLine, const std::string& workingDir) override {
+    std::unique_ptr<platform::StartedProcess> startHidden(const std::string& commandLine,
+                                                          const std::string& workingDir) override {
         log_.entries.push_back("proc " + commandLine);
         return MemoryProcesses::startHidden(commandLine, workingDir);
     }
@@ -233,8 +235,8 @@ TEST(CleanerCleanRun, EveryTickedItemRunsInCatalogueOrder) {
                   100 + 1 + 100 + 6 + 2);
 }
 
-// The folder items' removal command lines by system kind: the nine family's DELTREE, the NT
-// family's unattended RMDIR with both cookie profiles; each runs in the program folder.
+// The folder items' removal command lines by system kind: the nine family's DELTREE of what is in
+// each folder, the NT family's unattended RMDIR; each runs in the program folder.
 TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
     const std::string deltree = "C:\\WINDOWS\\COMMAND.COM /C DELTREE /Y ";
     const std::string rmdir = "C:\\WINNT\\system32\\cmd.exe /C RMDIR /S /Q ";
@@ -246,13 +248,12 @@ TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
     for (const Case& c :
          {Case{"C:\\WINDOWS",
                "C:\\WINDOWS\\COMMAND.COM",
-               {deltree + "\"C:\\WINDOWS\\Temp\\\"", deltree + "\"C:\\WINDOWS\\Cookies\\\"",
-                deltree + "\"C:\\WINDOWS\\Temporary Internet Files\\\"",
-                deltree + "\"C:\\WINDOWS\\History\\\""}},
+               {deltree + "\"C:\\WINDOWS\\Temp\\*.*\"", deltree + "\"C:\\WINDOWS\\Cookies\\*.*\"",
+                deltree + "\"C:\\WINDOWS\\Temporary Internet Files\\*.*\"",
+                deltree + "\"C:\\WINDOWS\\History\\*.*\""}},
           Case{"C:\\WINNT",
                "C:\\WINNT\\system32\\cmd.exe",
                {rmdir + "\"C:\\WINNT\\Temp\\\"", rmdir + nt + "Administrator\\Cookies\\\"",
-                rmdir + nt + "Default User\\Cookies\\\"",
                 rmdir + nt + "Administrator\\Local Settings\\Temporary Internet Files\\\"",
                 rmdir + nt + "Administrator\\Local Settings\\History\\\""}}}) {
         SCOPED_TRACE(c.windowsDir);
@@ -271,20 +272,65 @@ TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
     }
 }
 
-TEST(CleanerCleanRun, NeitherKindRemovesNothingButStillCountsTheSizes) {
-    Fixture f("D:\\WIN");
-    for (auto* box : {&f.form.chkTemp, &f.form.chkCookies, &f.form.chIECache, &f.form.chkHistory,
-                      &f.form.chkRecBin})
-        box->setValue(1);
-    f.form.itemSize(app::SizedItem::Temp) = 1000;
-    f.form.itemSize(app::SizedItem::Cookies) = 24;
-    f.form.itemSize(app::SizedItem::RecycleBin) = 2048;
-    f.memory.settings.save("Brisko", "Presets", "CleanSave", "5");
+// What is reclaimed is what is gone once the removals have ended, the window answering while
+// they run: a file that stayed (in use) adds nothing, a removal that failed is traced, a folder
+// of a system of neither kind is not emptied, and a second run counts nothing twice.
+TEST(CleanerCleanRun, ReclaimedIsWhatTheRemovalsTookAwayOnceTheyHaveEnded) {
+    Fixture f;
+    const std::string cache = "C:\\users\\ann\\AppData\\Local\\Microsoft\\Windows\\INetCache\\";
+    f.shell.folders[platform::UserFolder::InternetCache] = cache;
+    f.shell.binBytes = 2048;
+    f.processes.temp = "C:\\users\\ann\\Temp";
+    f.files.addFile(cache + "a.htm", 1000);
+    f.files.addFile(cache + "held.js", 24);
+    f.files.addFile("C:\\users\\ann\\Temp\\t.tmp", 300);
+    f.files.addFile("C:\\WINDOWS\\Temp\\refused.tmp", 7);
+    for (auto* box : {&f.form.chIECache, &f.form.chkTemp, &f.form.chkRecBin}) box->setValue(1);
+    EXPECT_EQ(f.form.lblSize.toolTip,
+              "Measured:\r\n" + cache +
+                  "\r\nC:\\WINDOWS\\Temp\\\r\nC:\\users\\ann\\Temp\\\r\nthe "
+                  "Recycle Bins of all drives");
+    f.processes.runsFor = 2;
+    f.processes.exitCode = 1;
+    f.processes.onEnd = [&](const platform::MemoryProcesses::Started& removal) {
+        for (const char* gone : {"a.htm", "t.tmp"})
+            for (const auto& path : {cache + gone, "C:\\users\\ann\\Temp\\" + std::string(gone)})
+                if (removal.commandLine.find(path.substr(0, path.rfind('\\'))) != std::string::npos)
+                    f.files.deleteFile(path);
+    };
+    f.form.Command1.click();
+    for (int tick = 0; tick < 2; ++tick) {
+        f.form.Timer2.tick();
+        EXPECT_EQ(f.processes.running, 3);
+        EXPECT_TRUE(f.form.Timer2.enabled() && f.form.Label6.visible());
+        EXPECT_EQ(f.form.mousePointer(), controls::kPointerHourglass);
+        EXPECT_EQ(f.form.Animation1.file(), "C:\\Program Files\\Brisko\\RurivAzavidi.avi");
+        EXPECT_TRUE(f.memory.media.played.empty());
+    }
+    f.form.Timer2.tick();
+    EXPECT_EQ(f.form.Label1.caption(), "3348");  // 1000 + 300 + 2048
+    EXPECT_EQ(f.form.lblSize.caption(), "3.27 KB Reclaimed");
+    EXPECT_EQ(f.memory.settings.get("Brisko", "Presets", "CleanSave", ""), "3348");
+    EXPECT_EQ(f.memory.trace.lines.size(), 3u);
+    EXPECT_EQ(f.memory.trace.lines[0],
+              "clean run: the removal of C:\\WINDOWS\\Temp\\ ended with code "
+              "1; what it could not remove stays");
+    EXPECT_FALSE(f.form.Timer2.enabled());
+    EXPECT_EQ(f.memory.media.played.size(), 1u);
+    EXPECT_EQ(f.form.itemSize(app::SizedItem::IeCache), 24.0);
+    EXPECT_EQ(f.form.itemSize(app::SizedItem::Temp), 7.0);
+
+    f.processes.runsFor = 0;
     f.run();
-    EXPECT_TRUE(f.processes.started.empty());
-    EXPECT_EQ(f.form.Label1.caption(), "3072");
-    EXPECT_EQ(f.memory.settings.get("Brisko", "Presets", "CleanSave", ""), "3077");
-    EXPECT_EQ(f.shell.calls.size(), 2u);  // the Recycle Bin is still emptied
+    EXPECT_EQ(f.form.Label1.caption(), "0");
+    EXPECT_EQ(f.memory.settings.get("Brisko", "Presets", "CleanSave", ""), "3348");
+
+    Fixture neither("D:\\WIN");
+    neither.files.addFile("D:\\WIN\\Temp\\t", 1000);
+    neither.form.chkTemp.setValue(1);
+    neither.run();
+    EXPECT_TRUE(neither.processes.started.empty());
+    EXPECT_EQ(neither.form.Label1.caption(), "0");
 }
 
 TEST(CleanerCleanRun, MissingComspecStartsNothingAndTheRunGoesOn) {
@@ -348,7 +394,7 @@ TEST(CleanerCleanRun, NothingTickedStillShowsBothClipsAndAddsZero) {
                                         "open " + folder + "Check.avi", "play 1"}));
     EXPECT_EQ(clipDuringSound, folder + "Check.avi playing");
     EXPECT_EQ(f.memory.media.played, std::vector<std::string>{folder + "Alarm.wav"});
-    EXPECT_EQ(f.form.lblSize.caption(), "1.50 KB Reclaimed");
+    EXPECT_EQ(f.form.lblSize.caption(), "0 bytes Reclaimed");
     EXPECT_EQ(f.form.Label1.caption(), "0");
     EXPECT_EQ(f.memory.settings.get("Brisko", "Presets", "CleanSave", "missing"), "0");
     EXPECT_TRUE(f.memory.registry.deletions().empty());
@@ -402,7 +448,7 @@ TEST(CleanerCleanRun, TheClickArmsTheRunAndASecondClickChangesNothing) {
     EXPECT_FALSE(f.form.Label6.visible() || f.form.Label7.visible() || f.form.Label8.visible());
     for (auto* label : {&f.form.Label6, &f.form.Label7, &f.form.Label8})
         EXPECT_EQ(label->caption(), "Cleaning ... Please Wait");
-    EXPECT_EQ(f.form.lblSize.caption(), " Reclaimed");  // kept until the next estimate
+    EXPECT_EQ(f.form.lblSize.caption(), "0 bytes Reclaimed");  // kept until the next estimate
 }
 
 TEST(CleanerCleanRun, OnlyTheProgramsSelectAllBoxClearsOnlyItsList) {

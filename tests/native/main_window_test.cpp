@@ -181,7 +181,43 @@ TEST(MainWindowEstimate, NineFamilyFoldersLessTheirIndexFiles) {
     EXPECT_EQ(w.lblSize.caption(), "3.06 KB Wasted Space");  // 3137 bytes
 }
 
-TEST(MainWindowEstimate, NtFamilyCountsBothCookieFoldersLessBothIndexes) {
+// The current user's folders as the shell names them, each less its index file; the user's Temp
+// beside the Windows one; the Recycle Bin as the shell counts it. The tip names them all.
+TEST(MainWindowEstimate, TheShellsFoldersForTheCurrentUser) {
+    MainWindowFixture f;
+    auto& fs = f.mem.files;
+    const std::string win = "C:\\users\\ann\\AppData\\Local\\Microsoft\\Windows\\";
+    f.mem.shell.folders = {{platform::UserFolder::InternetCache, win + "INetCache"},
+                           {platform::UserFolder::Cookies, win + "INetCookies"},
+                           {platform::UserFolder::History, win + "History"}};
+    f.mem.shell.binBytes = 5000;
+    f.mem.processes.temp = "C:\\users\\ann\\Temp";
+    fs.addFile(win + "INetCache\\Content.IE5\\index.dat", 100);
+    fs.addFile(win + "INetCache\\IE\\x.htm", 1000);
+    fs.addFile(win + "INetCookies\\Low\\k.cookie", 20);
+    fs.addFile(win + "History\\History.IE5\\index.dat", 7);
+    fs.addFile(win + "History\\h", 3);
+    fs.addFile("C:\\users\\ann\\Temp\\t", 40);
+    fs.addFile("C:\\WINDOWS\\Temp\\w", 2);
+    fs.addFile("C:\\WINDOWS\\Cookies\\not-the-users.txt", 900);
+    f.startAccepted();
+    auto& w = *f.form;
+    w.Check1.setValue(1);
+    EXPECT_EQ(w.itemSize(app::SizedItem::IeCache), 1000.0);
+    EXPECT_EQ(w.itemSize(app::SizedItem::Cookies), 20.0);
+    EXPECT_EQ(w.itemSize(app::SizedItem::History), 3.0);
+    EXPECT_EQ(w.itemSize(app::SizedItem::Temp), 42.0);
+    EXPECT_EQ(w.itemSize(app::SizedItem::RecycleBin), 5000.0);
+    EXPECT_EQ(w.lblSize.toolTip,
+              "Measured:\r\n" + win + "INetCache\\\r\n" + win +
+                  "INetCookies\\\r\nC:\\WINDOWS\\Temp\\\r\nC:\\users\\ann\\Temp\\\r\n" + win +
+                  "History\\\r\nthe Recycle Bins of all drives");
+    EXPECT_EQ(w.Label8.toolTip, w.lblSize.toolTip);
+    w.Check1.setValue(0);
+    EXPECT_EQ(w.lblSize.toolTip, "");
+}
+
+TEST(MainWindowEstimate, NtFamilyCountsTheAdministratorsCookiesOnly) {
     MainWindowFixture f;
     f.mem.files.setWindowsDirectory("C:\\WINNT");
     auto& fs = f.mem.files;
@@ -194,7 +230,7 @@ TEST(MainWindowEstimate, NtFamilyCountsBothCookieFoldersLessBothIndexes) {
     fs.addFile("C:\\WINNT\\Temp\\t", 8);
     f.startAccepted();
     f.form->chkCookies.setValue(1);
-    EXPECT_EQ(f.form->itemSize(app::SizedItem::Cookies), 300.0);
+    EXPECT_EQ(f.form->itemSize(app::SizedItem::Cookies), 100.0);
     f.form->chkHistory.setValue(1);
     EXPECT_EQ(f.form->itemSize(app::SizedItem::History), 4.0);
     f.form->chkTemp.setValue(1);
