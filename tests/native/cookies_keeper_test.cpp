@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "cookies/cookie_records.h"
 #include "cookies/frm_cookies.h"
 #include "main_window_fixture.h"
 
@@ -211,6 +212,77 @@ TEST(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) {
               (std::vector<std::string>{
                   "cookie keeper: could not delete C:\\WINDOWS\\cookies\\busy.txt",
                   "cookie keeper: could not delete C:\\WINDOWS\\cookies\\locked.txt"}));
+}
+
+// Records of nine lines; only well-formed ones name a site, and a broken one spoils no other.
+TEST(CookieRecords, WellFormedTruncatedJunkAndEmpty) {
+    const std::string one = "SID\nabc\nexample.com/\n1024\n3567587328\n30000000\n2000\n2900\n*\n";
+    auto record = [](const std::string& where, const std::string& flags = "9") {
+        return "a\nb\n" + where + "\n" + flags + "\n1\n2\n3\n4\n*\n";
+    };
+    struct Case {
+        const char* what;
+        std::string text;
+        std::vector<std::string> hosts;
+    };
+    const Case cases[] = {
+        {"empty", "", {}},
+        {"one", one, {"example.com"}},
+        {"CR LF, a longer path",
+         "a\r\nb\r\nwww.site.org/shop/\r\n9\r\n1\r\n2\r\n3\r\n4\r\n*\r\n" + one,
+         {"www.site.org", "example.com"}},
+        {"cut off at the end", one + "X\ny\nhalf.example/\n1024\n", {"example.com"}},
+        {"cut short before another", "X\ny\nhalf.example/\n*\n" + one, {"example.com"}},
+        {"binary junk", std::string("\0\x01\xff\n\n\n\n\n\n\n\n*\n", 13) + one, {"example.com"}},
+        {"no numbers", record("example.com/", "ten"), {}},
+        {"no path", record("example.com"), {}},
+        {"no printable host", record("ex ample.com/") + record("/x") + record("a\\b/"), {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> hosts;
+        for (const auto& r : cookies::ParseCookieRecords(c.text)) hosts.push_back(r.host);
+        EXPECT_EQ(hosts, c.hosts) << c.what;
+    }
+    const auto parsed = cookies::ParseCookieRecords(one);
+    ASSERT_EQ(parsed.size(), 1u);
+    EXPECT_EQ(parsed[0].name + "=" + parsed[0].value + " " + parsed[0].path, "SID=abc /");
+    EXPECT_EQ(cookies::CookieSites(one + record("other.net/") + one), "example.com, other.net");
+}
+
+// The user's cookie folder as the shell names it and every folder below it ("Low" too), links
+// never entered; a name that tells no site shows the sites of its records; deletion takes exactly
+// the checked files, whatever their entries read.
+TEST(CookieKeeper, TheUsersOwnCookiesWithTheirSites) {
+    CookieFixture f;
+    auto& fs = f.mem.files;
+    const std::string jar = "C:\\users\\ann\\AppData\\Local\\Microsoft\\Windows\\INetCookies\\";
+    const std::string folder = jar.substr(0, jar.size() - 1);
+    f.mem.shell.folders[platform::UserFolder::Cookies] = folder;
+    auto record = [](const std::string& host) {
+        return "id\nv\n" + host + "/\n1024\n1\n2\n3\n4\n*\n";
+    };
+    fs.addFileWithContent(jar + "K3J9X2QA.txt", record("example.com") + record("ads.example.net"));
+    fs.addFileWithContent(jar + "Low\\P0L8M7NB.cookie", record("low.example.org"));
+    fs.addFileWithContent(jar + "ann@named[1].txt", record("named.example"));
+    fs.addFileWithContent(jar + "junk.txt", "\x01\x02");
+    fs.addFile(jar + "index.dat", 10);
+    fs.addFile("C:\\Outside\\far.txt", 1);
+    fs.addLink(jar + "out", "C:\\Outside");
+    fs.addFile("C:\\WINDOWS\\cookies\\old@site.txt", 1);  // the layout: not where the shell says
+    f.open();
+    EXPECT_EQ(f.entries(),
+              (std::vector<std::string>{folder + "\\K3J9X2QA.txt  (example.com, ads.example.net)",
+                                        folder + "\\ann@named[1].txt", folder + "\\junk.txt",
+                                        folder + "\\Low\\P0L8M7NB.cookie  (low.example.org)"}));
+    f.keeper->List1.setChecked(0, false);
+    f.keeper->cmdDelCookies.click();
+    EXPECT_EQ(fs.deleted,
+              (std::vector<std::string>{folder + "\\Low\\P0L8M7NB.cookie", folder + "\\junk.txt",
+                                        folder + "\\ann@named[1].txt"}));
+    EXPECT_EQ(
+        f.entries(),
+        (std::vector<std::string>{folder + "\\K3J9X2QA.txt  (example.com, ads.example.net)"}));
+    EXPECT_EQ(f.keeper->foundFiles(), std::vector<std::string>{folder + "\\K3J9X2QA.txt"});
 }
 
 }  // namespace
