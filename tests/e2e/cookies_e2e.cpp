@@ -11,8 +11,14 @@
 namespace brisko::e2e {
 namespace {
 
-const std::string kCookies = "C:\\windows\\cookies\\";
-const std::string kProfile = "C:\\windows\\profiles\\user\\cookies\\";
+// The user's own cookie folder as Wine lays it out, and its low-integrity folder.
+std::string CookieFolder() {
+    char profile[MAX_PATH] = {};
+    GetEnvironmentVariableA("USERPROFILE", profile, MAX_PATH);
+    return std::string(profile) + "\\AppData\\Local\\Microsoft\\Windows\\INetCookies\\";
+}
+const std::string kCookies = CookieFolder();
+const std::string kProfile = kCookies + "Low\\";
 
 int IndexOf(const std::vector<std::string>& items, const std::string& path) {
     const auto it = std::find(items.begin(), items.end(), path);
@@ -67,9 +73,9 @@ TEST(CookieKeeper, OpensFromTheMainWindowAndDeletesOnlyTheCheckedCookies) {
     EXPECT_TRUE(Exists(kCookies + "index.dat"));
     std::vector<std::string> left = ListItems(list);
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{kCookies + "locked@example.txt",
-                                              kCookies + "two@example.txt",
-                                              kProfile + "five@example.txt"}));
+    EXPECT_EQ(left, (std::vector<std::string>{kProfile + "five@example.txt",
+                                              kCookies + "locked@example.txt",
+                                              kCookies + "two@example.txt"}));
 
     // Its close caption button leaves it as "&Exit" does: the main window comes back.
     MouseClick(Control(keeper, "Close", "BriskoCaptionButton"));

@@ -1,6 +1,6 @@
-// The real Brisko.exe in a fresh prefix: the disclaimer on the first start, the estimate of a
-// Temp folder of known size, the three panels, and the choices saved on close and restored on
-// the next start.
+// The real Brisko.exe in a fresh prefix: the disclaimer on the first start, the estimate of the
+// Temp folders and the user's browser folders of known sizes, the three panels, and the choices
+// saved on close and restored on the next start.
 #include <gtest/gtest.h>
 
 #include "tests/e2e/driver/driver.h"
@@ -30,7 +30,6 @@ TEST(MainWindow, EstimatesTheTempFolderSavesOnCloseAndRestoresOnTheNextStart) {
         ASSERT_TRUE(AcceptDisclaimer(brisko)) << "the disclaimer shows on the first start";
         HWND main = WaitWindow(brisko.id(), "Brisko");
         ASSERT_TRUE(main);
-        SaveScreenshot(main, "main");
 
         // Dragged by its title text with the real mouse, the window follows the pointer.
         RECT before{}, after{};
@@ -46,10 +45,21 @@ TEST(MainWindow, EstimatesTheTempFolderSavesOnCloseAndRestoresOnTheNextStart) {
         ASSERT_TRUE(temp);
         EXPECT_FALSE(Checked(temp));
         Click(temp);
-        // The measured folder: 1,000,000 + 593,835 bytes.
+        // The measured folders: 1,000,000 + 593,835 bytes in C:\windows\Temp, 3,317 in the user's.
         EXPECT_TRUE(Control(main, "1.52 MB Wasted Space", "Static"))
-            << "the estimate of C:\\windows\\Temp after ticking Temp Folder";
+            << "the estimate of the Temp folders after ticking Temp Folder";
         EXPECT_TRUE(Checked(temp));
+        // The user's own cache, cookies and history as the shell names them.
+        for (const char* item : {"Temporary Internet Files", "All Cookies", "History"})
+            Click(Control(main, item, "Button"));
+        HWND estimate = Control(main, "2.00 MB Wasted Space", "Static");
+        EXPECT_TRUE(estimate) << "the estimate with the browser's folders";
+        // Pointed at, the estimate's tip names the folders measured.
+        RECT r{};
+        GetWindowRect(estimate, &r);
+        SetCursorPos(r.left + 4, (r.top + r.bottom) / 2);
+        Pause(1500ms);
+        SaveScreenshot(main, "main");
 
         Click(Control(main, "&Programs", "Button"));
         HWND word = Control(main, "Word", "Button");
@@ -84,7 +94,7 @@ TEST(MainWindow, EstimatesTheTempFolderSavesOnCloseAndRestoresOnTheNextStart) {
     EXPECT_EQ(value("chkTemp").data, "1");
     EXPECT_EQ(value("chkWord").data, "1");
     EXPECT_EQ(value("chkExcel").data, "0");
-    EXPECT_EQ(value("chIECache").data, "0");
+    EXPECT_EQ(value("chIECache").data, "1");
     EXPECT_EQ(value("Disclaimer").data, "1");
 
     // The next start shows no disclaimer and brings the ticks back.
@@ -93,7 +103,7 @@ TEST(MainWindow, EstimatesTheTempFolderSavesOnCloseAndRestoresOnTheNextStart) {
     ASSERT_TRUE(main);
     HWND temp = Control(main, "Temp Folder", "Button");
     EXPECT_TRUE(WaitUntil([&] { return Checked(temp); }));
-    EXPECT_TRUE(Control(main, "1.52 MB Wasted Space", "Static"));
+    EXPECT_TRUE(Control(main, "2.00 MB Wasted Space", "Static"));
     EXPECT_FALSE(HasWindow(again.id(), "Disclaimer"));
     EXPECT_EQ(CloseMain(again, main), std::optional<DWORD>(0));
 }

@@ -21,3 +21,11 @@ temp_folder() { # <length> <name> <length>
     file_of windows/temp/setup.tmp "$1"
     file_of "windows/temp/sub/$2" "$3"
 }
+
+# The current user's folder under C: ("users/<name>"), where the shell puts the browser's
+# folders and the user's Temp.
+user_folder() {
+    for user in "$c"/users/*; do
+        [ "$(basename "$user")" = Public ] || { echo "users/$(basename "$user")"; return; }
+    done
+}

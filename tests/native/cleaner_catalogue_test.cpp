@@ -113,78 +113,41 @@ TEST(CleanerCatalogue, FoldersOfEachItem) {
          {admin + "Local Settings\\Temporary Internet Files\\", "Content.IE5\\index.dat"}},
         {"nt", nt, "chkHistory", {admin + "Local Settings\\History\\", "index.dat"}},
         {"nt", nt, "chkTemp", {"D:\\WINNT\\Temp\\", ""}},
-        {"the same Temp twice",
-         with(shell, [](Where& w) { w.userTemp = "c:\\Windows\\TEMP\\"; }),
-         "chkTemp",
-         {"C:\\windows\\Temp\\", ""}},
-        {"Temp inside the Windows Temp",
-         with(shell, [](Where& w) { w.userTemp = "C:\\windows\\Temp\\ann"; }),
-         "chkTemp",
-         {"C:\\windows\\Temp\\", ""}},
-        {"Temp inside the cache, which empties it",
-         with(shell, [&](Where& w) { w.userTemp = win + "INetCache\\Temp"; }),
-         "chkTemp",
-         {"C:\\windows\\Temp\\", ""}},
-        {"Temp holding the history, with no profile known",
-         with(shell,
-              [&](Where& w) {
-                  w.userTemp = local;
-                  w.profile.reset();
-              }),
-         "chkTemp",
-         {"C:\\windows\\Temp\\", ""}},
-        {"Temp is the profile",
-         with(shell, [](Where& w) { w.userTemp = "C:\\users\\ann"; }),
-         "chkTemp",
-         {"C:\\windows\\Temp\\", ""}},
-        {"Temp is the Windows folder",
-         with(shell, [](Where& w) { w.userTemp = "C:\\windows"; }),
-         "chkTemp",
-         {"C:\\windows\\Temp\\", ""}},
-        {"Temp is a root",
-         with(shell, [](Where& w) { w.userTemp = "C:\\"; }),
-         "chkTemp",
-         {"C:\\windows\\Temp\\", ""}},
-        {"Temp is relative",
-         with(shell, [](Where& w) { w.userTemp = "Temp"; }),
-         "chkTemp",
-         {"C:\\windows\\Temp\\", ""}},
-        {"a shell folder that is the profile",
-         with(shell, [](Where& w) { w.cookies = "C:\\users\\ann\\"; }),
-         "chkCookies",
-         {}},
-        {"a shell folder that is a share",
-         with(shell, [](Where& w) { w.cache = "\\\\s\\c"; }),
-         "chIECache",
-         {}},
-        {"neither kind: nothing emptied",
-         with(shell, [](Where& w) { w.kind = SystemKind::Neither; }),
-         "chkTemp",
-         {}},
     };
-    for (const Case& c : cases) {
-        V emptied, measured;
-        for (const auto& step : Steps(Item(c.box), c.where)) {
-            EXPECT_EQ(step.kind, Step::Kind::RemoveTree);
-            emptied.push_back(step.path);
-        }
-        static const std::map<std::string_view, Folder> folders = {{"chkTemp", Folder::Temp},
-                                                                   {"chkCookies", Folder::Cookies},
-                                                                   {"chIECache", Folder::IeCache},
-                                                                   {"chkHistory", Folder::History}};
+    static const std::map<std::string_view, Folder> folders = {{"chkTemp", Folder::Temp},
+                                                               {"chkCookies", Folder::Cookies},
+                                                               {"chIECache", Folder::IeCache},
+                                                               {"chkHistory", Folder::History}};
+    auto check = [&](const Case& c) {
+        V emptied, measured, expectedEmptied;
+        for (const auto& step : Steps(Item(c.box), c.where)) emptied.push_back(step.path);
         for (const ItemFolder& f : FoldersOf(folders.at(c.box), c.where)) {
             measured.push_back(f.folder);
             measured.push_back(f.index);
         }
-        if (c.where.kind == SystemKind::Neither) {
-            EXPECT_TRUE(emptied.empty()) << c.what;
-            continue;
-        }
-        EXPECT_EQ(measured, c.folders) << c.what << " " << c.box;
-        V expectedEmptied;
         for (size_t i = 0; i < c.folders.size(); i += 2) expectedEmptied.push_back(c.folders[i]);
+        EXPECT_EQ(measured, c.folders) << c.what << " " << c.box;
         EXPECT_EQ(emptied, expectedEmptied) << c.what << " " << c.box;
-    }
+    };
+    for (const Case& c : cases) check(c);
+    // The user's Temp left out: the Windows Temp or inside it, inside another item's folder
+    // (which empties it), holding one, the profile, the Windows folder, a root, no full path.
+    for (const std::string& temp :
+         {std::string("c:\\Windows\\TEMP\\"), std::string("C:\\windows\\Temp\\a"),
+          win + "INetCache\\Temp", local, std::string("C:\\users\\ann"), std::string("C:\\windows"),
+          std::string("C:\\"), std::string("Temp")})
+        check({temp.c_str(),
+               with(shell, [&](Where& w) { w.userTemp = temp; }),
+               "chkTemp",
+               {"C:\\windows\\Temp\\", ""}});
+    // A shell folder that is the profile or a share's root is not emptied.
+    check({"profile",
+           with(shell, [](Where& w) { w.cookies = "C:\\users\\ann\\"; }),
+           "chkCookies",
+           {}});
+    check({"share", with(shell, [](Where& w) { w.cache = "\\\\s\\c"; }), "chIECache", {}});
+    EXPECT_TRUE(Steps(Item("chkTemp"), with(shell, [](Where& w) { w.kind = SystemKind::Neither; }))
+                    .empty());
 }
 
 TEST(CleanerCatalogue, SystemKindIgnoresLetterCaseOnly) {

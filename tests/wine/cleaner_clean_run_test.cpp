@@ -1,6 +1,6 @@
 // The whole clean run under Wine against the real registry, drive_c, shell and cmd.exe: every
-// list is seeded, every item ticked, and afterwards the test looks at what remains. The removal
-// processes are waited for here, never in the program.
+// list and the user's own folders are seeded, every item ticked and measured, and afterwards the
+// test looks at what remains and at what the run says it reclaimed.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <shellapi.h>
@@ -20,6 +20,7 @@ using namespace brisko;
 using wine_test::Exists;
 using wine_test::SetText;
 using wine_test::ValueExists;
+using wine_test::WriteBytes;
 
 constexpr const wchar_t* kTyped = L"Software\\Microsoft\\Internet Explorer\\TypedURLs";
 constexpr const wchar_t* kRunMru =
@@ -38,11 +39,25 @@ TEST(CleanerCleanRunWine, EveryItemTickedAgainstTheRealSystem) {
     SetText(kVb, L"1", L"C:\\p.vbp");
     SetText(kWord, L"Settings", L"x");
 
-    // Something in the Recycle Bin.
-    HANDLE file =
-        CreateFileW(L"C:\\binned.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
+    // Files of known sizes in the user's own folders, where Wine lays them out as Windows 10 does.
+    // The index file is the system's and not counted; the held file cannot go; the link out of
+    // the cache is never followed.
+    wchar_t profile[MAX_PATH] = {};
+    ASSERT_TRUE(GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH));
+    const std::string user = win32::Utf8(profile);
+    const std::string shellFolders = user + "\\AppData\\Local\\Microsoft\\Windows\\";
+    const std::string record = "id\nv\nexample.com/\n1024\n1\n2\n3\n4\n*\n";
+    WriteBytes(shellFolders + "INetCache\\IE\\page.htm", std::string(1000, 'h'));
+    WriteBytes(shellFolders + "INetCache\\held.dat", std::string(24, 'x'));
+    WriteBytes(shellFolders + "INetCookies\\K3J9X2QA.txt", record);
+    WriteBytes(shellFolders + "INetCookies\\Low\\P0L8M7NB.txt", record + record);
+    WriteBytes(shellFolders + "History\\History.IE5\\index.dat", std::string(7, 'i'));
+    WriteBytes(shellFolders + "History\\h.dat", std::string(300, 'y'));
+    WriteBytes(user + "\\Temp\\t.tmp", std::string(200, 't'));
+    WriteBytes("C:\\binned.txt", std::string(4096, 'b'));
+    win32::UniqueFile held(CreateFileW(win32::Wide(shellFolders + "INetCache\\held.dat").c_str(),
+                                       GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
     SHFILEOPSTRUCTW op{};
     op.wFunc = FO_DELETE;
     op.pFrom = L"C:\\binned.txt\0";
@@ -58,11 +73,28 @@ TEST(CleanerCleanRunWine, EveryItemTickedAgainstTheRealSystem) {
     form.Winder.setCaption(form.services().files.windowsDirectory().substr(3));
     form.DrvLetter.setCaption(form.services().files.windowsDirectory().substr(0, 2));
     app::TickEveryItem(form);
-    for (auto& size : form.itemSizes) size = 0.0;  // measured at ticking; fixed here
-    form.itemSize(app::SizedItem::Temp) = 1000;
+    const double cookies = static_cast<double>(3 * record.size());
+    const std::pair<app::SizedItem, double> estimates[] = {
+        {app::SizedItem::IeCache, 1024},
+        {app::SizedItem::Cookies, cookies},
+        {app::SizedItem::History, 300},
+        {app::SizedItem::Temp, 13 + 200},
+        {app::SizedItem::RecycleBin, 4096},
+        // The default profile with its cache, the cache, the "user" folder.
+        {app::SizedItem::NetscapeTyped, 6},
+        {app::SizedItem::NetscapeCache, 2},
+        {app::SizedItem::NetscapeCookies, 4}};
+    for (const auto& [item, bytes] : estimates)
+        EXPECT_EQ(form.itemSize(item), bytes) << static_cast<int>(item);
+    EXPECT_NE(form.lblSize.toolTip.find(shellFolders + "INetCache\\"), std::string::npos);
 
     app::StartCleanRun(form);
-    app::CleanRunTick(form);
+    // The run, then Timer2 looking in on the removals until they have ended.
+    for (int tick = 0; tick < 600 && form.Timer2.enabled(); ++tick) {
+        form.Timer2.tick();
+        if (form.Timer2.enabled()) Sleep(100);
+    }
+    ASSERT_FALSE(form.Timer2.enabled()) << "the removals did not end";
 
     EXPECT_FALSE(ValueExists(kTyped, L"url1"));
     EXPECT_FALSE(ValueExists(kTyped, L"url3"));
@@ -79,7 +111,11 @@ TEST(CleanerCleanRunWine, EveryItemTickedAgainstTheRealSystem) {
     EXPECT_FALSE(Exists(L"C:\\Program Files\\Netscape\\Users\\default\\cache\\a.htm"));
     EXPECT_FALSE(Exists(L"C:\\Program Files\\Netscape\\Users\\user\\cookies.txt"));
     EXPECT_TRUE(Exists(L"C:\\Program Files\\Netscape\\Users\\user\\bookmark.htm"));
-    EXPECT_EQ(real.settings.get("Brisko", "Presets", "CleanSave", ""), "1000");
+    // All but the held file: 1000 + the cookies + 300 + 213 + 4096, and the Netscape files gone
+    // (the profile's bookmarks stay).
+    const std::string reclaimed = std::to_string(5609 + 3 * record.size() + 6 + 2 + 2);
+    EXPECT_EQ(form.Label1.caption(), reclaimed);
+    EXPECT_EQ(real.settings.get("Brisko", "Presets", "CleanSave", ""), reclaimed);
     EXPECT_EQ(form.lblSize.caption().substr(form.lblSize.caption().size() - 10), " Reclaimed");
 
     SHQUERYRBINFO bin{};
@@ -87,13 +123,22 @@ TEST(CleanerCleanRunWine, EveryItemTickedAgainstTheRealSystem) {
     SHQueryRecycleBinW(nullptr, &bin);
     EXPECT_EQ(bin.i64NumItems, 0);
 
-    // The removal runs on its own; wait for it here.
-    for (int i = 0; i < 300 && Exists(L"C:\\windows\\Temp\\seed.tmp"); ++i) Sleep(100);
-    for (int i = 0; i < 50 && Exists(L"C:\\windows\\Temp\\sub"); ++i) Sleep(100);
+    // Each folder emptied and kept. The links are left (Wine cannot remove one as a link); what
+    // they lead to survives.
     EXPECT_FALSE(Exists(L"C:\\windows\\Temp\\seed.tmp"));
     EXPECT_FALSE(Exists(L"C:\\windows\\Temp\\sub"));  // read-only file and all
-    // The link out of Temp is left (Wine cannot remove it as a link); what it leads to survives.
     EXPECT_TRUE(Exists(L"C:\\keep_outside\\precious.txt"));
+    EXPECT_TRUE(Exists(L"C:\\cache_outside\\precious.dat"));
+    EXPECT_TRUE(Exists(shellFolders + "INetCache\\held.dat"));
+    for (const std::string& folder :
+         {shellFolders + "INetCache\\IE", shellFolders + "INetCookies\\Low",
+          shellFolders + "History\\h.dat", shellFolders + "INetCookies\\K3J9X2QA.txt",
+          user + "\\Temp\\t.tmp"})
+        EXPECT_FALSE(Exists(folder)) << folder;
+    for (const std::string& folder :
+         {shellFolders + "INetCache", shellFolders + "INetCookies", shellFolders + "History",
+          user + "\\Temp", std::string("C:\\windows\\Temp")})
+        EXPECT_TRUE(Exists(folder)) << folder;
 }
 
 }  // namespace

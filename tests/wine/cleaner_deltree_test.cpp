@@ -40,6 +40,11 @@ std::wstring Comspec() {
 TEST(CleanerDeltree, RemovesReadOnlyFilesAndPathsBeyondMaxPath) {
     ASSERT_TRUE(Exists(L"C:\\brisko\\deltree.exe"));
     ASSERT_TRUE(Exists(L"C:\\brisko_dt\\plain\\readonly.txt"));
+    // "\*.*" empties the folder and keeps it.
+    EXPECT_EQ(RunWaited(Comspec() + L" /C DELTREE /Y \"C:\\brisko_dt\\plain\\*.*\""), 0u);
+    EXPECT_TRUE(Exists(L"C:\\brisko_dt\\plain"));
+    EXPECT_FALSE(Exists(L"C:\\brisko_dt\\plain\\readonly.txt"));
+    EXPECT_FALSE(Exists(L"C:\\brisko_dt\\plain\\deep"));
     EXPECT_EQ(RunWaited(Comspec() + L" /C DELTREE /Y \"C:\\brisko_dt\\plain\\\""), 0u);
     EXPECT_FALSE(Exists(L"C:\\brisko_dt\\plain"));
 }
@@ -56,6 +61,9 @@ TEST(CleanerDeltree, NeverRemovesWhatALinkInsideTheTreePointsAt) {
     // Nor is a link named for removal followed.
     RunWaited(L"C:\\brisko\\deltree.exe /Y \"C:\\brisko_dt\\linked\\\"");
     EXPECT_TRUE(Exists(L"C:\\brisko_dt\\outside\\keep\\precious.txt"));
+    // Nor emptied through.
+    EXPECT_EQ(RunWaited(L"C:\\brisko\\deltree.exe /Y \"C:\\brisko_dt\\linked\\*.*\""), 1u);
+    EXPECT_TRUE(Exists(L"C:\\brisko_dt\\outside\\file.txt"));
     EXPECT_TRUE(Exists(L"C:\\brisko_dt\\outside\\file.txt"));
 }
 
@@ -63,6 +71,7 @@ TEST(CleanerDeltree, MissingFolderIsNoFailureButUsageAndRootsAre) {
     EXPECT_EQ(RunWaited(L"C:\\brisko\\deltree.exe /Y \"C:\\no such folder\\\""), 0u);
     EXPECT_EQ(RunWaited(L"C:\\brisko\\deltree.exe /Y"), 2u);
     EXPECT_EQ(RunWaited(L"C:\\brisko\\deltree.exe /Y \"C:\\\""), 1u);
+    EXPECT_EQ(RunWaited(L"C:\\brisko\\deltree.exe /Y \"C:\\*.*\""), 1u);
     EXPECT_TRUE(Exists(L"C:\\windows"));
 }
 

@@ -1,6 +1,6 @@
-// The cookie keeper in a real window over the real file system: the scan of drive_c's Windows
-// folder, unchecked cookies kept, the checked ones deleted from the disk, a read-only one kept
-// in the list.
+// The cookie keeper in a real window over the real file system: the scan of the user's own cookie
+// folder as the shell names it, each file's sites from its records, unchecked cookies kept, the
+// checked ones deleted from the disk, a read-only one kept in the list.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -22,8 +22,6 @@ using brisko::wine_test::Attributes;
 using brisko::wine_test::Exists;
 using Paths = std::vector<std::string>;
 
-const std::string kW = "C:\\windows";
-
 // Handles the window's pending messages, then more until `done` holds or five seconds have
 // passed.
 template <class F>
@@ -41,101 +39,53 @@ bool PumpUntil(F done) {
     }
 }
 
-void PumpPending() {
-    PumpUntil([] { return true; });
-}
-
-// The entries of a group, sorted: the enumeration's order within one folder is the file system's.
+// The entries of one folder, sorted: the enumeration's order within a folder is the file system's.
 Paths Sorted(Paths p) {
     std::sort(p.begin(), p.end());
     return p;
 }
 
-TEST(CookieKeeperOnDisk, ScansDeletesTheCheckedAndKeepsTheReadOnlyOneListed) {
-    const std::string locked = kW + "\\cookies\\locked@example.txt";
-    // Wine reports a file without write permission as read-only; the flag is what Windows has.
-    ASSERT_NE(Attributes(locked), INVALID_FILE_ATTRIBUTES);
-    if (!(Attributes(locked) & FILE_ATTRIBUTE_READONLY)) {
-        SetFileAttributesW(brisko::win32::Wide(locked).c_str(), FILE_ATTRIBUTE_READONLY);
-    }
+TEST(CookieKeeperOnDisk, ListsTheUsersCookiesWithTheirSitesAndDeletesOnlyTheChecked) {
+    wchar_t profile[MAX_PATH] = {};
+    ASSERT_TRUE(GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH));
+    const std::string jar =
+        brisko::win32::Utf8(profile) + "\\AppData\\Local\\Microsoft\\Windows\\INetCookies\\";
+    const std::string both = jar + "K3J9X2QA.txt", low = jar + "Low\\P0L8M7NB.txt",
+                      locked = jar + "R0AD0NLY.txt";
     ASSERT_TRUE(Attributes(locked) & FILE_ATTRIBUTE_READONLY);
 
     brisko::win32::Win32Platform real;
     brisko::platform::Services services = real.services();
-    ASSERT_EQ(services.files.windowsDirectory(), kW) << "the scan's root";
     brisko::controls::ProgramWindows windows;
     brisko::cookies::FrmCookies keeper(services, windows);
     windows.cookies = &keeper;
     brisko::views::Binding binding(GetModuleHandleW(nullptr), services);
     binding.attach(keeper);
     keeper.show();
-    EXPECT_EQ(keeper.Label1.caption(), "Scanning For Cookies... Please Wait");
     // The real start timer runs the scan once and stops.
     ASSERT_TRUE(PumpUntil([&] { return !keeper.Timer1.enabled(); }));
-    HWND window = FindWindowW(nullptr, L"Cookies");
-    ASSERT_TRUE(window);
-    HWND list = FindWindowExW(window, nullptr, L"ListBox", nullptr);
+    HWND list = FindWindowExW(FindWindowW(nullptr, L"Cookies"), nullptr, L"ListBox", nullptr);
     ASSERT_TRUE(list);
 
-    // Folder by folder, in the scan's order.
-    const Paths cookies =
-        Sorted({kW + "\\cookies\\one@example.txt", kW + "\\cookies\\two@example.txt",
-                kW + "\\cookies\\three@example.txt", kW + "\\cookies\\four@example.txt", locked,
-                kW + "\\cookies\\old@example.txt.bak"});
-    const Paths nested = {kW + "\\cookies\\extra\\cookies\\nested@example.txt"};
-    const Paths profiles = {kW + "\\profiles\\direct@example.txt"};
-    const Paths anna = Sorted({kW + "\\profiles\\anna\\cookies\\anna@example.txt",
-                               kW + "\\profiles\\anna\\cookies\\anna2@example.txt"});
     const Paths items = keeper.List1.items();
-    ASSERT_EQ(items.size(), 10u);
-    EXPECT_EQ(Sorted(Paths(items.begin(), items.begin() + 6)), cookies);
-    EXPECT_EQ(Paths(items.begin() + 6, items.begin() + 7), nested);
-    EXPECT_EQ(Paths(items.begin() + 7, items.begin() + 8), profiles);
-    EXPECT_EQ(Sorted(Paths(items.begin() + 8, items.end())), anna);
-    EXPECT_EQ(keeper.Label2.caption(), "10 Cookies");
-    EXPECT_EQ(keeper.Label1.caption(), "Remove Checks from Cookies to keep");
-    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 10) << "the real list shows every entry";
-    for (int i = 0; i < keeper.List1.count(); ++i) EXPECT_TRUE(keeper.List1.checked(i)) << items[i];
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(Sorted({items[0], items[1]}),
+              Sorted({both + "  (example.com, www.example.com)", locked + "  (locked.example)"}));
+    EXPECT_EQ(items[2], low + "  (example.org)");
+    EXPECT_EQ(keeper.Label2.caption(), "3 Cookies");
+    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3) << "the real list shows every entry";
 
-    // Keep two cookies and the nested one; delete the rest, the read-only one included.
-    const Paths kept = {kW + "\\cookies\\two@example.txt",
-                        kW + "\\profiles\\anna\\cookies\\anna2@example.txt", nested[0]};
-    for (const std::string& k : kept) {
-        const auto at = std::find(items.begin(), items.end(), k);
-        ASSERT_NE(at, items.end());
-        keeper.List1.setChecked(static_cast<int>(at - items.begin()), false);
-    }
+    // Keep example.org's; the read-only one cannot go and stays listed, checked.
+    keeper.List1.setChecked(2, false);
     keeper.cmdDelCookies.click();
-    PumpPending();
-
-    for (const std::string& p : items) {
-        const bool keep = std::find(kept.begin(), kept.end(), p) != kept.end() || p == locked;
-        EXPECT_EQ(Exists(p), keep) << p;
-    }
-    EXPECT_TRUE(Exists(kW + "\\cookies\\LOUD@EXAMPLE.TXT")) << "not a cookie: never touched";
-    EXPECT_TRUE(Exists(kW + "\\cookies\\index.dat"));
-    EXPECT_TRUE(Exists(kW + "\\profiles\\anna\\other\\not@example.txt"));
-
-    // What is listed is what is left: the kept ones unchecked, the read-only one still checked.
-    EXPECT_EQ(Sorted(keeper.List1.items()), Sorted({kept[0], kept[1], kept[2], locked}));
-    for (int i = 0; i < keeper.List1.count(); ++i)
-        EXPECT_EQ(keeper.List1.checked(i), keeper.List1.item(i) == locked) << keeper.List1.item(i);
-    EXPECT_EQ(keeper.Label2.caption(), "4 Cookies");
-    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 4);
-
-    // Deleting again with only the read-only one checked removes nothing and keeps the count.
-    keeper.cmdDelCookies.click();
-    EXPECT_EQ(keeper.List1.count(), 4);
-    EXPECT_EQ(keeper.Label2.caption(), "4 Cookies");
+    PumpUntil([] { return true; });
+    EXPECT_FALSE(Exists(both));
+    EXPECT_TRUE(Exists(low));
     EXPECT_TRUE(Exists(locked));
-    keeper.cmdExt.click();
-    PumpPending();
-
-    // Reopened, the keeper lists what is on disk, each once.
-    keeper.show();
-    ASSERT_TRUE(PumpUntil([&] { return !keeper.Timer1.enabled(); }));
-    EXPECT_EQ(Sorted(keeper.List1.items()), Sorted({kept[0], kept[1], kept[2], locked}));
-    EXPECT_EQ(keeper.Label2.caption(), "4 Cookies");
+    EXPECT_TRUE(Exists(jar + "index.dat")) << "not a cookie: never touched";
+    EXPECT_EQ(Sorted(keeper.foundFiles()), Sorted({locked, low}));
+    EXPECT_EQ(keeper.Label2.caption(), "2 Cookies");
+    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
     keeper.cmdExt.click();
 }
 

@@ -1,19 +1,15 @@
 #!/bin/sh
-# Cookie files in every folder the keeper examines, in drive_c's real Windows folder: the
-# cookies folder and a nested one, the profiles folder itself and a user's cookies. One of them
-# read-only; names in capitals, ".txt.bak" and files that are no cookies beside them.
+# Cookie files as today's browsers name them, in the user's own cookie folder and its "Low"
+# folder: records of two sites, one file read-only; beside them a file that is no cookie.
 set -eu
-w="$WINEPREFIX/drive_c/windows"
-mkdir -p "$w/cookies/extra/cookies" "$w/profiles/anna/cookies" "$w/profiles/anna/other" \
-    "$w/profiles/bob"
-for n in one two three four; do echo "cookie $n" >"$w/cookies/$n@example.txt"; done
-echo locked >"$w/cookies/locked@example.txt"
-chmod 444 "$w/cookies/locked@example.txt"
-echo loud >"$w/cookies/LOUD@EXAMPLE.TXT"
-echo backup >"$w/cookies/old@example.txt.bak"
-echo index >"$w/cookies/index.dat"
-echo nested >"$w/cookies/extra/cookies/nested@example.txt"
-echo direct >"$w/profiles/direct@example.txt"
-echo anna >"$w/profiles/anna/cookies/anna@example.txt"
-echo anna2 >"$w/profiles/anna/cookies/anna2@example.txt"
-echo other >"$w/profiles/anna/other/not@example.txt"
+record() { printf 'id\nvalue\n%s/\n1024\n1\n2\n3\n4\n*\n' "$1"; }
+for user in "$WINEPREFIX"/drive_c/users/*; do
+    [ "$(basename "$user")" = Public ] && continue
+    k="$user/AppData/Local/Microsoft/Windows/INetCookies"
+    mkdir -p "$k/Low"
+    { record example.com && record www.example.com; } >"$k/K3J9X2QA.txt"
+    record example.org >"$k/Low/P0L8M7NB.txt"
+    record locked.example >"$k/R0AD0NLY.txt"
+    chmod 444 "$k/R0AD0NLY.txt"
+    echo index >"$k/index.dat"
+done

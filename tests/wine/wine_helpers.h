@@ -25,6 +25,21 @@ inline bool Exists(const std::string& path) {
     return Exists(win32::Wide(path));
 }
 
+// A file of exactly these bytes, with the folders above it.
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+    const std::wstring wide = win32::Wide(path);
+    for (auto slash = wide.find(L'\\', 3); slash != std::wstring::npos;
+         slash = wide.find(L'\\', slash + 1))
+        CreateDirectoryW(wide.substr(0, slash).c_str(), nullptr);
+    win32::UniqueFile file(
+        CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(file) << path;
+    DWORD written = 0;
+    ASSERT_TRUE(
+        WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
+    ASSERT_EQ(written, bytes.size());
+}
+
 inline bool KeyExists(const std::wstring& key, HKEY root = HKEY_CURRENT_USER) {
     win32::UniqueKey handle;
     return RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, handle.put()) == ERROR_SUCCESS;
