@@ -192,22 +192,25 @@ TEST(MainWindowEstimate, TheShellsFoldersForTheCurrentUser) {
                            {platform::UserFolder::History, win + "History"}};
     f.mem.shell.binBytes = 5000;
     f.mem.processes.temp = "C:\\users\\ann\\Temp";
-    fs.addFile(win + "INetCache\\Content.IE5\\index.dat", 100);
-    fs.addFile(win + "INetCache\\IE\\x.htm", 1000);
-    fs.addFile(win + "INetCookies\\Low\\k.cookie", 20);
-    fs.addFile(win + "History\\History.IE5\\index.dat", 7);
-    fs.addFile(win + "History\\h", 3);
-    fs.addFile("C:\\users\\ann\\Temp\\t", 40);
-    fs.addFile("C:\\WINDOWS\\Temp\\w", 2);
-    fs.addFile("C:\\WINDOWS\\Cookies\\not-the-users.txt", 900);
+    for (const auto& [path, bytes] : std::initializer_list<std::pair<std::string, int>>{
+             {win + "INetCache\\Content.IE5\\index.dat", 100},
+             {win + "INetCache\\IE\\x.htm", 1000},
+             {win + "INetCookies\\Low\\k.cookie", 20},
+             {win + "History\\History.IE5\\index.dat", 7},
+             {win + "History\\h", 3},
+             {"C:\\users\\ann\\Temp\\t", 40},
+             {"C:\\WINDOWS\\Temp\\w", 2},
+             {"C:\\WINDOWS\\Cookies\\not-the-users.txt", 900}})
+        fs.addFile(path, bytes);
     f.startAccepted();
     auto& w = *f.form;
     w.Check1.setValue(1);
-    EXPECT_EQ(w.itemSize(app::SizedItem::IeCache), 1000.0);
-    EXPECT_EQ(w.itemSize(app::SizedItem::Cookies), 20.0);
-    EXPECT_EQ(w.itemSize(app::SizedItem::History), 3.0);
-    EXPECT_EQ(w.itemSize(app::SizedItem::Temp), 42.0);
-    EXPECT_EQ(w.itemSize(app::SizedItem::RecycleBin), 5000.0);
+    for (const auto& [item, bytes] : {std::pair{app::SizedItem::IeCache, 1000.0},
+                                      {app::SizedItem::Cookies, 20.0},
+                                      {app::SizedItem::History, 3.0},
+                                      {app::SizedItem::Temp, 42.0},
+                                      {app::SizedItem::RecycleBin, 5000.0}})
+        EXPECT_EQ(w.itemSize(item), bytes) << static_cast<int>(item);
     EXPECT_EQ(w.lblSize.toolTip,
               "Measured:\r\n" + win + "INetCache\\\r\n" + win +
                   "INetCookies\\\r\nC:\\WINDOWS\\Temp\\\r\nC:\\users\\ann\\Temp\\\r\n" + win +

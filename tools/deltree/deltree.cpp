@@ -139,14 +139,10 @@ class Remover {
     // Everything in the folder, the folder itself kept. A folder that is a link is not emptied:
     // its target is not ours.
     void Empty(const std::wstring& folder) {
-        const DWORD attributes = GetFileAttributesW(folder.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) {
-            const DWORD error = GetLastError();
-            if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) Fail(folder, error);
-            return;
-        }
-        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return Fail(folder, ERROR_DIRECTORY);
-        if (IsLink(attributes, (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? TagAt(folder) : 0))
+        const auto attributes = Named(folder);
+        if (!attributes) return;
+        if (!(*attributes & FILE_ATTRIBUTE_DIRECTORY)) return Fail(folder, ERROR_DIRECTORY);
+        if (IsLink(*attributes, TagAt(folder, *attributes)))
             return Fail(folder, ERROR_CANT_ACCESS_FILE);
         std::vector<Pending> children;
         if (!ListInto(folder, children)) return;
@@ -154,14 +150,8 @@ class Remover {
     }
 
     void Remove(const std::wstring& path) {
-        const DWORD attributes = GetFileAttributesW(path.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) {
-            const DWORD error = GetLastError();
-            if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) Fail(path, error);
-            return;
-        }
-        RemoveEntry(path, attributes,
-                    (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? TagAt(path) : 0);
+        if (const auto attributes = Named(path))
+            RemoveEntry(path, *attributes, TagAt(path, *attributes));
     }
 
   private:
@@ -172,9 +162,20 @@ class Remover {
         bool expanded;
     };
 
-    // The reparse tag of a path named for removal, read from its own directory entry; 0 (a
-    // link, to be safe) when it cannot be read.
-    static DWORD TagAt(const std::wstring& path) {
+    // The attributes of a path named on the command line; nothing when it is not there (no
+    // failure) or cannot be read (a failure, reported).
+    std::optional<DWORD> Named(const std::wstring& path) {
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES) return attributes;
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) Fail(path, error);
+        return std::nullopt;
+    }
+
+    // The reparse tag of a path named for removal, read from its own directory entry; 0 for no
+    // reparse point, and 0 (a link, to be safe) when it cannot be read.
+    static DWORD TagAt(const std::wstring& path, DWORD attributes) {
+        if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return 0;
         WIN32_FIND_DATAW data;
         FindHandle find(FindFirstFileExW(path.c_str(), FindExInfoBasic, &data,
                                          FindExSearchNameMatch, nullptr, 0));
