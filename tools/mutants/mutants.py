@@ -181,6 +181,8 @@ def main():
     chosen.sort(key=lambda m: (m[0], m[1]))
     jobs = int(os.environ.get("JOBS") or os.cpu_count() or 1)
     generator = ["-G", "Ninja"] if shutil.which("ninja") else []
+    if shutil.which("ld.lld"):  # links the suite in a fraction of the default linker's time
+        generator.append("-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld")
     os.makedirs(OUT, exist_ok=True)
     workers = [Worker(i, generator) for i in range(jobs)]
     for w in workers:
