@@ -2,10 +2,12 @@
 // dragged, the estimate of each of the user's folders, the panels, the help, the choices kept for
 // the next start; then the cookie keeper that it opens, and a clean run.
 #include <gtest/gtest.h>
+
+#include "tests/e2e/driver/driver.h"  // windows.h, which shellapi.h needs first
+
 #include <shellapi.h>
 
 #include "platform/win32/win32_utf8.h"
-#include "tests/e2e/driver/driver.h"
 
 namespace brisko::e2e {
 namespace {

@@ -14,9 +14,13 @@ namespace {
 
 using brisko::wine_test::Exists;
 
-// Runs "DELTREE /Y <arguments>" and waits for it here (the program itself never waits).
+// Runs "DELTREE /Y <arguments>" and waits for it here (the program itself never waits). A loaded
+// Wine now and then fails to start the command processor (-1): that is tried again.
 int Deltree(const std::wstring& arguments) {
-    return _wsystem((L"DELTREE /Y" + arguments).c_str());
+    int code = -1;
+    for (int attempt = 0; attempt < 3 && code == -1; ++attempt)
+        code = _wsystem((L"DELTREE /Y" + arguments).c_str());
+    return code;
 }
 
 // Read-only files, paths beyond MAX_PATH and names ending in a dot or a space go; "F\*.*" empties F
