@@ -46,7 +46,8 @@ enum class Change {
     Extent,
     Focus,
     Style,
-    Play
+    Play,
+    ToolTip
 };
 
 class Widget {
@@ -86,6 +87,13 @@ class Widget {
     void setFocus() { notify(Change::Focus); }
 
     std::string toolTip;
+    // A tip that changes while the window is shown.
+    void setToolTip(const std::string& tip) {
+        if (tip != toolTip) {
+            toolTip = tip;
+            notify(Change::ToolTip);
+        }
+    }
     Rect rect;
     Colour foreColor = kDefaultColour;
     Colour backColor = kDefaultColour;

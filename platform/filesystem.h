@@ -2,6 +2,7 @@
 // File system: the Windows directory, attributes, enumeration, deletion and volumes.
 // Paths are UTF-8 texts with backslash separators.
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -101,6 +102,8 @@ class FileSystem {
     virtual std::string windowsDirectory() = 0;
     virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
     virtual std::optional<std::uint64_t> fileLength(const std::string& path) = 0;
+    // The first `maxBytes` bytes of a file (all of a shorter one); nullopt when it cannot be read.
+    virtual std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) = 0;
     // Lists every entry of a folder ("." and ".." included, hidden and system too) and gives
     // the first in `first`; nullptr when the folder cannot be listed.
     virtual std::unique_ptr<DirectoryEnumeration> enumerate(const std::string& folder,

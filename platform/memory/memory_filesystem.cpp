@@ -113,6 +113,13 @@ MemoryFileSystem::Node& MemoryFileSystem::addFile(const std::string& path, std::
     return node;
 }
 
+std::optional<std::string> MemoryFileSystem::readFile(const std::string& path,
+                                                      std::size_t maxBytes) {
+    const Node* node = resolve(path, true);
+    if (!node || node->isDirectory() || node->inUse) return std::nullopt;
+    return node->content.substr(0, maxBytes);
+}
+
 MemoryFileSystem::Node& MemoryFileSystem::addFileWithContent(const std::string& path,
                                                              const std::string& content) {
     Node& node = addFile(path, content.size());

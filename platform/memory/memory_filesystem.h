@@ -31,6 +31,7 @@ class MemoryFileSystem : public FileSystem {
     std::string windowsDirectory() override { return windowsDirectory_; }
     std::optional<std::uint32_t> attributes(const std::string& path) override;
     std::optional<std::uint64_t> fileLength(const std::string& path) override;
+    std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
     std::unique_ptr<DirectoryEnumeration> enumerate(const std::string& folder,
                                                     FindData& first) override;
     std::vector<Removal> deleteFoundFiles(const std::vector<FoundFile>& files) override;

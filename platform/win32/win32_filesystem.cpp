@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <memory>
 
+#include "platform/exact_path.h"
+#include "platform/win32/win32_file_reader.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_path.h"
 #include "platform/win32/win32_utf8.h"
@@ -137,6 +139,11 @@ std::optional<std::uint64_t> Win32FileSystem::fileLength(const std::string& path
         IsFileLink(data.dwFileAttributes, ReparseTagOf(file)))
         return 0;
     return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+}
+
+std::optional<std::string> Win32FileSystem::readFile(const std::string& path,
+                                                     std::size_t maxBytes) {
+    return Win32FileReader().readAll(path, maxBytes);
 }
 
 std::unique_ptr<platform::DirectoryEnumeration> Win32FileSystem::enumerate(

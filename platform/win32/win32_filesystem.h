@@ -9,6 +9,7 @@ class Win32FileSystem : public platform::FileSystem {
     std::string windowsDirectory() override;
     std::optional<std::uint32_t> attributes(const std::string& path) override;
     std::optional<std::uint64_t> fileLength(const std::string& path) override;
+    std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
     std::unique_ptr<platform::DirectoryEnumeration> enumerate(const std::string& folder,
                                                               platform::FindData& first) override;
     // In win32_found_files.cpp.

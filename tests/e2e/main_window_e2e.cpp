@@ -1,12 +1,23 @@
 // The main window as a user meets it: the disclaimer declined, then accepted for good; the window
-// dragged, the panels, the help, the choices kept for the next start, a clean run of the Temp
-// folder. And the cookie keeper that it opens: the cookies listed, two kept, the rest deleted.
+// dragged, the estimate of each of the user's folders, the panels, the help, the choices kept for
+// the next start; then the cookie keeper that it opens, and a clean run.
 #include <gtest/gtest.h>
 
-#include "tests/e2e/driver/driver.h"
+#include "tests/e2e/driver/driver.h"  // windows.h, which shellapi.h needs first
+
+#include <shellapi.h>
+
+#include "platform/win32/win32_utf8.h"
 
 namespace brisko::e2e {
 namespace {
+
+// Below the current user's folder, where the shell puts the browser's folders and the user's Temp.
+std::string User(const std::string& below) {
+    char profile[MAX_PATH] = {};
+    GetEnvironmentVariableA("USERPROFILE", profile, MAX_PATH);
+    return profile + below;
+}
 
 TEST(MainWindow, DisclaimerEstimatePanelsHelpSavedChoicesAndACleanRun) {
     {
@@ -27,7 +38,6 @@ TEST(MainWindow, DisclaimerEstimatePanelsHelpSavedChoicesAndACleanRun) {
         Click(Control(disclaimer, "I &Accept", "Button"));
         HWND main = WaitWindow(brisko.id(), "Brisko");
         ASSERT_TRUE(main && WaitUntil([&] { return !Visible(disclaimer); }));
-        SaveScreenshot(main, "main");
         RECT before{}, after{};
         GetWindowRect(main, &before);
         MouseDrag(Control(main, "Brisko", "Static"), 60, 40);
@@ -36,9 +46,28 @@ TEST(MainWindow, DisclaimerEstimatePanelsHelpSavedChoicesAndACleanRun) {
             return after.left == before.left + 60 && after.top == before.top + 40;
         })) << "dragged by its title text";
 
+        // Each item alone measures what its folders hold (see the set-up): no link followed, no
+        // index file counted, both Temp folders, the Recycle Bin as the shell counts it.
+        const std::pair<const char*, std::string> items[] = {
+            {"Temporary Internet Files", "324 bytes"}, {"All Cookies", "70 bytes"},
+            {"History", "200 bytes"}, {"Temp Folder", "250 bytes"},
+            {"Empty the Recycle Bin", "400 bytes"}};
+        for (const auto& [item, bytes] : items) {
+            HWND box = Control(main, item, "Button");
+            ASSERT_TRUE(Tick(box));
+            EXPECT_TRUE(Control(main, bytes + " Wasted Space", "Static")) << item;
+            Click(box);
+            EXPECT_TRUE(Control(main, "0 bytes Wasted Space", "Static")) << item;
+        }
+        for (const auto& [item, bytes] : items) ASSERT_TRUE(Tick(Control(main, item, "Button")));
+        HWND estimate = Control(main, "1.21 KB Wasted Space", "Static");  // 1,244 bytes
+        ASSERT_TRUE(estimate);
+        RECT r{};
+        GetWindowRect(estimate, &r);
+        SetCursorPos(r.left + 4, (r.top + r.bottom) / 2);
+        Sleep(1500);  // for its tip, which names the folders measured
+        SaveScreenshot(main, "main");
         HWND temp = Control(main, "Temp Folder", "Button"), word = Control(main, "Word", "Button");
-        ASSERT_TRUE(Tick(temp));
-        EXPECT_TRUE(Control(main, "1.52 MB Wasted Space", "Static")) << "1,593,835 bytes in Temp";
         Click(Control(main, "&Programs", "Button"));
         EXPECT_TRUE(WaitUntil([&] { return Visible(word) && !Visible(temp); }));
         EXPECT_TRUE(Tick(word));
@@ -56,44 +85,55 @@ TEST(MainWindow, DisclaimerEstimatePanelsHelpSavedChoicesAndACleanRun) {
         EXPECT_TRUE(WaitUntil([&] { return !Visible(help) && IsWindowEnabled(main); }));
         EXPECT_EQ(CloseMain(brisko, main), 0u);
     }
-    // The next start: no disclaimer, the ticks back, and a clean run of the Temp folder.
+    // The next start: no disclaimer and the ticks back; the cookie keeper lists the user's
+    // cookies by their sites (one in Low\) and deletes only the checked one.
     const Program brisko = StartBrisko();
     HWND main = WaitWindow(brisko.id(), "Brisko");
     ASSERT_TRUE(main);
     HWND temp = Control(main, "Temp Folder", "Button");
     EXPECT_TRUE(WaitUntil([&] { return Checked(temp) && Checked(Control(main, "Word")); }));
-    ASSERT_TRUE(Control(main, "1.52 MB Wasted Space", "Static"));
+    ASSERT_TRUE(Control(main, "1.21 KB Wasted Space", "Static"));
     EXPECT_FALSE(WaitWindow(brisko.id(), "Disclaimer", 0ms));
-    Click(Control(main, "&Brisko", "Button"));
-    EXPECT_TRUE(Control(main, "1.52 MB Reclaimed", "Static", 0, 30s)) << "the end of the run";
-    EXPECT_EQ(Stored("Presets", "CleanSave"), "1593835");
-    EXPECT_TRUE(WaitUntil([] { return !Exists("C:\\windows\\temp\\setup.tmp"); }, 60s));
-    EXPECT_TRUE(WaitUntil([] { return !Exists("C:\\windows\\temp\\sub"); }, 30s))
-        << "its hidden read-only file and all";
-    EXPECT_TRUE(Exists("C:\\keep_outside\\precious.txt")) << "the link out of Temp not followed";
-    EXPECT_EQ(CloseMain(brisko, main), 0u);
-}
-
-TEST(CookieKeeper, OpensFromTheMainWindowAndDeletesOnlyTheCheckedCookies) {
-    const auto [brisko, main] = StartAccepted();
     ASSERT_TRUE(Tick(Control(main, "Select", "Button", 0)));  // which enables the button "Select"
     Click(Control(main, "Select", "Button", 1));
     HWND keeper = WaitWindow(brisko.id(), "Cookies");
-    ASSERT_TRUE(keeper && Control(keeper, "5 Cookies", "Static", 0, 20s)) << "index.dat is none";
-    SaveScreenshot(keeper, "cookies");
-    const std::string cookies = "C:\\windows\\cookies\\", two = cookies + "two@example.txt";
-    const std::string five = "C:\\windows\\profiles\\user\\cookies\\five@example.txt";
+    ASSERT_TRUE(keeper && Control(keeper, "2 Cookies", "Static", 0, 20s));
+    const std::string windows = User("\\AppData\\Local\\Microsoft\\Windows\\");
+    const std::string jar = windows + "INetCookies\\", cache = windows + "INetCache\\";
+    const std::string a = jar + "K3J9X2QA.txt", b = jar + "Low\\P0L8M7NB.txt";
     HWND list = Controls(keeper, "ListBox").at(0);
-    ASSERT_TRUE(ToggleEntry(list, two) && ToggleEntry(list, five));
+    EXPECT_EQ(ListItems(list),
+              (std::vector<std::string>{a + "  (a.example)", b + "  (b.example)"}));
+    SaveScreenshot(keeper, "cookies");
+    ASSERT_TRUE(ToggleEntry(list, b + "  (b.example)"));
     Click(Control(keeper, "&Delete Selected", "Button"));
-    EXPECT_TRUE(Control(keeper, "3 Cookies", "Static", 0, 20s)) << "the read-only one stays listed";
-    for (const std::string& kept :
-         {two, five, cookies + "locked@example.txt", cookies + "index.dat"})
-        EXPECT_TRUE(Exists(kept)) << kept;
-    EXPECT_FALSE(Exists(cookies + "one@example.txt") || Exists(cookies + "three@example.txt"));
-
+    EXPECT_TRUE(Control(keeper, "1 Cookies", "Static", 0, 20s));
+    EXPECT_TRUE(!Exists(a) && Exists(b));
     MouseClick(Control(keeper, "Close", "BriskoCaptionButton"));
     EXPECT_TRUE(WaitUntil([&] { return Visible(main) && !Visible(keeper); }));
+
+    // A clean run, whose result waits for the removals: each folder emptied and kept, a file held
+    // open with no sharing left and not counted, the links out of the cache and Temp not followed.
+    ASSERT_TRUE(Tick(Control(main, "All Cookies", "Button")));  // the keeper's box unticked it
+    ASSERT_TRUE(Control(main, "1.18 KB Wasted Space", "Static"));  // 35 bytes of cookies fewer
+    win32::UniqueFile held(CreateFileW(win32::Wide(cache + "held.dat").c_str(), GENERIC_READ, 0,
+                                       nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    Click(Control(main, "&Brisko", "Button"));
+    EXPECT_TRUE(Control(main, "1.16 KB Reclaimed", "Static", 0, 60s)) << "all but the held file";
+    EXPECT_EQ(Stored("Presets", "CleanSave"), "1185");
+    for (const std::string& gone :
+         {cache + "IE", b, windows + "History\\h.dat", windows + "History\\History.IE5",
+          User("\\Temp\\user.tmp"), std::string("C:\\windows\\temp\\setup.tmp"),
+          std::string("C:\\windows\\temp\\sub")})  // its hidden read-only file and all
+        EXPECT_FALSE(Exists(gone)) << gone;
+    for (const std::string& kept :
+         {cache + "held.dat", jar, windows + "History", User("\\Temp"),
+          std::string("C:\\windows\\temp"), std::string("C:\\cache_outside\\precious.dat"),
+          std::string("C:\\keep_outside\\precious.txt")})
+        EXPECT_TRUE(Exists(kept)) << kept;
+    SHQUERYRBINFO bin{sizeof bin, 0, 0};
+    EXPECT_TRUE(SUCCEEDED(SHQueryRecycleBinW(nullptr, &bin)) && bin.i64NumItems == 0);
     EXPECT_EQ(CloseMain(brisko, main), 0u);
 }
 

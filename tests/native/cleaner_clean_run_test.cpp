@@ -42,7 +42,8 @@ struct LoggingShell : platform::MemoryShell {
 struct LoggingProcesses : platform::MemoryProcesses {
     Texts& log;
     explicit LoggingProcesses(Texts& l) : log(l) {}
-    bool startHidden(const std::string& commandLine, const std::string& workingDir) override {
+    std::unique_ptr<platform::StartedProcess> startHidden(const std::string& commandLine,
+                                                          const std::string& workingDir) override {
         log.push_back("proc " + commandLine);
         return MemoryProcesses::startHidden(commandLine, workingDir);
     }
@@ -186,37 +187,50 @@ TEST(CleanerCleanRun, EveryTickedItemRunsInCatalogueOrderWithinTheBoundsOfItsLis
                   100 + 1 + 100 + 6 + 2);
 }
 
-// The folder items' removal command lines by system kind: the nine family's DELTREE, the NT
-// family's unattended RMDIR with both cookie profiles, neither kind none; each runs in the
-// program folder, and the sizes count all the same.
+// The folder items' removal command lines: the user's own folders as the shell names them, the
+// layouts only where it names none; the nine family's DELTREE of what is in each folder (kept),
+// the NT family's unattended RMDIR of the Administrator's only, neither kind none; each runs in
+// the program folder, and the Recycle Bin is emptied whatever the kind.
 TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
-    const std::string deltree = "C:\\WINDOWS\\COMMAND.COM /C DELTREE /Y \"C:\\WINDOWS\\";
+    const std::string deltree = "C:\\WINDOWS\\COMMAND.COM /C DELTREE /Y \"";
     const std::string rmdir = "C:\\WINNT\\system32\\cmd.exe /C RMDIR /S /Q \"";
     const std::string nt = rmdir + "C:\\Documents and Settings\\Administrator\\";
+    const std::string user = "C:\\users\\ann\\", win = user + "AppData\\Local\\Microsoft\\Windows\\";
     struct Case {
         std::string windowsDir, comspec;
+        bool shellNames;
         Texts lines;
     };
-    for (const Case& c : {Case{"C:\\WINDOWS",
-                               "C:\\WINDOWS\\COMMAND.COM",
-                               {deltree + "Temp\\\"", deltree + "Cookies\\\"",
-                                deltree + "Temporary Internet Files\\\"", deltree + "History\\\""}},
-                          Case{"C:\\WINNT",
-                               "C:\\WINNT\\system32\\cmd.exe",
-                               {rmdir + "C:\\WINNT\\Temp\\\"", nt + "Cookies\\\"",
-                                rmdir + "C:\\Documents and Settings\\Default User\\Cookies\\\"",
-                                nt + "Local Settings\\Temporary Internet Files\\\"",
-                                nt + "Local Settings\\History\\\""}},
-                          Case{"D:\\WIN", "C:\\WINDOWS\\COMMAND.COM", {}}}) {
+    for (const Case& c :
+         {Case{"C:\\WINDOWS",
+               "C:\\WINDOWS\\COMMAND.COM",
+               true,
+               {deltree + "C:\\WINDOWS\\Temp\\*.*\"", deltree + user + "Temp\\*.*\"",
+                deltree + win + "INetCookies\\*.*\"", deltree + win + "INetCache\\*.*\"",
+                deltree + win + "History\\*.*\""}},
+          Case{"C:\\WINDOWS",
+               "C:\\WINDOWS\\COMMAND.COM",
+               false,
+               {deltree + "C:\\WINDOWS\\Temp\\*.*\"", deltree + "C:\\WINDOWS\\Cookies\\*.*\"",
+                deltree + "C:\\WINDOWS\\Temporary Internet Files\\*.*\"",
+                deltree + "C:\\WINDOWS\\History\\*.*\""}},
+          Case{"C:\\WINNT",
+               "C:\\WINNT\\system32\\cmd.exe",
+               false,
+               {rmdir + "C:\\WINNT\\Temp\\\"", nt + "Cookies\\\"",
+                nt + "Local Settings\\Temporary Internet Files\\\"", nt + "Local Settings\\History\\\""}},
+          Case{"D:\\WIN", "C:\\WINDOWS\\COMMAND.COM", true, {}}}) {
         SCOPED_TRACE(c.windowsDir);
         Fixture f(c.windowsDir);
         f.processes.variables["COMSPEC"] = c.comspec;
+        if (c.shellNames) {
+            f.processes.temp = user + "Temp";
+            f.shell.folders = {{platform::UserFolder::InternetCache, win + "INetCache"},
+                               {platform::UserFolder::Cookies, win + "INetCookies"},
+                               {platform::UserFolder::History, win + "History"}};
+        }
         f.tick({&f.form.chkTemp, &f.form.chkCookies, &f.form.chIECache, &f.form.chkHistory,
                 &f.form.chkRecBin});
-        f.form.itemSize(app::SizedItem::Temp) = 1000;
-        f.form.itemSize(app::SizedItem::Cookies) = 24;
-        f.form.itemSize(app::SizedItem::RecycleBin) = 2048;
-        f.memory.settings.save("Brisko", "Presets", "CleanSave", "5");
         f.run();
         Texts lines;
         for (const auto& s : f.processes.started) {
@@ -224,9 +238,7 @@ TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
             EXPECT_EQ(s.workingDir, "C:\\Program Files\\Brisko");
         }
         EXPECT_EQ(lines, c.lines);
-        EXPECT_EQ(f.form.Label1.caption(), "3072");
-        EXPECT_EQ(f.cleanSave(), "3077");
-        EXPECT_EQ(f.shell.calls.size(), 2u);  // the Recycle Bin is emptied whatever the kind
+        EXPECT_EQ(f.shell.calls.size(), 2u);
     }
 }
 
@@ -281,22 +293,46 @@ TEST(CleanerCleanRun, AFailedStepIsTracedAndTheNextStepsStillRun) {
     EXPECT_TRUE(g.form.Timer1.enabled());
 }
 
-// The click arms the run for the timer's tick, once; with nothing ticked the run still shows
-// both clips, sounds and adds zero to the total.
-TEST(CleanerCleanRun, TheClickArmsTheRunWhichShowsBothClipsAndAddsWhatWasMeasured) {
+// The click arms the run for the timer's tick, once. The folders are emptied by processes of their
+// own: while they run the window answers, its notices stay and its clip loops; once they have
+// ended the run shows what is gone: a file left behind (in use) adds nothing, a removal that
+// failed is traced, and a second run counts nothing twice.
+TEST(CleanerCleanRun, TheClickArmsTheRunWhoseResultWaitsForTheRemovalsAndCountsWhatIsGone) {
     Fixture f;
     auto& w = f.form;
-    f.memory.settings.save("Brisko", "Presets", "TotSav", "1.50 KB");
+    const std::string cache = "C:\\users\\ann\\AppData\\Local\\Microsoft\\Windows\\INetCache\\";
+    const std::string temp = "C:\\users\\ann\\Temp\\";
+    f.shell.folders[platform::UserFolder::InternetCache] = cache;
+    f.shell.binBytes = 2048;
+    f.processes.temp = "C:\\users\\ann\\Temp";
+    for (const auto& [path, bytes] : {std::pair{cache + "a.htm", 1000}, {cache + "held.js", 24},
+                                      {temp + "t.tmp", 300}, {"C:\\WINDOWS\\Temp\\kept.tmp", 7}})
+        f.files.addFile(path, bytes);
+    f.tick({&w.chIECache, &w.chkTemp, &w.chkRecBin});
+    f.processes.runsFor = 2;
+    f.processes.exitCode = 1;
+    f.processes.onEnd = [&](const platform::MemoryProcesses::Started& removal) {
+        for (const std::string& gone : {cache + "a.htm", temp + "t.tmp"})
+            if (removal.commandLine.find(gone.substr(0, gone.rfind('\\'))) != std::string::npos)
+                f.files.removeTree(gone);
+    };
     w.showPanel(2);
     for (auto* label : {&w.Label6, &w.Label7, &w.Label8}) label->setVisible(false);
     w.Command1.click();
     w.Command1.click();
     ExpectVisible({&w.Frame1, &w.Label6, &w.Label7, &w.Label8}, true);
     ExpectVisible({&w.Frame2, &w.Frame3}, false);
-    EXPECT_EQ(w.mousePointer(), controls::kPointerHourglass);
     EXPECT_TRUE(w.Timer2.enabled());
-    EXPECT_TRUE(f.memory.media.played.empty());  // nothing runs before the tick
-
+    EXPECT_TRUE(f.processes.started.empty());  // nothing runs before the tick
+    const std::string folder = "C:\\Program Files\\Brisko\\";
+    for (int tick = 0; tick < 2; ++tick) {
+        w.Timer2.tick();
+        EXPECT_EQ(f.processes.running, 3);
+        EXPECT_TRUE(w.Timer2.enabled() && w.Label6.visible());
+        EXPECT_EQ(w.mousePointer(), controls::kPointerHourglass);
+        EXPECT_EQ(w.Animation1.file(), folder + "RurivAzavidi.avi");
+        EXPECT_TRUE(f.memory.media.played.empty());
+    }
     int pointerDuringRun = -1;
     std::string clipDuringSound;
     f.memory.media.onPlay = [&](const std::string&) {
@@ -305,17 +341,19 @@ TEST(CleanerCleanRun, TheClickArmsTheRunWhichShowsBothClipsAndAddsWhatWasMeasure
     };
     w.Timer2.tick();
     w.Timer2.tick();  // disabled after the run: no second run
-    const std::string folder = "C:\\Program Files\\Brisko\\";
     EXPECT_EQ(f.animation, (Texts{"open " + folder + "RurivAzavidi.avi", "play -1", "open ",
                                   "open " + folder + "Check.avi", "play 1"}));
     EXPECT_EQ(clipDuringSound, folder + "Check.avi playing");
     EXPECT_EQ(f.memory.media.played, Texts{folder + "Alarm.wav"});
     EXPECT_EQ(pointerDuringRun, controls::kPointerDefault);
-    EXPECT_EQ(w.lblSize.caption(), "1.50 KB Reclaimed");
-    EXPECT_EQ(w.Label1.caption(), "0");
-    EXPECT_EQ(f.cleanSave(), "0");
-    EXPECT_TRUE(f.registry.deletions().empty());
-    EXPECT_TRUE(f.processes.started.empty());
+    EXPECT_EQ(w.lblSize.caption(), "3.27 KB Reclaimed");
+    EXPECT_EQ(w.Label1.caption(), "3348");  // 1000 + 300 + 2048
+    EXPECT_EQ(f.cleanSave(), "3348");
+    EXPECT_EQ(f.memory.trace.lines.size(), 3u);
+    EXPECT_EQ(f.memory.trace.lines[0], "clean run: the removal of C:\\WINDOWS\\Temp\\ ended with "
+                                       "code 1; what it could not remove stays");
+    EXPECT_EQ(w.itemSize(app::SizedItem::IeCache), 24.0);
+    EXPECT_EQ(w.itemSize(app::SizedItem::Temp), 7.0);
     EXPECT_FALSE(w.Timer2.enabled());
     EXPECT_TRUE(w.Timer1.enabled());
     ExpectVisible({&w.Label6, &w.Label7, &w.Label8}, false);
@@ -327,8 +365,12 @@ TEST(CleanerCleanRun, TheClickArmsTheRunWhichShowsBothClipsAndAddsWhatWasMeasure
     ExpectVisible({&w.Animation1, &w.Label6, &w.Label7, &w.Label8}, false);
     for (auto* label : {&w.Label6, &w.Label7, &w.Label8})
         EXPECT_EQ(label->caption(), "Cleaning ... Please Wait");
-    EXPECT_EQ(w.lblSize.caption(), "1.50 KB Reclaimed");  // kept until the next estimate
+    EXPECT_EQ(w.lblSize.caption(), "3.27 KB Reclaimed");  // kept until the next estimate
 
+    f.processes.runsFor = 0;
+    f.run();
+    EXPECT_EQ(w.Label1.caption(), "0");
+    EXPECT_EQ(f.cleanSave(), "3348");
     // A stored total holding text counts as zero and is overwritten.
     f.memory.settings.save("Brisko", "Presets", "CleanSave", "lots");
     w.itemSize(app::SizedItem::NetscapeTyped) = 1536;

@@ -79,6 +79,39 @@ TEST(CleanerCatalogue, ItemsInRunOrderAndTheirSteps) {
         EXPECT_EQ(SystemKindOf(winder), kind) << winder;
 }
 
+// The folders the run empties and the estimate measures are named in the clean run's and the
+// estimate's tests; here the user's Temp is left out where it would be emptied twice (the Windows Temp or in
+// it, in another item's folder or holding one), and no one's folder is taken that holds far more
+// than traces (the profile, the Windows folder, a root, no full path, a share's root).
+TEST(CleanerCatalogue, EachFolderOnceAndNoneThatHoldsMoreThanTraces) {
+    const std::string local = "C:\\users\\ann\\AppData\\Local\\";
+    const std::string win = local + "Microsoft\\Windows\\";
+    Where shell{SystemKind::Nine,   "C:\\windows", "C:", win + "INetCache", win + "INetCookies",
+                win + "History", {},            "C:\\users\\ann"};
+    for (const std::string& temp :
+         Texts{"c:\\Windows\\TEMP\\", "C:\\windows\\Temp\\a", win + "INetCache\\Temp", local,
+               "C:\\users\\ann", "C:\\windows", "C:\\", "Temp", "D:\\Temp"}) {
+        shell.userTemp = temp;
+        Texts folders;
+        for (const ItemFolder& f : FoldersOf(Folder::Temp, shell)) folders.push_back(f.folder);
+        Texts expected{"C:\\windows\\Temp\\"};
+        if (temp == "D:\\Temp") expected.push_back("D:\\Temp\\");  // its own
+        EXPECT_EQ(folders, expected) << temp;
+    }
+    shell.cookies = "C:\\users\\ann\\";
+    shell.cache = "\\\\server\\share";
+    EXPECT_TRUE(FoldersOf(Folder::Cookies, shell).empty());
+    EXPECT_TRUE(FoldersOf(Folder::IeCache, shell).empty());
+    // The Windows Temp under another name is the Windows Temp too.
+    platform::MemoryPlatform p;
+    p.files.setWindowsDirectory("C:\\windows");
+    p.files.addFolder("C:\\windows\\Temp");
+    p.files.addAlias("C:\\users\\ann\\Temp", "C:\\windows\\Temp");
+    p.processes.temp = "C:\\users\\ann\\Temp";
+    auto services = p.services();
+    EXPECT_FALSE(ReadWhere(services, "windows", "C:").userTemp);
+}
+
 TEST(CleanerReg32, ReadRegStringReadsOnlyTextValuesStopsAtNulAndDeleteKeepsTheKey) {
     platform::MemoryRegistry reg;
     reg.set(RegRoot::CurrentUser, "K", "plain", "hello");

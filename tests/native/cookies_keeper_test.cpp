@@ -1,6 +1,7 @@
 // The cookie keeper over the in-memory file tree, opened from the main window.
 #include <gtest/gtest.h>
 
+#include "cookies/cookie_records.h"
 #include "cookies/frm_cookies.h"
 #include "fixtures.h"
 
@@ -190,6 +191,59 @@ TEST(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) {
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(f.mem.trace.lines[i],
                   "cookie keeper: could not delete " + kept[3 - i] + ": " + why[i]);
+}
+
+// The user's cookie folder as the shell names it and every folder below it ("Low" too), never
+// through a link nor in the layout's folders; a name that tells no site shows the sites of its
+// records; deletion takes exactly the checked files, whatever their entries read.
+TEST(CookieKeeper, TheUsersOwnCookiesWithTheirSites) {
+    CookieFixture f;
+    const std::string jar = "C:\\users\\ann\\AppData\\Local\\Microsoft\\Windows\\INetCookies";
+    f.mem.shell.folders[platform::UserFolder::Cookies] = jar;
+    auto record = [](const std::string& host) {
+        return "id\nv\n" + host + "/\n1024\n1\n2\n3\n4\n*\n";
+    };
+    f.fs.addFileWithContent(jar + "\\K3J9X2QA.txt", record("a.example") + record("b.example"));
+    f.fs.addFileWithContent(jar + "\\Low\\P0L8M7NB.cookie", record("low.example"));
+    f.fs.addFileWithContent(jar + "\\ann@named[1].txt", record("named.example"));
+    f.fs.addFileWithContent(jar + "\\junk.txt", "\x01\x02");
+    f.fs.addFile(jar + "\\index.dat", 10);
+    f.fs.addFile("C:\\Outside\\far.txt", 1);
+    f.fs.addLink(jar + "\\out", "C:\\Outside");
+    f.fs.addFile(kCookies + "old@site.txt", 1);
+    f.open();
+    EXPECT_EQ(f.entries(), (Texts{jar + "\\K3J9X2QA.txt  (a.example, b.example)",
+                                  jar + "\\ann@named[1].txt", jar + "\\junk.txt",
+                                  jar + "\\Low\\P0L8M7NB.cookie  (low.example)"}));
+    f.keeper->List1.setChecked(0, false);
+    f.keeper->cmdDelCookies.click();
+    EXPECT_EQ(f.fs.deleted, (Texts{jar + "\\Low\\P0L8M7NB.cookie", jar + "\\junk.txt",
+                                   jar + "\\ann@named[1].txt"}));
+    ASSERT_EQ(f.keeper->foundFiles().size(), 1u);
+    EXPECT_EQ(f.keeper->foundFiles()[0].path, jar + "\\K3J9X2QA.txt");
+}
+
+// Records of nine lines: only well-formed ones name a site, and a broken one spoils no other.
+TEST(CookieRecords, WellFormedTruncatedJunkAndEmpty) {
+    const std::string one = "SID\nabc\nexample.com/\n1024\n3567587328\n30000000\n2000\n2900\n*\n";
+    auto record = [](const std::string& where, const std::string& flags = "9") {
+        return "a\nb\n" + where + "\n" + flags + "\n1\n2\n3\n4\n*\n";
+    };
+    const std::pair<std::string, const char*> cases[] = {
+        {"", ""},
+        {one + record("other.net/") + one, "example.com, other.net"},
+        {"a\r\nb\r\nwww.site.org/shop/\r\n9\r\n1\r\n2\r\n3\r\n4\r\n*\r\n" + one,
+         "www.site.org, example.com"},
+        {one + "X\ny\nhalf.example/\n1024\n", "example.com"},  // cut off at the end
+        {"X\ny\nhalf.example/\n*\n" + one, "example.com"},     // cut short before another
+        {std::string("\0\x01\xff\n\n\n\n\n\n\n\n*\n", 13) + one, "example.com"},
+        {record("example.com/", "ten") + record("example.com") + record("ex ample.com/") +
+             record("/x") + record("a\\b/"),
+         ""}};  // no numbers, no path, no printable host
+    for (const auto& [text, sites] : cases) EXPECT_EQ(cookies::CookieSites(text), sites) << text;
+    const auto parsed = cookies::ParseCookieRecords(one);
+    ASSERT_EQ(parsed.size(), 1u);
+    EXPECT_EQ(parsed[0].name + "=" + parsed[0].value + " " + parsed[0].path, "SID=abc /");
 }
 
 }  // namespace

@@ -138,12 +138,16 @@ TEST(MainWindowEstimate, TickingMeasuresUntickingEmptiesAndClicksDuringAMeasurem
     EXPECT_EQ(g.form->lblTotSav.caption(), "66 bytes");
 }
 
-// Each system kind measures its own folders, less their index files; the typed Netscape item
-// measures the whole default profile, cache included, so the cache counts twice.
-TEST(MainWindowEstimate, EachSystemKindMeasuresItsFoldersLessTheirIndexFiles) {
+// The current user's own folders as the shell names them, the user's Temp beside the Windows one
+// and the Recycle Bin as the shell counts it; where the shell names none, each system kind's
+// layout (the NT one the Administrator's only). Each folder less its index file; the typed
+// Netscape item measures the whole default profile, cache included, so the cache counts twice.
+// The estimate's tip names what was measured.
+TEST(MainWindowEstimate, EachItemMeasuresItsFoldersLessTheirIndexFiles) {
     using Sizes = std::vector<std::pair<SizedItem, std::optional<double>>>;
     struct Case {
         std::string windows;
+        bool shellNames;
         std::vector<std::pair<std::string, std::uint64_t>> files;
         Sizes sizes;
         const char* total;
@@ -151,10 +155,19 @@ TEST(MainWindowEstimate, EachSystemKindMeasuresItsFoldersLessTheirIndexFiles) {
     const std::string ie5 = "C:\\WINDOWS\\Temporary Internet Files\\Content.IE5\\";
     const std::string ns = "C:\\Program Files\\Netscape\\Users\\";
     const std::string nt = "C:\\Documents and Settings\\";
+    const std::string win = "C:\\users\\ann\\AppData\\Local\\Microsoft\\Windows\\";
     using enum SizedItem;
     // clang-format off
     const Case cases[] = {
-        {"C:\\WINDOWS",
+        {"C:\\WINDOWS", true,
+         {{win + "INetCache\\Content.IE5\\index.dat", 100}, {win + "INetCache\\IE\\x.htm", 1000},
+          {win + "INetCookies\\index.dat", 9}, {win + "INetCookies\\Low\\k.cookie", 20},
+          {win + "History\\History.IE5\\index.dat", 7}, {win + "History\\h", 3},
+          {"C:\\users\\ann\\Temp\\t", 40}, {"C:\\WINDOWS\\Temp\\w", 2},
+          {"C:\\WINDOWS\\Cookies\\not-the-users.txt", 900}},
+         {{IeCache, 1000}, {Cookies, 20}, {History, 3}, {Temp, 42}, {RecycleBin, 5000}},
+         "5.92 KB Wasted Space"},
+        {"C:\\WINDOWS", false,
          {{ie5 + "index.dat", 100}, {ie5 + "page.htm", 1000},
           {"C:\\WINDOWS\\Cookies\\index.dat", 10},
           {"C:\\WINDOWS\\Cookies\\user@site.txt", 20}, {"C:\\WINDOWS\\History\\History.IE5\\x", 3},
@@ -164,14 +177,14 @@ TEST(MainWindowEstimate, EachSystemKindMeasuresItsFoldersLessTheirIndexFiles) {
          {{IeCache, 1000}, {Cookies, 20}, {History, 3}, {RecycleBin, 2000}, {NetscapeTyped, 55},
           {NetscapeCache, 50}, {NetscapeCookies, 9}, {Temp, 0}},
          "3.06 KB Wasted Space"},
-        {"C:\\WINNT",
+        {"C:\\WINNT", false,
          {{nt + "Administrator\\Cookies\\index.dat", 16},
           {nt + "Administrator\\Cookies\\a.txt", 100},
           {nt + "Default User\\Cookies\\index.dat", 16}, {nt + "Default User\\Cookies\\b.txt", 200},
           {nt + "Administrator\\Local Settings\\History\\index.dat", 1},
           {nt + "Administrator\\Local Settings\\History\\h", 4}, {"C:\\WINNT\\Temp\\t", 8}},
-         {{Cookies, 300}, {History, 4}, {Temp, 8}}, "312 bytes Wasted Space"},
-        {"D:\\WIN", {{"D:\\WIN\\Temp\\t", 8}, {"D:\\WIN\\Cookies\\c.txt", 8}},
+         {{Cookies, 100}, {History, 4}, {Temp, 8}}, "112 bytes Wasted Space"},
+        {"D:\\WIN", false, {{"D:\\WIN\\Temp\\t", 8}, {"D:\\WIN\\Cookies\\c.txt", 8}},
          {{IeCache, {}}, {Cookies, {}}, {History, {}}, {Temp, 8}, {RecycleBin, 0}},
          "8 bytes Wasted Space"}};
     // clang-format on
@@ -179,6 +192,13 @@ TEST(MainWindowEstimate, EachSystemKindMeasuresItsFoldersLessTheirIndexFiles) {
         SCOPED_TRACE(c.windows);
         MainWindowFixture f;
         f.mem.files.setWindowsDirectory(c.windows);
+        if (c.shellNames) {
+            f.mem.shell.folders = {{platform::UserFolder::InternetCache, win + "INetCache"},
+                                   {platform::UserFolder::Cookies, win + "INetCookies"},
+                                   {platform::UserFolder::History, win + "History"}};
+            f.mem.shell.binBytes = 5000;
+            f.mem.processes.temp = "C:\\users\\ann\\Temp";
+        }
         for (const auto& [path, bytes] : c.files) f.mem.files.addFile(path, bytes);
         f.startAccepted();
         f.form->Check1.setValue(1);
@@ -186,6 +206,16 @@ TEST(MainWindowEstimate, EachSystemKindMeasuresItsFoldersLessTheirIndexFiles) {
         for (const auto& [item, bytes] : c.sizes)
             EXPECT_EQ(f.form->itemSize(item), bytes) << static_cast<int>(item);
         EXPECT_EQ(f.form->lblSize.caption(), c.total);
+        if (!c.shellNames) continue;
+        EXPECT_EQ(f.form->Label8.toolTip,
+                  "Measured:\r\n" + win + "INetCache\\\r\n" + win +
+                      "INetCookies\\\r\nC:\\WINDOWS\\Temp\\\r\nC:\\users\\ann\\Temp\\\r\n" + win +
+                      "History\\\r\nthe Recycle Bins of all drives\r\n" + ns +
+                      "default\\cache\\\r\n" + ns + "user\\\r\n" + ns + "default\\");
+        EXPECT_EQ(f.form->lblSize.toolTip, f.form->Label8.toolTip);
+        f.form->Check1.setValue(0);
+        f.form->chkVb.setValue(0);
+        EXPECT_EQ(f.form->lblSize.toolTip, "");
     }
 }
 

@@ -1,4 +1,5 @@
-// The shell's Recycle Bin and deletion, and the hidden processes, against a Wine prefix.
+// The shell's Recycle Bin, deletion and the user's folders, and the hidden processes, against a
+// Wine prefix.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <shellapi.h>
@@ -24,13 +25,21 @@ LONGLONG InTheBin() {
     return bin.i64NumItems;
 }
 
+// The user's own folders, as Wine lays them out as Windows 10 does.
+std::string UserFolder(const char* below) {
+    return *brisko::win32::Win32Processes().environment("USERPROFILE") + below;
+}
+
 TEST(Win32Shell, DeletesToTheBinOnlyWhenAskedEmptiesItAndNeverTakesANameItWouldCut) {
     brisko::win32::Win32Shell shell;
     ASSERT_TRUE(Exists(kDir + "binned.txt")) << "made by platform_shell_test.setup.sh";
     const unsigned quiet = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
     const LONGLONG before = InTheBin();
+    const auto bytes = shell.recycleBinBytes();
+    ASSERT_TRUE(bytes);
     EXPECT_EQ(shell.deleteFiles(0, {kDir + "binned.txt"}, quiet | p::kFofAllowUndo), 0);
     EXPECT_EQ(InTheBin(), before + 1);
+    EXPECT_EQ(shell.recycleBinBytes(), *bytes + 11) << "\"binned.txt\" and its line end";
     EXPECT_EQ(shell.deleteFiles(0, {kDir + "a.txt", kDir + "b.txt"}, quiet), 0);
     EXPECT_EQ(InTheBin(), before + 1) << "deleted for good";
     for (const char* gone : {"binned.txt", "a.txt", "b.txt"}) EXPECT_FALSE(Exists(kDir + gone));
@@ -44,14 +53,22 @@ TEST(Win32Shell, DeletesToTheBinOnlyWhenAskedEmptiesItAndNeverTakesANameItWouldC
                   0, p::kRecycleNoConfirmation | p::kRecycleNoProgressUi | p::kRecycleNoSound),
               S_OK);
     EXPECT_EQ(InTheBin(), 0);
+    EXPECT_EQ(shell.recycleBinBytes(), 0u);
+
+    const std::string windows = UserFolder("\\AppData\\Local\\Microsoft\\Windows\\");
+    EXPECT_EQ(shell.userFolder(p::UserFolder::InternetCache), windows + "INetCache");
+    EXPECT_EQ(shell.userFolder(p::UserFolder::Cookies), windows + "INetCookies");
+    EXPECT_EQ(shell.userFolder(p::UserFolder::History), windows + "History");
 }
 
 TEST(Win32Processes, StartsHiddenInTheFolderGivenAndReadsTheEnvironment) {
     brisko::win32::Win32Processes processes;
     const auto comspec = processes.environment("COMSPEC");
     ASSERT_TRUE(comspec);
-    EXPECT_TRUE(processes.startHidden(*comspec + " /C echo made>made.txt", "C:\\shell"));
-    for (int i = 0; i < 100 && !Exists(kDir + "made.txt"); ++i) Sleep(100);
+    const auto made = processes.startHidden(*comspec + " /C echo made>made.txt&exit 3", "C:\\shell");
+    ASSERT_TRUE(made);
+    for (int i = 0; i < 100 && !made->exitCode(); ++i) Sleep(100);
+    EXPECT_EQ(made->exitCode(), 3);
     EXPECT_TRUE(Exists(kDir + "made.txt")) << "made in the working folder";
     EXPECT_FALSE(processes.startHidden("", "C:\\shell"));
     EXPECT_FALSE(processes.startHidden("C:\\no\\such.exe", "C:\\shell"));
@@ -62,6 +79,7 @@ TEST(Win32Processes, StartsHiddenInTheFolderGivenAndReadsTheEnvironment) {
     EXPECT_EQ(processes.environment("BRISKO_LONG"), longValue);
     EXPECT_EQ(processes.environment("BRISKO_EMPTY"), "");
     EXPECT_EQ(processes.environment("BRISKO_UNSET"), std::nullopt);
+    EXPECT_EQ(processes.tempFolder(), UserFolder("\\Temp"));
 }
 
 }  // namespace
