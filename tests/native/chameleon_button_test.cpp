@@ -396,8 +396,10 @@ TEST(Layout, EveryKeyIsWrittenAndMissingKeysReadAsDefaults) {
     EXPECT_FALSE(copy.enabled());
 
     ChameleonButton fresh;
-    fresh.readLayout({{"BTYPE", "99999999999999999999"}});  // beyond any number: the default
-    EXPECT_EQ(fresh.buttonType(), 2);
+    for (const char* beyond : {"99999999999999999999", "4294967297", "-4294967295"}) {
+        fresh.readLayout({{"BTYPE", beyond}});  // beyond an int, not wrapped into it: the default
+        EXPECT_EQ(fresh.buttonType(), 2) << beyond;
+    }
     fresh.readLayout({{"TX", "Hi"}, {"BTYPE", "junk"}});
     EXPECT_EQ(fresh.caption(), "Hi");
     EXPECT_EQ(fresh.buttonType(), 2);
