@@ -1,6 +1,6 @@
 #pragma once
 // What the Wine tests look at straight through the Win32 API, beside the program's own classes
-// that they check: whether a file or folder is there.
+// that they check.
 #include <windows.h>
 
 #include <string>
@@ -9,11 +9,9 @@
 
 namespace brisko::wine_test {
 
-inline bool Exists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+// Whether a file or folder is at the full path given, exactly (a trailing dot or space kept).
 inline bool Exists(const std::string& path) {
-    return Exists(win32::Wide(path));
+    return GetFileAttributesW(win32::Wide("\\\\?\\" + path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace brisko::wine_test
