@@ -24,6 +24,9 @@ using win32::Wide;
 const std::string kRelease = "C:\\release", kInstalled = "C:\\Program Files\\Brisko";
 const std::wstring kUninstall = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 
+DWORD RunCommand(const std::string& commandLine) {  // to its end; the exit code
+    return Program(commandLine).waitExit(120s).value_or(~0u);
+}
 DWORD Install(const std::string& version) {
     return RunCommand("msiexec.exe /i " + kRelease + "\\Brisko-" + version + "-win64.msi /qn");
 }
