@@ -1,5 +1,4 @@
-// deltree.exe under Wine, started as the clean run starts it (hidden, COMSPEC /C DELTREE /Y "F\*.*"
-// in the folder that holds it), over the trees of cleaner_deltree_test.setup.sh.
+// deltree.exe under Wine, started hidden in its folder as the clean run starts it.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -8,17 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/win32_filesystem.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_process.h"
-#include "platform/win32/win32_utf8.h"
-#include "tests/wine/wine_helpers.h"
 
 namespace {
 
-using brisko::wine_test::Exists;
+bool Exists(const std::string& path) {  // by its exact path
+    return brisko::win32::Win32FileSystem().attributes(path).has_value();
+}
 
-// The exit code of "DELTREE /Y<arguments>", waited for here (the program itself never waits). A
-// loaded Wine now and then fails to start the command processor (-1): that is tried again.
+// The exit code of DELTREE /Y<arguments>, tried again where a loaded Wine failed to start cmd (-1).
 long Deltree(const std::string& arguments) {
     brisko::win32::Win32Processes processes;
     const std::string command = processes.environment("COMSPEC").value_or("") + " /C DELTREE /Y";
@@ -31,37 +30,33 @@ long Deltree(const std::string& arguments) {
     return code;
 }
 
-// Read-only files, paths beyond MAX_PATH and names ending in a dot or a space go; "F\*.*" empties F
-// and keeps it; a link inside the tree or named for removal or emptying is never followed (Wine
-// cannot remove a link as the link, so there it stays and is reported); a file in use fails the
-// removal until it is closed; roots and bad usage are refused.
+// Exact names, read-only files and paths beyond MAX_PATH go; "F\*.*" keeps F; no link is followed
+// (Wine cannot remove one as the link: it stays, reported); a file in use fails; so do roots.
 TEST(CleanerDeltree, RemovesWhatItIsGivenExactlyAndNothingALinkLeadsTo) {
     ASSERT_TRUE(Exists("C:\\brisko\\deltree.exe"));
     brisko::win32::UniqueFile open(CreateFileW(L"C:\\brisko_dt\\busy\\open.txt", GENERIC_WRITE, 0,
                                                nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(open);
     const std::string dt = "C:\\brisko_dt\\";
+    const auto in = [&](const std::string& name) { return " \"" + dt + name + "\""; };
     const struct {
         std::string arguments;
         long code;
         std::vector<std::string> gone, kept;
     } cases[] = {
-        {" \"" + dt + "kept\\*.*\"",
-         0,
-         {dt + "kept\\readonly.txt", dt + "kept\\deep"},
-         {dt + "kept"}},
-        {" \"" + dt + "plain\\\"", 0, {dt + "plain"}, {}},
-        {" \"" + dt + "tree\\\"",
+        {in("kept\\*.*"), 0, {dt + "kept\\readonly.txt", dt + "kept\\deep"}, {dt + "kept"}},
+        {in("plain\\"), 0, {dt + "plain"}, {}},
+        {in("tree\\"),
          1,
          {dt + "tree\\top.txt", dt + "tree\\sub\\readonly.txt", dt + "tree\\deep"},
          {dt + "tree\\away", dt + "outside\\keep\\precious.txt", dt + "outside\\file.txt"}},
-        {" \"" + dt + "linked\\\"", 1, {}, {dt + "outside\\keep\\precious.txt"}},
-        {" \"" + dt + "linked\\*.*\"", 1, {}, {dt + "outside\\file.txt"}},
+        {in("linked\\"), 1, {}, {dt + "outside\\keep\\precious.txt"}},
+        {in("linked\\*.*"), 1, {}, {dt + "outside\\file.txt"}},
         // Nor one below a link: the link on its path refuses it, and deltree says so.
-        {" \"" + dt + "via\\keep\\\" 2>" + dt + "via.txt", 1, {}, {dt + "outside\\keep"}},
-        {" \"" + dt + "odd\\\"", 0, {dt + "odd"}, {}},
-        {" \"" + dt + "named.\\\"", 0, {dt + "named."}, {dt + "named\\keep.txt"}},
-        {" " + dt + "busy", 1, {}, {dt + "busy\\open.txt"}},
+        {in("via\\keep\\") + " 2>" + dt + "via.txt", 1, {}, {dt + "outside\\keep"}},
+        {in("odd\\"), 0, {dt + "odd"}, {}},
+        {in("named.\\"), 0, {dt + "named."}, {dt + "named\\keep.txt"}},
+        {in("busy"), 1, {}, {dt + "busy\\open.txt"}},
         {" \"C:\\no such folder\\\"", 0, {}, {}},
         {"", 2, {}, {}},
         {" \"C:\\\"", 1, {}, {"C:\\windows"}},
@@ -77,7 +72,7 @@ TEST(CleanerDeltree, RemovesWhatItIsGivenExactlyAndNothingALinkLeadsTo) {
         std::string(std::istreambuf_iterator<char>(said), {}).find("via on its path is a link"),
         std::string::npos);
     open.reset();
-    EXPECT_EQ(Deltree(" " + dt + "busy"), 0);
+    EXPECT_EQ(Deltree(in("busy")), 0);
     EXPECT_FALSE(Exists(dt + "busy"));
 }
 
@@ -85,8 +80,8 @@ TEST(CleanerDeltree, RemovesWhatItIsGivenExactlyAndNothingALinkLeadsTo) {
 TEST(Win32Processes, ReadTheEnvironmentAndStartNothingFromNothing) {
     brisko::win32::Win32Processes processes;
     const std::string longValue(300, 'v');
-    SetEnvironmentVariableW(L"BRISKO_LONG", brisko::win32::Wide(longValue).c_str());
-    SetEnvironmentVariableW(L"BRISKO_EMPTY", L"");
+    SetEnvironmentVariableA("BRISKO_LONG", longValue.c_str());
+    SetEnvironmentVariableA("BRISKO_EMPTY", "");
     EXPECT_EQ(processes.environment("BRISKO_LONG"), longValue);
     EXPECT_EQ(processes.environment("BRISKO_EMPTY"), "");
     EXPECT_EQ(processes.environment("BRISKO_UNSET"), std::nullopt);

@@ -54,5 +54,4 @@ ln -s real "$fs/ids/link"
 file ids/replaced.txt 6
 file ids/binned.txt 8
 
-file shell/binned.txt 10
 for name in a.txt b.txt trail. trail; do file "shell/$name" 6; done

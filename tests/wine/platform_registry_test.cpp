@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_registry.h"
@@ -19,11 +20,10 @@ const std::wstring kStore = L"Software\\VB and VBA Program Settings\\";
 
 // Whether a key, or a value of it, exists.
 bool Exists(const std::wstring& key, const wchar_t* value = nullptr) {
-    brisko::win32::UniqueKey handle;
-    return RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, handle.put()) ==
-               ERROR_SUCCESS &&
-           (!value || RegQueryValueExW(handle.get(), value, nullptr, nullptr, nullptr, nullptr) ==
-                          ERROR_SUCCESS);
+    brisko::win32::UniqueKey k;
+    const bool open = RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, k.put()) == 0;
+    return open &&
+           (!value || RegQueryValueExW(k.get(), value, nullptr, nullptr, nullptr, nullptr) == 0);
 }
 
 // Stores a value of any type and shape, making its key as needed; texts with their terminator.
@@ -63,8 +63,7 @@ TEST_F(Win32Registry, OpensOnlyWhatExistsAndQueryGivesTypeSizeAndTextOfEachKindO
     Set(kKey, L"url4", L"\u00e9t\u00e9");
     Set(kKey, L"url5", REG_SZ, L"ab", 2 * sizeof(wchar_t));  // without its terminator
     Set(kKey, L"url6", L"");
-    // Sizes count the UTF-8 bytes the logic will see, with one terminator; without data the type
-    // and size come alone. Binary data gives no text, and an expandable text is not expanded.
+    // Sizes count UTF-8 bytes and one terminator; binary gives no text, and %TEMP% stays as it is.
     const struct {
         const char* name;
         bool withData;
@@ -83,11 +82,10 @@ TEST_F(Win32Registry, OpensOnlyWhatExistsAndQueryGivesTypeSizeAndTextOfEachKindO
     };
     const RegHandle key = Open();
     for (const auto& c : cases) {
-        const auto value = registry.queryValue(key, c.name, c.withData);
-        EXPECT_EQ(value.status, c.status) << c.name;
-        EXPECT_EQ(value.type, c.type) << c.name;
-        EXPECT_EQ(value.size, c.size) << c.name;
-        EXPECT_EQ(value.data, c.data) << c.name;
+        const auto v = registry.queryValue(key, c.name, c.withData);
+        EXPECT_EQ(std::tie(v.status, v.type, v.size, v.data),
+                  std::tie(c.status, c.type, c.size, c.data))
+            << c.name;
     }
 }
 
@@ -109,8 +107,7 @@ TEST_F(Win32Registry, DeletingAValueKeepsTheKeyAndOnlyItsOwnHandlesAreValid) {
     EXPECT_TRUE(Exists(kKey, L"url1"));
 }
 
-// Saved texts come back; missing ones, and values written by others in odd shapes, are read
-// safely, as the default where they hold no text.
+// Saved texts come back; odd values that others stored read safely, as the default where no text.
 TEST(Win32Settings, TextsComeBackAsSavedOrAsTheDefaultWhateverOthersStored) {
     brisko::win32::Win32SettingsStore store;
     ASSERT_TRUE(store.save("RoundTrip", "Filters", "Used", "*.gid;*.tmp"));
