@@ -207,10 +207,8 @@ std::optional<std::string> Stored(const std::string& section, const std::string&
     return Utf8(text);
 }
 
-long long Length(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return -1;
-    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+bool Exists(const std::string& path) {
+    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void SaveScreenshot(HWND window, const std::string& name) {

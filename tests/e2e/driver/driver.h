@@ -1,7 +1,6 @@
 #pragma once
-// Drives the real Brisko.exe from another process, as a user and a screen reader see it: windows
-// and controls found by their texts, pressed with their own messages or the mouse, read back
-// with WM_GETTEXT and the list-box messages.
+// Drives the real Brisko.exe from another process as a user and a screen reader see it: controls
+// found by their texts, pressed with their own messages or the mouse, read with WM_GETTEXT.
 #include <windows.h>
 
 #include <chrono>
@@ -63,8 +62,7 @@ bool Checked(HWND box);
 // Posted, so that a handler that opens a modal window does not hold the driver.
 void Click(HWND button);
 bool Tick(HWND box);  // clicks the box and waits until it shows the tick
-// The left mouse button pressed and released (posted) at `at`, MAKELPARAM(x, y) in the control,
-// or at its centre.
+// The left button pressed and released (posted) at MAKELPARAM(x, y) in the control, or its centre.
 void MouseClick(HWND control, LPARAM at = 0);
 // A drag with the real mouse: pressed at the centre of `handle`, moved by (dx, dy), released.
 void MouseDrag(HWND handle, int dx, int dy);
@@ -74,13 +72,9 @@ bool ToggleEntry(HWND list, const std::string& text);
 
 // A value of the settings store, HKCU\Software\VB and VBA Program Settings\Brisko\<section>.
 std::optional<std::string> Stored(const std::string& section, const std::string& name);
-long long Length(const std::string& path);  // 0 for a folder, -1 for nothing
-inline bool Exists(const std::string& path) {
-    return Length(path) >= 0;
-}
+bool Exists(const std::string& path);  // a file or folder
 
-// Brings `window` to the front and saves what the screen shows of it as S:\<name>.bmp (drive S:
-// is the build's screenshot folder; without it nothing is written).
+// Saves what the screen shows of `window`, brought to the front, as S:\<name>.bmp, where S: exists.
 void SaveScreenshot(HWND window, const std::string& name);
 
 }  // namespace brisko::e2e
