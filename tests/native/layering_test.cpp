@@ -21,8 +21,8 @@ struct Layer {
 };
 
 // Bottom to top; a window may open a window of its own level or below; the tools stand alone
-// but may share the interfaces' header-only rules. A folder not listed (tests/, bench/) may
-// include anything.
+// but may share the interfaces' header-only rules and pieces of the Win32 platform. A folder not
+// listed (tests/, bench/) may include anything.
 const Layer kLayers[] = {
     {"platform", " platform "},
     {"platform/memory", " platform platform/memory "},
@@ -35,7 +35,7 @@ const Layer kLayers[] = {
     {"app", " platform controls cleaner filetypes cookies finder app "},
     {"views", " platform platform/win32 controls cleaner filetypes cookies finder app views ",
      true},
-    {"tools", " platform tools ", true}};
+    {"tools", " platform platform/win32 tools ", true}};
 
 const std::string kStandardHeaders =
     " algorithm any array atomic bit bitset cassert cctype cerrno cfloat charconv chrono climits"
