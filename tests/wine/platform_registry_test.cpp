@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/win32/win32_registry.h"
 #include "tests/wine/wine_helpers.h"
@@ -59,6 +60,10 @@ TEST(Win32Registry, QueryGivesTypeSizeAndTextOfEachKindOfValue) {
     const wchar_t bare[] = {L'a', L'b'};
     SetRaw(kKey, L"url5", REG_SZ, bare, sizeof(bare));
     SetText(kKey, L"url6", L"");
+    // Longer than one read's buffer: the second read takes the size the first one reported.
+    SetText(kKey, L"url7", std::wstring(700, L'x').c_str());
+    const std::vector<BYTE> bulky(3000, 7);
+    SetRaw(kKey, L"url8", REG_BINARY, bulky.data(), static_cast<DWORD>(bulky.size()));
 
     Win32Registry registry;
     RegHandle key = 0;
@@ -79,6 +84,8 @@ TEST(Win32Registry, QueryGivesTypeSizeAndTextOfEachKindOfValue) {
         {"url4", true, p::kRegSuccess, p::kRegSz, 6, "\u00e9t\u00e9"},
         {"url5", true, p::kRegSuccess, p::kRegSz, 3, "ab"},  // stored without its terminator
         {"url6", true, p::kRegSuccess, p::kRegSz, 1, ""},
+        {"url7", true, p::kRegSuccess, p::kRegSz, 701, std::string(700, 'x')},
+        {"url8", false, p::kRegSuccess, p::kRegBinary, 3000, ""},
         {"url99", true, p::kRegNotFound, p::kRegNone, 0, ""},
     };
     for (const auto& c : cases) {
