@@ -142,11 +142,11 @@ HBRUSH FormView::brush(COLORREF colour) {
     return static_cast<HBRUSH>(it->second.get());
 }
 
-void FormView::setTip(HWND tool, const std::string& text) {
+void FormView::setTip(HWND tool, const std::string& text, bool relayed) {
     if (!tooltip || !tool) return;
     TTTOOLINFOW info{};
     info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.uFlags = TTF_IDISHWND | (relayed ? 0 : TTF_SUBCLASS);
     info.hwnd = hwnd;
     info.uId = reinterpret_cast<UINT_PTR>(tool);
     SendMessageW(tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
@@ -159,7 +159,7 @@ void FormView::setTip(HWND tool, const std::string& text) {
 ControlView* FormView::find(HWND child) const {
     if (!child) return nullptr;
     for (const auto& c : controls)
-        if (c->hwnd == child && c->presenting) return c.get();
+        if (c->hwnd == child) return c.get();
     return nullptr;
 }
 

@@ -140,8 +140,14 @@ void ClickInto(HWND box) {
 }
 
 struct Window {
-    // One list on screen shows either the full list or the search's results.
-    HWND window = nullptr, search = nullptr, list = nullptr;
+    HWND window = nullptr, search = nullptr;
+    // The full list and the result list, in one place: one of them is on screen.
+    std::vector<HWND> lists;
+    HWND list() const {
+        for (HWND l : lists)
+            if (Visible(l)) return l;
+        return nullptr;
+    }
 };
 
 // The window and its controls once it shows the "A - I" list.
@@ -149,18 +155,18 @@ Window Open(const std::vector<std::string>& first) {
     Window c;
     c.window = WaitWindow(GetCurrentProcessId(), "Extensions");
     if (!c.window) return c;
-    const std::vector<HWND> lists = brisko::e2e::Controls(c.window, "ListBox");
+    c.lists = brisko::e2e::Controls(c.window, "ListBox");
     const std::vector<HWND> boxes = brisko::e2e::Controls(c.window, "Edit");
-    if (lists.size() != 1 || boxes.size() != 1) return {};
-    c.list = lists[0];
+    if (c.lists.size() != 2 || boxes.size() != 1) return {};
     c.search = boxes[0];
-    WaitUntil([&] { return Send(c.list, LB_GETCOUNT) == first.size(); });
+    WaitUntil([&] { return c.list() && Send(c.list(), LB_GETCOUNT) == first.size(); });
     return c;
 }
 
 // Whether the list on screen holds `entries` and the search box is empty: the full list is back.
 bool ShowsFullList(const Window& c, const std::vector<std::string>& entries) {
-    return Text(c.search).empty() && Visible(c.list) && Send(c.list, LB_GETCOUNT) == entries.size();
+    return Text(c.search).empty() && Visible(c.list()) &&
+           Send(c.list(), LB_GETCOUNT) == entries.size();
 }
 
 // Whether the status text reads `text`, shown on the window.
@@ -176,11 +182,11 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
 
     LookupWindow lookup;
     const Window c = Open(atoI);
-    ASSERT_TRUE(c.window && c.list && c.search);
+    ASSERT_TRUE(c.window && c.list() && c.search);
     EXPECT_TRUE(ShowsStatus(c.window, Status(atoI.size())));
     EXPECT_TRUE(Checked(Control(c.window, "A - I", "Button")));
-    EXPECT_TRUE(Visible(c.list));
-    EXPECT_EQ(ListItems(c.list), atoI) << "every line of ext11.vxl, in file order";
+    EXPECT_TRUE(Visible(c.list()));
+    EXPECT_EQ(ListItems(c.list()), atoI) << "every line of ext11.vxl, in file order";
     EXPECT_TRUE(Control(c.window, "Search Extensions", "Static"));
     // The styled frame: its caption as a text of the window, its three caption buttons.
     EXPECT_TRUE(Control(c.window, "Extensions", "Static"));
@@ -192,8 +198,8 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     ASSERT_EQ(Text(c.search), "do");
     const std::vector<std::string> expected = Matching(atoI, "do");
     ASSERT_FALSE(expected.empty());
-    EXPECT_TRUE(Visible(c.list));
-    const std::vector<std::string> found = ListItems(c.list);
+    EXPECT_TRUE(Visible(c.list()));
+    const std::vector<std::string> found = ListItems(c.list());
     EXPECT_EQ(found, expected);
     EXPECT_TRUE(ShowsStatus(c.window, Status(atoI.size()))) << "a search keeps the count";
     SetCursorPos(0, 0);  // no list tip over the picture
@@ -202,9 +208,9 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     // Enter empties the box and brings the full list back; capitals find the same entries.
     PostMessageW(c.search, WM_CHAR, VK_RETURN, 1);
     EXPECT_TRUE(WaitUntil([&] { return ShowsFullList(c, atoI); }));
-    EXPECT_EQ(ListItems(c.list), atoI);
+    EXPECT_EQ(ListItems(c.list()), atoI);
     Type(c.search, "DO");
-    EXPECT_EQ(ListItems(c.list), expected);
+    EXPECT_EQ(ListItems(c.list()), expected);
 
     // A click into the box clears the search too.
     ClickInto(c.search);
@@ -214,8 +220,8 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     const std::string typed = "abcdefghijklmnopqrstuvwxy";
     Type(c.search, typed);
     EXPECT_EQ(Text(c.search), typed.substr(0, 20));
-    EXPECT_TRUE(ListItems(c.list).empty());
-    EXPECT_TRUE(Visible(c.list)) << "an empty result list is shown, not the full list";
+    EXPECT_TRUE(ListItems(c.list()).empty());
+    EXPECT_TRUE(Visible(c.list())) << "an empty result list is shown, not the full list";
     ClickInto(c.search);
     EXPECT_TRUE(WaitUntil([&] { return ShowsFullList(c, atoI); }));
 
@@ -229,10 +235,10 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     EXPECT_TRUE(Checked(rToZ));
     EXPECT_FALSE(Checked(Control(c.window, "A - I", "Button")));
     EXPECT_EQ(Text(c.search), "") << "a new category empties the search";
-    EXPECT_TRUE(Visible(c.list));
-    EXPECT_EQ(ListItems(c.list), rtoZ);
+    EXPECT_TRUE(Visible(c.list()));
+    EXPECT_EQ(ListItems(c.list()), rtoZ);
     Type(c.search, "zi");
-    EXPECT_EQ(ListItems(c.list), Matching(rtoZ, "zi")) << "the search now looks in R - Z";
+    EXPECT_EQ(ListItems(c.list()), Matching(rtoZ, "zi")) << "the search now looks in R - Z";
 
     // The frame's help caption button shows "Extensions Help" modally; its "&Close" button
     // closes it and the lookup window stays open.
@@ -245,7 +251,7 @@ TEST(LookupWindow, ListsSearchesAndSwitchesCategoriesAsTheUserDrivesIt) {
     EXPECT_FALSE(IsWindow(c.window));
 }
 
-// The full list and the result list take turns in one list on screen: a search shows only its
+// The full list and the result list take turns in one place on screen: a search shows only its
 // results there, and Enter brings back the full list where the user left it, scrolled and
 // selected as it was; a new category starts at its top with nothing selected. The database is
 // text in the system's code page: its letters beyond ASCII reach the list as the same letters.
@@ -256,39 +262,39 @@ TEST(LookupWindow, FullListComesBackAsTheUserLeftItAndCategoriesShowTheirOwnLett
     })) << "ext21.vxl holds an entry with a letter beyond ASCII";
     LookupWindow lookup;
     const Window c = Open(atoI);
-    ASSERT_TRUE(c.window && c.list && c.search);
+    ASSERT_TRUE(c.window && c.list() && c.search);
 
     // The user scrolls down three pages and clicks the second entry in view.
-    for (int page = 0; page < 3; ++page) Send(c.list, WM_VSCROLL, SB_PAGEDOWN);
-    const auto top = static_cast<int>(Send(c.list, LB_GETTOPINDEX));
+    for (int page = 0; page < 3; ++page) Send(c.list(), WM_VSCROLL, SB_PAGEDOWN);
+    const auto top = static_cast<int>(Send(c.list(), LB_GETTOPINDEX));
     ASSERT_GT(top, 0);
-    ClickEntry(c.list, top + 1);
+    ClickEntry(c.list(), top + 1);
     ASSERT_TRUE(
-        WaitUntil([&] { return Send(c.list, LB_GETCURSEL) == static_cast<DWORD_PTR>(top + 1); }));
+        WaitUntil([&] { return Send(c.list(), LB_GETCURSEL) == static_cast<DWORD_PTR>(top + 1); }));
 
     Type(c.search, "b");
     const std::vector<std::string> found = Matching(atoI, "b");
     ASSERT_FALSE(found.empty());
-    EXPECT_EQ(ListItems(c.list), found);
-    EXPECT_EQ(static_cast<LRESULT>(Send(c.list, LB_GETCURSEL)), LB_ERR) << "no result selected";
-    EXPECT_EQ(Send(c.list, LB_GETTOPINDEX), 0u);
-    ClickEntry(c.list, 0);  // a result chosen does not carry over to the full list
-    ASSERT_TRUE(WaitUntil([&] { return Send(c.list, LB_GETCURSEL) == 0u; }));
+    EXPECT_EQ(ListItems(c.list()), found);
+    EXPECT_EQ(static_cast<LRESULT>(Send(c.list(), LB_GETCURSEL)), LB_ERR) << "no result selected";
+    EXPECT_EQ(Send(c.list(), LB_GETTOPINDEX), 0u);
+    ClickEntry(c.list(), 0);  // a result chosen does not carry over to the full list
+    ASSERT_TRUE(WaitUntil([&] { return Send(c.list(), LB_GETCURSEL) == 0u; }));
 
     PostMessageW(c.search, WM_CHAR, VK_RETURN, 1);
     ASSERT_TRUE(WaitUntil([&] { return ShowsFullList(c, atoI); }));
-    EXPECT_EQ(ListItems(c.list), atoI);
-    EXPECT_EQ(Send(c.list, LB_GETCURSEL), static_cast<DWORD_PTR>(top + 1));
-    EXPECT_EQ(Send(c.list, LB_GETTOPINDEX), static_cast<DWORD_PTR>(top));
+    EXPECT_EQ(ListItems(c.list()), atoI);
+    EXPECT_EQ(Send(c.list(), LB_GETCURSEL), static_cast<DWORD_PTR>(top + 1));
+    EXPECT_EQ(Send(c.list(), LB_GETTOPINDEX), static_cast<DWORD_PTR>(top));
 
     // Searching again and choosing "J - Q" from the results: its full list, from the top.
     Type(c.search, "b");
     Click(Control(c.window, "J - Q", "Button"));
     ASSERT_TRUE(WaitUntil([&] { return ShowsFullList(c, jtoQ); }));
     EXPECT_TRUE(ShowsStatus(c.window, Status(jtoQ.size())));
-    EXPECT_EQ(ListItems(c.list), jtoQ);
-    EXPECT_EQ(static_cast<LRESULT>(Send(c.list, LB_GETCURSEL)), LB_ERR);
-    EXPECT_EQ(Send(c.list, LB_GETTOPINDEX), 0u);
+    EXPECT_EQ(ListItems(c.list()), jtoQ);
+    EXPECT_EQ(static_cast<LRESULT>(Send(c.list(), LB_GETCURSEL)), LB_ERR);
+    EXPECT_EQ(Send(c.list(), LB_GETTOPINDEX), 0u);
 }
 
 }  // namespace

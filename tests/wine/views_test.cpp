@@ -139,6 +139,7 @@ class KindsForm : public controls::Form {
         place(chkInside, 200, 300, 1800, 255).setCaption("Inside");
         place(aniClip, 300, 2400, 600, 600);
         place(cmdGo, 300, 3300, 1200, 375).setCaption("Go");
+        cmdGo.toolTip = "Go on";
         place(imgPage, 2000, 3300, 900, 900);
     }
 
@@ -426,18 +427,65 @@ TEST_F(Views, PushButtonClicksOncePerPressWhileEnabledAndItsArrowsMoveTheFocus) 
     EXPECT_EQ(clicks, 3);
 }
 
-TEST_F(Views, PushButtonWindowHasTheModelsRoundedOutline) {
+TEST_F(Views, PushButtonWindowHasTheModelsRoundedOutlineWithTheWindowShowingInItsCorners) {
     HWND go = Control(L"Go");
     RECT r{};
     GetClientRect(go, &r);
     views::GdiObject region(CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(GetWindowRgn(go, static_cast<HRGN>(region.get())), ERROR);
     const auto rgn = static_cast<HRGN>(region.get());
-    for (POINT p : {POINT{0, 0}, POINT{1, 0}, POINT{0, 1}, POINT{r.right - 1, r.bottom - 1}})
-        EXPECT_FALSE(PtInRegion(rgn, p.x, p.y)) << p.x << ", " << p.y;
+    const POINT cut[] = {{0, 0}, {1, 0}, {0, 1}, {r.right - 1, r.bottom - 1}};
+    for (POINT p : cut) EXPECT_FALSE(PtInRegion(rgn, p.x, p.y)) << p.x << ", " << p.y;
     for (POINT p : {POINT{2, 0}, POINT{1, 1}, POINT{0, 2}, POINT{r.right / 2, r.bottom / 2}})
         EXPECT_TRUE(PtInRegion(rgn, p.x, p.y)) << p.x << ", " << p.y;
     EXPECT_EQ(form.cmdGo.look().width(), r.right);
+
+    // On screen the cut pixels show the window's paper, the border beside them the button's.
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    POINT at{0, 0};
+    MapWindowPoints(go, window, &at, 1);
+    views::WindowDc screen(window);
+    const COLORREF paper = RGB(236, 233, 216);
+    for (POINT p : cut)
+        EXPECT_EQ(GetPixel(screen.get(), at.x + p.x, at.y + p.y), paper) << p.x << ", " << p.y;
+    EXPECT_EQ(GetPixel(screen.get(), at.x + 2, at.y), RGB(0, 60, 115));
+    EXPECT_EQ(GetPixel(screen.get(), at.x + 1, at.y + 1), RGB(16, 77, 123));
+}
+
+// The button's tool tip, whose mouse messages the button passes on itself, shows under the
+// mouse.
+TEST_F(Views, PushButtonShowsItsToolTipUnderTheMouse) {
+    HWND go = Control(L"Go");
+    HWND tips = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM lp) -> BOOL {
+            if (ClassOf(h) != TOOLTIPS_CLASSW) return TRUE;
+            *reinterpret_cast<HWND*>(lp) = h;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&tips));
+    ASSERT_NE(tips, nullptr);
+    RECT r{};
+    GetWindowRect(go, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    Move(go, {(r.right - r.left) / 2, (r.bottom - r.top) / 2});
+    const ULONGLONG until = GetTickCount64() + 5000;
+    while (!IsWindowVisible(tips) && GetTickCount64() < until) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(50);
+    }
+    EXPECT_TRUE(IsWindowVisible(tips));
+    wchar_t text[32] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.lpszText = text;
+    EXPECT_TRUE(SendMessageW(tips, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool)));
+    EXPECT_EQ(tool.uId, reinterpret_cast<UINT_PTR>(go));
+    EXPECT_EQ(std::wstring(text), L"Go on");
+    SetCursorPos(0, 0);
 }
 
 TEST_F(Views, ImageReportsWhichMouseButtonWentDownAndUp) {
@@ -711,7 +759,7 @@ TEST_F(StyledFrame, DrawsItsBarsWithARoundTitleEnd) {
     EXPECT_EQ(GetPixel(picture.get(), client.right - 1, 0), background);
 }
 
-// ---- Two lists in one place, one native list
+// ---- Two lists in one place
 
 class TwoListsForm : public controls::Form {
   public:
@@ -733,9 +781,11 @@ class SharedLists : public BoundWindow<TwoListsForm> {
   protected:
     void SetUp() override {
         BoundWindow::SetUp();
-        list = FindWindowExW(window, nullptr, L"ListBox", nullptr);
+        // Made in the models' order.
+        all = FindWindowExW(window, nullptr, L"ListBox", nullptr);
+        found = FindWindowExW(window, all, L"ListBox", nullptr);
     }
-    std::vector<std::wstring> Entries() const {
+    static std::vector<std::wstring> Entries(HWND list) {
         std::vector<std::wstring> entries;
         const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < count; ++i) {
@@ -748,15 +798,15 @@ class SharedLists : public BoundWindow<TwoListsForm> {
         return entries;
     }
     // The user selects entry `index`, as a click does.
-    void Select(int index) const {
+    void Select(HWND list, int index) const {
         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
         SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
     }
-    LRESULT Selected() const { return SendMessageW(list, LB_GETCURSEL, 0, 0); }
-    LRESULT Top() const { return SendMessageW(list, LB_GETTOPINDEX, 0, 0); }
+    static LRESULT Selected(HWND list) { return SendMessageW(list, LB_GETCURSEL, 0, 0); }
+    static LRESULT Top(HWND list) { return SendMessageW(list, LB_GETTOPINDEX, 0, 0); }
     // The tool tip that the window's tip control holds for the list.
-    std::wstring Tip() const {
+    std::wstring Tip(HWND list) const {
         HWND tips = nullptr;
         EnumThreadWindows(
             GetCurrentThreadId(),
@@ -777,56 +827,68 @@ class SharedLists : public BoundWindow<TwoListsForm> {
         if (tips) SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
         return text;
     }
-    HWND list = nullptr;
+    // Paints whatever waits, then reports whether a swap of the lists left the window behind
+    // them to repaint, and whether `shown` has its own repaint to come.
+    void Swap(controls::ListBox& show, controls::ListBox& hide, HWND shown) {
+        UpdateWindow(window);
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        show.setVisible(true);
+        hide.setVisible(false);
+        EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE)) << "nothing behind the lists";
+        EXPECT_TRUE(GetUpdateRect(shown, nullptr, FALSE)) << "the list that shows";
+    }
+    HWND all = nullptr, found = nullptr;
 };
 
-TEST_F(SharedLists, TakeTurnsInOneNativeListEachWithItsEntriesSelectionScrollAndTip) {
-    std::vector<std::string> all;
-    for (int i = 0; i < 100; ++i) all.push_back("entry " + std::to_string(i));
-    form.lstAll.assign(all);
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(FindWindowExW(window, list, L"ListBox", nullptr), nullptr) << "one native list";
-    EXPECT_TRUE(IsWindowVisible(list));
-    EXPECT_EQ(Entries().size(), 100u);
-    EXPECT_EQ(Tip(), L"Every entry");
-    // The user scrolls and selects: the list on screen is the full one.
-    SendMessageW(list, LB_SETTOPINDEX, 40, 0);
-    Select(42);
+TEST_F(SharedLists, TakeTurnsInOnePlaceEachWithItsOwnEntriesSelectionScrollAndTip) {
+    std::vector<std::string> all100;
+    for (int i = 0; i < 100; ++i) all100.push_back("entry " + std::to_string(i));
+    form.lstAll.assign(all100);
+    ASSERT_TRUE(all && found);
+    RECT a{}, b{};
+    GetWindowRect(all, &a);
+    GetWindowRect(found, &b);
+    EXPECT_TRUE(EqualRect(&a, &b)) << "one place";
+    for (HWND list : {all, found})  // a swap or a refill never changes their frames
+        EXPECT_TRUE(GetWindowLongPtrW(list, GWL_STYLE) & LBS_DISABLENOSCROLL);
+    EXPECT_TRUE(IsWindowVisible(all));
+    EXPECT_FALSE(IsWindowVisible(found));
+    EXPECT_EQ(Entries(all).size(), 100u);
+    EXPECT_EQ(Tip(all), L"Every entry");
+    EXPECT_EQ(Tip(found), L"What was found");
+    // The user scrolls and selects in the full list.
+    SendMessageW(all, LB_SETTOPINDEX, 40, 0);
+    Select(all, 42);
     EXPECT_EQ(form.lstAll.listIndex(), 42);
-    ASSERT_EQ(Top(), 40);
+    ASSERT_EQ(Top(all), 40);
 
-    // The hidden list's entries wait for its turn; then they alone are shown, unselected.
+    // The hidden list takes its entries out of sight; the swap draws only the list that shows.
     form.lstFound.assign({"found one", "found two"});
-    EXPECT_EQ(Entries().size(), 100u);
-    form.lstFound.setVisible(true);
-    form.lstAll.setVisible(false);
-    EXPECT_TRUE(IsWindowVisible(list));
-    EXPECT_EQ(Entries(), (std::vector<std::wstring>{L"found one", L"found two"}));
-    EXPECT_EQ(Selected(), LB_ERR);
-    EXPECT_EQ(Top(), 0);
-    EXPECT_EQ(Tip(), L"What was found");
-    Select(1);
+    EXPECT_FALSE(IsWindowVisible(found));
+    EXPECT_EQ(Entries(found), (std::vector<std::wstring>{L"found one", L"found two"}));
+    Swap(form.lstFound, form.lstAll, found);
+    EXPECT_TRUE(IsWindowVisible(found));
+    EXPECT_FALSE(IsWindowVisible(all));
+    EXPECT_EQ(Selected(found), LB_ERR);
+    Select(found, 1);
     EXPECT_EQ(form.lstFound.listIndex(), 1);
-    EXPECT_EQ(form.lstAll.listIndex(), 42) << "the selection reaches the list on screen only";
+    EXPECT_EQ(form.lstAll.listIndex(), 42) << "a selection belongs to its own list";
     form.lstAll.setListIndex(43);
-    EXPECT_EQ(Selected(), 1) << "a change of the hidden list waits for its turn";
 
     // Back to the full list: its entries, its selection and where it was scrolled.
-    form.lstAll.setVisible(true);
-    form.lstFound.setVisible(false);
-    EXPECT_EQ(Entries().size(), 100u);
-    EXPECT_EQ(Entries().front(), L"entry 0");
-    EXPECT_EQ(Selected(), 43);
-    EXPECT_EQ(Top(), 40);
-    EXPECT_EQ(Tip(), L"Every entry");
+    Swap(form.lstAll, form.lstFound, all);
+    EXPECT_FALSE(IsWindowVisible(found));
+    EXPECT_EQ(Entries(all).size(), 100u);
+    EXPECT_EQ(Selected(all), 43);
+    EXPECT_EQ(Top(all), 40);
 
-    // Neither list shown hides the native one; either shown brings it back with its own state.
+    // Neither list shown hides both; either shown brings it back with its own state.
     form.lstAll.setVisible(false);
-    EXPECT_FALSE(IsWindowVisible(list));
+    EXPECT_FALSE(IsWindowVisible(all) || IsWindowVisible(found));
     form.lstFound.setVisible(true);
-    EXPECT_TRUE(IsWindowVisible(list));
-    EXPECT_EQ(Entries().size(), 2u);
-    EXPECT_EQ(Selected(), 1);
+    EXPECT_TRUE(IsWindowVisible(found));
+    EXPECT_EQ(Entries(found).size(), 2u);
+    EXPECT_EQ(Selected(found), 1);
 }
 
 }  // namespace
