@@ -59,6 +59,9 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND:
             if (HandleCommand(*f, wp, lp)) return 0;
             break;
+        case kRefilledListsMessage:
+            ReleaseRefilledLists(*f);
+            return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
@@ -127,6 +130,8 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 f->hwnd = nullptr;
                 f->tooltip = nullptr;
                 form.hwnd = 0;
+                f->refilledLists.clear();  // their message goes with the window
+                f->refillPosted = false;
             }
             break;
     }

@@ -67,6 +67,9 @@ struct FormView {
     ULONGLONG listsHeldSince = 0;
     std::vector<const controls::Widget*> putOffCaptions;
     std::vector<const controls::Widget*> heldLists;
+    // Lists refilled while shown, drawn at the queue's next turn (HoldRefilledList).
+    std::vector<const controls::Widget*> refilledLists;
+    bool refillPosted = false;
 
     // The caption buttons' own windows, help, minimise, close (null where the skin has none).
     std::array<HWND, controls::kCaptionButtonCount> captionButtons{};

@@ -28,7 +28,7 @@ void SetListExtent(HWND h, const controls::ListBox& list) {
 }
 
 // Puts every entry of the list's model into its native list at once, with its selection and
-// extent, drawn once at the end.
+// extent, drawn once: a shown list at the queue's next turn.
 void FillListBox(ControlView& c) {
     const auto& list = ListOf(c);
     HWND h = c.hwnd;
@@ -43,13 +43,13 @@ void FillListBox(ControlView& c) {
         CallWindowProcW(listProc, h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(s).c_str()));
     SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(list.listIndex()), 0);
     SetListExtent(h, list);
-    SendMessageW(h, WM_SETREDRAW, TRUE, 0);
     if (shown) {
-        InvalidateRect(h, nullptr, TRUE);
-    } else {
-        // Turning redraw on marks a window visible on Windows; a hidden list stays hidden.
-        SetWindowLongPtrW(h, GWL_STYLE, GetWindowLongPtrW(h, GWL_STYLE) & ~WS_VISIBLE);
+        HoldRefilledList(c);
+        return;
     }
+    SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+    // Turning redraw on marks a window visible on Windows; a hidden list stays hidden.
+    SetWindowLongPtrW(h, GWL_STYLE, GetWindowLongPtrW(h, GWL_STYLE) & ~WS_VISIBLE);
 }
 
 void ToggleEntry(ControlView& c, int index) {
