@@ -11,20 +11,8 @@
 
 namespace brisko::app {
 
-using cleaner::AddBackslash;
-using cleaner::FolderSize;
 using cleaner::FormatBytes;
 using cleaner::GetWinDir;
-
-namespace {
-
-std::string upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
-
-}  // namespace
 
 std::string trim_data(const std::string& text, size_t skip, size_t leaveOff) {
     if (text.size() <= skip + leaveOff) return "";
@@ -273,72 +261,22 @@ void Form1::cookieSelection() {
     }
 }
 
+cleaner::Where Form1::where() {
+    return cleaner::ReadWhere(services_, Winder.caption(), DrvLetter.caption());
+}
+
 void Form1::measure(SizedItem item, controls::CheckBox& box) {
-    auto& files = services_.files;
-    auto& desktop = services_.desktop;
-    const std::string kind = upper(Winder.caption());
-    const bool nine = kind == "WINDOWS", nt = kind == "WINNT";
-    const bool needsKind =
-        item == SizedItem::IeCache || item == SizedItem::Cookies || item == SizedItem::History;
-    if (box.value() != 1 || (needsKind && !nine && !nt)) {
+    const auto index = static_cast<size_t>(item);
+    std::optional<cleaner::ItemMeasure> measured;
+    if (box.value() == 1) measured = cleaner::MeasureItem(item, services_, where());
+    if (!measured) {
         itemSize(item).reset();
+        measuredFolders[index].clear();
         updateEstimate();
         return;
     }
-    const std::string windows = GetWinDir(files);
-    const std::string drive = DrvLetter.caption();
-    const std::string profile = drive + "\\Documents and Settings\\Administrator\\";
-    auto size = [&](const std::string& path) { return FolderSize(files, desktop, path); };
-    auto length = [&](const std::string& path) {
-        const auto n = files.fileLength(path);
-        return n ? static_cast<double>(*n) : 0.0;
-    };
-    double bytes = 0;
-    switch (item) {
-        case SizedItem::IeCache: {
-            const std::string folder = nine
-                                           ? windows + "\\Temporary Internet Files"
-                                           : profile + "Local Settings\\Temporary Internet Files\\";
-            bytes = size(folder) - length(AddBackslash(folder) + "Content.IE5\\index.dat");
-            break;
-        }
-        case SizedItem::Cookies:
-            if (nine) {
-                bytes = size(windows + "\\Cookies") - length(windows + "\\Cookies\\index.dat");
-            } else {
-                const std::string admin = profile + "Cookies\\";
-                const std::string defaultUser =
-                    drive + "\\Documents and Settings\\Default User\\Cookies\\";
-                bytes = size(admin) + size(defaultUser) -
-                        (length(admin + "index.dat") + length(defaultUser + "index.dat"));
-            }
-            break;
-        case SizedItem::History:
-            if (nine) {
-                bytes = size(windows + "\\History") -
-                        length(windows + "\\History\\History.IE5\\index.dat");
-            } else {
-                const std::string folder = profile + "Local Settings\\History\\";
-                bytes = size(folder) - length(folder + "index.dat");
-            }
-            break;
-        case SizedItem::Temp:
-            bytes = size(windows + "\\Temp");
-            break;
-        case SizedItem::RecycleBin:
-            bytes = size(lblDrv.caption() + "\\Recycled");
-            break;
-        case SizedItem::NetscapeTyped:
-            bytes = size(drive + "\\Program Files\\Netscape\\Users\\default\\");
-            break;
-        case SizedItem::NetscapeCache:
-            bytes = size(drive + "\\Program Files\\Netscape\\Users\\default\\cache\\");
-            break;
-        case SizedItem::NetscapeCookies:
-            bytes = size(drive + "\\Program Files\\Netscape\\Users\\user\\");
-            break;
-    }
-    itemSize(item) = bytes;
+    itemSize(item) = measured->bytes;
+    measuredFolders[index] = std::move(measured->measured);
     lblSize.setVisible(true);
     updateEstimate();
 }
@@ -351,6 +289,13 @@ void Form1::updateEstimate() {
     lblSize.setCaption(*text + " Wasted Space");
     Label8.setCaption(lblSize.caption());
     lblTotSav.setCaption(*text);
+    // Before pressing Brisko the user can see what it will empty.
+    std::string measured;
+    for (const auto& folders : measuredFolders)
+        for (const std::string& folder : folders)
+            measured += (measured.empty() ? "Measured:\r\n" : "\r\n") + folder;
+    lblSize.setToolTip(measured);
+    Label8.setToolTip(measured);
     services_.settings.save(kAppTitle, cleaner::kPresets, "TotSav", lblTotSav.caption());
 }
 

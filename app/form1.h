@@ -2,9 +2,13 @@
 // The main window: the trace cleaner's track items, the estimate, the panels and the way to
 // the other windows.
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/form1_clean_run.h"
+#include "cleaner/item_size.h"
 #include "controls/form.h"
 #include "controls/program_windows.h"
 #include "controls/widgets.h"
@@ -13,17 +17,8 @@
 namespace brisko::app {
 
 // The eight folder-like track items that have an item size, in the estimate's order.
-enum class SizedItem {
-    IeCache,
-    Cookies,
-    Temp,
-    History,
-    RecycleBin,
-    NetscapeCache,
-    NetscapeCookies,
-    NetscapeTyped
-};
-constexpr int kSizedItems = 8;
+using cleaner::kSizedItems;
+using cleaner::SizedItem;
 
 // The characters of `text` after the first `skip` and before the last `leaveOff`; "" when none.
 std::string trim_data(const std::string& text, size_t skip, size_t leaveOff);
@@ -73,6 +68,10 @@ class Form1 : public controls::Form {
     // The eight item sizes; empty when the item is not ticked.
     std::array<std::optional<double>, kSizedItems> itemSizes{};
     std::optional<double>& itemSize(SizedItem i) { return itemSizes[static_cast<size_t>(i)]; }
+    // What each item measured, for the estimate's tool tip; empty when it is not ticked.
+    std::array<std::vector<std::string>, kSizedItems> measuredFolders{};
+    // The clean run from its first tick until its result is shown; empty otherwise.
+    std::unique_ptr<RunningClean> cleaning;
 
     // Operations named by the window's behaviour.
     void closeProgram();        // Command2 and the caption close
@@ -80,6 +79,8 @@ class Form1 : public controls::Form {
     void updateEstimate();
     void minimise() { setState(controls::WindowState::Minimized); }
     void showHelp();
+    // The folders of the four folder items as they are now.
+    cleaner::Where where();
 
     // The 24 track-item boxes in save order, and in start-up restore order.
     std::array<controls::CheckBox*, 24> saveOrder();

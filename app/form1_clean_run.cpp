@@ -1,5 +1,6 @@
 #include "app/form1_clean_run.h"
 
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -7,6 +8,7 @@
 #include "app/texts.h"
 #include "cleaner/catalogue.h"
 #include "cleaner/clean_run.h"
+#include "cleaner/format_kb.h"
 #include "cleaner/numbers.h"
 #include "cleaner/play_wav.h"
 #include "cleaner/resume.h"
@@ -25,23 +27,80 @@ void SetNotices(Form1& form, bool visible) {
     form.Label8.setVisible(visible);
 }
 
-// What the engine needs of the window, read as the run starts: nothing can change it during the
-// run, which never yields.
+// What the engine needs of the window, read as the run starts: nothing can change it while the
+// run erases, which never yields.
 cleaner::CleanRequest Request(Form1& form) {
     cleaner::CleanRequest request;
     for (const cleaner::TrackItem& item : cleaner::Catalogue())
         if (const controls::CheckBox* box = TrackBox(form, item.checkbox); box && box->value() == 1)
             request.ticked.emplace_back(item.checkbox);
-    request.winder = form.Winder.caption();
-    request.drive = form.DrvLetter.caption();
+    request.where = form.where();
     request.owner = form.hwnd;
     return request;
 }
 
-double RunTotal(Form1& form) {
+// The bytes gone from the items the run began with, each measured again now that its removal
+// has ended; the new sizes become the items' own, so that a second run counts nothing twice. An
+// item that grew meanwhile adds nothing.
+double Reclaimed(Form1& form, const RunningClean& run) {
     double total = 0;
-    for (const auto& size : form.itemSizes) total += size.value_or(0);
+    for (int i = 0; i < cleaner::kSizedItems; ++i) {
+        if (!run.before[i]) continue;
+        const auto item = static_cast<cleaner::SizedItem>(i);
+        const auto now = cleaner::MeasureItem(item, form.services(), run.where);
+        const double after = now ? now->bytes : *run.before[i];
+        if (*run.before[i] > after) total += *run.before[i] - after;
+        if (form.itemSize(item)) form.itemSize(item) = after;
+    }
     return total;
+}
+
+void BeginRun(Form1& form) {
+    platform::Services& services = form.services();
+    auto step = [&](auto&& f) { cleaner::Resume(services.trace, "clean run", f); };
+    auto run = std::make_unique<RunningClean>();
+    step([&] {
+        form.Animation1.setVisible(true);
+        form.Animation1.open(platform::ProgramFile(services.processes, "RurivAzavidi.avi"));
+        form.Animation1.play();
+    });
+    step([&] {
+        const cleaner::CleanRequest request = Request(form);
+        run->where = request.where;
+        run->before = form.itemSizes;
+        run->removals = cleaner::EraseTrackItems(services, request);
+    });
+    form.cleaning = std::move(run);
+}
+
+void ShowResult(Form1& form, double reclaimed) {
+    platform::Services& services = form.services();
+    auto step = [&](auto&& f) { cleaner::Resume(services.trace, "clean run", f); };
+    step([&] { form.setMousePointer(controls::kPointerDefault); });
+    step([&] {
+        form.Animation1.close();
+        form.Animation1.open(platform::ProgramFile(services.processes, "Check.avi"));
+        form.Animation1.play(1);
+    });
+    step([&] { SetNotices(form, false); });
+    step([&] {
+        form.lblSize.setCaption(
+            cleaner::FormatBytes(reclaimed, services.desktop.decimalSeparator()).value_or("") +
+            " Reclaimed");
+    });
+    step([&] { form.Label1.setCaption(cleaner::DecimalText(reclaimed)); });
+    step([&] {
+        const double saved =
+            cleaner::StoredTotal(services.settings.get(kSettingsApp, kPresets, "CleanSave", ""));
+        const double total =
+            cleaner::AddTotals(saved, cleaner::LeadingNumber(form.Label1.caption()));
+        services.settings.save(kSettingsApp, kPresets, "CleanSave", cleaner::DecimalText(total));
+    });
+    step([&] {
+        cleaner::PlaySoundFile(services.media,
+                               platform::ProgramFile(services.processes, "Alarm.wav"));
+    });
+    step([&] { form.Timer1.setEnabled(true); });
 }
 
 }  // namespace
@@ -94,38 +153,16 @@ void StartCleanRun(Form1& form) {
 }
 
 void CleanRunTick(Form1& form) {
-    platform::Services& services = form.services();
-    auto step = [&](auto&& f) { cleaner::Resume(services.trace, "clean run", f); };
-    step([&] {
-        form.Animation1.setVisible(true);
-        form.Animation1.open(platform::ProgramFile(services.processes, "RurivAzavidi.avi"));
-        form.Animation1.play();
-    });
-    step([&] { cleaner::EraseTrackItems(services, Request(form)); });
-    step([&] { form.setMousePointer(controls::kPointerDefault); });
-    step([&] {
-        form.Animation1.close();
-        form.Animation1.open(platform::ProgramFile(services.processes, "Check.avi"));
-        form.Animation1.play(1);
-    });
-    step([&] { SetNotices(form, false); });
-    step([&] {
-        form.lblSize.setCaption(services.settings.get(kSettingsApp, kPresets, "TotSav", "") +
-                                " Reclaimed");
-    });
-    step([&] { form.Label1.setCaption(cleaner::DecimalText(RunTotal(form))); });
-    step([&] {
-        const double saved =
-            cleaner::StoredTotal(services.settings.get(kSettingsApp, kPresets, "CleanSave", ""));
-        const double total =
-            cleaner::AddTotals(saved, cleaner::LeadingNumber(form.Label1.caption()));
-        services.settings.save(kSettingsApp, kPresets, "CleanSave", cleaner::DecimalText(total));
-    });
-    step([&] {
-        cleaner::PlaySoundFile(services.media,
-                               platform::ProgramFile(services.processes, "Alarm.wav"));
-    });
-    step([&] { form.Timer1.setEnabled(true); });
+    if (!form.cleaning) BeginRun(form);
+    RunningClean& run = *form.cleaning;
+    // Timer2 stays on and looks in again on its next tick; a tick during the measuring below
+    // (which yields) waits for it.
+    if (run.finishing || !cleaner::RemovalsEnded(run.removals, form.services().trace)) return;
+    run.finishing = true;
+    double reclaimed = 0;
+    cleaner::Resume(form.services().trace, "clean run", [&] { reclaimed = Reclaimed(form, run); });
+    ShowResult(form, reclaimed);
+    form.cleaning.reset();
     form.Timer2.setEnabled(false);
 }
 

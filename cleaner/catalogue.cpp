@@ -1,13 +1,10 @@
 #include "cleaner/catalogue.h"
 
-#include <cctype>
-
 namespace brisko::cleaner {
 
 namespace {
 
 using platform::RegRoot;
-using B = RemovalPath::Base;
 
 EraseAction action(ActionKind kind) {
     EraseAction a;
@@ -166,50 +163,6 @@ const std::vector<TrackItem>& Catalogue() {
     return items;
 }
 
-const std::vector<RemovalRow>& RemovalTable() {
-    static const std::vector<RemovalRow> rows = {
-        {Folder::Temp, {{B::WindowsDir, "\\Temp\\"}}, {{B::WindowsDir, "\\Temp\\"}}},
-        {Folder::Cookies,
-         {{B::WindowsDir, "\\Cookies\\"}},
-         {{B::Drive, "\\Documents and Settings\\Administrator\\Cookies\\"},
-          {B::Drive, "\\Documents and Settings\\Default User\\Cookies\\"}}},
-        {Folder::IeCache,
-         {{B::WindowsDir, "\\Temporary Internet Files\\"}},
-         {{B::Drive,
-           "\\Documents and Settings\\Administrator\\Local Settings\\Temporary Internet Files\\"}}},
-        {Folder::History,
-         {{B::WindowsDir, "\\History\\"}},
-         {{B::Drive, "\\Documents and Settings\\Administrator\\Local Settings\\History\\"}}},
-    };
-    return rows;
-}
-
-SystemKind SystemKindOf(const std::string& winder) {
-    std::string upper = winder;
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (upper == "WINDOWS") return SystemKind::Nine;
-    if (upper == "WINNT") return SystemKind::Nt;
-    return SystemKind::Neither;
-}
-
-std::vector<std::string> RemovalFolders(Folder folder, SystemKind kind,
-                                        const std::string& windowsDir, const std::string& drive) {
-    std::vector<std::string> out;
-    if (kind == SystemKind::Neither) return out;
-    for (const auto& row : RemovalTable()) {
-        if (row.folder != folder) continue;
-        for (const auto& p : kind == SystemKind::Nine ? row.nine : row.nt)
-            out.push_back((p.base == B::WindowsDir ? windowsDir : drive) + std::string(p.rest));
-    }
-    return out;
-}
-
-bool RemovesFolders(const TrackItem& item) {
-    for (const auto& action : item.actions)
-        if (action.kind == ActionKind::ShellRemoval) return true;
-    return false;
-}
-
 std::vector<Step> Steps(const TrackItem& item, const Where& where) {
     std::vector<Step> steps;
     auto deleteValue = [&](RegRoot root, std::string key, std::string_view name) {
@@ -247,9 +200,9 @@ std::vector<Step> Steps(const TrackItem& item, const Where& where) {
                 break;
             }
             case ActionKind::ShellRemoval:
-                for (auto& folder :
-                     RemovalFolders(action.folder, where.kind, where.windowsDir, where.drive))
-                    withPath(Step::Kind::RemoveTree, std::move(folder));
+                if (where.kind == SystemKind::Neither) break;
+                for (auto& folder : FoldersOf(action.folder, where))
+                    withPath(Step::Kind::RemoveTree, std::move(folder.folder));
                 break;
             case ActionKind::FilePattern:
                 withPath(Step::Kind::DeleteFiles, std::string(action.pattern));

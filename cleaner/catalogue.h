@@ -6,26 +6,19 @@
 #include <vector>
 
 #include "cleaner/clean_it.h"
+#include "cleaner/user_folders.h"
 #include "platform/registry.h"
 
 namespace brisko::cleaner {
 
 enum class Group { Windows, Programs };
 
-// From the Windows folder's name: "WINDOWS" is the 9x family's layout, "WINNT" the NT family's
-// layout under "\Documents and Settings\Administrator\"; any other name selects neither.
-enum class SystemKind { Nine, Nt, Neither };
-SystemKind SystemKindOf(const std::string& winder);
-
-// The folders removed through the command interpreter (their paths by system kind below).
-enum class Folder { Temp, Cookies, IeCache, History };
-
 enum class ActionKind {
     RegistryValues,  // one DeleteRegValue per name, under `root` and each row's key
     OfficeValues,    // the same under "Software\Microsoft\Office\" + version + the row's key,
                      // for the versions 8.0, 9.0 and 10.0 in turn, all rows of one version first
     Routine,         // one CleanIT routine
-    ShellRemoval,    // the folder tree `folder`, by the command interpreter
+    ShellRemoval,    // the folders of `folder` emptied by the command interpreter
     FilePattern,     // DeleteFilesByPattern(`pattern`)
 };
 
@@ -54,21 +47,6 @@ struct TrackItem {
 
 const std::vector<TrackItem>& Catalogue();
 
-// Folder paths of the shell removals. A path starts at the Windows directory (W, without
-// trailing backslash) or at its drive (D, for example "C:"), and always ends in a backslash.
-struct RemovalPath {
-    enum class Base { WindowsDir, Drive } base;
-    std::string_view rest;
-};
-struct RemovalRow {
-    Folder folder;
-    std::vector<RemovalPath> nine;
-    std::vector<RemovalPath> nt;
-};
-const std::vector<RemovalRow>& RemovalTable();
-std::vector<std::string> RemovalFolders(Folder folder, SystemKind kind,
-                                        const std::string& windowsDir, const std::string& drive);
-
 // One concrete thing the run does, with every path and name spelled out.
 struct Step {
     enum class Kind { DeleteValue, Routine, RemoveTree, DeleteFiles };
@@ -77,17 +55,10 @@ struct Step {
     std::string key;
     std::string name;
     Routine routine = Routine::ClearRecentDocuments;
-    std::string path;  // the folder to remove, or the file pattern
+    std::string path;  // the folder to empty, or the file pattern
 };
 
-// What the folder paths depend on, read afresh by the run before each item that removes folders.
-struct Where {
-    SystemKind kind = SystemKind::Neither;
-    std::string windowsDir;
-    std::string drive;
-};
-
-bool RemovesFolders(const TrackItem& item);
+// A system of neither kind empties no folder.
 std::vector<Step> Steps(const TrackItem& item, const Where& where);
 
 }  // namespace brisko::cleaner

@@ -6,7 +6,7 @@ std::optional<std::string> RemovalCommand(const std::string& comspec, SystemKind
                                           const std::string& folder) {
     switch (kind) {
         case SystemKind::Nine:
-            return comspec + " /C DELTREE /Y \"" + folder + "\"";
+            return comspec + " /C DELTREE /Y \"" + folder + "*.*\"";
         // /Q: the hidden window could never answer RMDIR's "Are you sure".
         case SystemKind::Nt:
             return comspec + " /C RMDIR /S /Q \"" + folder + "\"";
@@ -16,11 +16,13 @@ std::optional<std::string> RemovalCommand(const std::string& comspec, SystemKind
     return std::nullopt;
 }
 
-bool StartShellRemoval(platform::Processes& processes, SystemKind kind, const std::string& folder) {
+std::unique_ptr<platform::StartedProcess> StartShellRemoval(platform::Processes& processes,
+                                                            SystemKind kind,
+                                                            const std::string& folder) {
     const auto comspec = processes.environment("COMSPEC");
-    if (!comspec || comspec->empty()) return false;
+    if (!comspec || comspec->empty()) return nullptr;
     const auto command = RemovalCommand(*comspec, kind, folder);
-    if (!command) return false;
+    if (!command) return nullptr;
     return processes.startHidden(*command, processes.programFolder());
 }
 

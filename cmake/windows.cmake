@@ -31,7 +31,7 @@ endfunction()
 # The platform services.
 file(GLOB BRISKO_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp)
 add_library(brisko_win32 STATIC ${BRISKO_WIN32_SOURCES})
-target_link_libraries(brisko_win32 PUBLIC brisko_platform comctl32 shlwapi shell32 winmm uxtheme gdi32 user32 advapi32 ole32)
+target_link_libraries(brisko_win32 PUBLIC brisko_platform ntdll comctl32 shlwapi shell32 winmm uxtheme gdi32 user32 advapi32 ole32)
 target_compile_definitions(brisko_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
 # The views: the binding of the window models to real windows, and the skins.

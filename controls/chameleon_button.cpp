@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <limits>
 
 namespace brisko::controls {
 
@@ -32,6 +33,8 @@ int ReadInt(const std::map<std::string, std::string>& stored, const char* key, i
     const auto& s = it->second;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (ec != std::errc{} || end == s.data()) return fallback;
+    // A number beyond int would wrap into some other style or scheme.
+    if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max()) return fallback;
     return static_cast<int>(v);
 }
 

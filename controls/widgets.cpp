@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/utf16.h"
+
 namespace brisko::controls {
 
 void OptionButton::setValue(bool v) {
@@ -19,13 +21,19 @@ void OptionButton::setValue(bool v) {
 }
 
 void TextBox::setText(const std::string& t) {
-    std::string next = t;
-    if (maxLength > 0 && next.size() > static_cast<size_t>(maxLength))
-        next.resize(static_cast<size_t>(maxLength));
+    std::string next(maxLength > 0 ? HeadWithin(t, static_cast<size_t>(maxLength)) : t);
     if (next == text_) return;
     text_ = std::move(next);
     notify(Change::Text);
     if (onChange) onChange();
+}
+
+void TextBox::typed(std::u16string_view units) {
+    setText(WholeCharacters(units));
+}
+
+bool TextBox::shownBy(std::u16string_view units) const {
+    return WholeCharacters(units) == text_;
 }
 
 void ListBox::setChecked(int i, bool c) {

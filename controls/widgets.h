@@ -6,6 +6,7 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "controls/chameleon_button.h"
@@ -45,7 +46,8 @@ enum class Change {
     Extent,
     Focus,
     Style,
-    Play
+    Play,
+    ToolTip
 };
 
 class Widget {
@@ -85,6 +87,13 @@ class Widget {
     void setFocus() { notify(Change::Focus); }
 
     std::string toolTip;
+    // A tip that changes while the window is shown.
+    void setToolTip(const std::string& tip) {
+        if (tip != toolTip) {
+            toolTip = tip;
+            notify(Change::ToolTip);
+        }
+    }
     Rect rect;
     Colour foreColor = kDefaultColour;
     Colour backColor = kDefaultColour;
@@ -176,7 +185,14 @@ class TextBox : public Widget {
     const std::string& text() const { return text_; }
     // Applies the length limit as the control does, then runs `onChange` when the text changed.
     void setText(const std::string& t);
-    int maxLength = 0;  // 0: no limit
+    // What the user's box now holds, in the platform's UTF-16 units, becomes the text. A half of
+    // a character beyond U+FFFF that has no partner (the first of its two keystrokes) is left out,
+    // so the text changes, and `onChange` runs, once the character is whole.
+    void typed(std::u16string_view units);
+    // Whether a box holding `units` shows the text: a view writes the text back only when not,
+    // since writing what the user typed moves the caret and would split a half-typed character.
+    bool shownBy(std::u16string_view units) const;
+    int maxLength = 0;  // in UTF-16 units, as the control counts; 0: no limit
     bool multiLine = false;
     std::function<void()> onChange;
     std::function<void(int charCode)> onKeyPress;

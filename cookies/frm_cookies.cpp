@@ -1,9 +1,12 @@
 #include "cookies/frm_cookies.h"
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 
 #include "controls/palette.h"
 #include "controls/program_windows.h"
+#include "cookies/cookie_records.h"
 #include "platform/folder_entries.h"
 
 namespace brisko::cookies {
@@ -12,6 +15,17 @@ namespace {
 
 constexpr controls::Colour kInk = controls::rgb(0, 0, 255);
 const char* const kScanning = "Scanning For Cookies... Please Wait";
+// Far more than the records of one site take.
+constexpr std::size_t kMostReadOfACookie = 1 << 20;
+
+// The names the browser gives its cookie files: "user@site[1].txt" until Windows 8, random
+// names ending in ".txt" or ".cookie" since.
+bool IsCookieName(const std::string& name) {
+    std::string lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    return name.find(".txt") != std::string::npos || lower.ends_with(".cookie");
+}
 
 }  // namespace
 
@@ -102,17 +116,58 @@ bool FrmCookies::folderExists(const std::string& path) {
 }
 
 void FrmCookies::listCookieFiles(const std::string& folder) {
+    const std::uint32_t serial = platform::VolumeSerialOf(services_.files, folder);
     platform::ForEachEntry(services_.files, folder, [&](const platform::FindData& entry) {
         if (!entry.isDirectory() && entry.name.find(".txt") != std::string::npos)
-            found_.push_back(folder + "\\" + entry.name);
+            found_.push_back(
+                platform::Found(services_.files, serial, folder + "\\" + entry.name, entry));
     });
+}
+
+// The shell's cookie folder and every folder below it, the low-integrity "Low" folder too. Links
+// are never entered and no folder twice, so the scan stays in the user's own folder and ends.
+void FrmCookies::listUserCookies(const std::string& top) {
+    std::set<std::uint64_t> entered;
+    const auto topId = services_.files.directoryId(top);
+    if (topId) entered.insert(topId->index);
+    const std::uint32_t serial = topId ? topId->volumeSerial : 0;
+    std::vector<std::string> pending{top};
+    while (!pending.empty()) {
+        const std::string folder = pending.back();
+        pending.pop_back();
+        std::vector<std::string> below;
+        platform::ForEachEntry(services_.files, folder, [&](const platform::FindData& entry) {
+            if (entry.isLink()) return;
+            const std::string path = folder + "\\" + entry.name;
+            if (!entry.isDirectory()) {
+                if (IsCookieName(entry.name))
+                    found_.push_back(platform::Found(services_.files, serial, path, entry));
+            } else if (entry.fileId == 0 || entered.insert(entry.fileId).second) {
+                below.push_back(path);
+            }
+        });
+        pending.insert(pending.end(), below.rbegin(), below.rend());
+    }
+}
+
+// A file named for its site says so itself; a random name gets the sites from its records.
+std::string FrmCookies::entryText(const std::string& path) {
+    const std::string name = path.substr(path.find_last_of('\\') + 1);
+    if (name.find('@') != std::string::npos) return path;
+    const auto content = services_.files.readFile(path, kMostReadOfACookie);
+    const std::string sites = content ? CookieSites(*content) : "";
+    return sites.empty() ? path : path + "  (" + sites + ")";
 }
 
 void FrmCookies::ShowFolderList() {
     const std::string windows = services_.files.windowsDirectory();
     setMousePointer(controls::kPointerHourglass);
     found_.clear();
-    for (const std::string& root : {windows}) {
+    const auto userCookies = services_.shell.userFolder(platform::UserFolder::Cookies);
+    if (userCookies && folderExists(*userCookies)) listUserCookies(*userCookies);
+    // The layout under the Windows folder, where the shell names no cookie folder.
+    for (const std::string& root :
+         userCookies ? std::vector<std::string>{} : std::vector<std::string>{windows}) {
         if (!folderExists(root)) continue;
         for (const char* sub : {"\\cookies", "\\profiles"}) {
             const std::string p = root + sub;
@@ -131,7 +186,9 @@ void FrmCookies::ShowFolderList() {
             }
         }
     }
-    List1.assign(found_);
+    std::vector<std::string> texts;
+    for (const auto& file : found_) texts.push_back(entryText(file.path));
+    List1.assign(std::move(texts));
     if (Check1.value() == 1)
         selectToggle();
     else
@@ -159,16 +216,25 @@ void FrmCookies::selectToggle() {
 }
 
 void FrmCookies::deleteSelected() {
+    std::vector<int> rows;
+    std::vector<platform::FoundFile> files;
     for (int i = List1.count() - 1; i >= 0; --i) {
         if (!List1.checked(i)) continue;
-        const std::string path = List1.item(i);
-        services_.files.deleteFile(path);
-        // A file that could not be deleted (read-only, in use) keeps its entry, still checked,
-        // so the list and the count say what is really left on disk.
-        if (!services_.files.attributes(path))
-            List1.removeItem(i);
-        else
-            services_.trace.dropped("cookie keeper: could not delete " + path);
+        const auto row = static_cast<std::size_t>(i);
+        rows.push_back(i);
+        files.push_back(found_.at(row));
+    }
+    const auto removals = services_.files.deleteFoundFiles(files);
+    for (std::size_t k = 0; k < removals.size(); ++k) {
+        // A file that was not deleted (read-only, in use, a link on its path, another file in its
+        // place) keeps its entry, still checked, so the list and the count say what is left.
+        if (removals[k].result == platform::RemovalResult::Refused) {
+            services_.trace.dropped("cookie keeper: could not delete " + files[k].path + ": " +
+                                    removals[k].reason);
+            continue;
+        }
+        List1.removeItem(rows[k]);
+        found_.erase(found_.begin() + rows[k]);
     }
     showCount();
 }
@@ -177,6 +243,7 @@ void FrmCookies::exit() {
     Label1.setCaption(kScanning);
     Label2.setCaption("");
     List1.clear();
+    found_.clear();
     Check1.setVisible(false);
     if (windows_.main) windows_.main->show();
     unload();

@@ -1,6 +1,6 @@
 #pragma once
-// The cookie keeper: lists the browser's cookie files, all checked; the unchecked ones are
-// kept, the checked ones deleted.
+// The cookie keeper: lists the current user's cookie files, all checked, each with its site where
+// the file's name tells none; the unchecked ones are kept, the checked ones deleted.
 #include <string>
 #include <vector>
 
@@ -26,8 +26,8 @@ class FrmCookies : public controls::Form {
     controls::PushButton cmdSrch{"cmdSrch"};
     controls::Timer Timer1{"Timer1", 500};
 
-    // The full paths found by the last scan, in scan order.
-    const std::vector<std::string>& foundFiles() const { return found_; }
+    // The files that the list shows, entry for entry.
+    const std::vector<platform::FoundFile>& foundFiles() const { return found_; }
 
     void ShowFolderList();
     void selectToggle();
@@ -41,12 +41,16 @@ class FrmCookies : public controls::Form {
   private:
     void layOut();
     void listCookieFiles(const std::string& folder);
+    void listUserCookies(const std::string& folder);
+    std::string entryText(const std::string& path);
     bool folderExists(const std::string& path);
     void showCount();
 
     platform::Services services_;
     controls::ProgramWindows& windows_;
-    std::vector<std::string> found_;
+    // The files listed in List1, entry for entry: path and identity, so that a deletion takes
+    // the very file listed or none.
+    std::vector<platform::FoundFile> found_;
 };
 
 }  // namespace brisko::cookies

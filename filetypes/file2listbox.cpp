@@ -1,5 +1,7 @@
 #include "filetypes/file2listbox.h"
 
+#include "controls/utf16.h"
+
 namespace brisko::filetypes {
 
 std::vector<std::string> SplitLines(std::string_view text, std::size_t limit) {
@@ -26,19 +28,6 @@ constexpr char16_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 
                                 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 }  // namespace
 
 std::string AnsiToUtf8(std::string_view ansi) {
@@ -51,9 +40,9 @@ std::string AnsiToUtf8(std::string_view ansi) {
         else if (b < 0x80)
             out += static_cast<char>(b);
         else if (b < 0xA0)
-            appendUtf8(out, kHigh[b - 0x80]);
+            controls::AppendUtf8(out, kHigh[b - 0x80]);
         else
-            appendUtf8(out, b);
+            controls::AppendUtf8(out, b);
     }
     return out;
 }

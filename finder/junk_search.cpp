@@ -82,7 +82,10 @@ class Walk {
             }
             const std::string prefix = Prefix(folder.path);
             for (const platform::FindData& file : folder.files)
-                if (!sink_.found(prefix + file.name, file.size())) return true;
+                if (!sink_.found(
+                        platform::Found(services_.files, serial_, prefix + file.name, file),
+                        file.size()))
+                    return true;
             if (!folder.back.empty()) sink_.positioned(folder.back);
             stack.pop_back();
         }

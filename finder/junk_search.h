@@ -16,9 +16,9 @@ class SearchSink {
     virtual ~SearchSink() = default;
     // The walk moved to `folder` (also back to a parent).
     virtual void positioned(const std::string& folder) = 0;
-    // A matching file and its length as the listing gave it; false when it could not be kept
-    // (the list is full): the walk is abandoned.
-    virtual bool found(const std::string& path, std::uint64_t length) = 0;
+    // A matching file (its path and identity) and its length as the listing gave it; false when
+    // it could not be kept (the list is full): the walk is abandoned.
+    virtual bool found(const platform::FoundFile& file, std::uint64_t length) = 0;
 };
 
 // The patterns of a search's pattern text, in order ("*.gid;*.tmp" gives two).

@@ -263,12 +263,12 @@ void WinSeek::positioned(const std::string& folder) {
     Label1.setCaption(folder);
 }
 
-bool WinSeek::found(const std::string& path, std::uint64_t length) {
-    if (!lstFoundFiles.addItem(path)) {
+bool WinSeek::found(const platform::FoundFile& file, std::uint64_t length) {
+    if (!lstFoundFiles.addItem(file.path)) {
         services_.desktop.messageBox(kListFull, kSettingsApp, platform::kMbOk);
         return false;
     }
-    foundLengths_.push_back(length);
+    entries_.push_back({length, file.id});
     const auto count = static_cast<long long>(cleaner::LeadingNumber(lblCount.caption())) + 1;
     lblCount.setCaption(std::string(" ").append(std::to_string(count)));
     Label2.setCaption(kProgress + lblCount.caption());
@@ -304,8 +304,8 @@ void WinSeek::SumWastedSpace() {
         // 64-bit lengths, from the walk's own listing; read again only for an entry the walk
         // did not add. A file whose length cannot be read adds nothing.
         std::optional<std::uint64_t> length;
-        if (foundLengths_.size() == static_cast<std::size_t>(lstFoundFiles.count()))
-            length = foundLengths_[static_cast<std::size_t>(i)];
+        if (entries_.size() == static_cast<std::size_t>(lstFoundFiles.count()))
+            length = entries_[static_cast<std::size_t>(i)].length;
         else
             length = services_.files.fileLength(lstFoundFiles.item(i));
         sum = cleaner::AddTotals(sum, length ? static_cast<double>(*length) : 0.0);
@@ -320,7 +320,7 @@ void WinSeek::SumWastedSpace() {
 
 void WinSeek::ResetSearch() {
     lstFoundFiles.clear();
-    foundLengths_.clear();
+    entries_.clear();
     Label7.setVisible(true);
     lblCount.setCaption("0");
     txtSize.setText("");
@@ -358,29 +358,37 @@ int WinSeek::ShellDelete(const std::vector<std::string>& paths) {
 
 void WinSeek::removeChecked() {
     setMousePointer(controls::kPointerHourglass);
-    auto& files = services_.files;
-    double removed = 0;
+    // From the last entry to the first, so that taking one out leaves the others' places.
+    std::vector<int> rows;
+    std::vector<platform::FoundFile> files;
     for (int i = lstFoundFiles.count() - 1; i >= 0; --i) {
         if (!lstFoundFiles.checked(i)) continue;
-        const std::string path = lstFoundFiles.item(i);
-        const auto length = files.fileLength(path);
-        if (optDelete.value()) {
-            // As the pattern deletion treats it: a read-only file is left in place.
-            const auto attributes = files.attributes(path);
-            if (attributes && !(*attributes & platform::kAttrReadOnly)) files.deleteFile(path);
-        } else {
-            ShellDelete({path});
+        const auto row = static_cast<std::size_t>(i);
+        rows.push_back(i);
+        // An entry the walk did not add has no identity, and is never removed.
+        files.push_back(
+            {lstFoundFiles.item(i), row < entries_.size() ? entries_[row].id : platform::FileId{}});
+    }
+    auto& fs = services_.files;
+    const auto removals =
+        optDelete.value()
+            ? fs.deleteFoundFiles(files)
+            : fs.recycleFoundFiles(files, [this](const std::string& path) { ShellDelete({path}); });
+    double removed = 0;
+    for (std::size_t k = 0; k < removals.size(); ++k) {
+        // A file that was not removed (read-only, in use, the shell's question refused, a link
+        // on its path, another file in its place) stays listed and checked; one already gone
+        // leaves the list, and only what was really removed counts as reclaimed.
+        const platform::Removal& removal = removals[k];
+        if (removal.result == platform::RemovalResult::Refused) {
+            services_.trace.dropped("junk finder: could not remove " + files[k].path + ": " +
+                                    removal.reason);
+            continue;
         }
-        // Only a file that is really gone leaves the list and counts as reclaimed; one that
-        // survived (read-only, in use, the shell's question refused) stays listed and checked.
-        if (!files.attributes(path)) {
-            lstFoundFiles.removeItem(i);
-            if (static_cast<std::size_t>(i) < foundLengths_.size())
-                foundLengths_.erase(foundLengths_.begin() + i);
-            removed += length ? static_cast<double>(*length) : 0.0;
-        } else {
-            services_.trace.dropped("junk finder: could not remove " + path);
-        }
+        removed += static_cast<double>(removal.length);
+        lstFoundFiles.removeItem(rows[k]);
+        if (static_cast<std::size_t>(rows[k]) < entries_.size())
+            entries_.erase(entries_.begin() + rows[k]);
     }
     setMousePointer(controls::kPointerDefault);
     const double total = cleaner::AddTotals(cleaner::StoredTotal(setting("Scnsv", "")), removed);

@@ -82,7 +82,7 @@ class WinSeek : public controls::Form, private SearchSink {
     void resetFromButton();
     void advanceDots();
     void positioned(const std::string& folder) override;
-    bool found(const std::string& path, std::uint64_t length) override;
+    bool found(const platform::FoundFile& file, std::uint64_t length) override;
 
     // Filters.
     void selectAllFilters();
@@ -111,9 +111,14 @@ class WinSeek : public controls::Form, private SearchSink {
     platform::Services services_;
     controls::ProgramWindows& windows_;
     bool walking_ = false;  // a search's walk is under way (a yield may run other handlers)
-    // The length of each entry of the found list as the walk's listing gave it, so that the sum
-    // needs no second look at every file.
-    std::vector<std::uint64_t> foundLengths_;
+    // Each entry of the found list as the walk's listing gave it: its length, so that the sum
+    // needs no second look at every file, and its identity, so that a removal, however much
+    // later, takes that very file or none.
+    struct Entry {
+        std::uint64_t length = 0;
+        platform::FileId id;
+    };
+    std::vector<Entry> entries_;
 };
 
 }  // namespace brisko::finder

@@ -3,6 +3,7 @@
 // of every name ("trail." opens "trail"), and those names are legal on NTFS and easy to make from
 // Linux; only the extended-length form ("\\?\") leaves a path as it is written. Header-only and
 // free of windows.h, so that stand-alone tools share it.
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -80,6 +81,42 @@ inline std::optional<std::wstring> ExtendedForm(std::wstring_view path) {
     }
     if (!names.empty() && !rest.empty() && IsSeparator(rest.back())) result += L'\\';
     return result;
+}
+
+// An extended-length path cut into its root ("\\?\C:\" or "\\?\UNC\server\share\") and the
+// names below it, so that a walk can take the path one folder at a time from the root down.
+struct ExactParts {
+    std::wstring root;
+    std::vector<std::wstring> names;
+};
+
+inline std::optional<ExactParts> SplitExact(std::wstring_view exact) {
+    std::size_t start = 0;
+    if (exact.size() >= 6 && exact.starts_with(L"\\\\?\\") && exact[5] == L':') {
+        start = 6;
+    } else if (exact.starts_with(L"\\\\?\\UNC\\")) {
+        const std::size_t server = exact.find(L'\\', 8);
+        if (server == std::wstring_view::npos || server == 8) return std::nullopt;
+        start = std::min(exact.find(L'\\', server + 1), exact.size());
+        if (start == server + 1) return std::nullopt;
+    } else {
+        return std::nullopt;
+    }
+    ExactParts parts{std::wstring(exact.substr(0, start)) + L'\\', {}};
+    while (start < exact.size()) {
+        std::size_t end = start;
+        while (end < exact.size() && !IsSeparator(exact[end])) ++end;
+        if (end > start) parts.names.emplace_back(exact.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+// The usual form of an extended-length path, as a user reads it ("\\?\C:\a" as "C:\a").
+inline std::wstring ReadableForm(std::wstring_view path) {
+    if (path.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + std::wstring(path.substr(8));
+    if (path.starts_with(L"\\\\?\\")) return std::wstring(path.substr(4));
+    return std::wstring(path);
 }
 
 // A path with the trailing dots and spaces of every name dropped: how Wine reports the name of an

@@ -2,7 +2,9 @@
 // File system: the Windows directory, attributes, enumeration, deletion and volumes.
 // Paths are UTF-8 texts with backslash separators.
 #include <compare>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -49,6 +51,28 @@ struct FileId {
     friend auto operator<=>(const FileId&, const FileId&) = default;
 };
 
+// A file as a listing showed it, for a removal that may come much later: its path and its
+// identity. Index 0 means the identity was never read, and such a file is never removed.
+struct FoundFile {
+    std::string path;
+    FileId id;
+};
+
+enum class RemovalResult {
+    Removed,  // it was the file found, and it is gone
+    Gone,     // nothing is at its path any more: someone else removed it
+    Refused,  // left in place: a link on its path, another file in its place, read-only, in use
+};
+
+struct Removal {
+    RemovalResult result = RemovalResult::Refused;
+    std::uint64_t length = 0;  // of the file removed
+    std::string reason;        // why it was refused
+};
+
+// Moves a file elsewhere by its path, such as to the Recycle Bin.
+using MoveAway = std::function<void(const std::string& path)>;
+
 struct VolumeInfo {
     std::string name;
     std::string fileSystem;
@@ -78,11 +102,25 @@ class FileSystem {
     virtual std::string windowsDirectory() = 0;
     virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
     virtual std::optional<std::uint64_t> fileLength(const std::string& path) = 0;
+    // The first `maxBytes` bytes of a file (all of a shorter one); nullopt when it cannot be read.
+    virtual std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) = 0;
     // Lists every entry of a folder ("." and ".." included, hidden and system too) and gives
     // the first in `first`; nullptr when the folder cannot be listed.
     virtual std::unique_ptr<DirectoryEnumeration> enumerate(const std::string& folder,
                                                             FindData& first) = 0;
-    virtual bool deleteFile(const std::string& path) = 0;
+    // Deletes each file only if its path still leads to the very file found: no folder on the
+    // way is a link (by the one link rule, from the drive root down), the file itself is no link
+    // and has the volume and index found. The folders stay held from the check to the deletion,
+    // which goes through the handle that was checked. One result per file, in order.
+    virtual std::vector<Removal> deleteFoundFiles(const std::vector<FoundFile>& files) = 0;
+    // The same checks; then `moveAway` gets the path while its folders are still held (only the
+    // file itself could be swapped between the check and the move). Removed when nothing is at
+    // the path afterwards.
+    virtual std::vector<Removal> recycleFoundFiles(const std::vector<FoundFile>& files,
+                                                   const MoveAway& moveAway) = 0;
+    // The first folder on `path`, from the drive root down to `path` itself, that is a link;
+    // nullopt when none is (or the path leads nowhere).
+    virtual std::optional<std::string> linkOnPath(const std::string& path) = 0;
     // The identity of the folder (or file) at `folder`, its index the one that listings give as
     // FindData::fileId; nullopt when it cannot be read. It opens the folder, so it costs more than
     // an entry of a listing: for a walk's start and for folders whose listing gave no id.

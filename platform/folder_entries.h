@@ -32,4 +32,21 @@ bool ForEachEntry(FileSystem& fs, const std::string& folder, Visit&& visit) {
     return ForEachEntry(fs, folder, std::forward<Visit>(visit), [] {});
 }
 
+// The serial of the volume that holds `folder`; 0 when it cannot be read (nothing found there
+// will match, so nothing is removed).
+inline std::uint32_t VolumeSerialOf(FileSystem& fs, const std::string& folder) {
+    const auto id = fs.directoryId(folder);
+    return id ? id->volumeSerial : 0;
+}
+
+// A file of a listing as a later removal needs it: the listing's index on the volume `serial`,
+// read by opening the file where the listing gave none.
+inline FoundFile Found(FileSystem& fs, std::uint32_t serial, std::string path,
+                       const FindData& entry) {
+    FileId id{serial, entry.fileId};
+    if (id.index == 0)
+        if (const auto read = fs.directoryId(path)) id = *read;
+    return {std::move(path), id};
+}
+
 }  // namespace brisko::platform

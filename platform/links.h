@@ -43,4 +43,13 @@ constexpr bool IsLink(std::uint32_t attributes, std::uint32_t reparseTag) {
     return (attributes & kAttrReparsePoint) != 0 && !IsDataBearingTag(reparseTag);
 }
 
+// Whether a folder held open on the way down a path is a link: its handle, opened without
+// following links, shows one, or its own entry shows a reparse point that the handle does not
+// (Wine opens a folder link's target whatever the flags ask; only the entry shows the link).
+constexpr bool HeldFolderIsLink(std::uint32_t handleAttributes, std::uint32_t handleTag,
+                                std::uint32_t entryAttributes) {
+    return IsLink(handleAttributes, handleTag) || ((entryAttributes & kAttrReparsePoint) != 0 &&
+                                                   (handleAttributes & kAttrReparsePoint) == 0);
+}
+
 }  // namespace brisko::platform

@@ -260,6 +260,9 @@ void ApplyChange(ControlView& c, Change change, int index) {
         case Change::Focus:
             SetFocus(h);
             break;
+        case Change::ToolTip:
+            SetToolTip(f, c);
+            break;
         case Change::Style:
             SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(f.fontFor(w)), FALSE);
             InvalidateRect(h, nullptr, TRUE);

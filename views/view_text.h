@@ -1,5 +1,5 @@
 #pragma once
-// UTF-8 (the models' texts) <-> UTF-16 (the wide Win32 API), for the views.
+// The models' UTF-8 texts for the wide Win32 API, and the windows' texts for the models.
 #include <windows.h>
 
 #include <string>
@@ -15,14 +15,9 @@ inline std::wstring Wide(std::string_view s) {
     return w;
 }
 
-inline std::string Utf8(std::wstring_view w) {
-    if (w.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
-                                      nullptr, nullptr);
-    std::string s(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
-                        nullptr);
-    return s;
+// A window's text as the UTF-16 units that the models take (wchar_t is 16 bits on Windows).
+inline std::u16string Units(std::wstring_view w) {
+    return {w.begin(), w.end()};
 }
 
 inline std::wstring WindowText(HWND hwnd) {

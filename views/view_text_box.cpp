@@ -1,5 +1,7 @@
 // Text boxes: standard EDIT controls. The model has the last word on the text (its length
-// limit), and a single-line box keeps Enter for its model's key handling.
+// limit), and a single-line box keeps Enter for its model's key handling. The box is written only
+// where its text differs from the model's: what the user typed stays as typed, caret included,
+// also while half of a character beyond U+FFFF has arrived and the other half has not.
 #include <windows.h>
 
 #include <string>
@@ -29,25 +31,20 @@ class TextBoxKind final : public ControlKindView {
             case controls::Change::Caption:  // a text box shows its text, not a caption
                 InvalidateRect(c.hwnd, nullptr, TRUE);
                 break;
-            case controls::Change::Text: {
-                const std::wstring text = Wide(As<controls::TextBox>(*c.widget).text());
-                if (WindowText(c.hwnd) != text) SetWindowTextW(c.hwnd, text.c_str());
+            case controls::Change::Text:
+                showModelText(c);
                 break;
-            }
             default:
                 break;
         }
     }
     void command(ControlView& c, UINT code) const override {
         if (code != EN_CHANGE) return;
-        HWND h = c.hwnd;
-        auto& box = As<controls::TextBox>(*c.widget);
-        const std::string typed = Utf8(WindowText(h));
-        box.setText(typed);
-        if (c.hwnd && box.text() != typed) {
-            SyncGuard guard(*c.form);
-            SetWindowTextW(h, Wide(box.text()).c_str());
-        }
+        As<controls::TextBox>(*c.widget).typed(Units(WindowText(c.hwnd)));
+        // The model's handlers may have destroyed the box, or changed or refused the text.
+        if (!c.hwnd) return;
+        SyncGuard guard(*c.form);
+        showModelText(c);
     }
     std::optional<LRESULT> message(ControlView& c, const ControlMessage& m) const override {
         auto& box = As<controls::TextBox>(*c.widget);
@@ -74,6 +71,11 @@ class TextBoxKind final : public ControlKindView {
     ControlColours colours(const ControlView& c) const override { return FieldColours(*c.widget); }
 
   private:
+    static void showModelText(ControlView& c) {
+        const auto& box = As<controls::TextBox>(*c.widget);
+        if (!box.shownBy(Units(WindowText(c.hwnd))))
+            SetWindowTextW(c.hwnd, Wide(box.text()).c_str());
+    }
     static void limit(ControlView& c) {
         const int chars = As<controls::TextBox>(*c.widget).maxLength;
         SendMessageW(c.hwnd, EM_LIMITTEXT, static_cast<WPARAM>(chars > 0 ? chars : 0), 0);

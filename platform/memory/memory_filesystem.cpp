@@ -113,6 +113,13 @@ MemoryFileSystem::Node& MemoryFileSystem::addFile(const std::string& path, std::
     return node;
 }
 
+std::optional<std::string> MemoryFileSystem::readFile(const std::string& path,
+                                                      std::size_t maxBytes) {
+    const Node* node = resolve(path, true);
+    if (!node || node->isDirectory() || node->inUse) return std::nullopt;
+    return node->content.substr(0, maxBytes);
+}
+
 MemoryFileSystem::Node& MemoryFileSystem::addFileWithContent(const std::string& path,
                                                              const std::string& content) {
     Node& node = addFile(path, content.size());
@@ -201,16 +208,76 @@ std::pair<MemoryFileSystem::Node*, std::string> MemoryFileSystem::parentOf(
     return {resolve(parentPath, true), upper(parts.back())};
 }
 
-bool MemoryFileSystem::deleteFile(const std::string& path) {
-    auto [parent, folded] = parentOf(path);
-    if (!parent) return false;
-    auto it = std::find_if(parent->children.begin(), parent->children.end(),
-                           [&](const auto& c) { return upper(c->name) == folded; });
-    if (it == parent->children.end() || (*it)->isDirectory()) return false;
-    if (((*it)->attributes & kAttrReadOnly) || (*it)->inUse) return false;
-    parent->children.erase(it);
-    deleted.push_back(path);
-    return true;
+MemoryFileSystem::Node* MemoryFileSystem::walk(const std::vector<std::string>& parts,
+                                               std::size_t count, std::string& link) {
+    auto drive = parts.empty() ? drives_.end() : drives_.find(upper(parts[0]));
+    if (drive == drives_.end()) return nullptr;
+    Node* node = drive->second.get();
+    std::string path = parts[0];
+    for (std::size_t i = 1; i <= count && node; ++i) {
+        if (!node->linkTarget.empty()) node = resolve(node->linkTarget, true);  // an alias
+        if (!node || !node->isDirectory()) return node;
+        node = child(*node, parts[i]);
+        path += "\\" + parts[i];
+        if (node && IsLink(node->attributes, node->reparseTag)) {
+            link = path;
+            return nullptr;
+        }
+    }
+    if (node && !node->linkTarget.empty()) node = resolve(node->linkTarget, true);
+    return node;
+}
+
+std::optional<std::string> MemoryFileSystem::linkOnPath(const std::string& path) {
+    const auto parts = splitPath(path);
+    std::string link;
+    walk(parts, parts.size() - std::min<std::size_t>(parts.size(), 1), link);
+    if (link.empty()) return std::nullopt;
+    return link;
+}
+
+Removal MemoryFileSystem::removeFound(const FoundFile& file, const MoveAway* moveAway) {
+    const auto parts = splitPath(file.path);
+    if (parts.size() < 2) return {RemovalResult::Refused, 0, "not a file's path"};
+    std::string link;
+    Node* folder = walk(parts, parts.size() - 2, link);
+    if (!link.empty())
+        return {RemovalResult::Refused, 0, "a folder on its path is a link: " + link};
+    if (!folder || !folder->isDirectory()) return {RemovalResult::Gone, 0, {}};
+    Node* node = child(*folder, parts.back());
+    if (!node) return {RemovalResult::Gone, 0, {}};
+    if (node->isDirectory() || IsLink(node->attributes, node->reparseTag))
+        return {RemovalResult::Refused, 0, "a folder or a link is in its place"};
+    if (file.id.index == 0) return {RemovalResult::Refused, 0, "its identity was never read"};
+    if (FileId{serialOf(file.path), node->id} != file.id)
+        return {RemovalResult::Refused, 0, "another file is in its place"};
+    if ((node->attributes & kAttrReadOnly) || node->inUse)
+        return {RemovalResult::Refused, 0, "read-only or in use"};
+    const Removal removed{RemovalResult::Removed, node->size, {}};
+    if (moveAway) {
+        // The move may destroy the node, so the one left at the path is told by its id.
+        const auto id = node->id;
+        (*moveAway)(file.path);
+        const Node* left = child(*folder, parts.back());
+        if (left && left->id == id) return {RemovalResult::Refused, 0, "it was not moved away"};
+        return removed;
+    }
+    std::erase_if(folder->children, [&](const auto& c) { return c.get() == node; });
+    deleted.push_back(file.path);
+    return removed;
+}
+
+std::vector<Removal> MemoryFileSystem::deleteFoundFiles(const std::vector<FoundFile>& files) {
+    std::vector<Removal> removals;
+    for (const FoundFile& file : files) removals.push_back(removeFound(file, nullptr));
+    return removals;
+}
+
+std::vector<Removal> MemoryFileSystem::recycleFoundFiles(const std::vector<FoundFile>& files,
+                                                         const MoveAway& moveAway) {
+    std::vector<Removal> removals;
+    for (const FoundFile& file : files) removals.push_back(removeFound(file, &moveAway));
+    return removals;
 }
 
 bool MemoryFileSystem::removeTree(const std::string& path) {

@@ -31,9 +31,13 @@ class MemoryFileSystem : public FileSystem {
     std::string windowsDirectory() override { return windowsDirectory_; }
     std::optional<std::uint32_t> attributes(const std::string& path) override;
     std::optional<std::uint64_t> fileLength(const std::string& path) override;
+    std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
     std::unique_ptr<DirectoryEnumeration> enumerate(const std::string& folder,
                                                     FindData& first) override;
-    bool deleteFile(const std::string& path) override;
+    std::vector<Removal> deleteFoundFiles(const std::vector<FoundFile>& files) override;
+    std::vector<Removal> recycleFoundFiles(const std::vector<FoundFile>& files,
+                                           const MoveAway& moveAway) override;
+    std::optional<std::string> linkOnPath(const std::string& path) override;
     std::optional<FileId> directoryId(const std::string& folder) override;
     std::vector<std::string> driveRoots() override { return roots; }
     DriveType driveType(const std::string& root) override;
@@ -57,8 +61,9 @@ class MemoryFileSystem : public FileSystem {
     Node& addAlias(const std::string& path, const std::string& existingFolder);
     Node* find(const std::string& path);
     bool exists(const std::string& path) { return find(path) != nullptr; }
+    // Takes an entry away as another program would: no check, no record in `deleted`.
     bool removeTree(const std::string& path);
-    std::vector<std::string> deleted;  // paths passed to deleteFile that were deleted
+    std::vector<std::string> deleted;  // paths of found files that were deleted, in order
     int enumerations = 0;
     int directoryIds = 0;       // calls of directoryId
     bool idsInListings = true;  // false: listings give fileId 0, as some file systems do
@@ -71,6 +76,10 @@ class MemoryFileSystem : public FileSystem {
     std::map<std::string, VolumeInfo> volumes;
 
   private:
+    // Walks the first `count` names of `parts` below the drive, aliases followed as the platform
+    // follows them; stops at a link (its path in `link`) or where the path leads nowhere.
+    Node* walk(const std::vector<std::string>& parts, std::size_t count, std::string& link);
+    Removal removeFound(const FoundFile& file, const MoveAway* moveAway);
     Node* resolve(const std::string& path, bool followLastLink);
     // The folder that holds the last part of `path`, and that part's name in capitals.
     std::pair<Node*, std::string> parentOf(const std::string& path);

@@ -2,6 +2,8 @@
 // In-memory shell, processes, multimedia and desktop that record what the program asks of them.
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,9 +21,16 @@ class MemoryShell : public Shell {
     long emptyRecycleBin(WindowHandle owner, unsigned flags) override {
         calls.push_back("SHEmptyRecycleBin(" + std::to_string(owner) + ", null, " +
                         std::to_string(flags) + ")");
+        if (binBytes) binBytes = 0;
         return 0;
     }
     void updateRecycleBinIcon() override { calls.push_back("SHUpdateRecycleBinIcon()"); }
+    std::optional<std::uint64_t> recycleBinBytes() override { return binBytes; }
+    std::optional<std::string> userFolder(UserFolder folder) override {
+        const auto it = folders.find(folder);
+        if (it == folders.end()) return std::nullopt;
+        return it->second;
+    }
     long open(WindowHandle owner, const std::string& operation, const std::string& file,
               const std::string& parameters, int showCommand) override {
         calls.push_back("ShellExecute(" + std::to_string(owner) + ", " + operation + ", " + file +
@@ -31,6 +40,7 @@ class MemoryShell : public Shell {
     int deleteFiles(WindowHandle owner, const std::vector<std::string>& paths,
                     unsigned flags) override {
         deleteRequests.push_back({owner, paths, flags});
+        if (onDelete) onDelete(paths);
         return deleteResult;
     }
     struct DeleteRequest {
@@ -41,6 +51,10 @@ class MemoryShell : public Shell {
     std::vector<std::string> calls;
     std::vector<DeleteRequest> deleteRequests;
     int deleteResult = 0;
+    // What the shell does with the files, such as taking them out of a test's file system.
+    std::function<void(const std::vector<std::string>&)> onDelete;
+    std::optional<std::uint64_t> binBytes;      // what the bins hold; none: the shell cannot tell
+    std::map<UserFolder, std::string> folders;  // the folders the shell names
 };
 
 class MemoryProcesses : public Processes {
@@ -53,17 +67,22 @@ class MemoryProcesses : public Processes {
         if (it == variables.end()) return std::nullopt;
         return it->second;
     }
-    bool startHidden(const std::string& commandLine, const std::string& workingDir) override {
-        if (!canStart) return false;
-        started.push_back({commandLine, workingDir});
-        return true;
-    }
+    // The process runs until it has been looked in on `runsFor` times; then `onEnd` does its work
+    // (a test's stand-in for the removal) and it ends with `exitCode`.
+    std::unique_ptr<StartedProcess> startHidden(const std::string& commandLine,
+                                                const std::string& workingDir) override;
+    std::optional<std::string> tempFolder() override { return temp; }
     std::string programFolder() override { return folder; }
 
     std::map<std::string, std::string> variables{{"COMSPEC", "C:\\WINDOWS\\COMMAND.COM"}};
     std::vector<Started> started;
     std::string folder = "C:\\Program Files\\Brisko";
+    std::optional<std::string> temp;
     bool canStart = true;
+    int runsFor = 0;
+    long exitCode = 0;
+    std::function<void(const Started&)> onEnd;
+    int running = 0;  // started and not yet ended
 };
 
 class MemoryMultimedia : public Multimedia {

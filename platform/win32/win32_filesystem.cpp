@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/exact_path.h"
+#include "platform/win32/win32_file_reader.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_path.h"
 #include "platform/win32/win32_utf8.h"
@@ -92,50 +93,6 @@ class Win32Enumeration : public platform::DirectoryEnumeration {
     bool finished_ = false;
 };
 
-// The path of a file or folder as the system resolves it ("\\?\C:\a\b"); "" when it cannot be
-// opened or read.
-std::wstring FinalPath(const std::wstring& path) {
-    UniqueFile handle(CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!handle) return {};
-    std::wstring buffer(MAX_PATH, L'\0');
-    DWORD length = GetFinalPathNameByHandleW(handle.get(), buffer.data(),
-                                             static_cast<DWORD>(buffer.size()), 0);
-    if (length >= buffer.size()) {
-        buffer.assign(length + 1, L'\0');
-        length = GetFinalPathNameByHandleW(handle.get(), buffer.data(),
-                                           static_cast<DWORD>(buffer.size()), 0);
-        if (length >= buffer.size()) return {};
-    }
-    buffer.resize(length);
-    return buffer;
-}
-
-// Under Wine a link to a file made on the Linux side shows as the file it names, without the
-// reparse attribute, and deleting it deletes that file, wherever it lies. Such a link is known
-// by resolving elsewhere than its folder does: the file's resolved path is not its folder's
-// followed by its name. Wine resolves names without their trailing dots and spaces, so the name
-// is compared that way too. True also when a file can be opened but its folder cannot be
-// resolved: nothing tells it is safe.
-bool FileLinkUnderWine(const std::wstring& path) {
-    static const bool wine =
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-    if (!wine) return false;  // Windows marks links to files, and deletes the link itself
-    const std::wstring file = FinalPath(path);
-    if (file.empty()) return false;  // missing, or a link to nothing: deleting it harms nothing
-    const std::size_t cut = path.find_last_of(L"\\/");
-    std::wstring folder = cut == std::wstring::npos ? L"." : path.substr(0, cut);
-    if (!folder.empty() && folder.back() == L':') folder += L'\\';  // "C:" alone is no root
-    std::wstring expected = FinalPath(folder);
-    if (expected.empty()) return true;
-    if (expected.back() != L'\\') expected += L'\\';
-    expected += path.substr(cut == std::wstring::npos ? 0 : cut + 1);
-    auto same = [&](const std::wstring& name) {
-        return CompareStringOrdinal(file.c_str(), -1, name.c_str(), -1, TRUE) == CSTR_EQUAL;
-    };
-    return !same(expected) && !same(platform::WithoutTrailingDotsAndSpaces(expected));
-}
-
 // Volume queries on an empty removable drive must fail quietly instead of asking the user to
 // insert a disk.
 class QuietCriticalErrors {
@@ -184,6 +141,11 @@ std::optional<std::uint64_t> Win32FileSystem::fileLength(const std::string& path
     return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
 }
 
+std::optional<std::string> Win32FileSystem::readFile(const std::string& path,
+                                                     std::size_t maxBytes) {
+    return Win32FileReader().readAll(path, maxBytes);
+}
+
 std::unique_ptr<platform::DirectoryEnumeration> Win32FileSystem::enumerate(
     const std::string& folder, platform::FindData& first) {
     std::wstring path = Wide(folder);
@@ -196,16 +158,6 @@ std::unique_ptr<platform::DirectoryEnumeration> Win32FileSystem::enumerate(
     auto listing = std::make_unique<Win32Enumeration>(std::move(handle));
     if (!listing->start() || !listing->next(first)) return nullptr;
     return listing;
-}
-
-bool Win32FileSystem::deleteFile(const std::string& path) {
-    if (path.empty()) return false;
-    const std::wstring file = FilePath(path);
-    if (FileLinkUnderWine(file)) {
-        SetLastError(ERROR_CANT_ACCESS_FILE);
-        return false;
-    }
-    return DeleteFileW(file.c_str()) != 0;
 }
 
 std::optional<platform::FileId> Win32FileSystem::directoryId(const std::string& folder) {

@@ -9,9 +9,15 @@ class Win32FileSystem : public platform::FileSystem {
     std::string windowsDirectory() override;
     std::optional<std::uint32_t> attributes(const std::string& path) override;
     std::optional<std::uint64_t> fileLength(const std::string& path) override;
+    std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
     std::unique_ptr<platform::DirectoryEnumeration> enumerate(const std::string& folder,
                                                               platform::FindData& first) override;
-    bool deleteFile(const std::string& path) override;
+    // In win32_found_files.cpp.
+    std::vector<platform::Removal> deleteFoundFiles(
+        const std::vector<platform::FoundFile>& files) override;
+    std::vector<platform::Removal> recycleFoundFiles(const std::vector<platform::FoundFile>& files,
+                                                     const platform::MoveAway& moveAway) override;
+    std::optional<std::string> linkOnPath(const std::string& path) override;
     std::optional<platform::FileId> directoryId(const std::string& folder) override;
     std::vector<std::string> driveRoots() override;
     platform::DriveType driveType(const std::string& root) override;

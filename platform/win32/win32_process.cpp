@@ -28,9 +28,29 @@ std::optional<std::string> Win32Processes::environment(const std::string& name) 
     return std::nullopt;
 }
 
-bool Win32Processes::startHidden(const std::string& commandLine, const std::string& workingDir) {
+namespace {
+
+class Win32StartedProcess : public platform::StartedProcess {
+  public:
+    explicit Win32StartedProcess(HANDLE process) : process_(process) {}
+    std::optional<long> exitCode() override {
+        DWORD code = 0;
+        if (WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0 ||
+            !GetExitCodeProcess(process_.get(), &code))
+            return std::nullopt;
+        return static_cast<long>(code);
+    }
+
+  private:
+    UniqueKernel process_;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::StartedProcess> Win32Processes::startHidden(
+    const std::string& commandLine, const std::string& workingDir) {
     std::wstring command = Wide(commandLine);
-    if (command.empty()) return false;
+    if (command.empty()) return nullptr;
     const std::wstring directory = Wide(workingDir);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -40,11 +60,23 @@ bool Win32Processes::startHidden(const std::string& commandLine, const std::stri
     // CreateProcessW may write into the command line, so it gets a buffer of its own.
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                         directory.empty() ? nullptr : directory.c_str(), &startup, &started))
-        return false;
-    // Not waited for: the handles are released at once.
-    UniqueKernel process(started.hProcess);
+        return nullptr;
     UniqueKernel thread(started.hThread);
-    return true;
+    return std::make_unique<Win32StartedProcess>(started.hProcess);
+}
+
+std::optional<std::string> Win32Processes::tempFolder() {
+    wchar_t path[MAX_PATH + 1];
+    const DWORD length = GetTempPathW(MAX_PATH + 1, path);
+    if (length == 0 || length > MAX_PATH) return std::nullopt;
+    // The long form: "C:\Users\ADMINI~1\..." would not compare equal to the shell's folders.
+    std::wstring folder(path, length);
+    std::wstring longPath(32768, L'\0');
+    const DWORD longLength =
+        GetLongPathNameW(folder.c_str(), longPath.data(), static_cast<DWORD>(longPath.size()));
+    if (longLength > 0 && longLength < longPath.size()) folder = longPath.substr(0, longLength);
+    while (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();
+    return Utf8(folder);
 }
 
 std::string Win32Processes::programFolder() {

@@ -7,7 +7,9 @@ namespace brisko::win32 {
 class Win32Processes : public platform::Processes {
   public:
     std::optional<std::string> environment(const std::string& name) override;
-    bool startHidden(const std::string& commandLine, const std::string& workingDir) override;
+    std::unique_ptr<platform::StartedProcess> startHidden(const std::string& commandLine,
+                                                          const std::string& workingDir) override;
+    std::optional<std::string> tempFolder() override;
     std::string programFolder() override;
 };
 

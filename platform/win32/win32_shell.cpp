@@ -1,6 +1,7 @@
 #include "platform/win32/win32_shell.h"
 
 #include <windows.h>
+#include <knownfolders.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -33,6 +34,40 @@ long Win32Shell::emptyRecycleBin(platform::WindowHandle owner, unsigned flags) {
 
 void Win32Shell::updateRecycleBinIcon() {
     SHUpdateRecycleBinIcon();
+}
+
+std::optional<std::uint64_t> Win32Shell::recycleBinBytes() {
+    SHQUERYRBINFO info{};
+    info.cbSize = sizeof(info);
+    // No root: the bins of all drives, as emptyRecycleBin empties them.
+    if (FAILED(SHQueryRecycleBinW(nullptr, &info)) || info.i64Size < 0) return std::nullopt;
+    return static_cast<std::uint64_t>(info.i64Size);
+}
+
+std::optional<std::string> Win32Shell::userFolder(platform::UserFolder folder) {
+    struct Names {
+        const KNOWNFOLDERID& known;
+        int csidl;
+    };
+    const Names names = folder == platform::UserFolder::InternetCache
+                            ? Names{FOLDERID_InternetCache, CSIDL_INTERNET_CACHE}
+                        : folder == platform::UserFolder::Cookies
+                            ? Names{FOLDERID_Cookies, CSIDL_COOKIES}
+                            : Names{FOLDERID_History, CSIDL_HISTORY};
+    std::wstring path;
+    PWSTR known = nullptr;
+    // Named even before the browser has made the folder: an empty folder measures nothing.
+    if (SUCCEEDED(SHGetKnownFolderPath(names.known, KF_FLAG_DONT_VERIFY, nullptr, &known)) && known)
+        path = known;
+    CoTaskMemFree(known);
+    if (path.empty()) {
+        wchar_t buffer[MAX_PATH] = {};
+        if (SUCCEEDED(SHGetFolderPathW(nullptr, names.csidl, nullptr, SHGFP_TYPE_CURRENT, buffer)))
+            path = buffer;
+    }
+    while (path.size() > 3 && path.back() == L'\\') path.pop_back();
+    if (path.empty()) return std::nullopt;
+    return Utf8(path);
 }
 
 long Win32Shell::open(platform::WindowHandle owner, const std::string& operation,

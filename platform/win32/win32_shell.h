@@ -9,6 +9,9 @@ class Win32Shell : public platform::Shell {
     void clearRecentDocuments() override;
     long emptyRecycleBin(platform::WindowHandle owner, unsigned flags) override;
     void updateRecycleBinIcon() override;
+    std::optional<std::uint64_t> recycleBinBytes() override;
+    // SHGetKnownFolderPath, or SHGetFolderPathW where that names none.
+    std::optional<std::string> userFolder(platform::UserFolder folder) override;
     long open(platform::WindowHandle owner, const std::string& operation, const std::string& file,
               const std::string& parameters, int showCommand) override;
     // Paths holding * or ? are left out: they cannot name a file, and the shell would expand

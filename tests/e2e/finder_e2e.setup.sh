@@ -8,7 +8,7 @@
 set -eu
 . "$(dirname "$0")/prefix.sh"
 install_brisko
-# 10 files that "*.bak;*.jnk9" finds, 10240 bytes in all.
+# 11 files that "*.bak;*.jnk9;*.😀" finds, 10240 bytes in all.
 file_of Junk/gamma/Five.bak 1000
 file_of Junk/gamma/four.jnk9 1100
 file_of Junk/Beta/three.bak 1200
@@ -18,6 +18,7 @@ file_of Junk/.cache/six.bak 1500
 file_of Junk/a.bak 100
 file_of Junk/B.bak 200
 file_of Junk/c.jnk9 300
+file_of Junk/y.😀 0
 file_of root.bak 2140
 chmod 444 "$c/Junk/Beta/three.bak"
 # Not found: a hidden file, and names that only resemble the patterns.

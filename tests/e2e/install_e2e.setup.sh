@@ -1,8 +1,7 @@
 #!/bin/sh
 # The release's MSI in C:\release beside one of the next version, made the same way from the same
 # program's folder, and a copy of that folder to compare the installed files with. No Brisko in
-# C:\brisko: the test installs it. A Temp folder with a read-only file in a subfolder, which the
-# clean run hands to deltree.exe.
+# C:\brisko: the test installs it.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/prefix.sh"
@@ -14,6 +13,3 @@ cmake -DDIST="$BRISKO_DIST" -DVERSION="$BRISKO_NEXT_VERSION" \
     -DOUTPUT="$release/Brisko-$BRISKO_NEXT_VERSION-win64.msi" \
     -P "$here/../../packaging/msi.cmake"
 cp -r "$BRISKO_DIST"/. "$release/dist/"
-
-temp_folder 1000 readonly.tmp 2000
-chmod 444 "$c/windows/temp/sub/readonly.tmp"

@@ -14,10 +14,3 @@ file_of() {
     mkdir -p "$(dirname "$c/$1")"
     head -c "$2" /dev/zero >"$c/$1"
 }
-
-# A Temp folder that holds only setup.tmp of <length> and sub/<name> of <length>.
-temp_folder() { # <length> <name> <length>
-    rm -rf "$c/windows/temp"
-    file_of windows/temp/setup.tmp "$1"
-    file_of "windows/temp/sub/$2" "$3"
-}

@@ -21,11 +21,13 @@ foreach(src ${BRISKO_E2E_TESTS})
     ENVIRONMENT "BRISKO_DIST=${BRISKO_DIST};BRISKO_SCREENS=${BRISKO_SCREENS}")
 endforeach()
 
+# The finder's file walks a tree of 15,625 folders, which its set-up makes, before the lookup.
+set_tests_properties(e2e.finder_e2e PROPERTIES TIMEOUT 600)
+
 # The installer's test installs the release's MSI and one of the next version, which its set-up
 # makes: it needs the release files, and the version numbers.
 math(EXPR next_patch "${PROJECT_VERSION_PATCH} + 1")
 add_dependencies(install_e2e release)
-target_link_libraries(install_e2e PRIVATE uuid version)
 set_property(TEST e2e.install_e2e APPEND PROPERTY ENVIRONMENT
   "BRISKO_RELEASE=${BRISKO_RELEASE}" "BRISKO_VERSION=${PROJECT_VERSION}"
   "BRISKO_NEXT_VERSION=${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${next_patch}")

@@ -14,26 +14,19 @@
 namespace brisko::controls {
 namespace {
 
-constexpr Colour kGrey = rgb(192, 192, 192);
-constexpr Colour kWhite = rgb(255, 255, 255);
-
-// --- Style 3, with the expected picture built from the table of looks -----------------------
+constexpr Colour kGrey = rgb(192, 192, 192), kWhite = rgb(255, 255, 255);
 
 struct Look {
     int fadeRed, fadeBlue;
     Colour frame, bottom, top1, top2;
     std::optional<Colour> sides;  // the side lines, when drawn
-    Look(int r, int b, Colour f, Colour bt, Colour t1, Colour t2, std::optional<Colour> s)
-        : fadeRed(r), fadeBlue(b), frame(f), bottom(bt), top1(t1), top2(t2), sides(s) {}
 };
-const Look kNormal(75, 50, rgb(140, 174, 231), rgb(107, 130, 239), rgb(206, 231, 255),
-                   rgb(189, 215, 247), std::nullopt);
-const Look kFocused(75, 50, rgb(140, 174, 231), rgb(107, 130, 239), rgb(206, 231, 255),
-                    rgb(189, 215, 247), kWhite);
-const Look kPressed(85, 60, rgb(255, 178, 49), rgb(231, 150, 0), rgb(255, 243, 206),
-                    rgb(255, 219, 140), rgb(255, 203, 107));
-const Look kDisabled(60, 40, rgb(153, 186, 253), rgb(113, 138, 254), rgb(208, 234, 255),
-                     rgb(191, 217, 250), std::nullopt);
+// clang-format off
+const Look kNormal{75, 50, rgb(140, 174, 231), rgb(107, 130, 239), rgb(206, 231, 255), rgb(189, 215, 247), {}};
+const Look kFocused{75, 50, rgb(140, 174, 231), rgb(107, 130, 239), rgb(206, 231, 255), rgb(189, 215, 247), kWhite};
+const Look kPressed{85, 60, rgb(255, 178, 49), rgb(231, 150, 0), rgb(255, 243, 206), rgb(255, 219, 140), rgb(255, 203, 107)};
+const Look kDisabled{60, 40, rgb(153, 186, 253), rgb(113, 138, 254), rgb(208, 234, 255), rgb(191, 217, 250), {}};
+// clang-format on
 
 // The colour that the last step of the table leaves at (x, y), for pixels inside the outline.
 Colour Expected(const Look& l, int W, int H, int x, int y) {
@@ -67,6 +60,17 @@ struct Drawn {
         button.draw(r);
         return r;
     }
+    // Each text drawn as "text left,top,right,bottom colour flags".
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        const Raster r = draw();
+        for (const auto& t : r.texts())
+            out.push_back(t.text + " " + std::to_string(t.box.left) + "," +
+                          std::to_string(t.box.top) + "," + std::to_string(t.box.right) + "," +
+                          std::to_string(t.box.bottom) + " " + std::to_string(t.colour) + " " +
+                          std::to_string(t.flags));
+        return out;
+    }
 };
 
 void ExpectPicture(const Raster& r, const Look& look, const Outline& outline) {
@@ -85,14 +89,11 @@ TEST_P(Style3, NormalFocusedPressedAndDisabledFollowTheTable) {
     const auto [w, h] = GetParam();
     Drawn d(w, h);
     ExpectPicture(d.draw(), kNormal, d.button.outline());
-
     d.button.setFocused(true);
     ExpectPicture(d.draw(), kFocused, d.button.outline());
-
     d.button.mouseDown(MouseButton::Left, 0, 3, 3);
     ExpectPicture(d.draw(), kPressed, d.button.outline());
     d.button.mouseUp(MouseButton::Left, 0, 3, 3);
-
     d.button.setFocused(false);
     d.button.setEnabled(false);
     ExpectPicture(d.draw(), kDisabled, d.button.outline());
@@ -102,54 +103,41 @@ INSTANTIATE_TEST_SUITE_P(Sizes, Style3,
                          ::testing::Values(std::pair{75, 23}, std::pair{20, 20}, std::pair{97, 25},
                                            std::pair{40, 7}));
 
-TEST(Style3Rows, HalvesRoundToEvenInEveryLook) {
-    // H = 20: normal a = 3.75 i, b = 2.5 i; pressed a = 4.25 i, b = 3 i; disabled 3 i and 2 i.
+// H = 20: normal a = 3.75 y, b = 2.5 y; pressed a = 4.25 y, b = 3 y; disabled 3 y and 2 y. The
+// rows checked hold halves that round to even.
+TEST(Style3Look, HalvesRoundToEvenInEveryLookAndTheCaptionIsPlacedPerLook) {
     Drawn d(30, 20);
-    Raster normal = d.draw();
-    EXPECT_EQ(normal.at(10, 5), rgb(236, 236, 243));   // a 18.75 -> 19, b 12.5 -> 12
-    EXPECT_EQ(normal.at(10, 6), rgb(233, 233, 240));   // a 22.5 -> 22, b 15
-    EXPECT_EQ(normal.at(10, 7), rgb(229, 229, 237));   // a 26.25 -> 26, b 17.5 -> 18
-    EXPECT_EQ(normal.at(10, 10), rgb(217, 217, 230));  // a 37.5 -> 38, b 25
-    EXPECT_EQ(normal.at(10, 14), rgb(203, 203, 220));  // a 52.5 -> 52, b 35
-
+    const Raster normal = d.draw();
+    // clang-format off
+    const std::pair<int, Colour> rows[] = {{5, rgb(236, 236, 243)}, {6, rgb(233, 233, 240)},
+        {7, rgb(229, 229, 237)}, {10, rgb(217, 217, 230)}, {14, rgb(203, 203, 220)}};
+    // clang-format on
+    for (auto [y, colour] : rows) EXPECT_EQ(normal.at(10, y), colour) << y;
     d.button.mouseDown(MouseButton::Left, 0, 3, 3);
-    Raster pressed = d.draw();
-    EXPECT_EQ(pressed.at(10, 6), rgb(229, 229, 237));   // a 25.5 -> 26, b 18
-    EXPECT_EQ(pressed.at(10, 10), rgb(213, 213, 225));  // a 42.5 -> 42, b 30
-    EXPECT_EQ(pressed.at(10, 14), rgb(195, 195, 213));  // a 59.5 -> 60, b 42
+    const Raster pressed = d.draw();
+    EXPECT_EQ(pressed.at(10, 6), rgb(229, 229, 237));
+    EXPECT_EQ(pressed.at(10, 10), rgb(213, 213, 225));
+    EXPECT_EQ(pressed.at(10, 14), rgb(195, 195, 213));
     EXPECT_EQ(pressed.at(2, 10), rgb(255, 203, 107));
     d.button.mouseUp(MouseButton::Left, 0, 3, 3);
-
     d.button.setEnabled(false);
     EXPECT_EQ(d.draw().at(10, 5), rgb(240, 240, 245));
+
+    // The caption: whole when up, shifted when down, embossed (highlight, then shadow) when
+    // disabled.
+    Drawn e(75, 23);
+    const std::string blue = std::to_string(rgb(0, 0, 255));
+    EXPECT_EQ(e.texts(), std::vector<std::string>{"&Exit 0,0,75,23 " + blue + " 101"});
+    e.button.keyDown(Key::Space, 0);
+    EXPECT_EQ(e.texts(), std::vector<std::string>{"&Exit 2,2,75,23 " + blue + " 101"});
+    e.button.keyUp(Key::Space, 0);
+    e.button.setEnabled(false);
+    EXPECT_EQ(e.texts(), (std::vector<std::string>{
+                             "&Exit 2,2,75,23 " + std::to_string(rgb(239, 239, 239)) + " 101",
+                             "&Exit 0,0,75,23 " + std::to_string(rgb(128, 128, 128)) + " 101"}));
 }
 
-TEST(Style3Text, CaptionPlacedPerLookAndEmbossedWhenDisabled) {
-    Drawn d(75, 23);
-    const Box whole{0, 0, 75, 23}, shifted{2, 2, 75, 23};
-    auto texts = d.draw().texts();
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].text, "&Exit");
-    EXPECT_EQ(texts[0].box, whole);
-    EXPECT_EQ(texts[0].colour, rgb(0, 0, 255));
-    EXPECT_EQ(texts[0].flags, 101u);
-
-    d.button.keyDown(Key::Space, 0);
-    texts = d.draw().texts();
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].box, shifted);
-    d.button.keyUp(Key::Space, 0);
-
-    d.button.setEnabled(false);
-    texts = d.draw().texts();
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0].box, shifted);
-    EXPECT_EQ(texts[0].colour, rgb(239, 239, 239));  // highlight of a grey face
-    EXPECT_EQ(texts[1].box, whole);
-    EXPECT_EQ(texts[1].colour, rgb(128, 128, 128));  // shadow
-}
-
-TEST(Style3Focus, WithoutTheFocusRectAFocusedButtonLooksUnfocused) {
+TEST(Style3Look, WithoutTheFocusRectAFocusedButtonLooksUnfocused) {
     Drawn d(75, 23);
     const Raster unfocused = d.draw();
     d.button.setShowFocusRect(false);
@@ -161,9 +149,7 @@ TEST(Style3Focus, WithoutTheFocusRectAFocusedButtonLooksUnfocused) {
     EXPECT_EQ(d.draw().at(2, 10), kWhite);
 }
 
-// --- Outlines ---------------------------------------------------------------------------------
-
-TEST(Outlines, EachStyleCutsItsOwnCorners) {
+TEST(Outlines, EachStyleCutsItsOwnCornersAndFollowsTheStyleAtTheNextResize) {
     const int W = 10, H = 6;
     const std::vector<Point> rounded = {{0, 0}, {1, 0}, {0, 1}, {9, 0}, {8, 0}, {9, 1},
                                         {0, 5}, {1, 5}, {0, 4}, {9, 5}, {8, 5}, {9, 4}};
@@ -187,16 +173,12 @@ TEST(Outlines, EachStyleCutsItsOwnCorners) {
     }
     // Rounded corners keep the pixels just beyond the cut ones.
     const Outline o = OutlineOf(3, W, H);
-    EXPECT_TRUE(o.contains(2, 0));
-    EXPECT_TRUE(o.contains(1, 1));
-    EXPECT_TRUE(o.contains(0, 2));
+    EXPECT_TRUE(o.contains(2, 0) && o.contains(1, 1) && o.contains(0, 2));
     // Tiny buttons cut each pixel once and nothing outside.
     EXPECT_EQ(OutlineOf(3, 2, 2).cuts.size(), 4u);
     EXPECT_TRUE(OutlineOf(3, 0, 0).cuts.empty());
     EXPECT_EQ(OutlineOf(1, 1, 1).cuts.size(), 1u);
-}
 
-TEST(Outlines, FollowTheStyleAtTheNextResize) {
     ChameleonButton b;
     b.resize(10, 6);
     EXPECT_TRUE(b.outline().cuts.empty());  // style 2 by default
@@ -206,28 +188,17 @@ TEST(Outlines, FollowTheStyleAtTheNextResize) {
     EXPECT_EQ(b.outline().cuts.size(), 12u);
 }
 
-// --- Palettes -----------------------------------------------------------------------------
-
 TEST(Palettes, ShiftClampsAndCustomFixedAndSystemSchemes) {
     EXPECT_EQ(Shift(rgb(250, 10, 128), 20), rgb(255, 30, 148));
     EXPECT_EQ(Shift(rgb(250, 10, 128), -20), rgb(230, 0, 108));
-    const ButtonPalette custom = MakePalette(2, kGrey, rgb(0, 0, 255), kClassicSystemColours);
-    EXPECT_EQ(custom.face, kGrey);
-    EXPECT_EQ(custom.shadow, rgb(128, 128, 128));
-    EXPECT_EQ(custom.light, rgb(223, 223, 223));
-    EXPECT_EQ(custom.highlight, rgb(239, 239, 239));
-    EXPECT_EQ(custom.darkShadow, rgb(0, 0, 0));
-    EXPECT_EQ(custom.text, rgb(0, 0, 255));
-
-    const ButtonPalette fixed = MakePalette(3, rgb(10, 20, 30), rgb(1, 1, 1), {});
-    EXPECT_EQ(fixed, (ButtonPalette{rgb(192, 192, 192), rgb(223, 223, 223), rgb(255, 255, 255),
-                                    rgb(128, 128, 128), rgb(0, 0, 0), rgb(0, 0, 0)}));
-
-    const ButtonPalette system{rgb(1, 1, 1), rgb(2, 2, 2), rgb(3, 3, 3),
-                               rgb(4, 4, 4), rgb(5, 5, 5), rgb(6, 6, 6)};
+    const Colour black = rgb(0, 0, 0), dark = rgb(128, 128, 128), light = rgb(223, 223, 223);
+    EXPECT_EQ(MakePalette(2, kGrey, rgb(0, 0, 255), kClassicSystemColours),
+              (ButtonPalette{kGrey, light, rgb(239, 239, 239), dark, black, rgb(0, 0, 255)}));
+    EXPECT_EQ(MakePalette(3, rgb(10, 20, 30), rgb(1, 1, 1), {}),
+              (ButtonPalette{kGrey, light, kWhite, dark, black, black}));
+    const ButtonPalette system{1, 2, 3, 4, 5, 6};
     EXPECT_EQ(MakePalette(1, kGrey, kGrey, system), system);
     EXPECT_EQ(MakePalette(9, kGrey, kGrey, system), system);
-
     // A new button takes the system's colours, then follows its own properties.
     ChameleonButton b;
     EXPECT_EQ(b.palette(), kClassicSystemColours);
@@ -236,23 +207,15 @@ TEST(Palettes, ShiftClampsAndCustomFixedAndSystemSchemes) {
     EXPECT_EQ(b.palette().shadow, rgb(36, 36, 36));
 }
 
-// --- Access keys --------------------------------------------------------------------------
-
 TEST(AccessKeys, FirstSingleAmpersandNotLastMarksTheKey) {
-    EXPECT_EQ(AccessKey("A&&B&C"), 'c');
-    EXPECT_EQ(AccessKey("&Exit"), 'e');
-    EXPECT_EQ(AccessKey("I &Accept"), 'a');
-    EXPECT_EQ(AccessKey("&"), std::nullopt);
-    EXPECT_EQ(AccessKey(""), std::nullopt);
-    EXPECT_EQ(AccessKey("&&"), std::nullopt);
-    EXPECT_EQ(AccessKey("AB&"), std::nullopt);
-    EXPECT_EQ(AccessKey("Plain"), std::nullopt);
+    const std::pair<const char*, std::optional<char>> cases[] = {
+        {"A&&B&C", 'c'}, {"&Exit", 'e'}, {"I &Accept", 'a'}, {"&A", 'a'},  {"&", {}},
+        {"", {}},        {"&&", {}},     {"AB&", {}},        {"Plain", {}}};
+    for (auto [caption, key] : cases) EXPECT_EQ(AccessKey(caption), key) << caption;
     ChameleonButton b;
     b.setCaption("&Delete Selected");
     EXPECT_EQ(b.accessKey(), 'd');
 }
-
-// --- Input --------------------------------------------------------------------------------
 
 struct Input : ::testing::Test {
     ChameleonButton b;
@@ -386,8 +349,6 @@ TEST_F(Input, ArrowKeysMoveTheFocusLikeTabAndChangesRepaint) {
     EXPECT_EQ(b.repaints(), painted);
 }
 
-// --- The other styles ---------------------------------------------------------------------
-
 TEST(OtherStyles, PressedDiffersFromNormalAndOnlySomeDrawTheFocusRect) {
     for (int style = 1; style <= 7; ++style) {
         ChameleonButton b;
@@ -416,8 +377,6 @@ TEST(OtherStyles, PressedDiffersFromNormalAndOnlySomeDrawTheFocusRect) {
     }
 }
 
-// --- The layout store and the windows' push button ----------------------------------------
-
 TEST(Layout, EveryKeyIsWrittenAndMissingKeysReadAsDefaults) {
     ChameleonButton b;
     b.setButtonType(5);
@@ -437,6 +396,10 @@ TEST(Layout, EveryKeyIsWrittenAndMissingKeysReadAsDefaults) {
     EXPECT_FALSE(copy.enabled());
 
     ChameleonButton fresh;
+    for (const char* beyond : {"99999999999999999999", "4294967297", "-4294967295"}) {
+        fresh.readLayout({{"BTYPE", beyond}});  // beyond an int, not wrapped into it: the default
+        EXPECT_EQ(fresh.buttonType(), 2) << beyond;
+    }
     fresh.readLayout({{"TX", "Hi"}, {"BTYPE", "junk"}});
     EXPECT_EQ(fresh.caption(), "Hi");
     EXPECT_EQ(fresh.buttonType(), 2);

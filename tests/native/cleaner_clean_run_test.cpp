@@ -1,94 +1,67 @@
 // The clean run of the main window over the in-memory platform: the order of the 23 items, the
-// exact removal command lines, the end-of-run display and the running total.
+// exact removal command lines, failures along the way, the end-of-run display and the total.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
-#include "app/form1.h"
 #include "app/form1_clean_run.h"
-#include "controls/program_windows.h"
-#include "platform/memory/memory_platform.h"
+#include "cleaner/shell_removal.h"
+#include "fixtures.h"
 
+namespace brisko::testing {
 namespace {
 
-using namespace brisko;
 using platform::RegRoot;
 
-// Forwards to the in-memory services and writes one shared log, so that the order of registry,
-// shell, process and file work across the whole run can be checked.
-struct Log {
-    std::vector<std::string> entries;
-};
-
-class LoggingRegistry : public platform::Registry {
-  public:
-    LoggingRegistry(platform::MemoryRegistry& inner, Log& log) : inner_(inner), log_(log) {}
-    long openKey(RegRoot root, const std::string& path, platform::RegHandle& out) override {
-        return inner_.openKey(root, path, out);
-    }
-    platform::RegQuery queryValue(platform::RegHandle key, const std::string& name,
-                                  bool withData) override {
-        return inner_.queryValue(key, name, withData);
-    }
+// The registry, shell, processes and files write one shared log, so that the order of the work
+// across the whole run can be checked.
+struct LoggingRegistry : platform::MemoryRegistry {
+    Texts& log;
+    explicit LoggingRegistry(Texts& l) : log(l) {}
     long deleteValue(platform::RegHandle key, const std::string& name) override {
         // The key path of the open just before, which is recorded even when the key is missing.
-        log_.entries.push_back("reg " + inner_.calls.back().path + "|" + name);
-        return inner_.deleteValue(key, name);
+        log.push_back("reg " + calls.back().path + "|" + name);
+        return MemoryRegistry::deleteValue(key, name);
     }
-    long closeKey(platform::RegHandle key) override { return inner_.closeKey(key); }
-
-  private:
-    platform::MemoryRegistry& inner_;
-    Log& log_;
 };
-
-class LoggingShell : public platform::MemoryShell {
-  public:
-    explicit LoggingShell(Log& log) : log_(log) {}
+struct LoggingShell : platform::MemoryShell {
+    Texts& log;
+    bool fails = false;
+    explicit LoggingShell(Texts& l) : log(l) {}
     void clearRecentDocuments() override {
-        log_.entries.push_back("shell recent");
+        if (fails) throw std::runtime_error("no shell");
+        log.push_back("shell recent");
         MemoryShell::clearRecentDocuments();
     }
     long emptyRecycleBin(platform::WindowHandle owner, unsigned flags) override {
-        log_.entries.push_back("shell bin");
+        log.push_back("shell bin");
         return MemoryShell::emptyRecycleBin(owner, flags);
     }
-
-  private:
-    Log& log_;
 };
-
-class LoggingProcesses : public platform::MemoryProcesses {
-  public:
-    explicit LoggingProcesses(Log& log) : log_(log) {}
-    bool startHidden(const std::string& commandLine, const std::string& workingDir) override {
-        log_.entries.push_back("proc " + commandLine);
+struct LoggingProcesses : platform::MemoryProcesses {
+    Texts& log;
+    explicit LoggingProcesses(Texts& l) : log(l) {}
+    std::unique_ptr<platform::StartedProcess> startHidden(const std::string& commandLine,
+                                                          const std::string& workingDir) override {
+        log.push_back("proc " + commandLine);
         return MemoryProcesses::startHidden(commandLine, workingDir);
     }
-
-  private:
-    Log& log_;
 };
-
-class LoggingFiles : public platform::MemoryFileSystem {
-  public:
-    explicit LoggingFiles(Log& log) : log_(log) {}
-    bool deleteFile(const std::string& path) override {
-        log_.entries.push_back("file " + path);
-        return MemoryFileSystem::deleteFile(path);
+struct LoggingFiles : platform::MemoryFileSystem {
+    Texts& log;
+    explicit LoggingFiles(Texts& l) : log(l) {}
+    std::vector<platform::Removal> deleteFoundFiles(
+        const std::vector<platform::FoundFile>& files) override {
+        for (const auto& file : files) log.push_back("file " + file.path);
+        return MemoryFileSystem::deleteFoundFiles(files);
     }
-
-  private:
-    Log& log_;
 };
 
 struct Fixture {
-    Log log;
+    Texts log;
     platform::MemoryPlatform memory;
-    LoggingRegistry registry{memory.registry, log};
+    LoggingRegistry registry{log};
     LoggingShell shell{log};
     LoggingProcesses processes{log};
     LoggingFiles files{log};
@@ -96,7 +69,7 @@ struct Fixture {
                                 processes,       memory.media, memory.desktop, memory.trace};
     controls::ProgramWindows windows;
     app::Form1 form{services, windows};
-    std::vector<std::string> animation;  // what Animation1 was asked to do, in order
+    Texts animation;  // what Animation1 was asked to do, in order
 
     explicit Fixture(const std::string& windowsDir = "C:\\WINDOWS") {
         files.setWindowsDirectory(windowsDir);
@@ -112,6 +85,9 @@ struct Fixture {
                                                 : "open " + a.file());
         };
     }
+    void tick(std::initializer_list<controls::CheckBox*> boxes) {
+        for (auto* box : boxes) box->setValue(1);
+    }
     std::vector<controls::CheckBox*> trackBoxes() {
         auto& f = form;
         return {&f.chkDocuments,  &f.chkRunMenu, &f.chkUrls,       &f.chkTemp,   &f.chkCookies,
@@ -120,111 +96,89 @@ struct Fixture {
                 &f.chkWzip2,      &f.chkVb,      &f.NetScape1,     &f.netscape2, &f.netscape3,
                 &f.chkWordPad,    &f.chkPbrush,  &f.chkMediaPlayer};
     }
-    void tickAll() {
-        for (auto* box : trackBoxes()) box->setValue(1);
-    }
     void run() {
         app::StartCleanRun(form);
         form.Timer2.tick();
     }
+    std::string cleanSave() { return memory.settings.get("Brisko", "Presets", "CleanSave", ""); }
 };
 
 // Which track item a log entry belongs to, from what it touches.
 int ItemOf(const std::string& e) {
-    struct Rule {
-        const char* text;
-        int item;
-    };
-    static const Rule rules[] = {
-        {"shell recent", 1},
-        {"RunMRU|url", 3},
-        {"RunMRU|", 2},
-        {"TypedURLs|", 3},
-        {"\\Temp\\", 4},
-        {"\\Cookies\\", 5},
-        {"Temporary Internet Files", 6},
-        {"\\History\\", 7},
-        {"Microsoft Word", 8},
-        {"\\Word\\Data", 8},
-        {"Excel", 9},
-        {"Access", 10},
-        {"PowerPoint", 11},
-        {"shell bin", 12},
-        {"Start Menu", 13},
-        {"MenuOrder\\Favorites", 14},
-        {"WinZip\\filemenu", 15},
-        {"WinZip\\extract", 16},
-        {"Visual Basic", 17},
-        {"default\\cache\\", 19},
-        {"default\\", 18},
-        {"Users\\user\\", 20},
-        {"Wordpad", 21},
-        {"Paint", 22},
-        {"MediaPlayer", 23},
-    };
-    for (const auto& r : rules)
-        if (e.find(r.text) != std::string::npos) return r.item;
+    static const std::pair<const char*, int> rules[] = {{"shell recent", 1},
+                                                        {"RunMRU|url", 3},
+                                                        {"RunMRU|", 2},
+                                                        {"TypedURLs|", 3},
+                                                        {"\\Temp\\", 4},
+                                                        {"\\Cookies\\", 5},
+                                                        {"Temporary Internet Files", 6},
+                                                        {"\\History\\", 7},
+                                                        {"Microsoft Word", 8},
+                                                        {"\\Word\\Data", 8},
+                                                        {"Excel", 9},
+                                                        {"Access", 10},
+                                                        {"PowerPoint", 11},
+                                                        {"shell bin", 12},
+                                                        {"Start Menu", 13},
+                                                        {"MenuOrder\\Favorites", 14},
+                                                        {"WinZip\\filemenu", 15},
+                                                        {"WinZip\\extract", 16},
+                                                        {"Visual Basic", 17},
+                                                        {"default\\cache\\", 19},
+                                                        {"default\\", 18},
+                                                        {"Users\\user\\", 20},
+                                                        {"Wordpad", 21},
+                                                        {"Paint", 22},
+                                                        {"MediaPlayer", 23}};
+    for (const auto& [text, item] : rules)
+        if (e.find(text) != std::string::npos) return item;
     return 0;
 }
 
-void SeedEveryList(platform::MemoryPlatform& m, platform::MemoryFileSystem& files) {
-    auto& r = m.registry;
+TEST(CleanerCleanRun, EveryTickedItemRunsInCatalogueOrderWithinTheBoundsOfItsList) {
+    Fixture f;
+    auto& r = f.registry;
     const std::string runMru = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
+    const std::string office = "Software\\Microsoft\\Office\\9.0\\Word\\Data";
+    const std::string media = "Software\\Microsoft\\MediaPlayer\\Player\\RecentURLList";
+    const std::string ns = "C:\\Program Files\\Netscape\\Users\\";
     r.set(RegRoot::CurrentUser, runMru, "MRUList", "ab");
     r.set(RegRoot::CurrentUser, runMru, "a", "notepad");
-    r.set(RegRoot::CurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs", "url1",
-          "http://a");
-    r.set(RegRoot::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Word\\Data", "Settings", "x",
-          platform::kRegBinary);
-    r.set(RegRoot::CurrentUser, "Software\\Nico Mak Computing\\WinZip\\filemenu", "filemenu1",
-          "a.zip");
+    r.set(RegRoot::CurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs", "url1", "x");
+    r.set(RegRoot::CurrentUser, office, "Settings", "x", platform::kRegBinary);
+    r.set(RegRoot::CurrentUser, "Software\\Nico Mak Computing\\WinZip\\filemenu", "filemenu1", "a");
     r.set(RegRoot::CurrentUser,
           "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Paint\\Recent File List", "File1",
           "a.bmp");
-    r.set(RegRoot::CurrentUser, "Software\\Microsoft\\MediaPlayer\\Player\\RecentURLList", "URL0",
-          "mms://a");
-    files.addFile("C:\\Program Files\\Netscape\\Users\\default\\prefs.js", 10);
-    files.addFile("C:\\Program Files\\Netscape\\Users\\default\\netscape.hst", 10);
-    files.addFile("C:\\Program Files\\Netscape\\Users\\default\\cache\\a.htm", 10);
-    files.addFile("C:\\Program Files\\Netscape\\Users\\user\\cookies.txt", 10);
-    files.addFile("C:\\Program Files\\Netscape\\Users\\user\\bookmark.htm", 10);
-}
-
-TEST(CleanerCleanRun, EveryTickedItemRunsInCatalogueOrder) {
-    Fixture f;
-    SeedEveryList(f.memory, f.files);
-    f.tickAll();
-    f.log.entries.clear();
+    r.set(RegRoot::CurrentUser, media, "URL0", "mms://a");
+    for (const char* file : {"default\\prefs.js", "default\\netscape.hst", "default\\cache\\a.htm",
+                             "user\\cookies.txt", "user\\bookmark.htm"})
+        f.files.addFile(ns + file, 10);
+    app::TickEveryItem(f.form);
+    f.log.clear();
     f.run();
 
-    std::vector<int> order;
-    for (const auto& e : f.log.entries) {
+    std::vector<int> order, all(23);
+    for (const auto& e : f.log) {
         const int item = ItemOf(e);
         ASSERT_NE(item, 0) << "unexpected work: " << e;
         if (order.empty() || order.back() != item) order.push_back(item);
     }
-    std::vector<int> all(23);
     for (int i = 0; i < 23; ++i) all[i] = i + 1;
     EXPECT_EQ(order, all);
-
-    // What the seeded lists look like afterwards.
-    auto& r = f.memory.registry;
-    EXPECT_FALSE(r.hasValue(RegRoot::CurrentUser,
-                            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU", "a"));
-    EXPECT_FALSE(r.hasValue(RegRoot::CurrentUser, "Software\\Microsoft\\Office\\9.0\\Word\\Data",
-                            "Settings"));
-    EXPECT_FALSE(r.hasValue(RegRoot::CurrentUser,
-                            "Software\\Microsoft\\MediaPlayer\\Player\\RecentURLList", "URL0"));
-    EXPECT_FALSE(f.files.exists("C:\\Program Files\\Netscape\\Users\\user\\cookies.txt"));
-    EXPECT_TRUE(f.files.exists("C:\\Program Files\\Netscape\\Users\\user\\bookmark.htm"));
-    EXPECT_FALSE(f.files.exists("C:\\Program Files\\Netscape\\Users\\default\\cache\\a.htm"));
-    EXPECT_EQ(f.shell.calls, (std::vector<std::string>{"SHAddToRecentDocs(0, null)",
-                                                       "SHEmptyRecycleBin(17185, null, 7)",
-                                                       "SHUpdateRecycleBinIcon()"}));
+    EXPECT_FALSE(r.hasValue(RegRoot::CurrentUser, runMru, "a"));
+    EXPECT_FALSE(r.hasValue(RegRoot::CurrentUser, office, "Settings"));
+    EXPECT_FALSE(r.hasValue(RegRoot::CurrentUser, media, "URL0"));
+    EXPECT_FALSE(f.files.exists(ns + "user\\cookies.txt"));
+    EXPECT_TRUE(f.files.exists(ns + "user\\bookmark.htm"));
+    for (const char* gone : {"default\\cache\\a.htm", "default\\prefs.js", "default\\netscape.hst"})
+        EXPECT_FALSE(f.files.exists(ns + gone)) << gone;
+    EXPECT_EQ(f.shell.calls,
+              (Texts{"SHAddToRecentDocs(0, null)", "SHEmptyRecycleBin(17185, null, 7)",
+                     "SHUpdateRecycleBinIcon()"}));
     EXPECT_EQ(r.openHandles(), 0u);
-    // Well inside the bounds of the lists: about a thousand deletions at most.
-    EXPECT_EQ(std::count_if(f.log.entries.begin(), f.log.entries.end(),
-                            [](const std::string& e) { return e.rfind("reg ", 0) == 0; }),
+    EXPECT_EQ(std::count_if(f.log.begin(), f.log.end(),
+                            [](const std::string& e) { return e.starts_with("reg "); }),
               // RunMRU a, b, MRUList; TypedURLs url1, url2; its .DEFAULT twin url1; two sweeps
               3 + 2 + 1 + 200 +
                   // Office; menu order twice; favourites; WinZip filemenu1-2 and extract1
@@ -233,195 +187,215 @@ TEST(CleanerCleanRun, EveryTickedItemRunsInCatalogueOrder) {
                   100 + 1 + 100 + 6 + 2);
 }
 
-// The folder items' removal command lines by system kind: the nine family's DELTREE, the NT
-// family's unattended RMDIR with both cookie profiles; each runs in the program folder.
+// The folder items' removal command lines: the user's own folders as the shell names them, the
+// layouts only where it names none; the nine family's DELTREE of what is in each folder (kept),
+// the NT family's unattended RMDIR of the Administrator's only, neither kind none; each runs in
+// the program folder, and the Recycle Bin is emptied whatever the kind.
 TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
-    const std::string deltree = "C:\\WINDOWS\\COMMAND.COM /C DELTREE /Y ";
-    const std::string rmdir = "C:\\WINNT\\system32\\cmd.exe /C RMDIR /S /Q ";
-    const std::string nt = "\"C:\\Documents and Settings\\";
+    const std::string deltree = "C:\\WINDOWS\\COMMAND.COM /C DELTREE /Y \"";
+    const std::string rmdir = "C:\\WINNT\\system32\\cmd.exe /C RMDIR /S /Q \"";
+    const std::string nt = rmdir + "C:\\Documents and Settings\\Administrator\\";
+    const std::string user = "C:\\users\\ann\\", win = user + "AppData\\Local\\Microsoft\\Windows\\";
     struct Case {
         std::string windowsDir, comspec;
-        std::vector<std::string> lines;
+        bool shellNames;
+        Texts lines;
     };
     for (const Case& c :
          {Case{"C:\\WINDOWS",
                "C:\\WINDOWS\\COMMAND.COM",
-               {deltree + "\"C:\\WINDOWS\\Temp\\\"", deltree + "\"C:\\WINDOWS\\Cookies\\\"",
-                deltree + "\"C:\\WINDOWS\\Temporary Internet Files\\\"",
-                deltree + "\"C:\\WINDOWS\\History\\\""}},
+               true,
+               {deltree + "C:\\WINDOWS\\Temp\\*.*\"", deltree + user + "Temp\\*.*\"",
+                deltree + win + "INetCookies\\*.*\"", deltree + win + "INetCache\\*.*\"",
+                deltree + win + "History\\*.*\""}},
+          Case{"C:\\WINDOWS",
+               "C:\\WINDOWS\\COMMAND.COM",
+               false,
+               {deltree + "C:\\WINDOWS\\Temp\\*.*\"", deltree + "C:\\WINDOWS\\Cookies\\*.*\"",
+                deltree + "C:\\WINDOWS\\Temporary Internet Files\\*.*\"",
+                deltree + "C:\\WINDOWS\\History\\*.*\""}},
           Case{"C:\\WINNT",
                "C:\\WINNT\\system32\\cmd.exe",
-               {rmdir + "\"C:\\WINNT\\Temp\\\"", rmdir + nt + "Administrator\\Cookies\\\"",
-                rmdir + nt + "Default User\\Cookies\\\"",
-                rmdir + nt + "Administrator\\Local Settings\\Temporary Internet Files\\\"",
-                rmdir + nt + "Administrator\\Local Settings\\History\\\""}}}) {
+               false,
+               {rmdir + "C:\\WINNT\\Temp\\\"", nt + "Cookies\\\"",
+                nt + "Local Settings\\Temporary Internet Files\\\"", nt + "Local Settings\\History\\\""}},
+          Case{"D:\\WIN", "C:\\WINDOWS\\COMMAND.COM", true, {}}}) {
         SCOPED_TRACE(c.windowsDir);
         Fixture f(c.windowsDir);
         f.processes.variables["COMSPEC"] = c.comspec;
-        for (auto* box :
-             {&f.form.chkTemp, &f.form.chkCookies, &f.form.chIECache, &f.form.chkHistory})
-            box->setValue(1);
+        if (c.shellNames) {
+            f.processes.temp = user + "Temp";
+            f.shell.folders = {{platform::UserFolder::InternetCache, win + "INetCache"},
+                               {platform::UserFolder::Cookies, win + "INetCookies"},
+                               {platform::UserFolder::History, win + "History"}};
+        }
+        f.tick({&f.form.chkTemp, &f.form.chkCookies, &f.form.chIECache, &f.form.chkHistory,
+                &f.form.chkRecBin});
         f.run();
-        std::vector<std::string> lines;
+        Texts lines;
         for (const auto& s : f.processes.started) {
             lines.push_back(s.commandLine);
             EXPECT_EQ(s.workingDir, "C:\\Program Files\\Brisko");
         }
         EXPECT_EQ(lines, c.lines);
+        EXPECT_EQ(f.shell.calls.size(), 2u);
     }
 }
 
-TEST(CleanerCleanRun, NeitherKindRemovesNothingButStillCountsTheSizes) {
-    Fixture f("D:\\WIN");
-    for (auto* box : {&f.form.chkTemp, &f.form.chkCookies, &f.form.chIECache, &f.form.chkHistory,
-                      &f.form.chkRecBin})
-        box->setValue(1);
-    f.form.itemSize(app::SizedItem::Temp) = 1000;
-    f.form.itemSize(app::SizedItem::Cookies) = 24;
-    f.form.itemSize(app::SizedItem::RecycleBin) = 2048;
-    f.memory.settings.save("Brisko", "Presets", "CleanSave", "5");
-    f.run();
-    EXPECT_TRUE(f.processes.started.empty());
-    EXPECT_EQ(f.form.Label1.caption(), "3072");
-    EXPECT_EQ(f.memory.settings.get("Brisko", "Presets", "CleanSave", ""), "3077");
-    EXPECT_EQ(f.shell.calls.size(), 2u);  // the Recycle Bin is still emptied
-}
-
-TEST(CleanerCleanRun, MissingComspecStartsNothingAndTheRunGoesOn) {
-    Fixture f;
-    f.processes.variables.erase("COMSPEC");
-    f.form.chkTemp.setValue(1);
-    f.form.chkDocuments.setValue(1);
-    f.run();
-    EXPECT_TRUE(f.processes.started.empty());
-    EXPECT_EQ(f.shell.calls.size(), 1u);
-    EXPECT_EQ(f.memory.media.played.size(), 1u);
-    EXPECT_TRUE(f.form.Timer1.enabled());
-    // The dropped removal is traced, not shown.
-    EXPECT_EQ(f.memory.trace.lines,
-              std::vector<std::string>{"clean run: no removal started for C:\\WINDOWS\\Temp\\"});
-    EXPECT_TRUE(f.memory.desktop.messages.empty());
-}
-
-TEST(CleanerCleanRun, AStepThatFailsIsTracedAndTheNextStepsStillRun) {
-    struct FailingShell : LoggingShell {
-        using LoggingShell::LoggingShell;
-        void clearRecentDocuments() override { throw std::runtime_error("no shell"); }
+// A removal that cannot start (no command processor, or no process), one that would go through a
+// link (a folder on the way that became a link since the estimate), or a step that throws is
+// traced, not shown, and not counted as done; the run goes on.
+TEST(CleanerCleanRun, AFailedStepIsTracedAndTheNextStepsStillRun) {
+    struct Case {
+        const char* how;
+        std::optional<std::string> comspec;
+        bool canStart;
+        std::string link = {};
     };
-    Fixture f;
-    FailingShell shell{f.log};
-    platform::Services services = f.services;
-    // The form keeps its own copy of the services: a second window over the failing shell.
-    platform::Services failing{
-        services.settings,  services.registry, services.files,   shell,
-        services.processes, services.media,    services.desktop, services.trace};
-    controls::ProgramWindows windows;
-    app::Form1 form{failing, windows};
-    form.Winder.setCaption("WINDOWS");
-    form.DrvLetter.setCaption("C:");
-    form.chkDocuments.setValue(1);  // the recent documents' shell call fails
-    form.chkRunMenu.setValue(1);
-    form.chkTemp.setValue(1);
-    app::StartCleanRun(form);
-    form.Timer2.tick();
-    EXPECT_EQ(f.memory.trace.lines, std::vector<std::string>{"clean run: no shell"});
-    EXPECT_EQ(f.processes.started.size(), 1u);  // the Temp folder after the failed item
-    EXPECT_TRUE(std::any_of(f.log.entries.begin(), f.log.entries.end(), [](const std::string& e) {
+    const std::string comspec = "C:\\WINDOWS\\COMMAND.COM";
+    for (const Case& c : {Case{"no COMSPEC", {}, true}, Case{"an empty COMSPEC", "", true},
+                          Case{"no process", comspec, false},
+                          Case{"the Temp folder a link", comspec, true, "C:\\WINDOWS\\Temp"},
+                          Case{"the Windows folder a link", comspec, true, "C:\\WINDOWS"}}) {
+        SCOPED_TRACE(c.how);
+        Fixture f;
+        f.processes.variables.erase("COMSPEC");
+        if (c.comspec) f.processes.variables["COMSPEC"] = *c.comspec;
+        f.processes.canStart = c.canStart;
+        if (!c.link.empty()) f.files.addLink(c.link, "C:\\Elsewhere");
+        f.tick({&f.form.chkTemp, &f.form.chkDocuments});
+        f.run();
+        EXPECT_TRUE(f.processes.started.empty());
+        EXPECT_EQ(f.shell.calls.size(), 1u);
+        EXPECT_EQ(f.memory.media.played.size(), 1u);
+        EXPECT_TRUE(f.form.Timer1.enabled());
+        EXPECT_EQ(f.memory.trace.lines,
+                  Texts{c.link.empty() ? "clean run: no removal started for C:\\WINDOWS\\Temp\\"
+                                       : "clean run: " + c.link +
+                                             " is a link; C:\\WINDOWS\\Temp\\ is not removed"});
+        EXPECT_TRUE(f.memory.desktop.messages.empty());
+    }
+    // Neither system kind has a removal command: nothing starts and that is no success.
+    platform::MemoryProcesses processes;
+    EXPECT_FALSE(cleaner::StartShellRemoval(processes, cleaner::SystemKind::Neither, "C:\\x\\"));
+    EXPECT_TRUE(processes.started.empty());
+
+    Fixture g;
+    g.shell.fails = true;
+    g.tick({&g.form.chkDocuments, &g.form.chkRunMenu, &g.form.chkTemp});
+    g.run();
+    EXPECT_EQ(g.memory.trace.lines, Texts{"clean run: no shell"});
+    EXPECT_EQ(g.processes.started.size(), 1u);  // the Temp folder after the failed item
+    EXPECT_TRUE(std::any_of(g.log.begin(), g.log.end(), [](const std::string& e) {
         return e.find("RunMRU") != std::string::npos;
     }));  // the Run menu's list, the item after the failed one
-    EXPECT_FALSE(f.memory.settings.get("Brisko", "Presets", "CleanSave", "").empty());
-    EXPECT_TRUE(form.Timer1.enabled());
+    EXPECT_FALSE(g.cleanSave().empty());
+    EXPECT_TRUE(g.form.Timer1.enabled());
 }
 
-TEST(CleanerCleanRun, NothingTickedStillShowsBothClipsAndAddsZero) {
+// The click arms the run for the timer's tick, once. The folders are emptied by processes of their
+// own: while they run the window answers, its notices stay and its clip loops; once they have
+// ended the run shows what is gone: a file left behind (in use) adds nothing, a removal that
+// failed is traced, and a second run counts nothing twice.
+TEST(CleanerCleanRun, TheClickArmsTheRunWhoseResultWaitsForTheRemovalsAndCountsWhatIsGone) {
     Fixture f;
-    f.memory.settings.save("Brisko", "Presets", "TotSav", "1.50 KB");
+    auto& w = f.form;
+    const std::string cache = "C:\\users\\ann\\AppData\\Local\\Microsoft\\Windows\\INetCache\\";
+    const std::string temp = "C:\\users\\ann\\Temp\\";
+    f.shell.folders[platform::UserFolder::InternetCache] = cache;
+    f.shell.binBytes = 2048;
+    f.processes.temp = "C:\\users\\ann\\Temp";
+    for (const auto& [path, bytes] : {std::pair{cache + "a.htm", 1000}, {cache + "held.js", 24},
+                                      {temp + "t.tmp", 300}, {"C:\\WINDOWS\\Temp\\kept.tmp", 7}})
+        f.files.addFile(path, bytes);
+    f.tick({&w.chIECache, &w.chkTemp, &w.chkRecBin});
+    f.processes.runsFor = 2;
+    f.processes.exitCode = 1;
+    f.processes.onEnd = [&](const platform::MemoryProcesses::Started& removal) {
+        for (const std::string& gone : {cache + "a.htm", temp + "t.tmp"})
+            if (removal.commandLine.find(gone.substr(0, gone.rfind('\\'))) != std::string::npos)
+                f.files.removeTree(gone);
+    };
+    w.showPanel(2);
+    for (auto* label : {&w.Label6, &w.Label7, &w.Label8}) label->setVisible(false);
+    w.Command1.click();
+    w.Command1.click();
+    ExpectVisible({&w.Frame1, &w.Label6, &w.Label7, &w.Label8}, true);
+    ExpectVisible({&w.Frame2, &w.Frame3}, false);
+    EXPECT_TRUE(w.Timer2.enabled());
+    EXPECT_TRUE(f.processes.started.empty());  // nothing runs before the tick
+    const std::string folder = "C:\\Program Files\\Brisko\\";
+    for (int tick = 0; tick < 2; ++tick) {
+        w.Timer2.tick();
+        EXPECT_EQ(f.processes.running, 3);
+        EXPECT_TRUE(w.Timer2.enabled() && w.Label6.visible());
+        EXPECT_EQ(w.mousePointer(), controls::kPointerHourglass);
+        EXPECT_EQ(w.Animation1.file(), folder + "RurivAzavidi.avi");
+        EXPECT_TRUE(f.memory.media.played.empty());
+    }
+    int pointerDuringRun = -1;
     std::string clipDuringSound;
     f.memory.media.onPlay = [&](const std::string&) {
-        clipDuringSound =
-            f.form.Animation1.file() + (f.form.Animation1.playing() ? " playing" : "");
+        pointerDuringRun = w.mousePointer();
+        clipDuringSound = w.Animation1.file() + (w.Animation1.playing() ? " playing" : "");
     };
-    f.run();
-    const std::string folder = "C:\\Program Files\\Brisko\\";
-    EXPECT_EQ(f.animation,
-              (std::vector<std::string>{"open " + folder + "RurivAzavidi.avi", "play -1", "open ",
-                                        "open " + folder + "Check.avi", "play 1"}));
+    w.Timer2.tick();
+    w.Timer2.tick();  // disabled after the run: no second run
+    EXPECT_EQ(f.animation, (Texts{"open " + folder + "RurivAzavidi.avi", "play -1", "open ",
+                                  "open " + folder + "Check.avi", "play 1"}));
     EXPECT_EQ(clipDuringSound, folder + "Check.avi playing");
-    EXPECT_EQ(f.memory.media.played, std::vector<std::string>{folder + "Alarm.wav"});
-    EXPECT_EQ(f.form.lblSize.caption(), "1.50 KB Reclaimed");
-    EXPECT_EQ(f.form.Label1.caption(), "0");
-    EXPECT_EQ(f.memory.settings.get("Brisko", "Presets", "CleanSave", "missing"), "0");
-    EXPECT_TRUE(f.memory.registry.deletions().empty());
-    EXPECT_TRUE(f.processes.started.empty());
-}
-
-TEST(CleanerCleanRun, CleanSaveHoldingTextCountsAsZeroAndIsOverwritten) {
-    Fixture f;
-    f.memory.settings.save("Brisko", "Presets", "CleanSave", "lots");
-    f.form.itemSize(app::SizedItem::NetscapeTyped) = 1536;
-    f.run();
-    EXPECT_EQ(f.memory.settings.get("Brisko", "Presets", "CleanSave", ""), "1536");
-
-    f.memory.settings.save("Brisko", "Presets", "CleanSave", " 1000 bytes");
-    f.form.itemSize(app::SizedItem::NetscapeTyped) = 5368709120.0;
-    f.run();
-    EXPECT_EQ(f.memory.settings.get("Brisko", "Presets", "CleanSave", ""), "5368710120");
-}
-
-TEST(CleanerCleanRun, TheClickArmsTheRunAndASecondClickChangesNothing) {
-    Fixture f;
-    f.form.showPanel(2);
-    f.form.Label6.setVisible(false);
-    f.form.Label7.setVisible(false);
-    f.form.Label8.setVisible(false);
-    f.form.Command1.click();
-    f.form.Command1.click();
-    EXPECT_TRUE(f.form.Frame1.visible());
-    EXPECT_FALSE(f.form.Frame2.visible());
-    EXPECT_FALSE(f.form.Frame3.visible());
-    EXPECT_EQ(f.form.mousePointer(), controls::kPointerHourglass);
-    EXPECT_TRUE(f.form.Label6.visible() && f.form.Label7.visible() && f.form.Label8.visible());
-    EXPECT_TRUE(f.form.Timer2.enabled());
-    EXPECT_TRUE(f.memory.media.played.empty());  // nothing runs before the tick
-
-    int pointerDuringRun = -1;
-    f.memory.media.onPlay = [&](const std::string&) { pointerDuringRun = f.form.mousePointer(); };
-    f.form.Timer2.tick();
-    f.form.Timer2.tick();  // disabled after the run: no second run
-    EXPECT_EQ(f.memory.media.played.size(), 1u);
+    EXPECT_EQ(f.memory.media.played, Texts{folder + "Alarm.wav"});
     EXPECT_EQ(pointerDuringRun, controls::kPointerDefault);
-    EXPECT_FALSE(f.form.Timer2.enabled());
-    EXPECT_TRUE(f.form.Timer1.enabled());
-    EXPECT_FALSE(f.form.Label6.visible() || f.form.Label7.visible() || f.form.Label8.visible());
-    EXPECT_TRUE(f.form.Animation1.visible());
+    EXPECT_EQ(w.lblSize.caption(), "3.27 KB Reclaimed");
+    EXPECT_EQ(w.Label1.caption(), "3348");  // 1000 + 300 + 2048
+    EXPECT_EQ(f.cleanSave(), "3348");
+    EXPECT_EQ(f.memory.trace.lines.size(), 3u);
+    EXPECT_EQ(f.memory.trace.lines[0], "clean run: the removal of C:\\WINDOWS\\Temp\\ ended with "
+                                       "code 1; what it could not remove stays");
+    EXPECT_EQ(w.itemSize(app::SizedItem::IeCache), 24.0);
+    EXPECT_EQ(w.itemSize(app::SizedItem::Temp), 7.0);
+    EXPECT_FALSE(w.Timer2.enabled());
+    EXPECT_TRUE(w.Timer1.enabled());
+    ExpectVisible({&w.Label6, &w.Label7, &w.Label8}, false);
+    EXPECT_TRUE(w.Animation1.visible());
 
-    f.form.Label8.setCaption("1.00 KB Wasted Space");
-    f.form.Timer1.tick();
-    EXPECT_FALSE(f.form.Timer1.enabled());
-    EXPECT_FALSE(f.form.Animation1.visible());
-    EXPECT_FALSE(f.form.Label6.visible() || f.form.Label7.visible() || f.form.Label8.visible());
-    for (auto* label : {&f.form.Label6, &f.form.Label7, &f.form.Label8})
+    w.Label8.setCaption("1.00 KB Wasted Space");
+    w.Timer1.tick();
+    EXPECT_FALSE(w.Timer1.enabled());
+    ExpectVisible({&w.Animation1, &w.Label6, &w.Label7, &w.Label8}, false);
+    for (auto* label : {&w.Label6, &w.Label7, &w.Label8})
         EXPECT_EQ(label->caption(), "Cleaning ... Please Wait");
-    EXPECT_EQ(f.form.lblSize.caption(), " Reclaimed");  // kept until the next estimate
+    EXPECT_EQ(w.lblSize.caption(), "3.27 KB Reclaimed");  // kept until the next estimate
+
+    f.processes.runsFor = 0;
+    f.run();
+    EXPECT_EQ(w.Label1.caption(), "0");
+    EXPECT_EQ(f.cleanSave(), "3348");
+    // A stored total holding text counts as zero and is overwritten.
+    f.memory.settings.save("Brisko", "Presets", "CleanSave", "lots");
+    w.itemSize(app::SizedItem::NetscapeTyped) = 1536;
+    f.run();
+    EXPECT_EQ(f.cleanSave(), "1536");
+    f.memory.settings.save("Brisko", "Presets", "CleanSave", " 1000 bytes");
+    w.itemSize(app::SizedItem::NetscapeTyped) = 5368709120.0;
+    f.run();
+    EXPECT_EQ(f.cleanSave(), "5368710120");
 }
 
 TEST(CleanerCleanRun, OnlyTheProgramsSelectAllBoxClearsOnlyItsList) {
     Fixture f;
-    f.memory.registry.set(RegRoot::CurrentUser,
-                          "Software\\Microsoft\\Visual Basic\\6.0\\RecentFiles", "1", "C:\\p.vbp");
+    const std::string vb = "Software\\Microsoft\\Visual Basic\\6.0\\RecentFiles";
+    f.registry.set(RegRoot::CurrentUser, vb, "1", "C:\\p.vbp");
     f.form.chkVb.setValue(1);
     for (auto* box : f.trackBoxes())
         if (box != &f.form.chkVb) box->setValue(0);
     f.run();
-    const auto deletions = f.memory.registry.deletions();
+    const auto deletions = f.registry.deletions();
     ASSERT_EQ(deletions.size(), 100u);
-    for (const auto& d : deletions)
-        EXPECT_EQ(d.rfind("Software\\Microsoft\\Visual Basic\\6.0\\RecentFiles|", 0), 0u) << d;
+    for (const auto& d : deletions) EXPECT_TRUE(d.starts_with(vb + "|")) << d;
     EXPECT_TRUE(f.shell.calls.empty());
-    EXPECT_TRUE(
-        f.memory.registry
-            .valueNames(RegRoot::CurrentUser, "Software\\Microsoft\\Visual Basic\\6.0\\RecentFiles")
-            .empty());
+    EXPECT_TRUE(f.registry.valueNames(RegRoot::CurrentUser, vb).empty());
 }
 
 }  // namespace
+}  // namespace brisko::testing

@@ -1,67 +1,166 @@
-// The registry primitives and the list rules of the track-item routines, over the in-memory
-// registry that records every call.
+// The track catalogue, the registry primitives and the list rules of the track-item routines,
+// over the in-memory registry that records every call.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "cleaner/catalogue.h"
 #include "cleaner/clean_it.h"
 #include "cleaner/reg32.h"
 #include "platform/memory/memory_platform.h"
 
+namespace brisko::testing {
 namespace {
 
-using namespace brisko;
+using namespace cleaner;
 using platform::RegRoot;
+using Texts = std::vector<std::string>;
 
 constexpr const char* kTyped = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
 constexpr const char* kRunMru = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
-constexpr const char* kPaint =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Paint\\Recent File List";
-constexpr const char* kUrlList = "Software\\Microsoft\\MediaPlayer\\Player\\RecentURLList";
-constexpr const char* kVb = "Software\\Microsoft\\Visual Basic\\6.0\\RecentFiles";
 
-std::vector<std::string> Numbered(const std::string& prefix, int first, int last) {
-    std::vector<std::string> names;
-    for (int i = first; i <= last; ++i) names.push_back(prefix + std::to_string(i));
-    return names;
+const TrackItem& Item(std::string_view box) {
+    for (const auto& item : Catalogue())
+        if (item.checkbox == box) return item;
+    throw std::runtime_error("no item");
 }
 
-TEST(CleanerReg32, ReadRegStringReadsOnlyTextValuesAndStopsAtNul) {
+// The catalogue in run order; the clean run's own test follows each item's work and its exact
+// command lines. Every item acts and eight are sized; the Office items go version by version,
+// the menu order is deleted twice and the Media Player's files go before its addresses.
+TEST(CleanerCatalogue, ItemsInRunOrderAndTheirSteps) {
+    int sized = 0, position = 0;
+    for (const TrackItem& item : Catalogue()) {
+        EXPECT_EQ(item.position, ++position);
+        EXPECT_FALSE(item.actions.empty()) << item.checkbox;
+        sized += item.hasItemSize;
+    }
+    EXPECT_EQ(position, 23);
+    EXPECT_EQ(sized, 8);
+    EXPECT_EQ(Catalogue()[16].caption, "Select All");
+    EXPECT_EQ(Catalogue()[13].caption, "Alphabetize Favorites");
+    for (const auto& [box, count] : {std::pair{"chkWord", 12u},
+                                     {"chkExcel", 36u},
+                                     {"chkAccess", 30u},
+                                     {"chkPowerPoint", 21u}}) {
+        const auto steps = Steps(Item(box), {});
+        ASSERT_EQ(steps.size(), count) << box;
+        for (size_t i = 0; i < steps.size(); ++i) {
+            const char* version = i < count / 3 ? "8.0\\" : i < 2 * count / 3 ? "9.0\\" : "10.0\\";
+            EXPECT_EQ(steps[i].kind, Step::Kind::DeleteValue);
+            EXPECT_EQ(steps[i].root, RegRoot::CurrentUser);
+            EXPECT_TRUE(
+                steps[i].key.starts_with("Software\\Microsoft\\Office\\" + std::string(version)))
+                << box << " " << steps[i].key;
+        }
+    }
+    const auto menu = Steps(Item("chkMenu"), {});
+    ASSERT_EQ(menu.size(), 2u);
+    EXPECT_EQ(menu[0].routine, Routine::ResetStartMenuOrder);
+    EXPECT_EQ(menu[1].name, "Order");
+    const auto media = Steps(Item("chkMediaPlayer"), {});
+    ASSERT_EQ(media.size(), 7u);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(media[i].name, "File" + std::to_string(i));
+    EXPECT_EQ(media[6].routine, Routine::ClearMediaPlayerUrls);
+    std::vector<std::string_view> names;
+    for (const auto& s : Steps(Item("chkUrls"), {})) names.push_back(RoutineName(s.routine));
+    EXPECT_EQ(names, (std::vector<std::string_view>{"ClearTypedUrls", "ClearDefaultTypedUrls",
+                                                    "ClearRunMruUrls", "ClearDefaultRunMruUrls"}));
+    // The system kind ignores letter case only.
+    using enum SystemKind;
+    for (auto [winder, kind] : {std::pair{"WINDOWS", Nine},
+                                {"windows", Nine},
+                                {"WinNT", Nt},
+                                {"WIN", Neither},
+                                {"WINDOWS ", Neither},
+                                {"", Neither}})
+        EXPECT_EQ(SystemKindOf(winder), kind) << winder;
+}
+
+// The folders the run empties and the estimate measures are named in the clean run's and the
+// estimate's tests; here the user's Temp is left out where it would be emptied twice (the Windows Temp or in
+// it, in another item's folder or holding one), and no one's folder is taken that holds far more
+// than traces (the profile, the Windows folder, a root, no full path, a share's root).
+TEST(CleanerCatalogue, EachFolderOnceAndNoneThatHoldsMoreThanTraces) {
+    const std::string local = "C:\\users\\ann\\AppData\\Local\\";
+    const std::string win = local + "Microsoft\\Windows\\";
+    Where shell{SystemKind::Nine,   "C:\\windows", "C:", win + "INetCache", win + "INetCookies",
+                win + "History", {},            "C:\\users\\ann"};
+    for (const std::string& temp :
+         Texts{"c:\\Windows\\TEMP\\", "C:\\windows\\Temp\\a", win + "INetCache\\Temp", local,
+               "C:\\users\\ann", "C:\\windows", "C:\\", "Temp", "D:\\Temp"}) {
+        shell.userTemp = temp;
+        Texts folders;
+        for (const ItemFolder& f : FoldersOf(Folder::Temp, shell)) folders.push_back(f.folder);
+        Texts expected{"C:\\windows\\Temp\\"};
+        if (temp == "D:\\Temp") expected.push_back("D:\\Temp\\");  // its own
+        EXPECT_EQ(folders, expected) << temp;
+    }
+    shell.cookies = "C:\\users\\ann\\";
+    shell.cache = "\\\\server\\share";
+    EXPECT_TRUE(FoldersOf(Folder::Cookies, shell).empty());
+    EXPECT_TRUE(FoldersOf(Folder::IeCache, shell).empty());
+    // The Windows Temp under another name is the Windows Temp too.
+    platform::MemoryPlatform p;
+    p.files.setWindowsDirectory("C:\\windows");
+    p.files.addFolder("C:\\windows\\Temp");
+    p.files.addAlias("C:\\users\\ann\\Temp", "C:\\windows\\Temp");
+    p.processes.temp = "C:\\users\\ann\\Temp";
+    auto services = p.services();
+    EXPECT_FALSE(ReadWhere(services, "windows", "C:").userTemp);
+}
+
+TEST(CleanerReg32, ReadRegStringReadsOnlyTextValuesStopsAtNulAndDeleteKeepsTheKey) {
     platform::MemoryRegistry reg;
     reg.set(RegRoot::CurrentUser, "K", "plain", "hello");
     reg.set(RegRoot::CurrentUser, "K", "nul", std::string("ab\0cd", 5));
     reg.set(RegRoot::CurrentUser, "K", "expand", "%TEMP%", platform::kRegExpandSz);
     reg.set(RegRoot::CurrentUser, "K", "bin", "\x01\x02", platform::kRegBinary);
     reg.set(RegRoot::CurrentUser, "K", "empty", "");
-
-    EXPECT_EQ(cleaner::ReadRegString(reg, RegRoot::CurrentUser, "K", "plain"), "hello");
-    EXPECT_EQ(cleaner::ReadRegString(reg, RegRoot::CurrentUser, "k", "PLAIN"), "hello");
-    EXPECT_EQ(cleaner::ReadRegString(reg, RegRoot::CurrentUser, "K", "nul"), "ab");
-    EXPECT_EQ(cleaner::ReadRegString(reg, RegRoot::CurrentUser, "K", "expand"), "");
-    EXPECT_EQ(cleaner::ReadRegString(reg, RegRoot::CurrentUser, "K", "bin"), "");
-    EXPECT_EQ(cleaner::ReadRegString(reg, RegRoot::CurrentUser, "K", "empty"), "");
-    EXPECT_EQ(cleaner::ReadRegString(reg, RegRoot::CurrentUser, "K", "missing"), "");
-    EXPECT_EQ(cleaner::ReadRegString(reg, RegRoot::Users, "K", "plain"), "");
-    EXPECT_EQ(cleaner::ReadRegString(reg, RegRoot::CurrentUser, "Nowhere", "plain"), "");
-    EXPECT_EQ(reg.openHandles(), 0u);
+    struct Case {
+        RegRoot root;
+        const char *key, *name, *read;
+    };
+    for (const Case& c : {Case{RegRoot::CurrentUser, "K", "plain", "hello"},
+                          {RegRoot::CurrentUser, "k", "PLAIN", "hello"},
+                          {RegRoot::CurrentUser, "K", "nul", "ab"},
+                          {RegRoot::CurrentUser, "K", "expand", ""},
+                          {RegRoot::CurrentUser, "K", "bin", ""},
+                          {RegRoot::CurrentUser, "K", "empty", ""},
+                          {RegRoot::CurrentUser, "K", "missing", ""},
+                          {RegRoot::Users, "K", "plain", ""},
+                          {RegRoot::CurrentUser, "Nowhere", "plain", ""}})
+        EXPECT_EQ(ReadRegString(reg, c.root, c.key, c.name), c.read) << c.key << " " << c.name;
     EXPECT_FALSE(reg.hasKey(RegRoot::CurrentUser, "Nowhere"));
-}
+    // A value that turns into another type between the probe and the read is not read as text.
+    struct Changing : platform::MemoryRegistry {
+        platform::RegQuery queryValue(platform::RegHandle key, const std::string& name,
+                                      bool withData) override {
+            auto query = MemoryRegistry::queryValue(key, name, withData);
+            if (withData) query.type = platform::kRegBinary;
+            return query;
+        }
+    } changing;
+    changing.set(RegRoot::CurrentUser, "K", "plain", "hello");
+    EXPECT_EQ(ReadRegString(changing, RegRoot::CurrentUser, "K", "plain"), "");
 
-TEST(CleanerReg32, DeleteRegValueRemovesOneValueAndKeepsTheKey) {
-    platform::MemoryRegistry reg;
-    reg.set(RegRoot::CurrentUser, "K", "a", "1");
-    reg.set(RegRoot::CurrentUser, "K", "b", "2");
-    cleaner::DeleteRegValue(reg, RegRoot::CurrentUser, "K", "a");
-    EXPECT_EQ(reg.valueNames(RegRoot::CurrentUser, "K"), std::vector<std::string>{"b"});
-    cleaner::DeleteRegValue(reg, RegRoot::CurrentUser, "K", "b");
+    DeleteRegValue(reg, RegRoot::CurrentUser, "K", "plain");
+    EXPECT_EQ(reg.valueNames(RegRoot::CurrentUser, "K"), (Texts{"bin", "empty", "expand", "nul"}));
+    for (const char* name : {"bin", "empty", "expand", "nul"})
+        DeleteRegValue(reg, RegRoot::CurrentUser, "K", name);
     EXPECT_TRUE(reg.hasKey(RegRoot::CurrentUser, "K"));
     EXPECT_TRUE(reg.valueNames(RegRoot::CurrentUser, "K").empty());
-    cleaner::DeleteRegValue(reg, RegRoot::CurrentUser, "Missing\\Key", "a");
+    DeleteRegValue(reg, RegRoot::CurrentUser, "Missing\\Key", "a");
     EXPECT_FALSE(reg.hasKey(RegRoot::CurrentUser, "Missing"));
     EXPECT_EQ(reg.openHandles(), 0u);
+}
+
+Texts Numbered(const std::string& prefix, int first, int last) {
+    Texts names;
+    for (int i = first; i <= last; ++i) names.push_back(prefix + std::to_string(i));
+    return names;
 }
 
 // One list rule over one seeded key: which names it deletes, in order, and what it leaves.
@@ -74,18 +173,10 @@ struct ListCase {
     void (*clear)(platform::Registry&);
     std::string key;
     std::vector<Value> seeded;
-    std::vector<std::string> deleted, left;
-    ListCase(const char* w, void (*c)(platform::Registry&), std::string k, std::vector<Value> s,
-             std::vector<std::string> d, std::vector<std::string> l)
-        : what(w),
-          clear(c),
-          key(std::move(k)),
-          seeded(std::move(s)),
-          deleted(std::move(d)),
-          left(std::move(l)) {}
+    Texts deleted, left;
 };
 
-std::vector<Value> Values(const std::vector<std::string>& names) {
+std::vector<Value> Values(const Texts& names) {
     std::vector<Value> out;
     for (const auto& n : names) out.push_back({n});
     return out;
@@ -94,39 +185,42 @@ std::vector<Value> Values(const std::vector<std::string>& names) {
 TEST(CleanerRules, EachListRuleDeletesItsNamesInOrderAndKeepsTheKey) {
     const std::string fav =
         "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Favorites";
+    const std::string paint =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Paint\\Recent File List";
+    const std::string urls = "Software\\Microsoft\\MediaPlayer\\Player\\RecentURLList";
+    const std::string vb = "Software\\Microsoft\\Visual Basic\\6.0\\RecentFiles";
+    const auto binary = platform::kRegBinary;
+    // clang-format off
     const ListCase cases[] = {
-        ListCase("stop at gap: up to the first gap and no further", cleaner::ClearTypedUrls, kTyped,
-                 Values({"url1", "url2", "url3", "url5"}), {"url1", "url2", "url3", "url4"},
-                 {"url5"}),
-        ListCase("stop at gap: a binary first value is the gap", cleaner::ClearTypedUrls, kTyped,
-                 {{"url1", "data", platform::kRegBinary}, {"url2"}}, {"url1"}, {"url2"}),
-        ListCase("stop at gap: an expandable first value is the gap", cleaner::ClearTypedUrls,
-                 kTyped, {{"url1", "data", platform::kRegExpandSz}, {"url2"}}, {"url1"}, {"url2"}),
-        ListCase("stop at gap: a full list ends at one hundred", cleaner::ClearTypedUrls, kTyped,
-                 Values(Numbered("url", 1, 101)), Numbered("url", 1, 100), {"url101"}),
-        ListCase("media player URLs start at zero", cleaner::ClearMediaPlayerUrls, kUrlList,
-                 Values({"URL1"}), {"URL0"}, {"URL1"}),
-        ListCase("media player URLs up to the gap", cleaner::ClearMediaPlayerUrls, kUrlList,
-                 Values({"URL0", "URL1"}), {"URL0", "URL1", "URL2"}, {}),
-        ListCase("first entry: File1 missing stops at once", cleaner::ClearPaintList, kPaint,
-                 Values({"File2"}), {"File1"}, {"File2"}),
-        ListCase("first entry: File1 present sweeps a hundred", cleaner::ClearPaintList, kPaint,
-                 Values({"File1", "File3", "File100", "File101"}), Numbered("File", 1, 100),
-                 {"File101"}),
-        ListCase("MRU list: the named letters, then the list", cleaner::ClearRunMru, kRunMru,
-                 {{"MRUList", "cab"}, {"a"}, {"b"}, {"c"}, {"d"}}, {"c", "a", "b", "MRUList"},
-                 {"d"}),
-        ListCase("MRU list: a repeated letter is deleted again", cleaner::ClearRunMru, kRunMru,
-                 {{"MRUList", "a1a"}}, {"a", "1", "a", "MRUList"}, {}),
-        ListCase("MRU list: no list deletes only the list", cleaner::ClearRunMru, kRunMru,
-                 Values({"a"}), {"MRUList"}, {"a"}),
-        ListCase("full sweep: a hundred attempts on an empty key", cleaner::ClearVbRecentFiles, kVb,
-                 {}, Numbered("", 1, 100), {}),
-        ListCase("full sweep: the run menu's URLs only", cleaner::ClearRunMruUrls, kRunMru,
-                 Values({"url7", "url99", "a"}), Numbered("url", 1, 100), {"a"}),
-        ListCase("single value: only the order", cleaner::ResetFavoritesOrder, fav,
-                 {{"Order", "bin", platform::kRegBinary}, {"Other"}}, {"Order"}, {"Other"}),
-    };
+        {"stop at gap: up to the first gap and no further", ClearTypedUrls, kTyped,
+         Values({"url1", "url2", "url3", "url5"}), {"url1", "url2", "url3", "url4"}, {"url5"}},
+        {"stop at gap: a binary first value is the gap", ClearTypedUrls, kTyped,
+         {{"url1", "data", binary}, {"url2"}}, {"url1"}, {"url2"}},
+        {"stop at gap: an expandable first value is the gap", ClearTypedUrls, kTyped,
+         {{"url1", "data", platform::kRegExpandSz}, {"url2"}}, {"url1"}, {"url2"}},
+        {"stop at gap: a full list ends at one hundred", ClearTypedUrls, kTyped,
+         Values(Numbered("url", 1, 101)), Numbered("url", 1, 100), {"url101"}},
+        {"media player URLs start at zero", ClearMediaPlayerUrls, urls, Values({"URL1"}), {"URL0"},
+         {"URL1"}},
+        {"media player URLs up to the gap", ClearMediaPlayerUrls, urls, Values({"URL0", "URL1"}),
+         {"URL0", "URL1", "URL2"}, {}},
+        {"first entry: File1 missing stops at once", ClearPaintList, paint, Values({"File2"}),
+         {"File1"}, {"File2"}},
+        {"first entry: File1 present sweeps a hundred", ClearPaintList, paint,
+         Values({"File1", "File3", "File100", "File101"}), Numbered("File", 1, 100), {"File101"}},
+        {"MRU list: the named letters, then the list", ClearRunMru, kRunMru,
+         {{"MRUList", "cab"}, {"a"}, {"b"}, {"c"}, {"d"}}, {"c", "a", "b", "MRUList"}, {"d"}},
+        {"MRU list: a repeated letter is deleted again", ClearRunMru, kRunMru,
+         {{"MRUList", "a1a"}}, {"a", "1", "a", "MRUList"}, {}},
+        {"MRU list: no list deletes only the list", ClearRunMru, kRunMru, Values({"a"}),
+         {"MRUList"}, {"a"}},
+        {"full sweep: a hundred attempts on an empty key", ClearVbRecentFiles, vb, {},
+         Numbered("", 1, 100), {}},
+        {"full sweep: the run menu's URLs only", ClearRunMruUrls, kRunMru,
+         Values({"url7", "url99", "a"}), Numbered("url", 1, 100), {"a"}},
+        {"single value: only the order", ResetFavoritesOrder, fav,
+         {{"Order", "bin", binary}, {"Other"}}, {"Order"}, {"Other"}}};
+    // clang-format on
     for (const ListCase& c : cases) {
         SCOPED_TRACE(c.what);
         platform::MemoryRegistry reg;
@@ -141,40 +235,34 @@ TEST(CleanerRules, EachListRuleDeletesItsNamesInOrderAndKeepsTheKey) {
     }
 }
 
-TEST(CleanerRules, DefaultHivePassesAddressTheDefaultUser) {
+TEST(CleanerRules, DefaultHivePassesAddressTheDefaultUserAndNoRoutineCreatesAKey) {
     platform::MemoryRegistry reg;
     const std::string typed = std::string(".DEFAULT\\") + kTyped;
     const std::string runMru = std::string(".DEFAULT\\") + kRunMru;
     reg.set(RegRoot::Users, typed, "url1", "http://a");
     reg.set(RegRoot::Users, runMru, "url3", "b");
     reg.set(RegRoot::CurrentUser, kTyped, "url1", "http://mine");
-    cleaner::ClearDefaultTypedUrls(reg);
-    cleaner::ClearDefaultRunMruUrls(reg);
+    ClearDefaultTypedUrls(reg);
+    ClearDefaultRunMruUrls(reg);
     EXPECT_FALSE(reg.hasValue(RegRoot::Users, typed, "url1"));
     EXPECT_FALSE(reg.hasValue(RegRoot::Users, runMru, "url3"));
     EXPECT_TRUE(reg.hasValue(RegRoot::CurrentUser, kTyped, "url1"));
-    EXPECT_EQ(reg.deletions(RegRoot::Users, typed), (std::vector<std::string>{"url1", "url2"}));
-}
+    EXPECT_EQ(reg.deletions(RegRoot::Users, typed), (Texts{"url1", "url2"}));
 
-TEST(CleanerRules, NoRoutineCreatesAMissingKey) {
     platform::MemoryPlatform p;
     auto services = p.services();
-    for (int r = 0; r <= static_cast<int>(cleaner::Routine::ClearMediaPlayerUrls); ++r)
-        cleaner::RunRoutine(static_cast<cleaner::Routine>(r), services, 7);
+    for (int r = 0; r <= static_cast<int>(Routine::ClearMediaPlayerUrls); ++r)
+        RunRoutine(static_cast<Routine>(r), services, 0x1234);
     EXPECT_FALSE(p.registry.hasKey(RegRoot::CurrentUser, "Software"));
     EXPECT_FALSE(p.registry.hasKey(RegRoot::Users, ".DEFAULT"));
     EXPECT_EQ(p.registry.openHandles(), 0u);
     // Every attempt was still made: the sweeps alone make three hundred.
     EXPECT_GE(p.registry.deletions().size(), 300u);
-}
-
-TEST(CleanerRules, PlatformCallsUseTheNullDocumentAndQuietFlags) {
-    platform::MemoryShell shell;
-    cleaner::ClearRecentDocuments(shell);
-    cleaner::EmptyRecycleBin(shell, 0x1234);
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"SHAddToRecentDocs(0, null)",
-                                                     "SHEmptyRecycleBin(4660, null, 7)",
-                                                     "SHUpdateRecycleBinIcon()"}));
+    // The shell's routines use the null document and the quiet flags.
+    EXPECT_EQ(p.shell.calls,
+              (Texts{"SHAddToRecentDocs(0, null)", "SHEmptyRecycleBin(4660, null, 7)",
+                     "SHUpdateRecycleBinIcon()"}));
 }
 
 }  // namespace
+}  // namespace brisko::testing

@@ -1,19 +1,22 @@
 // The cookie keeper over the in-memory file tree, opened from the main window.
 #include <gtest/gtest.h>
 
-#include <memory>
-
+#include "cookies/cookie_records.h"
 #include "cookies/frm_cookies.h"
-#include "main_window_fixture.h"
+#include "fixtures.h"
 
 namespace brisko::testing {
 namespace {
 
+const std::string kCookies = "C:\\WINDOWS\\cookies\\";
+const std::string kProfiles = "C:\\WINDOWS\\profiles\\";
+
 struct CookieFixture : MainWindowFixture {
     std::unique_ptr<cookies::FrmCookies> keeper;
+    platform::MemoryFileSystem& fs = mem.files;
     CookieFixture() {
-        mem.files.setWindowsDirectory("C:\\WINDOWS");
-        mem.files.addFolder("C:\\WINDOWS");
+        fs.setWindowsDirectory("C:\\WINDOWS");
+        fs.addFolder("C:\\WINDOWS");
         keeper = std::make_unique<cookies::FrmCookies>(services, windows);
         windows.cookies = keeper.get();
         start();
@@ -25,192 +28,222 @@ struct CookieFixture : MainWindowFixture {
         ASSERT_TRUE(keeper->Timer1.enabled());
         keeper->Timer1.tick();
     }
-    std::vector<std::string> entries() { return keeper->List1.items(); }
-    int checkedCount() {
-        int n = 0;
-        for (int i = 0; i < keeper->List1.count(); ++i) n += keeper->List1.checked(i);
-        return n;
-    }
+    Texts entries() { return keeper->List1.items(); }
 };
 
 TEST(CookieKeeper, NoCookiesOrNoWindowsFolderGiveAnEmptyListAndItsMessage) {
     CookieFixture f;
-    f.mem.files.addFolder("C:\\WINDOWS\\cookies");
-    f.mem.files.addFile("C:\\WINDOWS\\cookies\\index.dat", 10);
+    auto& k = *f.keeper;
+    f.fs.addFile(kCookies + "index.dat", 10);
     f.form->hide();
-    f.keeper->show();
-    EXPECT_TRUE(f.keeper->visible());
-    EXPECT_EQ(f.keeper->Label1.caption(), "Scanning For Cookies... Please Wait");
-    EXPECT_FALSE(f.keeper->Check1.visible());
-    EXPECT_EQ(f.keeper->List1.horizontalExtent(), 770);  // 5775 twips / 15 * 2
-    f.keeper->Timer1.tick();
-    EXPECT_FALSE(f.keeper->Timer1.enabled());
-    EXPECT_EQ(f.keeper->List1.count(), 0);
-    EXPECT_EQ(f.keeper->Label1.caption(), "There were no Cookies found.");
-    EXPECT_EQ(f.keeper->Label2.caption(), "0 Cookies");
-    EXPECT_TRUE(f.keeper->Check1.visible());
-    EXPECT_EQ(f.keeper->Check1.caption(), "&Select None");
-    EXPECT_EQ(f.keeper->mousePointer(), controls::kPointerDefault);
+    k.show();
+    EXPECT_TRUE(k.visible());
+    EXPECT_EQ(k.Label1.caption(), "Scanning For Cookies... Please Wait");
+    EXPECT_FALSE(k.Check1.visible());
+    EXPECT_EQ(k.List1.horizontalExtent(), 770);  // 5775 twips / 15 * 2
+    k.Timer1.tick();
+    EXPECT_FALSE(k.Timer1.enabled());
+    EXPECT_EQ(k.List1.count(), 0);
+    EXPECT_EQ(Captions({&k.Label1, &k.Label2, &k.Check1}),
+              (Texts{"There were no Cookies found.", "0 Cookies", "&Select None"}));
+    EXPECT_TRUE(k.Check1.visible());
+    EXPECT_EQ(k.mousePointer(), controls::kPointerDefault);
     // Toggle and delete on an empty list change nothing and do not fail.
-    f.keeper->Check1.setValue(0);
-    f.keeper->cmdDelCookies.click();
-    EXPECT_EQ(f.keeper->Label2.caption(), "0 Cookies");
-    EXPECT_TRUE(f.mem.files.deleted.empty());
+    k.Check1.setValue(0);
+    k.cmdDelCookies.click();
+    EXPECT_EQ(k.Label2.caption(), "0 Cookies");
+    EXPECT_TRUE(f.fs.deleted.empty());
     // The caption's close shows the main window again.
-    f.keeper->onSystemClose();
-    EXPECT_FALSE(f.keeper->loaded());
+    k.onSystemClose();
+    EXPECT_FALSE(k.loaded());
     EXPECT_TRUE(f.form->visible());
 
-    // No Windows folder at all: nothing found either.
     CookieFixture g;
-    g.mem.files.setWindowsDirectory("");
+    g.fs.setWindowsDirectory("");
     g.open();
     EXPECT_EQ(g.keeper->List1.count(), 0);
     EXPECT_EQ(g.keeper->Label1.caption(), "There were no Cookies found.");
 }
 
+// Names are tested case-sensitively for ".txt"; folders are never cookies; the scan reaches one
+// level below the profiles, and into "cookies" folders one level deep.
 TEST(CookieKeeper, ScansTheFoldersInOrderWithACaseSensitiveNameTest) {
     CookieFixture f;
-    auto& fs = f.mem.files;
-    fs.addFile("C:\\WINDOWS\\cookies\\user@site.txt", 1);
-    fs.addFile("C:\\WINDOWS\\cookies\\USER@LOUD.TXT", 1);  // capitals: not a cookie
-    fs.addFile("C:\\WINDOWS\\cookies\\old.txt.bak", 1);    // contains ".txt": listed
-    fs.addFile("C:\\WINDOWS\\cookies\\index.dat", 1);
-    fs.addFolder("C:\\WINDOWS\\cookies\\nested.txt");  // a folder is never a cookie
-    fs.addFile("C:\\WINDOWS\\cookies\\deep\\cookies\\d@x.txt", 1);
-    fs.addFile("C:\\WINDOWS\\cookies\\deep\\cookies\\sub\\cookies\\no.txt",
-               1);  // two levels: not examined
-    fs.addFile("C:\\WINDOWS\\profiles\\direct@p.txt", 1);
-    fs.addFile("C:\\WINDOWS\\profiles\\anna\\cookies\\anna@a.txt", 1);
-    fs.addFile("C:\\WINDOWS\\profiles\\anna\\cookies\\anna@b.txt", 1);
-    fs.addFile("C:\\WINDOWS\\profiles\\anna\\notcookies\\x.txt", 1);
-    fs.addFolder("C:\\WINDOWS\\profiles\\bob");  // no cookies folder
-    fs.addFile("C:\\WINDOWS\\profiles\\carl\\cookies\\c@c.txt", 1);
+    for (const std::string& file :
+         {kCookies + "user@site.txt", kCookies + "USER@LOUD.TXT", kCookies + "old.txt.bak",
+          kCookies + "index.dat", kCookies + "deep\\cookies\\d@x.txt",
+          kCookies + "deep\\cookies\\sub\\cookies\\no.txt", kProfiles + "direct@p.txt",
+          kProfiles + "anna\\cookies\\anna@a.txt", kProfiles + "anna\\cookies\\anna@b.txt",
+          kProfiles + "anna\\notcookies\\x.txt", kProfiles + "carl\\cookies\\c@c.txt"})
+        f.fs.addFile(file, 1);
+    f.fs.addFolder(kCookies + "nested.txt");
+    f.fs.addFolder(kProfiles + "bob");
     f.open();
-    EXPECT_EQ(f.entries(), (std::vector<std::string>{
-                               "C:\\WINDOWS\\cookies\\user@site.txt",
-                               "C:\\WINDOWS\\cookies\\old.txt.bak",
-                               "C:\\WINDOWS\\cookies\\deep\\cookies\\d@x.txt",
-                               "C:\\WINDOWS\\profiles\\direct@p.txt",
-                               "C:\\WINDOWS\\profiles\\anna\\cookies\\anna@a.txt",
-                               "C:\\WINDOWS\\profiles\\anna\\cookies\\anna@b.txt",
-                               "C:\\WINDOWS\\profiles\\carl\\cookies\\c@c.txt",
-                           }));
-    EXPECT_EQ(f.checkedCount(), 7);
+    EXPECT_EQ(f.entries(), (Texts{kCookies + "user@site.txt", kCookies + "old.txt.bak",
+                                  kCookies + "deep\\cookies\\d@x.txt", kProfiles + "direct@p.txt",
+                                  kProfiles + "anna\\cookies\\anna@a.txt",
+                                  kProfiles + "anna\\cookies\\anna@b.txt",
+                                  kProfiles + "carl\\cookies\\c@c.txt"}));
+    EXPECT_EQ(CheckedCount(f.keeper->List1), 7);
     EXPECT_EQ(f.keeper->List1.listIndex(), 0);
-    EXPECT_EQ(f.keeper->Label1.caption(), "Remove Checks from Cookies to keep");
-    EXPECT_EQ(f.keeper->Label2.caption(), "7 Cookies");
+    EXPECT_EQ(Captions({&f.keeper->Label1, &f.keeper->Label2}),
+              (Texts{"Remove Checks from Cookies to keep", "7 Cookies"}));
 }
 
-TEST(CookieKeeper, LinkedProfilesAreNotScannedButPlaceholderFoldersAre) {
+// Links are not followed but placeholder folders are; a bind mount is a plain folder, so one
+// that loops back ends where the scan's depth ends.
+TEST(CookieKeeper, LinksAreNotScannedPlaceholdersAndBindMountsAre) {
     CookieFixture f;
-    auto& fs = f.mem.files;
-    fs.addFile("C:\\Elsewhere\\cookies\\far@away.txt", 1);
-    fs.addLink("C:\\WINDOWS\\profiles\\linked", "C:\\Elsewhere");
-    fs.addLink("C:\\WINDOWS\\cookies\\junction", "C:\\Elsewhere", platform::kTagMountPoint);
-    fs.addReparseFolder("C:\\WINDOWS\\profiles\\synced", platform::kTagCloud);
-    fs.addFile("C:\\WINDOWS\\profiles\\synced\\cookies\\s@s.txt", 1);
+    f.fs.addFile("C:\\Elsewhere\\cookies\\far@away.txt", 1);
+    f.fs.addLink(kProfiles + "linked", "C:\\Elsewhere");
+    f.fs.addLink(kCookies + "junction", "C:\\Elsewhere", platform::kTagMountPoint);
+    f.fs.addReparseFolder(kProfiles + "synced", platform::kTagCloud);
+    f.fs.addFile(kProfiles + "synced\\cookies\\s@s.txt", 1);
     f.open();
-    EXPECT_EQ(f.entries(),
-              (std::vector<std::string>{"C:\\WINDOWS\\profiles\\synced\\cookies\\s@s.txt"}));
-    EXPECT_TRUE(fs.exists("C:\\Elsewhere\\cookies\\far@away.txt"));
-}
+    EXPECT_EQ(f.entries(), (Texts{kProfiles + "synced\\cookies\\s@s.txt"}));
+    EXPECT_TRUE(f.fs.exists("C:\\Elsewhere\\cookies\\far@away.txt"));
 
-// A bind mount is a plain folder, no link; the scan reaches one level below the profiles only, so
-// a bind mount that loops back ends there too.
-TEST(CookieKeeper, BindMountsThatLoopEndTheScanAllTheSame) {
-    CookieFixture f;
-    auto& fs = f.mem.files;
-    fs.addFile("C:\\WINDOWS\\profiles\\anna\\cookies\\anna@a.txt", 1);
-    fs.addAlias("C:\\WINDOWS\\profiles\\anna\\cookies\\loop", "C:\\WINDOWS\\profiles");
-    fs.addAlias("C:\\WINDOWS\\profiles\\again", "C:\\WINDOWS\\profiles");
-    fs.addAlias("C:\\WINDOWS\\cookies", "C:\\WINDOWS\\profiles\\anna\\cookies");
-    f.open();
-    EXPECT_EQ(f.entries(), (std::vector<std::string>{
-                               "C:\\WINDOWS\\cookies\\anna@a.txt",
-                               "C:\\WINDOWS\\profiles\\anna\\cookies\\anna@a.txt",
-                           }));
+    CookieFixture g;
+    g.fs.addFile(kProfiles + "anna\\cookies\\anna@a.txt", 1);
+    g.fs.addAlias(kProfiles + "anna\\cookies\\loop", kProfiles);
+    g.fs.addAlias(kProfiles + "again", kProfiles);
+    g.fs.addAlias("C:\\WINDOWS\\cookies", kProfiles + "anna\\cookies");
+    g.open();
+    EXPECT_EQ(g.entries(),
+              (Texts{kCookies + "anna@a.txt", kProfiles + "anna\\cookies\\anna@a.txt"}));
 }
 
 TEST(CookieKeeper, KeepingThreeOfTenDeletesSevenAndReopeningListsEachOnce) {
     CookieFixture f;
-    for (int i = 0; i < 10; ++i)
-        f.mem.files.addFile("C:\\WINDOWS\\cookies\\c" + std::to_string(i) + ".txt", 1);
+    auto& k = *f.keeper;
+    for (int i = 0; i < 10; ++i) f.fs.addFile(kCookies + "c" + std::to_string(i) + ".txt", 1);
     f.open();
-    ASSERT_EQ(f.keeper->List1.count(), 10);
-    for (int i : {2, 5, 9}) f.keeper->List1.setChecked(i, false);
-    f.keeper->cmdDelCookies.click();
-    EXPECT_EQ(f.mem.files.deleted.size(), 7u);
-    EXPECT_EQ(f.entries(), (std::vector<std::string>{"C:\\WINDOWS\\cookies\\c2.txt",
-                                                     "C:\\WINDOWS\\cookies\\c5.txt",
-                                                     "C:\\WINDOWS\\cookies\\c9.txt"}));
-    EXPECT_EQ(f.keeper->Label2.caption(), "3 Cookies");
+    ASSERT_EQ(k.List1.count(), 10);
+    for (int i : {2, 5, 9}) k.List1.setChecked(i, false);
+    k.cmdDelCookies.click();
+    EXPECT_EQ(f.fs.deleted.size(), 7u);
+    EXPECT_EQ(f.entries(), (Texts{kCookies + "c2.txt", kCookies + "c5.txt", kCookies + "c9.txt"}));
+    EXPECT_EQ(k.Label2.caption(), "3 Cookies");
     for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(f.mem.files.exists("C:\\WINDOWS\\cookies\\c" + std::to_string(i) + ".txt"),
+        EXPECT_EQ(f.fs.exists(kCookies + "c" + std::to_string(i) + ".txt"),
                   i == 2 || i == 5 || i == 9);
 
+    // The toggle unchecks and rechecks with its captions; the status stays until rechecked.
+    k.Label1.setCaption("kept");
+    k.Check1.setValue(0);
+    EXPECT_EQ(CheckedCount(k.List1), 0);
+    EXPECT_EQ(Captions({&k.Check1, &k.Label1}), (Texts{"&Select All", "kept"}));
+    EXPECT_EQ(k.List1.listIndex(), 0);
     // Deleting with nothing checked removes nothing and rewrites the count.
-    f.keeper->Check1.setValue(0);
-    f.keeper->Label2.setCaption("stale");
-    f.keeper->cmdDelCookies.click();
-    EXPECT_EQ(f.mem.files.deleted.size(), 7u);
-    EXPECT_EQ(f.keeper->Label2.caption(), "3 Cookies");
+    k.Label2.setCaption("stale");
+    k.cmdDelCookies.click();
+    EXPECT_EQ(f.fs.deleted.size(), 7u);
+    EXPECT_EQ(k.Label2.caption(), "3 Cookies");
+    k.Check1.setValue(1);
+    EXPECT_EQ(CheckedCount(k.List1), 3);
+    EXPECT_EQ(Captions({&k.Check1, &k.Label1}),
+              (Texts{"&Select None", "Remove Checks from Cookies to keep"}));
 
     // Exit shows the main window again, resets and closes the keeper.
-    f.keeper->cmdExt.click();
-    EXPECT_FALSE(f.keeper->loaded());
+    k.cmdExt.click();
+    EXPECT_FALSE(k.loaded());
     EXPECT_TRUE(f.form->visible());
-    EXPECT_EQ(f.keeper->List1.count(), 0);
-    EXPECT_FALSE(f.keeper->Check1.visible());
-
+    EXPECT_EQ(k.List1.count(), 0);
+    EXPECT_FALSE(k.Check1.visible());
     // Reopening starts from the design state and lists every remaining file once.
+    k.Check1.setValue(0);
     f.open();
-    EXPECT_EQ(f.keeper->List1.count(), 3);
-    EXPECT_EQ(f.checkedCount(), 3);
-    EXPECT_EQ(f.keeper->Check1.caption(), "&Select None");
-    EXPECT_EQ(f.keeper->Label2.caption(), "3 Cookies");
+    EXPECT_EQ(k.List1.count(), 3);
+    EXPECT_EQ(CheckedCount(k.List1), 3);
+    EXPECT_EQ(Captions({&k.Check1, &k.Label2}), (Texts{"&Select None", "3 Cookies"}));
 }
 
-TEST(CookieKeeper, ToggleUnchecksAndRechecksWithItsCaptions) {
-    CookieFixture f;
-    for (int i = 0; i < 4; ++i)
-        f.mem.files.addFile("C:\\WINDOWS\\cookies\\t" + std::to_string(i) + ".txt", 1);
-    f.open();
-    f.keeper->Label1.setCaption("kept");
-    f.keeper->Check1.setValue(0);
-    EXPECT_EQ(f.checkedCount(), 0);
-    EXPECT_EQ(f.keeper->Check1.caption(), "&Select All");
-    EXPECT_EQ(f.keeper->Label1.caption(), "kept");  // the status stays as it was
-    EXPECT_EQ(f.keeper->List1.listIndex(), 0);
-    f.keeper->Check1.setValue(1);
-    EXPECT_EQ(f.checkedCount(), 4);
-    EXPECT_EQ(f.keeper->Check1.caption(), "&Select None");
-    EXPECT_EQ(f.keeper->Label1.caption(), "Remove Checks from Cookies to keep");
-}
-
+// The list may sit for hours: a deletion takes each file that was listed, reached through no
+// link, or nothing. What it does not delete keeps its entry, still checked.
 TEST(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) {
     CookieFixture f;
-    auto& fs = f.mem.files;
-    fs.addFile("C:\\WINDOWS\\cookies\\a.txt", 1);
-    fs.addFile("C:\\WINDOWS\\cookies\\locked.txt", 1, platform::kAttrReadOnly);
-    fs.addFile("C:\\WINDOWS\\cookies\\busy.txt", 1).inUse = true;
-    fs.addFile("C:\\WINDOWS\\cookies\\z.txt", 1);
+    for (const char* name : {"a.txt", "b.txt", "z.txt"}) f.fs.addFile(kCookies + name, 1);
+    f.fs.addFile(kCookies + "locked.txt", 1, platform::kAttrReadOnly);
+    f.fs.addFile(kCookies + "busy.txt", 1).inUse = true;
+    f.fs.addFile(kProfiles + "anna\\cookies\\x.txt", 1);
     f.open();
-    ASSERT_EQ(f.keeper->List1.count(), 4);
-    // One file vanishes behind the keeper's back: its entry goes, as the file is gone.
-    fs.deleteFile("C:\\WINDOWS\\cookies\\z.txt");
-    fs.deleted.clear();
+    ASSERT_EQ(f.keeper->List1.count(), 6);
+    // Behind the keeper's back: one file vanishes (its entry goes, as the file is gone), another
+    // takes b.txt's place, and anna's folder becomes a link to files of the same names.
+    f.fs.removeTree(kCookies + "z.txt");
+    f.fs.removeTree(kCookies + "b.txt");
+    f.fs.addFile(kCookies + "b.txt", 7);
+    f.fs.removeTree(kProfiles + "anna");
+    f.fs.addFile("C:\\elsewhere\\cookies\\x.txt", 7);
+    f.fs.addLink(kProfiles + "anna", "C:\\elsewhere");
     f.keeper->cmdDelCookies.click();
-    EXPECT_EQ(fs.deleted, std::vector<std::string>{"C:\\WINDOWS\\cookies\\a.txt"});
-    EXPECT_EQ(f.entries(), (std::vector<std::string>{"C:\\WINDOWS\\cookies\\locked.txt",
-                                                     "C:\\WINDOWS\\cookies\\busy.txt"}));
-    EXPECT_EQ(f.checkedCount(), 2);
-    EXPECT_EQ(f.keeper->Label2.caption(), "2 Cookies");
-    EXPECT_TRUE(fs.exists("C:\\WINDOWS\\cookies\\locked.txt"));
-    EXPECT_EQ(f.mem.trace.lines,
-              (std::vector<std::string>{
-                  "cookie keeper: could not delete C:\\WINDOWS\\cookies\\busy.txt",
-                  "cookie keeper: could not delete C:\\WINDOWS\\cookies\\locked.txt"}));
+    EXPECT_EQ(f.fs.deleted, Texts{kCookies + "a.txt"});
+    const Texts kept = {kCookies + "b.txt", kCookies + "locked.txt", kCookies + "busy.txt",
+                        kProfiles + "anna\\cookies\\x.txt"};
+    EXPECT_EQ(f.entries(), kept);
+    EXPECT_EQ(CheckedCount(f.keeper->List1), 4);
+    EXPECT_EQ(f.keeper->Label2.caption(), "4 Cookies");
+    EXPECT_EQ(f.fs.fileLength("C:\\elsewhere\\cookies\\x.txt"), 7u);
+    const char* why[] = {"a folder on its path is a link: C:\\WINDOWS\\profiles\\anna",
+                         "read-only or in use", "read-only or in use",
+                         "another file is in its place"};
+    ASSERT_EQ(f.mem.trace.lines.size(), 4u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(f.mem.trace.lines[i],
+                  "cookie keeper: could not delete " + kept[3 - i] + ": " + why[i]);
+}
+
+// The user's cookie folder as the shell names it and every folder below it ("Low" too), never
+// through a link nor in the layout's folders; a name that tells no site shows the sites of its
+// records; deletion takes exactly the checked files, whatever their entries read.
+TEST(CookieKeeper, TheUsersOwnCookiesWithTheirSites) {
+    CookieFixture f;
+    const std::string jar = "C:\\users\\ann\\AppData\\Local\\Microsoft\\Windows\\INetCookies";
+    f.mem.shell.folders[platform::UserFolder::Cookies] = jar;
+    auto record = [](const std::string& host) {
+        return "id\nv\n" + host + "/\n1024\n1\n2\n3\n4\n*\n";
+    };
+    f.fs.addFileWithContent(jar + "\\K3J9X2QA.txt", record("a.example") + record("b.example"));
+    f.fs.addFileWithContent(jar + "\\Low\\P0L8M7NB.cookie", record("low.example"));
+    f.fs.addFileWithContent(jar + "\\ann@named[1].txt", record("named.example"));
+    f.fs.addFileWithContent(jar + "\\junk.txt", "\x01\x02");
+    f.fs.addFile(jar + "\\index.dat", 10);
+    f.fs.addFile("C:\\Outside\\far.txt", 1);
+    f.fs.addLink(jar + "\\out", "C:\\Outside");
+    f.fs.addFile(kCookies + "old@site.txt", 1);
+    f.open();
+    EXPECT_EQ(f.entries(), (Texts{jar + "\\K3J9X2QA.txt  (a.example, b.example)",
+                                  jar + "\\ann@named[1].txt", jar + "\\junk.txt",
+                                  jar + "\\Low\\P0L8M7NB.cookie  (low.example)"}));
+    f.keeper->List1.setChecked(0, false);
+    f.keeper->cmdDelCookies.click();
+    EXPECT_EQ(f.fs.deleted, (Texts{jar + "\\Low\\P0L8M7NB.cookie", jar + "\\junk.txt",
+                                   jar + "\\ann@named[1].txt"}));
+    ASSERT_EQ(f.keeper->foundFiles().size(), 1u);
+    EXPECT_EQ(f.keeper->foundFiles()[0].path, jar + "\\K3J9X2QA.txt");
+}
+
+// Records of nine lines: only well-formed ones name a site, and a broken one spoils no other.
+TEST(CookieRecords, WellFormedTruncatedJunkAndEmpty) {
+    const std::string one = "SID\nabc\nexample.com/\n1024\n3567587328\n30000000\n2000\n2900\n*\n";
+    auto record = [](const std::string& where, const std::string& flags = "9") {
+        return "a\nb\n" + where + "\n" + flags + "\n1\n2\n3\n4\n*\n";
+    };
+    const std::pair<std::string, const char*> cases[] = {
+        {"", ""},
+        {one + record("other.net/") + one, "example.com, other.net"},
+        {"a\r\nb\r\nwww.site.org/shop/\r\n9\r\n1\r\n2\r\n3\r\n4\r\n*\r\n" + one,
+         "www.site.org, example.com"},
+        {one + "X\ny\nhalf.example/\n1024\n", "example.com"},  // cut off at the end
+        {"X\ny\nhalf.example/\n*\n" + one, "example.com"},     // cut short before another
+        {std::string("\0\x01\xff\n\n\n\n\n\n\n\n*\n", 13) + one, "example.com"},
+        {record("example.com/", "ten") + record("example.com") + record("ex ample.com/") +
+             record("/x") + record("a\\b/"),
+         ""}};  // no numbers, no path, no printable host
+    for (const auto& [text, sites] : cases) EXPECT_EQ(cookies::CookieSites(text), sites) << text;
+    const auto parsed = cookies::ParseCookieRecords(one);
+    ASSERT_EQ(parsed.size(), 1u);
+    EXPECT_EQ(parsed[0].name + "=" + parsed[0].value + " " + parsed[0].path, "SID=abc /");
 }
 
 }  // namespace

@@ -1,13 +1,12 @@
 // The junk finder over the in-memory platform: filters, drives, the walk, removal and the window.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <functional>
 
 #include "finder/drives.h"
 #include "finder/junk_search.h"
 #include "finder/win_seek.h"
-#include "platform/memory/memory_platform.h"
+#include "fixtures.h"
 
 namespace brisko::testing {
 namespace {
@@ -17,6 +16,7 @@ using platform::DriveType;
 struct FinderFixture {
     platform::MemoryPlatform mem;
     platform::Services services = mem.services();
+    platform::MemoryFileSystem& fs = mem.files;
     controls::ProgramWindows windows;
     controls::Form main{"Form1", "Brisko"};
     controls::Form extens{"Extens", "Extensions"};
@@ -26,8 +26,8 @@ struct FinderFixture {
         windows.main = &main;
         windows.extens = &extens;
         windows.finder = &seek;
-        mem.files.volumes["C:\\"] = {"", "NTFS", 1};
-        mem.files.spaces["C:\\"] = {0, 10737418240ull, 4294967296ull};
+        fs.volumes["C:\\"] = {"", "NTFS", 1};
+        fs.spaces["C:\\"] = {0, 10737418240ull, 4294967296ull};
     }
     void store(const std::string& key, const std::string& value) {
         mem.settings.save("Brisko", "Filters", key, value);
@@ -46,15 +46,19 @@ struct FinderFixture {
         open();
         seek.cmdSearch.click();
     }
-    std::vector<std::string> found() { return seek.lstFoundFiles.items(); }
-    int checkedCount() {
-        int n = 0;
-        for (int i = 0; i < seek.lstFoundFiles.count(); ++i) n += seek.lstFoundFiles.checked(i);
-        return n;
+    void addFiles(std::initializer_list<std::string> paths, std::uint64_t size = 1) {
+        for (const auto& path : paths) fs.addFile(path, size);
+    }
+    Texts found() { return seek.lstFoundFiles.items(); }
+    int checkedCount() { return CheckedCount(seek.lstFoundFiles); }
+    // The last message box as "title: text", and how many were shown.
+    std::string message() {
+        const auto& m = mem.desktop.messages;
+        return m.empty() ? "" : m.back().title + ": " + m.back().text;
     }
     // The keys written under "Filters", in order, since the last call.
-    std::vector<std::string> savedKeys() {
-        std::vector<std::string> keys;
+    Texts savedKeys() {
+        Texts keys;
         for (const auto& s : mem.settings.saves)
             if (s.section == "Filters") keys.push_back(s.key);
         mem.settings.saves.clear();
@@ -62,15 +66,7 @@ struct FinderFixture {
     }
 };
 
-const std::vector<std::string> kFilterKeys = {"chkGID", "chkTMP", "chkBAK", "chkBAK2", "chkSYD",
-                                              "chkOLD", "chkCHK", "chkFTS", "chkDIZ",  "chkFTG"};
-
-std::vector<std::string> Concat(std::vector<std::string> a, const std::vector<std::string>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-TEST(FinderFilters, TheSpecificationFollowsTheBoxesAndTheCustomFilters) {
+TEST(FinderFilters, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
     FinderFixture f;
     f.open();
     auto& w = f.seek;
@@ -109,41 +105,41 @@ TEST(FinderFilters, TheSpecificationFollowsTheBoxesAndTheCustomFilters) {
     w.txtCustom.setText("*.a bc;;*.x");  // accepted as typed, with no ";" in front
     w.Command1.click();
     EXPECT_EQ(w.txtSearchSpec.text(), "*.a bc;;*.x");
-}
 
-TEST(FinderFilters, ALeadingOrTrailingSemicolonIsRefused) {
+    // A leading or trailing semicolon is refused: the message, and the typed text goes.
     for (const char* custom : {";*.abc", "*.abc;"}) {
-        FinderFixture f;
-        f.open();
-        f.seek.chkTMP.setValue(1);
-        f.seek.cmdAdvanced.click();
-        f.seek.txtCustom.setText(custom);
-        f.seek.Command1.click();
-        ASSERT_EQ(f.mem.desktop.messages.size(), 1u);
-        EXPECT_EQ(f.mem.desktop.messages[0].title, "Syntax Error");
-        EXPECT_EQ(f.mem.desktop.messages[0].flags, platform::kMbIconExclamation);
-        EXPECT_EQ(f.seek.txtCustom.text(), "");
-        EXPECT_EQ(f.seek.txtSearchSpec.text(), "*.tmp");
-        EXPECT_TRUE(f.seek.Custom.visible());
+        FinderFixture g;
+        g.open();
+        g.seek.chkTMP.setValue(1);
+        g.seek.cmdAdvanced.click();
+        g.seek.txtCustom.setText(custom);
+        g.seek.Command1.click();
+        ASSERT_EQ(g.mem.desktop.messages.size(), 1u);
+        EXPECT_EQ(g.mem.desktop.messages[0].title, "Syntax Error");
+        EXPECT_EQ(g.mem.desktop.messages[0].flags, platform::kMbIconExclamation);
+        EXPECT_EQ(g.seek.txtCustom.text(), "");
+        EXPECT_EQ(g.seek.txtSearchSpec.text(), "*.tmp");
+        EXPECT_TRUE(g.seek.Custom.visible());
     }
 }
 
 TEST(FinderFilters, LoadRestoresBoxesThenJoinsTheCustomFilters) {
     FinderFixture f;
-    f.store("chkGID", "1");
-    f.store("chkTMP", "yes");  // not a number: left as it was, and traced
-    f.store("Custom", "*.abc");
-    f.store("Used", "*.old");
-    f.store("optDelete", "True");
-    f.store("optRecycle", "False");
+    for (auto [key, value] : {std::pair{"chkGID", "1"},
+                              {"chkTMP", "yes"},
+                              {"Custom", "*.abc"},
+                              {"Used", "*.old"},
+                              {"optDelete", "True"},
+                              {"optRecycle", "False"}})
+        f.store(key, value);
     f.open();
     EXPECT_EQ(f.seek.txtSearchSpec.text(), "*.gid;*.abc");
-    EXPECT_EQ(f.seek.chkTMP.value(), 0);
+    EXPECT_EQ(f.seek.chkTMP.value(), 0);  // not a number: left as it was, and traced
+    EXPECT_EQ(f.mem.trace.lines.size(), 1u);
     EXPECT_TRUE(f.seek.optDelete.value());
     EXPECT_FALSE(f.seek.optRecycle.value());
-    EXPECT_EQ(f.mem.trace.lines.size(), 1u);
 
-    // No box changed: the saved specification stays, with the custom filters after it.
+    // No box changed: the saved patterns stay, with the custom filters after them.
     FinderFixture g;
     g.store("Used", "*.old");
     g.store("Custom", "*.abc");
@@ -154,199 +150,164 @@ TEST(FinderFilters, LoadRestoresBoxesThenJoinsTheCustomFilters) {
 
 TEST(FinderDrives, FixedDrivesAreListedAndTheVolumeLineIsExact) {
     FinderFixture f;
-    auto& fs = f.mem.files;
-    fs.roots = {"A:\\", "c:\\", "D:\\", "E:\\"};
-    fs.types = {{"A:\\", DriveType::Removable},
-                {"C:\\", DriveType::Fixed},
-                {"D:\\", DriveType::Fixed},
-                {"E:\\", DriveType::CdRom}};
-    fs.volumes["D:\\"] = {"DATA", "FAT32", 2};
+    f.fs.roots = {"A:\\", "c:\\", "D:\\", "E:\\"};
+    f.fs.types = {{"A:\\", DriveType::Removable},
+                  {"C:\\", DriveType::Fixed},
+                  {"D:\\", DriveType::Fixed},
+                  {"E:\\", DriveType::CdRom}};
+    f.fs.volumes["D:\\"] = {"DATA", "FAT32", 2};
     f.open();
-    EXPECT_EQ(f.seek.Combo1.items, (std::vector<std::string>{"C:\\", "D:\\"}));
+    EXPECT_EQ(f.seek.Combo1.items, (Texts{"C:\\", "D:\\"}));
     EXPECT_EQ(f.seek.Label3.caption(), "C:\\");
     const std::string gap(10, ' ');
-    const std::string volumeLine =
-        gap + "10.00 GB" + gap + "6.00 GB" + gap + "4.00 GB" + gap + "NTFS";
-    EXPECT_EQ(f.seek.Text1.text(), volumeLine);
+    const std::string line = gap + "10.00 GB" + gap + "6.00 GB" + gap + "4.00 GB" + gap + "NTFS";
+    EXPECT_EQ(f.seek.Text1.text(), line);
 
     // A volume that cannot be read: the message, the old line; the root still changes.
-    fs.volumes.erase("D:\\");
+    f.fs.volumes.erase("D:\\");
     f.seek.Combo1.setListIndex(1);
-    ASSERT_EQ(f.mem.desktop.messages.size(), 1u);
-    EXPECT_EQ(f.mem.desktop.messages[0].text, "No Disk In Drive!");
-    EXPECT_EQ(f.mem.desktop.messages[0].title, "Error Reading Disk");
+    EXPECT_EQ(f.mem.desktop.messages.size(), 1u);
+    EXPECT_EQ(f.message(), "Error Reading Disk: No Disk In Drive!");
     EXPECT_EQ(f.seek.Label3.caption(), "D:\\");
-    EXPECT_EQ(f.seek.Text1.text(), volumeLine);
+    EXPECT_EQ(f.seek.Text1.text(), line);
 
-    EXPECT_EQ(finder::DriveTypeName(fs, "A:"), "Removable");
-    EXPECT_EQ(finder::DriveTypeName(fs, "E:\\"), "CD-ROM");
-    EXPECT_EQ(finder::DriveTypeName(fs, "Q:\\"), "Unrecognized");
+    EXPECT_EQ(finder::DriveTypeName(f.fs, "A:"), "Removable");
+    EXPECT_EQ(finder::DriveTypeName(f.fs, "E:\\"), "CD-ROM");
+    EXPECT_EQ(finder::DriveTypeName(f.fs, "Q:\\"), "Unrecognized");
     // Halves with their top bit set are unsigned.
     EXPECT_EQ(finder::LargeToDouble(-1, 0), 4294967295.0);
     EXPECT_EQ(finder::LargeToDouble(static_cast<std::int32_t>(0x80000000u), 2), 10737418240.0);
 }
 
-TEST(FinderDrives, TooManyRootsForTheListingGiveNoDriveAndNoSearch) {
-    FinderFixture f;
-    f.mem.files.roots.clear();
-    for (int i = 0; i < 70; ++i) f.mem.files.roots.push_back("C:\\");  // 281 characters
-    EXPECT_TRUE(finder::FixedDrives(f.mem.files).empty());
-    f.mem.files.roots = {};
-    f.search("*.tmp");
-    EXPECT_TRUE(f.seek.Combo1.items.empty());
-    ASSERT_FALSE(f.mem.desktop.messages.empty());
-    EXPECT_EQ(f.mem.desktop.messages.back().title, "Nothing Selected");
-    EXPECT_EQ(f.mem.desktop.messages.back().text, "No fixed drive to search");
-    EXPECT_EQ(f.seek.cmdSearch.caption(), "&Search");
-}
-
 TEST(FinderSearch, WalksSubfoldersLastFirstAndListsEachFolderAfterWhatIsBelowIt) {
     FinderFixture f;
-    auto& fs = f.mem.files;
-    fs.addFile("C:\\root.tmp", 1);
-    for (const char* folder : {"A", "b", "C"})
-        fs.addFile(std::string("C:\\") + folder + "\\x.tmp", 1);
-    fs.addFile("C:\\C\\Inner\\deep.TMP", 1);
-    fs.addFile("C:\\C\\hidden.tmp", 1, platform::kAttrHidden);
-    fs.addFile("C:\\C\\system.tmp", 1, platform::kAttrSystem);
-    fs.addFile("C:\\A\\x.tmpx", 1);
-    fs.addFile("C:\\Hidden\\h.tmp", 1).attributes |= 0;
-    fs.addFolder("C:\\Hidden", platform::kAttrHidden);
+    f.addFiles({"C:\\root.tmp", "C:\\A\\x.tmp", "C:\\b\\x.tmp", "C:\\C\\x.tmp",
+                "C:\\C\\Inner\\deep.TMP", "C:\\A\\x.tmpx", "C:\\Hidden\\h.tmp"});
+    f.fs.addFile("C:\\C\\hidden.tmp", 1, platform::kAttrHidden);
+    f.fs.addFile("C:\\C\\system.tmp", 1, platform::kAttrSystem);
+    f.fs.addFolder("C:\\Hidden", platform::kAttrHidden);
     f.search("*.tmp;*.TMP");
-    EXPECT_EQ(f.found(), (std::vector<std::string>{"C:\\Hidden\\h.tmp", "C:\\C\\Inner\\deep.TMP",
-                                                   "C:\\C\\x.tmp", "C:\\b\\x.tmp", "C:\\A\\x.tmp",
-                                                   "C:\\root.tmp"}));
-    EXPECT_EQ(f.seek.lblCount.caption(), " 6");
-    EXPECT_EQ(f.seek.Label2.caption(),
-              "Searching ... This can take several minutes.  Files found so far  6");
-    EXPECT_EQ(f.seek.Message.caption(), "6 bytes Wasted Space   6 Files found");
+    EXPECT_EQ(f.found(), (Texts{"C:\\Hidden\\h.tmp", "C:\\C\\Inner\\deep.TMP", "C:\\C\\x.tmp",
+                                "C:\\b\\x.tmp", "C:\\A\\x.tmp", "C:\\root.tmp"}));
+    EXPECT_EQ(Captions({&f.seek.lblCount, &f.seek.Label2, &f.seek.Message, &f.seek.cmdSearch,
+                        &f.seek.cmdExit}),
+              (Texts{" 6", "Searching ... This can take several minutes.  Files found so far  6",
+                     "6 bytes Wasted Space   6 Files found", "&Reset", "E&xit"}));
     EXPECT_EQ(f.checkedCount(), 6);
     // One yield per folder entered: the root, A, b, C, C\Inner, Hidden.
     EXPECT_EQ(f.mem.desktop.yields, 6);
-    EXPECT_EQ(f.seek.cmdSearch.caption(), "&Reset");
-    EXPECT_EQ(f.seek.cmdExit.caption(), "E&xit");
     EXPECT_TRUE(f.seek.cmdDelete.enabled());
     EXPECT_EQ(f.mem.media.played.back(), "C:\\Program Files\\Brisko\\Alarm.wav");
 }
 
-TEST(FinderSearch, LinksUnreadableFoldersAndOddFilesNeitherStopNorRepeatTheWalk) {
+// Each file once, though it matches both patterns; a link's target only where it is; a bind
+// mount's folder once, whether the listing gives ids or each folder is asked for its own.
+TEST(FinderSearch, LinksBindMountsUnreadableFoldersAndOddFilesNeitherStopNorRepeatTheWalk) {
     FinderFixture f;
-    auto& fs = f.mem.files;
-    fs.addFile("C:\\Data\\a.bak", 1536);
-    fs.addFile("C:\\Data\\x.bakery", 5);
-    fs.addFile("C:\\Data\\big.bak", 3221225472ull);
-    fs.addLink("C:\\Data\\Loop", "C:\\Data");
-    fs.addLink("C:\\Home", "C:\\Elsewhere");
-    fs.addFile("C:\\Elsewhere\\far.bak", 1);
-    fs.addFolder("C:\\System Volume Information").unlistable = true;
+    f.fs.addFile("C:\\Data\\a.bak", 1536);
+    f.fs.addFile("C:\\Data\\x.bakery", 5);
+    f.fs.addFile("C:\\Data\\big.bak", 3221225472ull);
+    f.fs.addLink("C:\\Data\\Loop", "C:\\Data");
+    f.fs.addLink("C:\\Home", "C:\\Elsewhere");
+    f.fs.addFile("C:\\Elsewhere\\far.bak", 1);
+    f.fs.addFolder("C:\\System Volume Information").unlistable = true;
     f.search("*.bak;*.ba?");
-    // Each file once, though it matches both patterns; the links' targets only where they are.
-    EXPECT_EQ(f.found(), (std::vector<std::string>{"C:\\Elsewhere\\far.bak", "C:\\Data\\a.bak",
-                                                   "C:\\Data\\big.bak"}));
+    EXPECT_EQ(f.found(), (Texts{"C:\\Elsewhere\\far.bak", "C:\\Data\\a.bak", "C:\\Data\\big.bak"}));
     EXPECT_EQ(f.seek.Message.caption(), "3.00 GB Wasted Space   3 Files found");
     EXPECT_EQ(f.seek.txtSize.text(), " 3221227009");
-    EXPECT_EQ(f.mem.trace.lines, std::vector<std::string>{
-                                     "junk search: could not list C:\\System Volume Information"});
+    EXPECT_EQ(f.mem.trace.lines,
+              Texts{"junk search: could not list C:\\System Volume Information"});
     EXPECT_FALSE(f.mem.desktop.ended);
-}
 
-TEST(FinderSearch, AFolderSeenThroughABindMountIsWalkedOnce) {
     for (const bool idsInListings : {true, false}) {
-        FinderFixture f;
-        auto& fs = f.mem.files;
-        fs.idsInListings = idsInListings;  // without them, each folder is asked for its id
-        fs.addFile("C:\\Data\\a.tmp", 1);
-        fs.addAlias("C:\\Data\\Again", "C:\\Data");  // a bind mount of a folder inside itself
-        fs.addAlias("C:\\Mirror", "C:\\Data");
-        f.search("*.tmp");
-        EXPECT_EQ(f.found().size(), 1u) << idsInListings;
-        EXPECT_EQ(f.mem.trace.lines.size(), 2u) << idsInListings;
-        EXPECT_FALSE(f.mem.desktop.ended);
+        FinderFixture g;
+        g.fs.idsInListings = idsInListings;
+        g.fs.addFile("C:\\Data\\a.tmp", 1);
+        g.fs.addAlias("C:\\Data\\Again", "C:\\Data");
+        g.fs.addAlias("C:\\Mirror", "C:\\Data");
+        g.search("*.tmp");
+        EXPECT_EQ(g.found().size(), 1u) << idsInListings;
+        EXPECT_EQ(g.mem.trace.lines.size(), 2u) << idsInListings;
     }
 }
 
-TEST(FinderSearch, NothingFoundLeavesTheResultLineEmpty) {
+// No filter, no fixed drive or nothing found: no walk or an empty result; a full list abandons
+// the walk with its message.
+TEST(FinderSearch, SearchesThatFindNothingOrTooMuchEndWithTheirMessage) {
     FinderFixture f;
-    f.mem.files.addFile("C:\\keep.txt", 1);
+    f.fs.addFile("C:\\keep.txt", 1);
     f.search("*.tmp");
     EXPECT_TRUE(f.found().empty());
-    EXPECT_EQ(f.seek.lblCount.caption(), "0");
-    EXPECT_EQ(f.seek.Message.caption(), "");
+    EXPECT_EQ(Captions({&f.seek.lblCount, &f.seek.Message}), (Texts{"0", ""}));
     EXPECT_EQ(f.seek.Check1.value(), 1);
-    // No filter at all: the message, and no walk.
+
     FinderFixture g;
     g.open();
     g.seek.cmdSearch.click();
-    ASSERT_EQ(g.mem.desktop.messages.size(), 1u);
-    EXPECT_EQ(g.mem.desktop.messages[0].text, "You have to select at least one filter");
+    EXPECT_EQ(g.message(), "Nothing Selected: You have to select at least one filter");
     EXPECT_EQ(g.mem.desktop.yields, 0);
     EXPECT_FALSE(g.seek.Label10.visible());
+
+    FinderFixture h;
+    for (int i = 0; i < 70; ++i) h.fs.roots.push_back("C:\\");  // too long for the listing
+    EXPECT_TRUE(finder::FixedDrives(h.fs).empty());
+    h.fs.roots = {};
+    h.search("*.tmp");
+    EXPECT_TRUE(h.seek.Combo1.items.empty());
+    EXPECT_EQ(h.message(), "Nothing Selected: No fixed drive to search");
+    EXPECT_EQ(h.seek.cmdSearch.caption(), "&Search");
+
+    FinderFixture full;
+    full.addFiles({"C:\\a.tmp", "C:\\b.tmp", "C:\\c.tmp"});
+    full.seek.lstFoundFiles.capacity = 2;
+    full.search("*.tmp");
+    EXPECT_EQ(full.found().size(), 2u);
+    EXPECT_EQ(full.mem.desktop.messages.size(), 1u);
+    EXPECT_EQ(full.message(), "Brisko: You've filled the list box. Abandoning search...");
+    EXPECT_EQ(full.seek.cmdSearch.caption(), "&Reset");
 }
 
 TEST(FinderSearch, CancelDuringAYieldEndsTheWalkAndKeepsWhatWasFound) {
     FinderFixture f;
-    auto& fs = f.mem.files;
-    for (const char* folder : {"A", "B", "C"})
-        fs.addFile(std::string("C:\\") + folder + "\\x.tmp", 1);
-    fs.addFile("C:\\root.tmp", 1);
+    f.addFiles({"C:\\A\\x.tmp", "C:\\B\\x.tmp", "C:\\C\\x.tmp", "C:\\root.tmp"});
     // Cancel while B is being entered: C is done, B, A and the root's own files are not.
     f.mem.desktop.onYield = [&] {
-        if (f.seek.Label1.caption() == "C:\\B") {
-            EXPECT_EQ(f.seek.cmdExit.caption(), "Cancel");
-            EXPECT_FALSE(f.seek.cmdSearch.enabled());
-            f.seek.cmdSearch.click();  // disabled: nothing
-            f.seek.cmdExit.click();
-            EXPECT_TRUE(f.seek.Label8.visible());
-            f.seek.cmdSearch.click();  // enabled again, but no second search inside the walk
-        }
+        if (f.seek.Label1.caption() != "C:\\B") return;
+        EXPECT_EQ(f.seek.cmdExit.caption(), "Cancel");
+        EXPECT_FALSE(f.seek.cmdSearch.enabled());
+        f.seek.cmdSearch.click();  // disabled: nothing
+        f.seek.cmdExit.click();
+        EXPECT_TRUE(f.seek.Label8.visible());
+        f.seek.cmdSearch.click();  // enabled again, but no second search inside the walk
     };
     f.search("*.tmp");
-    EXPECT_EQ(f.found(), std::vector<std::string>{"C:\\C\\x.tmp"});
+    EXPECT_EQ(f.found(), Texts{"C:\\C\\x.tmp"});
     EXPECT_EQ(f.checkedCount(), 1);
     EXPECT_EQ(f.seek.cmdSearch.caption(), "&Reset");
     EXPECT_FALSE(f.seek.Label8.visible());
     EXPECT_EQ(f.mem.desktop.yields, 3);  // root, C, B
-}
 
-TEST(FinderSearch, AFullListAbandonsTheWalkWithItsMessage) {
-    FinderFixture f;
-    for (const char* name : {"a", "b", "c"})
-        f.mem.files.addFile(std::string("C:\\") + name + ".tmp", 1);
-    f.seek.lstFoundFiles.capacity = 2;
-    f.search("*.tmp");
-    EXPECT_EQ(f.found().size(), 2u);
-    ASSERT_EQ(f.mem.desktop.messages.size(), 1u);
-    EXPECT_EQ(f.mem.desktop.messages[0].text, "You've filled the list box. Abandoning search...");
-    EXPECT_EQ(f.mem.desktop.messages[0].title, "Brisko");
-    EXPECT_EQ(f.seek.cmdSearch.caption(), "&Reset");
-}
-
-TEST(FinderSearch, DotsRunThroughSeventeenStates) {
-    FinderFixture f;
-    f.open();
-    f.seek.tmrDots.setEnabled(true);
-    std::vector<std::string> seen;
-    for (int i = 0; i < 18; ++i) {
-        seen.push_back(f.seek.lblDots.caption());
-        f.seek.tmrDots.tick();
+    // The dots run through seventeen states, and start again from anything else.
+    FinderFixture d;
+    d.open();
+    EXPECT_EQ(d.seek.lblDots.caption(), "Scanning ");
+    d.seek.tmrDots.setEnabled(true);
+    std::string dots = "Scanning ";
+    for (int i = 1; i <= 17; ++i) {
+        d.seek.tmrDots.tick();
+        dots = i == 17 ? "Scanning " : dots + " .";
+        EXPECT_EQ(d.seek.lblDots.caption(), dots) << i;
     }
-    EXPECT_EQ(seen[0], "Scanning ");
-    EXPECT_EQ(seen[2], "Scanning  . .");
-    std::string sixteen = "Scanning ";
-    for (int i = 0; i < 16; ++i) sixteen += " .";
-    EXPECT_EQ(seen[16], sixteen);
-    EXPECT_EQ(seen[17], "Scanning ");
-    f.seek.lblDots.setCaption("Scanning ..");
-    f.seek.tmrDots.tick();
-    EXPECT_EQ(f.seek.lblDots.caption(), "Scanning ");
+    d.seek.lblDots.setCaption("Scanning ..");
+    d.seek.tmrDots.tick();
+    EXPECT_EQ(d.seek.lblDots.caption(), "Scanning ");
 }
 
 TEST(FinderRemoval, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     FinderFixture f;
-    auto& fs = f.mem.files;
-    for (const char* name : {"a", "b", "c", "d", "e"})
-        fs.addFile(std::string("C:\\J\\") + name + ".tmp", 100);
-    fs.addFile("C:\\J\\locked.tmp", 1000, platform::kAttrReadOnly);
+    f.addFiles({"C:\\J\\a.tmp", "C:\\J\\b.tmp", "C:\\J\\c.tmp", "C:\\J\\d.tmp", "C:\\J\\e.tmp"},
+               100);
+    f.fs.addFile("C:\\J\\locked.tmp", 1000, platform::kAttrReadOnly);
     f.store("Scnsv", "");
     f.store("optDelete", "True");
     f.store("optRecycle", "False");
@@ -356,11 +317,12 @@ TEST(FinderRemoval, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     f.seek.lstFoundFiles.setChecked(3, false);  // d
     f.seek.cmdDelete.click();
     // The read-only file survives, listed and checked; the two kept ones keep their order.
-    EXPECT_EQ(f.found(),
-              (std::vector<std::string>{"C:\\J\\b.tmp", "C:\\J\\d.tmp", "C:\\J\\locked.tmp"}));
+    EXPECT_EQ(f.found(), (Texts{"C:\\J\\b.tmp", "C:\\J\\d.tmp", "C:\\J\\locked.tmp"}));
     EXPECT_TRUE(f.seek.lstFoundFiles.checked(2));
-    EXPECT_FALSE(fs.exists("C:\\J\\a.tmp"));
-    EXPECT_TRUE(fs.exists("C:\\J\\b.tmp"));
+    EXPECT_EQ(f.mem.trace.lines,
+              Texts{"junk finder: could not remove C:\\J\\locked.tmp: read-only or in use"});
+    EXPECT_FALSE(f.fs.exists("C:\\J\\a.tmp"));
+    EXPECT_TRUE(f.fs.exists("C:\\J\\b.tmp"));
     EXPECT_EQ(f.stored("Scnsv"), "300");
     EXPECT_EQ(f.seek.Message.caption(), "1.46 KB Wasted Space   6 Files found");
     // A second removal adds only what it removes.
@@ -368,44 +330,113 @@ TEST(FinderRemoval, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     f.seek.cmdDelete.click();
     EXPECT_EQ(f.stored("Scnsv"), "400");
     EXPECT_EQ(f.seek.mousePointer(), controls::kPointerDefault);
-
     // Check1 toggles every entry and its caption.
     f.seek.Check1.setValue(0);
     EXPECT_EQ(f.checkedCount(), 0);
     EXPECT_EQ(f.seek.Check1.caption(), "&Select All");
+
+    // To the Recycle Bin: one shell call per file with only "allow undo"; a broken stored
+    // total counts as nothing; what the shell did not remove stays listed.
+    FinderFixture g;
+    g.fs.addFile("C:\\a.tmp", 10);
+    g.fs.addFile("C:\\b.tmp", 20);
+    g.store("Scnsv", "-1");
+    g.search("*.tmp");
+    g.mem.shell.deleteResult = 0;
+    g.seek.cmdDelete.click();
+    const auto& requests = g.mem.shell.deleteRequests;
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].paths, Texts{"C:\\b.tmp"});
+    EXPECT_EQ(requests[1].paths, Texts{"C:\\a.tmp"});
+    EXPECT_EQ(requests[0].flags, 0x40u);
+    EXPECT_EQ(requests[0].owner, 0u);
+    EXPECT_EQ(g.found().size(), 2u);
+    EXPECT_EQ(g.stored("Scnsv"), "0");
 }
 
-TEST(FinderRemoval, TheRecycleBinGetsOneShellCallPerFileWithOnlyAllowUndo) {
-    FinderFixture f;
-    auto& fs = f.mem.files;
-    fs.addFile("C:\\a.tmp", 10);
-    fs.addFile("C:\\b.tmp", 20);
-    f.store("Scnsv", "-1");  // a broken stored total counts as nothing
-    f.search("*.tmp");
-    f.mem.shell.deleteResult = 0;
-    f.seek.cmdDelete.click();  // the in-memory shell removes nothing: the entries stay
-    ASSERT_EQ(f.mem.shell.deleteRequests.size(), 2u);
-    EXPECT_EQ(f.mem.shell.deleteRequests[0].paths, std::vector<std::string>{"C:\\b.tmp"});
-    EXPECT_EQ(f.mem.shell.deleteRequests[1].paths, std::vector<std::string>{"C:\\a.tmp"});
-    EXPECT_EQ(f.mem.shell.deleteRequests[0].flags, 0x40u);
-    EXPECT_EQ(f.mem.shell.deleteRequests[0].owner, 0u);
-    EXPECT_EQ(f.found().size(), 2u);
-    EXPECT_EQ(f.stored("Scnsv"), "0");
+// Between the search and the press the disk may change: each removal mode takes the file that
+// was listed, reached through no link, or nothing, and every other file stays.
+TEST(FinderRemoval, OnlyTheFileFoundIsRemovedWhateverChangedSinceTheSearch) {
+    using Files = platform::MemoryFileSystem;
+    const std::string swap = "C:\\adv\\swap", two = "C:\\l\\one\\two";
+    struct Case {
+        const char* what;
+        std::string path;
+        std::function<void(Files&)> change;  // made after the search, with any survivor
+        bool removed, kept;                  // gone and counted; still listed and checked
+        std::string survivor;                // a file of 77 bytes that must stay
+    };
+    const Case cases[] = {
+        {"nothing changed", "C:\\adv\\a.tmp", [](Files&) {}, true, false, ""},
+        {"a folder named with a trailing space", "C:\\adv\\spacedir \\m.tmp", [](Files&) {}, true,
+         false, ""},
+        {"the file's folder became a link", swap + "\\w0.tmp",
+         [&](Files& fs) {
+             fs.removeTree(swap);
+             fs.addFile("C:\\outside\\w0.tmp", 77);
+             fs.addLink(swap, "C:\\outside");
+         },
+         false, true, "C:\\outside\\w0.tmp"},
+        {"a folder in the middle of a long path became a link",
+         two + "\\three\\four\\five\\six\\w.tmp",
+         [&](Files& fs) {
+             fs.removeTree(two);
+             fs.addFile("C:\\copy\\three\\four\\five\\six\\w.tmp", 77);
+             fs.addLink(two, "C:\\copy");
+         },
+         false, true, "C:\\copy\\three\\four\\five\\six\\w.tmp"},
+        {"another file took its place", "C:\\adv\\r.tmp",
+         [](Files& fs) {
+             fs.removeTree("C:\\adv\\r.tmp");
+             fs.addFile("C:\\adv\\r.tmp", 77);
+         },
+         false, true, "C:\\adv\\r.tmp"},
+        {"the file is gone", "C:\\adv\\g.tmp", [](Files& fs) { fs.removeTree("C:\\adv\\g.tmp"); },
+         false, false, ""},
+    };
+    for (const Case& c : cases) {
+        for (const bool recycle : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (recycle ? ", to the Recycle Bin" : ", for good"));
+            FinderFixture f;
+            f.fs.addFile(c.path, 10);
+            f.store("optDelete", recycle ? "False" : "True");
+            f.store("optRecycle", recycle ? "True" : "False");
+            f.store("Scnsv", "5");
+            f.mem.shell.onDelete = [&](const Texts& paths) {
+                for (const auto& path : paths) f.fs.removeTree(path);
+            };
+            f.search("*.tmp");
+            ASSERT_EQ(f.found(), Texts{c.path});
+            c.change(f.fs);
+            f.seek.cmdDelete.click();
+            EXPECT_EQ(f.found().size(), c.kept ? 1u : 0u);
+            EXPECT_EQ(f.checkedCount(), c.kept ? 1 : 0);
+            EXPECT_EQ(f.stored("Scnsv"), c.removed ? "15" : "5");
+            EXPECT_EQ(f.mem.trace.lines.size(), c.kept ? 1u : 0u);
+            if (!c.survivor.empty()) {
+                EXPECT_EQ(f.fs.fileLength(c.survivor), 77u);
+            }
+            // A file refused is never handed to the shell.
+            EXPECT_EQ(f.mem.shell.deleteRequests.size(), recycle && c.removed ? 1u : 0u);
+        }
+    }
 }
 
 TEST(FinderWindow, LeavingSavesItsRowsAndTheNextOpeningRunsNoLoad) {
     FinderFixture f;
-    f.mem.files.addFile("C:\\a.tmp", 1);
+    f.fs.addFile("C:\\a.tmp", 1);
     f.open();
     f.seek.chkTMP.setValue(1);
-    f.savedKeys();
     f.seek.cmdSearch.click();
     ASSERT_EQ(f.found().size(), 1u);
     // The close caption keeps the search; the next opening finds it as it was.
     f.savedKeys();
     f.seek.onSystemClose();
-    const auto exitRow = Concat(Concat({"Used", "Custom", "chkSelectAll"}, kFilterKeys),
-                                {"optDelete", "optRecycle"});
+    const Texts filters = {"Used",   "Custom",  "chkSelectAll", "chkGID", "chkTMP",
+                           "chkBAK", "chkBAK2", "chkSYD",       "chkOLD", "chkCHK",
+                           "chkFTS", "chkDIZ",  "chkFTG"};
+    Texts exitRow = filters;
+    exitRow.insert(exitRow.end(), {"optDelete", "optRecycle"});
     EXPECT_EQ(f.savedKeys(), exitRow);
     EXPECT_FALSE(f.seek.visible());
     EXPECT_TRUE(f.main.visible());
@@ -420,17 +451,16 @@ TEST(FinderWindow, LeavingSavesItsRowsAndTheNextOpeningRunsNoLoad) {
     EXPECT_TRUE(f.found().empty());
     EXPECT_EQ(f.seek.cmdSearch.caption(), "&Search");
     EXPECT_FALSE(f.seek.cmdDelete.enabled());
-    EXPECT_TRUE(f.seek.Label10.visible());
-    EXPECT_TRUE(f.seek.Filters.visible());
+    ExpectVisible({&f.seek.Label10, &f.seek.Filters}, true);
     EXPECT_TRUE(f.main.visible());
-    const int enumerations = f.mem.files.enumerations;
+    const int enumerations = f.fs.enumerations;
     f.seek.show();
     EXPECT_EQ(f.seek.chkTMP.value(), 1);
-    EXPECT_EQ(f.mem.files.enumerations, enumerations);
+    EXPECT_EQ(f.fs.enumerations, enumerations);
 
     // Unloading saves the filters but not the deletion choice, and ends the program.
     EXPECT_THROW(f.seek.unload(), platform::ProgramEnded);
-    EXPECT_EQ(f.savedKeys(), Concat({"Used", "Custom", "chkSelectAll"}, kFilterKeys));
+    EXPECT_EQ(f.savedKeys(), filters);
 }
 
 TEST(FinderWindow, TheDescriptionLabelFollowsTheMouseAndLookUpOpensTheLookup) {
@@ -440,15 +470,13 @@ TEST(FinderWindow, TheDescriptionLabelFollowsTheMouseAndLookUpOpensTheLookup) {
     EXPECT_EQ(f.seek.Label10.caption(), idle);
     f.seek.cmdSearch.onMouseMove();
     EXPECT_EQ(f.seek.Label10.caption(), "Search selected drive for junk files");
-    f.seek.Combo1.onMouseMove ? f.seek.Combo1.onMouseMove() : void();  // no description: kept
-    EXPECT_EQ(f.seek.Label10.caption(), "Search selected drive for junk files");
+    EXPECT_FALSE(f.seek.Combo1.onMouseMove);  // no description: the text stays
     f.seek.onMouseMove();
     EXPECT_EQ(f.seek.Label10.caption(), idle);
     f.seek.chkBAK2.onMouseMove();
     EXPECT_EQ(f.seek.Label10.caption(), "Backup of the Backup file above");
     f.seek.chameleonButton1.click();
-    EXPECT_TRUE(f.extens.visible());
-    EXPECT_TRUE(f.seek.visible());
+    EXPECT_TRUE(f.extens.visible() && f.seek.visible());
     // Help: the finder's help dialog, modally.
     controls::Form help{"XP_frm1", "Scanner Help"};
     f.windows.finderHelp = &help;
@@ -479,10 +507,8 @@ TEST(FinderWindow, PanelsHoldTheirControlsAndTheBottomRowDoesNotOverlap) {
     for (std::size_t i = 0; i < row.size(); ++i) {
         const controls::Rect& r = row[i]->rect;
         EXPECT_LE(r.left + r.width, f.seek.clientWidth) << row[i]->name();
-        if (i + 1 < row.size()) {
-            EXPECT_LE(r.left + r.width, row[i + 1]->rect.left)
-                << row[i]->name() << " reaches into " << row[i + 1]->name();
-        }
+        EXPECT_LE(r.left + r.width, i + 1 < row.size() ? row[i + 1]->rect.left : r.left + r.width)
+            << row[i]->name();
     }
 }
 

@@ -22,13 +22,16 @@ echo deep >"$deep/leaf.txt"
 ln -s ../outside "$base/tree/away"
 ln -s ../../outside/file.txt "$base/tree/sub/file_link.txt"
 ln -s .. "$base/tree/sub/loop"
-# A link that is itself the folder named for removal.
+# A link that is itself the folder named for removal, and one above the folder named.
 ln -s outside "$base/linked"
-# The same without links: read-only files and a deep path only.
-mkdir -p "$base/plain"
-cp -r "$base/tree/deep" "$base/plain/"
-echo ro >"$base/plain/readonly.txt"
-chmod 444 "$base/plain/readonly.txt"
+ln -s outside "$base/via"
+# The same without links: read-only files and a deep path only; twice, to remove and to empty.
+for plain in plain kept; do
+    mkdir -p "$base/$plain"
+    cp -r "$base/tree/deep" "$base/$plain/"
+    echo ro >"$base/$plain/readonly.txt"
+    chmod 444 "$base/$plain/readonly.txt"
+done
 # Names that the usual Win32 path handling cuts short (a trailing dot or space), a name outside the
 # ANSI code page, deep below a folder that ends in a dot; and a folder named for removal that ends
 # in a dot, beside the folder it would be cut to.

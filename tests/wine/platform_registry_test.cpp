@@ -1,73 +1,71 @@
-// Registry primitives against the real registry of a Wine prefix.
+// The registry primitives and the settings store against the real registry of a Wine prefix.
 #include <windows.h>
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
+#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_registry.h"
-#include "tests/wine/wine_helpers.h"
+#include "platform/win32/win32_settings.h"
 
 namespace {
 
 using brisko::platform::RegHandle;
 using brisko::platform::RegRoot;
-using brisko::win32::Win32Registry;
-using brisko::wine_test::KeyExists;
-using brisko::wine_test::SetRaw;
-using brisko::wine_test::SetText;
-using brisko::wine_test::ValueExists;
 namespace p = brisko::platform;
 
 const wchar_t kKey[] = L"Software\\BriskoRegistryTest\\TypedURLs";
-const char kKeyUtf8[] = "Software\\BriskoRegistryTest\\TypedURLs";
+const std::wstring kStore = L"Software\\VB and VBA Program Settings\\";
 
-TEST(Win32Registry, OpeningOnlyOpensAndNeverCreates) {
-    Win32Registry registry;
-    RegHandle handle = 99;
-    EXPECT_EQ(registry.openKey(RegRoot::CurrentUser, "Software\\BriskoNoSuchKey\\Deeper", handle),
-              p::kRegNotFound);
-    EXPECT_EQ(handle, 0u);
-    EXPECT_FALSE(KeyExists(L"Software\\BriskoNoSuchKey"));
-
-    // The other root, as the clean run addresses the default user's lists.
-    EXPECT_EQ(registry.openKey(RegRoot::Users, ".DEFAULT\\Software", handle), p::kRegSuccess);
-    EXPECT_NE(handle, 0u);
-    EXPECT_EQ(registry.closeKey(handle), p::kRegSuccess);
-    EXPECT_EQ(registry.openKey(RegRoot::Users, ".DEFAULT\\Software\\BriskoNoSuchKey", handle),
-              p::kRegNotFound);
-    EXPECT_FALSE(KeyExists(L".DEFAULT\\Software\\BriskoNoSuchKey", HKEY_USERS));
-
-    // An empty path opens the root itself.
-    EXPECT_EQ(registry.openKey(RegRoot::CurrentUser, "", handle), p::kRegSuccess);
-    ASSERT_NE(handle, 0u);
-    SetText(kKey, L"probe", L"x");
-    RegHandle child = 0;
-    EXPECT_EQ(registry.openKey(RegRoot::CurrentUser, kKeyUtf8, child), p::kRegSuccess);
-    EXPECT_EQ(registry.queryValue(child, "probe", true).data, "x");
-    EXPECT_EQ(registry.closeKey(child), p::kRegSuccess);
-    // "Software" is a subkey of the root, not a value: the root handle sees no such value.
-    EXPECT_EQ(registry.queryValue(handle, "Software", false).status, p::kRegNotFound);
-    EXPECT_EQ(registry.closeKey(handle), p::kRegSuccess);
+// Whether a key, or a value of it, exists.
+bool Exists(const std::wstring& key, const wchar_t* value = nullptr,
+            HKEY root = HKEY_CURRENT_USER) {
+    brisko::win32::UniqueKey handle;
+    return RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, handle.put()) == ERROR_SUCCESS &&
+           (!value || RegQueryValueExW(handle.get(), value, nullptr, nullptr, nullptr, nullptr) ==
+                          ERROR_SUCCESS);
 }
 
-TEST(Win32Registry, QueryGivesTypeSizeAndTextOfEachKindOfValue) {
-    SetText(kKey, L"url1", L"http://a.example/");
-    const BYTE binary[] = {1, 2, 3, 4, 5};
-    SetRaw(kKey, L"url2", REG_BINARY, binary, sizeof(binary));
-    SetRaw(kKey, L"url3", REG_EXPAND_SZ, L"%TEMP%\\x", sizeof(L"%TEMP%\\x"));
-    SetText(kKey, L"url4", L"\u00e9t\u00e9");
-    const wchar_t bare[] = {L'a', L'b'};
-    SetRaw(kKey, L"url5", REG_SZ, bare, sizeof(bare));
-    SetText(kKey, L"url6", L"");
-    // Longer than one read's buffer: the second read takes the size the first one reported.
-    SetText(kKey, L"url7", std::wstring(700, L'x').c_str());
-    const std::vector<BYTE> bulky(3000, 7);
-    SetRaw(kKey, L"url8", REG_BINARY, bulky.data(), static_cast<DWORD>(bulky.size()));
+// Stores a value of any type and shape, making its key as needed; texts with their terminator.
+void Set(const std::wstring& key, const wchar_t* name, DWORD type, const void* data, DWORD size) {
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name, type, data, size),
+              ERROR_SUCCESS);
+}
+void Set(const std::wstring& key, const wchar_t* name, const std::wstring& text) {
+    Set(key, name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
 
-    Win32Registry registry;
-    RegHandle key = 0;
-    ASSERT_EQ(registry.openKey(RegRoot::CurrentUser, kKeyUtf8, key), p::kRegSuccess);
+class Win32Registry : public ::testing::Test {
+  protected:
+    RegHandle Open(const char* path, RegRoot root = RegRoot::CurrentUser) {
+        RegHandle handle = 99;
+        const long status = registry.openKey(root, path, handle);
+        EXPECT_EQ(handle != 0, status == p::kRegSuccess) << path;
+        return handle;
+    }
+    RegHandle Open() { return Open("Software\\BriskoRegistryTest\\TypedURLs"); }
+    brisko::win32::Win32Registry registry;
+};
+
+TEST_F(Win32Registry, OpensOnlyWhatExistsAndQueryGivesTypeSizeAndTextOfEachKindOfValue) {
+    EXPECT_EQ(Open("Software\\BriskoNoSuchKey\\Deeper"), 0u);
+    EXPECT_EQ(Open(".DEFAULT\\Software\\BriskoNoSuchKey", RegRoot::Users), 0u);
+    EXPECT_FALSE(Exists(L"Software\\BriskoNoSuchKey"));
+    EXPECT_FALSE(Exists(L".DEFAULT\\Software\\BriskoNoSuchKey", nullptr, HKEY_USERS));
+    EXPECT_EQ(registry.closeKey(Open(".DEFAULT\\Software", RegRoot::Users)), p::kRegSuccess);
+    // An empty path opens the root itself, whose subkeys are no values.
+    const RegHandle root = Open("");
+    EXPECT_EQ(registry.queryValue(root, "Software", false).status, p::kRegNotFound);
+    EXPECT_EQ(registry.closeKey(root), p::kRegSuccess);
+
+    Set(kKey, L"url1", L"http://a.example/");
+    Set(kKey, L"url2", REG_BINARY, "\1\2\3\4\5", 5);
+    Set(kKey, L"url3", REG_EXPAND_SZ, L"%TEMP%\\x", sizeof(L"%TEMP%\\x"));
+    Set(kKey, L"url4", L"\u00e9t\u00e9");
+    Set(kKey, L"url5", REG_SZ, L"ab", 2 * sizeof(wchar_t));  // without its terminator
+    Set(kKey, L"url6", L"");
+    // Longer than one read's buffer: a second read takes the size that the first one reported.
+    Set(kKey, L"url7", std::wstring(700, L'x'));
     // Sizes count the UTF-8 bytes the logic will see, with one terminator; without data the type
     // and size come alone. Binary data gives no text, and an expandable text is not expanded.
     const struct {
@@ -82,66 +80,95 @@ TEST(Win32Registry, QueryGivesTypeSizeAndTextOfEachKindOfValue) {
         {"url2", true, p::kRegSuccess, p::kRegBinary, 5, ""},
         {"url3", true, p::kRegSuccess, p::kRegExpandSz, 9, "%TEMP%\\x"},
         {"url4", true, p::kRegSuccess, p::kRegSz, 6, "\u00e9t\u00e9"},
-        {"url5", true, p::kRegSuccess, p::kRegSz, 3, "ab"},  // stored without its terminator
+        {"url5", true, p::kRegSuccess, p::kRegSz, 3, "ab"},
         {"url6", true, p::kRegSuccess, p::kRegSz, 1, ""},
         {"url7", true, p::kRegSuccess, p::kRegSz, 701, std::string(700, 'x')},
-        {"url8", false, p::kRegSuccess, p::kRegBinary, 3000, ""},
         {"url99", true, p::kRegNotFound, p::kRegNone, 0, ""},
     };
+    const RegHandle key = Open();
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         const auto value = registry.queryValue(key, c.name, c.withData);
-        EXPECT_EQ(value.status, c.status);
-        EXPECT_EQ(value.type, c.type);
-        if (c.status == p::kRegSuccess) {
-            EXPECT_EQ(value.size, c.size);
-        }
-        EXPECT_EQ(value.data, c.data);
+        EXPECT_EQ(value.status, c.status) << c.name;
+        EXPECT_EQ(value.type, c.type) << c.name;
+        EXPECT_EQ(value.size, c.size) << c.name;
+        EXPECT_EQ(value.data, c.data) << c.name;
     }
-    EXPECT_EQ(registry.closeKey(key), p::kRegSuccess);
 }
 
-TEST(Win32Registry, DeletingAValueKeepsTheKeyAndTheOtherValues) {
-    SetText(kKey, L"File1", L"a.txt");
-    SetText(kKey, L"File2", L"b.txt");
-    Win32Registry registry;
-    RegHandle key = 0;
-    ASSERT_EQ(registry.openKey(RegRoot::CurrentUser, kKeyUtf8, key), p::kRegSuccess);
+TEST_F(Win32Registry, DeletingAValueKeepsTheKeyAndOnlyItsOwnHandlesAreValid) {
+    Set(kKey, L"File1", L"a.txt");
+    const RegHandle key = Open();
     EXPECT_EQ(registry.deleteValue(key, "File1"), p::kRegSuccess);
     EXPECT_EQ(registry.deleteValue(key, "File1"), p::kRegNotFound);
     EXPECT_EQ(registry.closeKey(key), p::kRegSuccess);
-    EXPECT_FALSE(ValueExists(kKey, L"File1"));
-    EXPECT_TRUE(ValueExists(kKey, L"File2"));
-    EXPECT_TRUE(KeyExists(kKey));
-
-    // The key stays even when its last value goes.
-    SetRaw(L"Software\\BriskoRegistryTest\\Lonely", L"Order", REG_BINARY, "\x01", 1);
-    ASSERT_EQ(registry.openKey(RegRoot::CurrentUser, "Software\\BriskoRegistryTest\\Lonely", key),
-              p::kRegSuccess);
-    EXPECT_EQ(registry.deleteValue(key, "Order"), p::kRegSuccess);
-    EXPECT_EQ(registry.closeKey(key), p::kRegSuccess);
-    EXPECT_TRUE(KeyExists(L"Software\\BriskoRegistryTest\\Lonely"));
+    EXPECT_TRUE(Exists(kKey)) << "the key stays when its values go";
+    // Null, foreign (a predefined root's raw value) and closed handles are refused.
+    Set(kKey, L"url1", L"keep");
+    for (const RegHandle bad :
+         {RegHandle{0}, reinterpret_cast<RegHandle>(HKEY_CURRENT_USER), key}) {
+        EXPECT_EQ(registry.queryValue(bad, "url1", true).status, p::kRegInvalidHandle) << bad;
+        EXPECT_EQ(registry.deleteValue(bad, "url1"), p::kRegInvalidHandle) << bad;
+        EXPECT_EQ(registry.closeKey(bad), p::kRegInvalidHandle) << bad;
+    }
+    EXPECT_TRUE(Exists(kKey, L"url1"));
 }
 
-TEST(Win32Registry, NullStaleAndForeignHandlesAreInvalid) {
-    Win32Registry registry;
-    EXPECT_EQ(registry.queryValue(0, "url1", true).status, p::kRegInvalidHandle);
-    EXPECT_EQ(registry.deleteValue(0, "url1"), p::kRegInvalidHandle);
-    EXPECT_EQ(registry.closeKey(0), p::kRegInvalidHandle);
+class Win32Settings : public ::testing::Test {
+  protected:
+    brisko::win32::Win32SettingsStore store;
+};
 
-    // A predefined root's raw value is not a handle this registry gave out.
-    const auto foreign = reinterpret_cast<RegHandle>(HKEY_CURRENT_USER);
-    EXPECT_EQ(registry.deleteValue(foreign, "url1"), p::kRegInvalidHandle);
+// Saved texts come back; missing ones, and values written by others in odd shapes, are read
+// safely, as the default where they hold no text.
+TEST_F(Win32Settings, TextsComeBackAsSavedOrAsTheDefaultWhateverOthersStored) {
+    ASSERT_TRUE(store.save("RoundTrip", "Filters", "Used", "*.gid;*.tmp"));
+    ASSERT_TRUE(store.save("RoundTrip", "Filters", "Custom", "Grüße ✓ файл"));
+    ASSERT_TRUE(store.save("RoundTrip", "Presets", "TotSav", ""));
+    ASSERT_TRUE(store.save("RoundTrip", "Presets", "chkTemp", "1"));
+    ASSERT_TRUE(store.save("RoundTrip", "Presets", "chkTemp", "0"));
+    const std::wstring odd = kStore + L"Odd\\Presets";
+    const DWORD number = 7;
+    Set(odd, L"CleanSave", REG_SZ, L"123", 3 * sizeof(wchar_t));  // no terminator
+    Set(odd, L"chkTemp", REG_DWORD, &number, sizeof(number));     // no text
+    Set(odd, L"chkRecBin", REG_SZ, L"1\0junk", sizeof(L"1\0junk"));
+    Set(odd, L"TotSav", REG_SZ, "4\0\x32", 3);  // half a character at the end
+    const struct {
+        const char *app, *section, *key, *fallback, *expected;
+    } cases[] = {
+        {"RoundTrip", "Filters", "Used", "", "*.gid;*.tmp"},
+        {"RoundTrip", "Filters", "Custom", "", "Grüße ✓ файл"},
+        {"RoundTrip", "Presets", "TotSav", "default", ""},  // stored empty is no default
+        {"RoundTrip", "Presets", "chkTemp", "1", "0"},      // a later save replaces
+        {"RoundTrip", "Presets", "CleanSave", "dflt", "dflt"},
+        {"RoundTrip", "Other", "chkTemp", "0", "0"},
+        {"NeverSaved", "Presets", "chkTemp", "0", "0"},
+        {"Odd", "Presets", "CleanSave", "0", "123"},
+        {"Odd", "Presets", "chkTemp", "0", "0"},
+        {"Odd", "Presets", "chkRecBin", "0", "1"},
+        {"Odd", "Presets", "TotSav", "0", "4"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(store.get(c.app, c.section, c.key, c.fallback), c.expected) << c.app << c.key;
+    EXPECT_FALSE(Exists(kStore + L"NeverSaved") || Exists(kStore + L"RoundTrip\\Other"));
+}
 
-    SetText(kKey, L"url1", L"keep");
-    RegHandle key = 0;
-    ASSERT_EQ(registry.openKey(RegRoot::CurrentUser, kKeyUtf8, key), p::kRegSuccess);
-    EXPECT_EQ(registry.closeKey(key), p::kRegSuccess);
-    // Once closed, the handle is dead.
-    EXPECT_EQ(registry.closeKey(key), p::kRegInvalidHandle);
-    EXPECT_EQ(registry.deleteValue(key, "url1"), p::kRegInvalidHandle);
-    EXPECT_EQ(registry.queryValue(key, "url1", true).status, p::kRegInvalidHandle);
-    EXPECT_TRUE(ValueExists(kKey, L"url1"));
+TEST_F(Win32Settings, DeleteAppRemovesItsWholeTreeAndNothingElseAndNeverTheSharedRoot) {
+    ASSERT_TRUE(store.save("Doomed", "Filters", "Scnsv", "2048"));
+    ASSERT_TRUE(store.save("Bystander", "Presets", "chkTemp", "1"));
+    Set(kStore + L"Doomed\\Filters\\Deeper", L"stray", L"1");  // not the program's own
+    store.deleteApp("Doomed");
+    EXPECT_FALSE(Exists(kStore + L"Doomed"));
+    // Deleting what is not there is harmless, and a later save starts afresh.
+    store.deleteApp("Doomed");
+    ASSERT_TRUE(store.save("Doomed", "Presets", "Disclaimer", "0"));
+    EXPECT_EQ(store.get("Doomed", "Filters", "Scnsv", ""), "");
+    // An empty application name must not wipe every program's settings.
+    store.deleteApp("");
+    store.deleteApp("\\");
+    EXPECT_EQ(store.get("Bystander", "Presets", "chkTemp", "0"), "1");
+    EXPECT_FALSE(store.save("", "Presets", "chkTemp", "1"));
+    EXPECT_FALSE(store.save("Bystander", "", "chkTemp", "1"));
+    EXPECT_EQ(store.get("", "Presets", "chkTemp", "d"), "d");
 }
 
 }  // namespace

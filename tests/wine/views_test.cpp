@@ -1,14 +1,17 @@
-// The views in real windows: the GDI owners, each control kind kept in step with its model both
-// ways, and the caption buttons of a skinned window driven by mouse messages.
+// The views in real windows: controls kept in step with their models both ways, a burst of
+// updates, the caption buttons of the skins and of the styled frame, and two lists in one.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "controls/form.h"
+#include "controls/raster.h"
 #include "controls/xp_design.h"
 #include "platform/win32/win32_platform.h"
 #include "views/binding.h"
@@ -17,105 +20,9 @@
 namespace {
 
 using namespace brisko;
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-
-void Fill(HDC dc, RECT r, COLORREF colour) {
-    views::GdiObject brush(CreateSolidBrush(colour));
-    FillRect(dc, &r, static_cast<HBRUSH>(brush.get()));
-}
-
-// The colour of a window's pixel counted from its outer corner: frame and scroll bars included.
-COLORREF WindowPixel(HWND hwnd, POINT p) {
-    struct WholeDc {
-        HWND hwnd;
-        HDC dc;
-        ~WholeDc() {
-            if (dc) ReleaseDC(hwnd, dc);
-        }
-    } whole{hwnd, GetWindowDC(hwnd)};
-    return whole.dc ? GetPixel(whole.dc, p.x, p.y) : CLR_INVALID;
-}
-
-// ---- GDI owners
-
-class GdiGuards : public ::testing::Test {
-  protected:
-    views::WindowDc screen{nullptr};
-};
-
-TEST_F(GdiGuards, OwnersPutBackEndAndFreeWhatTheyTook) {
-    ASSERT_TRUE(screen);
-    HDC dc = nullptr;
-    HGDIOBJ bitmap = nullptr;
-    {
-        views::MemoryDc picture(screen.get(), 4, 4);
-        ASSERT_TRUE(picture);
-        dc = picture.get();
-        bitmap = GetCurrentObject(dc, OBJ_BITMAP);
-        ASSERT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
-        ASSERT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
-        const HGDIOBJ before = GetCurrentObject(dc, OBJ_PEN);
-        views::GdiObject pen(CreatePen(PS_SOLID, 1, kRed));
-        {
-            views::SelectedObject selected(dc, pen.get());
-            EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen.get());
-        }
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), before);
-        {
-            views::SelectedObject nothing(dc, nullptr);  // a failed creation selects nothing
-            EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), before);
-        }
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), before);
-    }
-    EXPECT_EQ(GetObjectType(dc), 0u);
-    EXPECT_EQ(GetObjectType(bitmap), 0u);
-
-    // A paint DC ends the painting it began.
-    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(window, nullptr);
-    InvalidateRect(window, nullptr, FALSE);
-    ASSERT_TRUE(GetUpdateRect(window, nullptr, FALSE));
-    {
-        views::PaintDc paint(window);
-        EXPECT_TRUE(paint);
-    }
-    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
-    DestroyWindow(window);
-}
-
-TEST_F(GdiGuards, PicturesReachTheirTargetOnlyWhenCopiedAndOnlyTheirOwnArea) {
-    views::MemoryDc target(screen.get(), 8, 8);
-    ASSERT_TRUE(target);
-    Fill(target.get(), {0, 0, 8, 8}, kWhite);
-    views::MemoryDc picture(screen.get(), 4, 4);
-    ASSERT_TRUE(picture);
-    Fill(picture.get(), {0, 0, 4, 4}, kRed);
-    EXPECT_EQ(GetPixel(target.get(), 1, 1), kWhite);
-    picture.copyTo(target.get());
-    EXPECT_EQ(GetPixel(target.get(), 1, 1), kRed);
-    EXPECT_EQ(GetPixel(target.get(), 3, 3), kRed);
-    EXPECT_EQ(GetPixel(target.get(), 4, 4), kWhite);
-
-    // Buffered drawing paints an empty area too, but copies nothing of it.
-    Fill(target.get(), {0, 0, 8, 8}, kWhite);
-    int painted = 0;
-    const auto paintRed = [&](HDC buffer) {
-        ++painted;
-        Fill(buffer, {0, 0, 8, 8}, kRed);
-    };
-    views::DrawBuffered(target.get(), 0, 0, paintRed);
-    EXPECT_EQ(GetPixel(target.get(), 0, 0), kWhite);
-    views::DrawBuffered(target.get(), 6, 2, paintRed);
-    EXPECT_EQ(painted, 2);
-    EXPECT_EQ(GetPixel(target.get(), 5, 1), kRed);
-    EXPECT_EQ(GetPixel(target.get(), 5, 2), kWhite);
-    EXPECT_EQ(GetPixel(target.get(), 6, 1), kWhite);
-}
-
-// ---- A window with a control of every kind
+using namespace std::string_literals;
+using controls::ButtonImage;
+using controls::CaptionButton;
 
 class KindsForm : public controls::Form {
   public:
@@ -124,36 +31,30 @@ class KindsForm : public controls::Form {
         clientHeight = 6000;
         backColor = controls::rgb(236, 233, 216);
         skin = controls::MainWindowSkin();
+        onSystemClose = [this] { ++closes; };
+        onHelp = [this] { ++helps; };
+        onMouseMove = [this] { ++bodyMoves; };
         place(chkBox, 300, 600, 1500, 255).setCaption("Tick me");
-        place(optOne, 300, 900, 1500, 255).setCaption("One");
-        place(optTwo, 300, 1200, 1500, 255).setCaption("Two");
-        optOne.group = optTwo.group = {&optOne, &optTwo};
         place(lblFit, 300, 1500, 0, 255).setCaption("Fits");
         place(txtShort, 300, 1800, 1500, 315);
-        txtShort.maxLength = 4;
-        place(lstChecks, 2000, 600, 2000, 1200);
-        lstChecks.checkBoxes = true;
+        place(lstChecks, 2000, 600, 2000, 1200).checkBoxes = true;
         lstChecks.backColor = controls::rgb(250, 240, 200);
-        place(cboPick, 2000, 2000, 2000, 315);
-        place(fraGroup, 4200, 600, 2500, 1500).setCaption("Group");
-        place(chkInside, 200, 300, 1800, 255).setCaption("Inside");
         place(aniClip, 300, 2400, 600, 600);
         place(cmdGo, 300, 3300, 1200, 375).setCaption("Go");
         cmdGo.toolTip = "Go on";
-        place(imgPage, 2000, 3300, 900, 900);
+        place(lstAll, 4200, 2400, 2500, 1500).toolTip = "Every entry";
+        place(lstFound, 4200, 2400, 2500, 1500).toolTip = "What was found";
+        lstFound.setVisible(false);
+        lstFound.sharesPlaceWith = &lstAll;
     }
 
     controls::CheckBox chkBox{"chkBox"};
-    controls::OptionButton optOne{"optOne"}, optTwo{"optTwo"};
     controls::Label lblFit{"lblFit"};
     controls::TextBox txtShort{"txtShort"};
-    controls::ListBox lstChecks{"lstChecks"};
-    controls::ComboBox cboPick{"cboPick"};
-    controls::Frame fraGroup{"fraGroup"};
-    controls::CheckBox chkInside{"chkInside", &fraGroup};
+    controls::ListBox lstChecks{"lstChecks"}, lstAll{"lstAll"}, lstFound{"lstFound"};
     controls::Animation aniClip{"aniClip"};
     controls::PushButton cmdGo{"cmdGo"};
-    controls::Image imgPage{"imgPage"};
+    int closes = 0, helps = 0, bodyMoves = 0;
 
   private:
     template <class W>
@@ -163,7 +64,8 @@ class KindsForm : public controls::Form {
     }
 };
 
-// A window model of the test's own, bound to a real window over the real platform.
+// A window model of the test's own, bound to a real window over the real platform, and the
+// user's keyboard and mouse on its controls, in their own pixels.
 template <class FormModel>
 class BoundWindow : public ::testing::Test {
   protected:
@@ -176,18 +78,45 @@ class BoundWindow : public ::testing::Test {
     }
     void SetUp() override { Open(); }
     void TearDown() override { binding.reset(); }
-    // The user's mouse on a control, in its own pixels.
-    static void Click(HWND h) { SendMessageW(h, BM_CLICK, 0, 0); }
-    static LRESULT Check(HWND h) { return SendMessageW(h, BM_GETCHECK, 0, 0); }
+
+    HWND Child(const wchar_t* cls, const wchar_t* text = nullptr) const {
+        return FindWindowExW(window, nullptr, cls, text);
+    }
+    HWND Caption(const wchar_t* tip) const { return Child(L"BriskoCaptionButton", tip); }
+    static std::wstring Text(HWND h) {
+        wchar_t buffer[128] = {};
+        GetWindowTextW(h, buffer, 128);
+        return buffer;
+    }
+    static LRESULT Send(HWND h, UINT msg, WPARAM w = 0, LPARAM l = 0) {
+        return SendMessageW(h, msg, w, l);
+    }
+    static void Click(HWND h) { Send(h, BM_CLICK); }
     static void Down(HWND h, POINT p = {5, 5}, UINT msg = WM_LBUTTONDOWN) {
-        SendMessageW(h, msg, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        Send(h, msg, MK_LBUTTON, MAKELPARAM(p.x, p.y));
     }
     static void Up(HWND h, POINT p = {5, 5}, UINT msg = WM_LBUTTONUP) {
-        SendMessageW(h, msg, 0, MAKELPARAM(p.x, p.y));
+        Send(h, msg, 0, MAKELPARAM(p.x, p.y));
     }
-    static void Move(HWND h, POINT p = {5, 5}) {
-        SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+    static void Move(HWND h, POINT p = {5, 5}) { Send(h, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)); }
+    // Serves the thread's messages until `done`, five seconds at the most.
+    template <class Done>
+    static void Serve(Done done) {
+        MSG msg;
+        for (const ULONGLONG end = GetTickCount64() + 5000; !done() && GetTickCount64() < end;)
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     }
+    // The tip of `tool` (TTM_GETTEXTW), or of the tool under the mouse (TTM_GETCURRENTTOOLW).
+    std::wstring Tip(UINT message, HWND tool = nullptr) const {
+        wchar_t tip[80] = {};
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof(info);
+        info.uId = UINT_PTR(tool);
+        info.lpszText = tip;
+        Send(FindWindowW(TOOLTIPS_CLASSW, nullptr), message, 80, LPARAM(&info));
+        return tip;
+    }
+    ButtonImage Image(CaptionButton b) const { return form.skin.image(b); }
 
     win32::Win32Platform platform;
     platform::Services services = platform.services();
@@ -196,449 +125,218 @@ class BoundWindow : public ::testing::Test {
     HWND window = nullptr;
 };
 
-class Views : public BoundWindow<KindsForm> {
-  protected:
-    // The control of a window whose text is `text`, anywhere among its descendants.
-    HWND Control(const wchar_t* text) const {
-        struct Search {
-            const wchar_t* text;
-            HWND found;
-        } search{text, nullptr};
-        EnumChildWindows(
-            window,
-            [](HWND child, LPARAM lp) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(lp);
-                wchar_t buffer[64] = {};
-                GetWindowTextW(child, buffer, 64);
-                if (std::wstring(buffer) != s->text) return TRUE;
-                s->found = child;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-    static std::wstring ClassOf(HWND control) {
-        wchar_t name[64] = {};
-        GetClassNameW(control, name, 64);
-        return name;
-    }
-    static LONG_PTR Style(HWND control) { return GetWindowLongPtrW(control, GWL_STYLE); }
-    static std::wstring Text(HWND control) {
-        wchar_t buffer[128] = {};
-        GetWindowTextW(control, buffer, 128);
-        return buffer;
-    }
-    // The only control of a window class among the window's own children.
-    HWND OnlyOf(const wchar_t* cls, const wchar_t* text = nullptr) const {
-        return FindWindowExW(window, nullptr, cls, text);
-    }
-};
+using Views = BoundWindow<KindsForm>;
 
-TEST_F(Views, EachKindGetsItsStandardControlFoundByItsText) {
-    for (auto [text, type] : {std::pair{L"Tick me", BS_AUTOCHECKBOX},
-                              {L"One", BS_AUTORADIOBUTTON},
-                              {L"Group", BS_GROUPBOX},
-                              {L"Go", BS_OWNERDRAW}}) {
-        HWND button = Control(text);
-        ASSERT_NE(button, nullptr) << text;
-        EXPECT_EQ(ClassOf(button), L"Button");
-        EXPECT_EQ(Style(button) & BS_TYPEMASK, type) << text;
-    }
-    EXPECT_EQ(GetParent(Control(L"Inside")), Control(L"Group")) << "a frame holds its controls";
-    ASSERT_NE(Control(L"Fits"), nullptr);
-    EXPECT_EQ(ClassOf(Control(L"Fits")), L"Static");
-    EXPECT_NE(OnlyOf(L"Static", L""), nullptr) << "the image";
-    for (const wchar_t* cls : {L"Edit", L"ListBox", L"ComboBox", L"SysAnimate32"})
-        EXPECT_NE(OnlyOf(cls), nullptr) << cls;
-    EXPECT_EQ(Style(OnlyOf(L"ListBox")) & LBS_OWNERDRAWFIXED, LBS_OWNERDRAWFIXED);
-}
-
-TEST_F(Views, ButtonsFollowTheirModelsAndTheModelHasTheLastWord) {
-    HWND box = Control(L"Tick me");
+TEST_F(Views, ABoxFollowsItsModelALabelFitsItsTextAndBothTakeTheirColours) {
+    HWND box = Child(L"Button", L"Tick me");
     form.chkBox.setValue(1);
-    EXPECT_EQ(Check(box), BST_CHECKED);
+    EXPECT_EQ(Send(box, BM_GETCHECK), BST_CHECKED);
     Click(box);
     EXPECT_EQ(form.chkBox.value(), 0);
-    // A model that refuses the tick: the box shows what the model holds.
-    form.chkBox.onClick = [&] { form.chkBox.setValue(0); };
+    form.chkBox.onClick = [&] { form.chkBox.setValue(0); };  // refuses the tick
     Click(box);
-    EXPECT_EQ(form.chkBox.value(), 0);
-    EXPECT_EQ(Check(box), BST_UNCHECKED);
+    EXPECT_EQ(std::pair(form.chkBox.value(), Send(box, BM_GETCHECK)),
+              std::pair(0, LRESULT{BST_UNCHECKED}));
 
-    Click(Control(L"Inside"));
-    EXPECT_EQ(form.chkInside.value(), 1) << "controls inside a frame reach their models";
+    HWND label = Child(L"Static", L"Fits");
+    RECT before{}, after{};
+    GetClientRect(label, &before);
+    form.lblFit.setCaption("Fits, and a good deal more besides");
+    GetClientRect(label, &after);
+    EXPECT_GT(before.right, 0) << "a label without a width takes the width of its text";
+    EXPECT_GT(after.right, before.right);
 
-    // Choosing an option clears the other, on screen too.
-    form.optOne.setValue(true);
-    Click(Control(L"Two"));
-    EXPECT_TRUE(form.optTwo.value());
-    EXPECT_FALSE(form.optOne.value());
-    EXPECT_EQ(Check(Control(L"One")), BST_UNCHECKED);
-    EXPECT_EQ(Check(Control(L"Two")), BST_CHECKED);
+    // Fields take the window colours unless their model has its own, labels the window's face.
+    views::WindowDc dc(window);
+    const auto background = [&](UINT msg, HWND control) {
+        Send(window, msg, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(control));
+        return GetBkColor(dc.get());
+    };
+    EXPECT_EQ(background(WM_CTLCOLOREDIT, Child(L"Edit")), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(background(WM_CTLCOLORSTATIC, Child(L"Button", L"Tick me")), RGB(236, 233, 216));
+    form.txtShort.backColor = controls::rgb(255, 255, 192);
+    EXPECT_EQ(background(WM_CTLCOLOREDIT, Child(L"Edit")), RGB(255, 255, 192));
 }
 
-TEST_F(Views, TextAndComboBoxesShowTheModelAndKeepItsLimit) {
-    HWND box = OnlyOf(L"Edit");
-    SetWindowTextW(box, L"abcdef");
-    EXPECT_EQ(form.txtShort.text(), "abcd");
-    EXPECT_EQ(Text(box), L"abcd");
-    form.txtShort.setText("xyz");
-    EXPECT_EQ(Text(box), L"xyz");
-
-    form.cboPick.addItem("alpha");
-    form.cboPick.addItem("beta");
-    HWND combo = OnlyOf(L"ComboBox");
-    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
-    form.cboPick.setText("beta");
-    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
-}
-
-TEST_F(Views, CheckListTogglesByItsBoxAndTheSpaceBar) {
+TEST_F(Views, CheckListTogglesByItsBoxAndTheSpaceBarOnly) {
     form.lstChecks.assign({"first", "second"});
-    HWND list = OnlyOf(L"ListBox");
-    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
-    // Its entries are one line of its font high, with room for the box.
-    TEXTMETRICW tm{};
-    {
-        views::WindowDc screen(nullptr);
-        views::SelectedObject font(screen.get(),
-                                   reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
-        GetTextMetricsW(screen.get(), &tm);
+    HWND list = Child(L"ListBox");
+    const int height = static_cast<int>(Send(list, LB_GETITEMHEIGHT));
+    // A click on the second entry's box ticks it; one on the first entry's text selects only.
+    for (const auto& [at, index] : {std::pair{POINT{2, height * 3 / 2}, 1}, {POINT{60, 5}, 0}}) {
+        Down(list, at);
+        Up(list, at);
+        EXPECT_EQ(std::pair(form.lstChecks.checked(0), form.lstChecks.checked(1)),
+                  std::pair(false, true));
+        EXPECT_EQ(form.lstChecks.listIndex(), index);
     }
-    const LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
-    EXPECT_EQ(height, tm.tmHeight + 3);
-
-    const LPARAM onBoxOfSecond = MAKELPARAM(2, height + height / 2);
-    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, onBoxOfSecond);
-    SendMessageW(list, WM_LBUTTONUP, 0, onBoxOfSecond);
-    EXPECT_FALSE(form.lstChecks.checked(0));
-    EXPECT_TRUE(form.lstChecks.checked(1));
-    EXPECT_EQ(form.lstChecks.listIndex(), 1);
-    const LPARAM onTextOfFirst = MAKELPARAM(60, height / 2);
-    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, onTextOfFirst);
-    SendMessageW(list, WM_LBUTTONUP, 0, onTextOfFirst);
-    EXPECT_FALSE(form.lstChecks.checked(0)) << "a click on the text only selects";
-    EXPECT_EQ(form.lstChecks.listIndex(), 0);
-    SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
+    Send(list, WM_KEYDOWN, VK_SPACE);
     EXPECT_TRUE(form.lstChecks.checked(0));
-    form.lstChecks.removeItem(0);
-    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
 }
 
-TEST_F(Views, ABurstOfUpdatesReachesTheScreenOnTheBurstsTimer) {
-    HWND label = Control(L"Fits");
-    HWND list = OnlyOf(L"ListBox");
-    ASSERT_TRUE(label && list);
-    // A few changes, as one action makes them, show at once.
+TEST_F(Views, ABurstOfUpdatesReachesTheScreenOnItsTimerAndTheListDrawsWholeAfterIt) {
+    HWND label = Child(L"Static", L"Fits"), list = Child(L"ListBox");
     form.lblFit.setCaption("one");
-    EXPECT_EQ(Text(label), L"one");
-    // A long run waits: the screen shows an earlier text until the timer, then the last one.
+    EXPECT_EQ(Text(label), L"one") << "a few changes show at once";
     for (int i = 0; i < 200; ++i) form.lblFit.setCaption("count " + std::to_string(i));
-    EXPECT_NE(Text(label), L"count 199");
+    EXPECT_NE(Text(label), L"count 199") << "a long run waits for the timer";
     // Entries are there at once (screen readers and tests count them); only drawing waits.
     for (int i = 0; i < 300; ++i) form.lstChecks.addItem("entry " + std::to_string(i));
-    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 300);
-    const ULONGLONG start = GetTickCount64();
-    MSG msg;
-    while (Text(label) != L"count 199" && GetTickCount64() - start < 5000)
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    EXPECT_EQ(Send(list, LB_GETCOUNT), 300);
+    Serve([&] { return Text(label) == L"count 199"; });
     EXPECT_EQ(Text(label), L"count 199");
-    // Any change but an addition ends the list's burst: it draws again at once.
+    // Any change but an addition ends the list's burst: it draws again at once, with the scroll
+    // bar its entries now need drawn in its frame, its texts, and its own colour.
     form.lstChecks.setChecked(0, true);
     UpdateWindow(list);
-    // It shows again, with the vertical scroll bar its 300 entries now need drawn in its frame
-    // where its field was.
-    EXPECT_TRUE(IsWindowVisible(list));
-    SCROLLINFO range{sizeof(range), SIF_RANGE, 0, 0, 0, 0, 0};
-    ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &range));
-    EXPECT_EQ(range.nMax, 299);
     SCROLLBARINFO bar{};
     bar.cbSize = sizeof(bar);
     ASSERT_TRUE(GetScrollBarInfo(list, OBJID_VSCROLL, &bar));
     EXPECT_FALSE(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE);
-    RECT outer{};
-    GetWindowRect(list, &outer);
-    const POINT onBar{(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2 - outer.left,
-                      (bar.rcScrollBar.top + bar.rcScrollBar.bottom) / 2 - outer.top};
-    const COLORREF barColour = WindowPixel(list, onBar);
-    EXPECT_NE(barColour, CLR_INVALID);
-    EXPECT_NE(barColour, RGB(250, 240, 200));
+    views::WindowDc screen(nullptr), dc(list);
+    const COLORREF onBar =
+        GetPixel(screen.get(), (bar.rcScrollBar.left + bar.rcScrollBar.right) / 2,
+                 (bar.rcScrollBar.top + bar.rcScrollBar.bottom) / 2);
+    EXPECT_NE(onBar, CLR_INVALID);
+    EXPECT_NE(onBar, RGB(250, 240, 200));
     RECT first{};
-    SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
-    views::WindowDc dc(list);
-    // The first entry's text is painted (dark ink on the light field) right of its box.
-    bool ink = false;
-    for (int x = first.left + 20; x < first.right && !ink; ++x)
-        for (int y = first.top; y < first.bottom && !ink; ++y)
-            ink = GetRValue(GetPixel(dc.get(), x, y)) < 128;
+    Send(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    bool ink = false;  // dark ink on the light field, right of the box
+    for (int x = first.left + 20; x < first.right; ++x)
+        for (int y = first.top; y < first.bottom; ++y)
+            ink = ink || GetRValue(GetPixel(dc.get(), x, y)) < 128;
     EXPECT_TRUE(ink);
-    // The field keeps the list's own colour, in the rows and below them.
     EXPECT_EQ(GetPixel(dc.get(), first.right - 3, first.top + 2), RGB(250, 240, 200));
 }
 
-TEST_F(Views, LabelWithoutAWidthTakesTheWidthOfItsText) {
-    HWND label = Control(L"Fits");
-    ASSERT_NE(label, nullptr);
-    RECT before{};
-    GetClientRect(label, &before);
-    EXPECT_GT(before.right, 0);
-    form.lblFit.setCaption("Fits, and a good deal more besides");
-    RECT after{};
-    GetClientRect(label, &after);
-    EXPECT_GT(after.right, before.right);
-    EXPECT_EQ(Text(label), L"Fits, and a good deal more besides");
-}
-
-TEST_F(Views, PushButtonClicksOncePerPressWhileEnabledAndItsArrowsMoveTheFocus) {
+TEST_F(Views, PushButtonHasTheModelsOutlineClicksOncePerPressWhileEnabledAndArrowsMoveFocus) {
     int clicks = 0;
     form.cmdGo.onClick = [&] { ++clicks; };
-    HWND go = Control(L"Go");
-    // The arrow keys move the focus as Tab and Shift+Tab do, and click nothing.
-    const HWND next = GetNextDlgTabItem(window, go, FALSE);
-    const HWND previous = GetNextDlgTabItem(window, go, TRUE);
-    ASSERT_NE(next, go);
-    ASSERT_NE(previous, go);
-    SetFocus(go);
-    ASSERT_EQ(GetFocus(), go);
-    SendMessageW(go, WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(GetFocus(), next);
-    SetFocus(go);
-    SendMessageW(go, WM_KEYDOWN, VK_LEFT, 0);
-    EXPECT_EQ(GetFocus(), previous);
-    EXPECT_EQ(clicks, 0);
-
-    Down(go);
-    Up(go);
-    EXPECT_EQ(clicks, 1);
-    // A double click shows the press but clicks once.
-    Down(go, {5, 5}, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(SendMessageW(go, BM_GETSTATE, 0, 0) & BST_PUSHED);
-    Up(go);
-    EXPECT_FALSE(SendMessageW(go, BM_GETSTATE, 0, 0) & BST_PUSHED);
-    EXPECT_EQ(clicks, 1);
-    Down(go);
-    Up(go);
-    EXPECT_EQ(clicks, 2);
-    Click(go);
-    EXPECT_EQ(clicks, 3);
-    form.cmdGo.setEnabled(false);
-    EXPECT_FALSE(IsWindowEnabled(go));
-    Click(go);
-    EXPECT_EQ(clicks, 3);
-}
-
-TEST_F(Views, PushButtonWindowHasTheModelsRoundedOutlineWithTheWindowShowingInItsCorners) {
-    HWND go = Control(L"Go");
+    HWND go = Child(L"Button", L"Go");
     RECT r{};
     GetClientRect(go, &r);
-    views::GdiObject region(CreateRectRgn(0, 0, 0, 0));
-    ASSERT_NE(GetWindowRgn(go, static_cast<HRGN>(region.get())), ERROR);
-    const auto rgn = static_cast<HRGN>(region.get());
-    const POINT cut[] = {{0, 0}, {1, 0}, {0, 1}, {r.right - 1, r.bottom - 1}};
-    for (POINT p : cut) EXPECT_FALSE(PtInRegion(rgn, p.x, p.y)) << p.x << ", " << p.y;
-    for (POINT p : {POINT{2, 0}, POINT{1, 1}, POINT{0, 2}, POINT{r.right / 2, r.bottom / 2}})
-        EXPECT_TRUE(PtInRegion(rgn, p.x, p.y)) << p.x << ", " << p.y;
     EXPECT_EQ(form.cmdGo.look().width(), r.right);
-
-    // On screen the cut pixels show the window's paper, the border beside them the button's.
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    POINT at{0, 0};
+    views::GdiObject region(CreateRectRgn(0, 0, 0, 0));
+    const auto rgn = static_cast<HRGN>(region.get());
+    ASSERT_NE(GetWindowRgn(go, rgn), ERROR);
+    // On screen its cut corners show the window behind it, the rest its model's picture.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    controls::Raster drawn(r.right, r.bottom);
+    form.cmdGo.look().draw(drawn);
+    POINT at{};
     MapWindowPoints(go, window, &at, 1);
-    views::WindowDc screen(window);
-    const COLORREF paper = RGB(236, 233, 216);
-    for (POINT p : cut)
-        EXPECT_EQ(GetPixel(screen.get(), at.x + p.x, at.y + p.y), paper) << p.x << ", " << p.y;
-    EXPECT_EQ(GetPixel(screen.get(), at.x + 2, at.y), RGB(0, 60, 115));
-    EXPECT_EQ(GetPixel(screen.get(), at.x + 1, at.y + 1), RGB(16, 77, 123));
-}
-
-// The button's tool tip, whose mouse messages the button passes on itself, shows under the
-// mouse.
-TEST_F(Views, PushButtonShowsItsToolTipUnderTheMouse) {
-    HWND go = Control(L"Go");
-    HWND tips = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND h, LPARAM lp) -> BOOL {
-            if (ClassOf(h) != TOOLTIPS_CLASSW) return TRUE;
-            *reinterpret_cast<HWND*>(lp) = h;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&tips));
-    ASSERT_NE(tips, nullptr);
-    RECT r{};
+    views::WindowDc dc(window);
+    for (const auto& [x, y] :
+         {std::pair{0, 0}, {1, 0}, {0, 1}, {r.right - 1, r.bottom - 1}, {2, 0}, {1, 1}, {0, 2}}) {
+        const bool cut = x + y < 2 || x == r.right - 1;
+        EXPECT_EQ(std::pair(!PtInRegion(rgn, x, y), GetPixel(dc.get(), at.x + x, at.y + y)),
+                  std::pair(cut, cut ? RGB(236, 233, 216) : COLORREF{drawn.at(x, y)}))
+            << x << ", " << y;
+    }
+    // Its tool tip, to which it passes the mouse itself, shows under the mouse.
     GetWindowRect(go, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    Move(go, {(r.right - r.left) / 2, (r.bottom - r.top) / 2});
-    const ULONGLONG until = GetTickCount64() + 5000;
-    while (!IsWindowVisible(tips) && GetTickCount64() < until) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        Sleep(50);
-    }
-    EXPECT_TRUE(IsWindowVisible(tips));
-    wchar_t text[32] = {};
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.lpszText = text;
-    EXPECT_TRUE(SendMessageW(tips, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool)));
-    EXPECT_EQ(tool.uId, reinterpret_cast<UINT_PTR>(go));
-    EXPECT_EQ(std::wstring(text), L"Go on");
+    SetCursorPos(r.left + 8, r.top + 8);
+    Move(go, {8, 8});
+    Serve([&] { return IsWindowVisible(FindWindowW(TOOLTIPS_CLASSW, nullptr)); });
+    EXPECT_EQ(Tip(TTM_GETCURRENTTOOLW), L"Go on");
     SetCursorPos(0, 0);
-}
-
-TEST_F(Views, ImageReportsWhichMouseButtonWentDownAndUp) {
-    int down = 0, up = 0;
-    form.imgPage.onMouseDown = [&](int b) { down = b; };
-    form.imgPage.onMouseUp = [&](int b) { up = b; };
-    HWND image = OnlyOf(L"Static", L"");
-    SendMessageW(image, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(image, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(down, 2);
-    EXPECT_EQ(up, 2);
-}
-
-TEST_F(Views, FieldsTakeTheWindowColoursAndLabelsTheWindowsFace) {
-    views::WindowDc windowDc(window);
-    HDC dc = windowDc.get();
-    SendMessageW(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(OnlyOf(L"Edit")));
-    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW));
-    SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(Control(L"Tick me")));
-    EXPECT_EQ(GetBkColor(dc), RGB(236, 233, 216));
-    form.txtShort.backColor = controls::rgb(255, 255, 192);
-    SendMessageW(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(OnlyOf(L"Edit")));
-    EXPECT_EQ(GetBkColor(dc), RGB(255, 255, 192));
-}
-
-// ---- Caption buttons of a skinned window
-
-class CaptionButtons : public Views {
-  protected:
-    void SetUp() override {
-        Views::SetUp();
-        form.onSystemClose = [&] { ++closes; };
-        form.onHelp = [&] { ++helps; };
-        form.onMouseMove = [&] { ++bodyMoves; };
-        help = Control(L"Help me");
-        minimise = Control(L"Minimize");
-        close = Control(L"Close");
+    // The arrow keys move the focus as Tab and Shift+Tab do, and click nothing.
+    for (const auto& [key, back] : {std::pair{VK_DOWN, FALSE}, std::pair{VK_LEFT, TRUE}}) {
+        const HWND expected = GetNextDlgTabItem(window, go, back);
+        SetFocus(go);
+        Send(go, WM_KEYDOWN, key);
+        EXPECT_TRUE(GetFocus() == expected && expected != go) << key;
     }
-    // A point on the middle piece of the title strip.
-    POINT Middle() const {
-        RECT r{};
-        GetClientRect(window, &r);
-        return {r.right / 2, 8};
-    }
-    controls::ButtonImage Image(controls::CaptionButton b) const { return form.skin.image(b); }
-
-    HWND help = nullptr, minimise = nullptr, close = nullptr;
-    controls::Form bordered{"frmBordered", "Bordered"};  // outlives the binding's view of it
-    int closes = 0, helps = 0, bodyMoves = 0;
-};
-
-TEST_F(CaptionButtons, AreChildWindowsNamedByTheirTipsAtTheStripsRightEnd) {
-    for (HWND b : {help, minimise, close}) {
-        ASSERT_TRUE(b);
-        EXPECT_EQ(GetParent(b), window);
-        EXPECT_EQ(ClassOf(b), L"BriskoCaptionButton");
-    }
-    RECT client{}, h{}, m{}, c{};
-    GetClientRect(window, &client);
-    GetWindowRect(help, &h);
-    GetWindowRect(minimise, &m);
-    GetWindowRect(close, &c);
-    EXPECT_LT(h.right, m.left);
-    EXPECT_LT(m.right, c.left);
-    POINT corner{c.right, c.bottom};
-    ScreenToClient(window, &corner);
-    EXPECT_GT(corner.x, client.right - 20);
-    EXPECT_LT(corner.y, 40) << "on the title strip";
+    Down(go);
+    Up(go);
+    Down(go, {5, 5}, WM_LBUTTONDBLCLK);  // shows the press but clicks no second time
+    EXPECT_TRUE(Send(go, BM_GETSTATE) & BST_PUSHED);
+    Up(go);
+    EXPECT_FALSE(Send(go, BM_GETSTATE) & BST_PUSHED);
+    EXPECT_EQ(clicks, 1);
+    Click(go);
+    EXPECT_EQ(clicks, 2);
+    form.cmdGo.setEnabled(false);
+    Click(go);
+    EXPECT_FALSE(IsWindowEnabled(go));
+    EXPECT_EQ(clicks, 2);
 }
 
-TEST_F(CaptionButtons, EachButtonActsWhenReleasedOrClicked) {
-    using enum controls::CaptionButton;
-    Down(close);
-    EXPECT_EQ(closes, 0) << "pressing alone does nothing";
-    EXPECT_EQ(Image(Close), controls::ButtonImage::Pressed);
-    Up(close);
-    EXPECT_EQ(closes, 1);
+// The clips made for the program open in the animation control as its model says (the control
+// plays only a clip it has open), and the alarm is a short PCM wave.
+TEST_F(Views, TheProgramsClipsOpenInTheAnimationAndTheAlarmIsAShortWave) {
+    const auto opened = [clip = Child(L"SysAnimate32")] { return Send(clip, ACM_PLAY, 1) != 0; };
+    for (const char* file : {"RurivAzavidi.avi", "Check.avi", "missing.avi"}) {
+        form.aniClip.open(std::string("C:\\brisko\\") + file);
+        form.aniClip.play();
+        EXPECT_EQ(opened(), file[0] != 'm') << file;
+        form.aniClip.close();
+        EXPECT_FALSE(opened()) << file;
+    }
+    std::ifstream wave("C:\\brisko\\Alarm.wav", std::ios::binary);
+    std::string h(44, '\0');
+    ASSERT_TRUE(wave.read(h.data(), 44)) << "Alarm.wav";
+    const auto number = [&](int at) {  // three bytes, little-endian
+        const auto byte = [&](int i) { return int{static_cast<unsigned char>(h[at + i])}; };
+        return byte(0) | byte(1) << 8 | byte(2) << 16;
+    };
+    EXPECT_EQ(h.substr(0, 4) + h.substr(8, 8), "RIFFWAVEfmt ");
+    EXPECT_EQ(h[20], 1) << "PCM";
+    const double seconds = number(40) / (number(24) * 2.0);
+    EXPECT_TRUE(seconds > 0.3 && seconds < 1.5) << seconds;
+}
+
+// A caption button acts on its release, wherever that happens, or on BM_CLICK, pressed by any
+// mouse button; it holds the mouse meanwhile, and acts on nothing once the mouse is lost.
+TEST_F(Views, CaptionButtonsActOnTheirReleaseOrClickUnlessTheMouseIsLost) {
+    HWND help = Caption(L"Help me"), close = Caption(L"Close"), minimise = Caption(L"Minimize");
     Down(help);
-    Up(help);
-    EXPECT_EQ(helps, 1);
-    EXPECT_EQ(Image(Help), controls::ButtonImage::Normal);
-    EXPECT_EQ(closes, 1);
-    Click(help);
-    Click(close);
-    EXPECT_EQ(helps, 2);
-    EXPECT_EQ(closes, 2);
-    // Any mouse button presses; after the restore the minimise button is normal again.
-    Down(minimise, {5, 5}, WM_RBUTTONDOWN);
-    Up(minimise, {5, 5}, WM_RBUTTONUP);
-    ASSERT_EQ(form.state(), controls::WindowState::Minimized);
-    EXPECT_EQ(Image(Minimise), controls::ButtonImage::Pressed);
-    ShowWindow(window, SW_RESTORE);
-    EXPECT_EQ(form.state(), controls::WindowState::Normal);
-    EXPECT_EQ(Image(Minimise), controls::ButtonImage::Normal);
-}
-
-TEST_F(CaptionButtons, TheReleaseBelongsToThePressedButtonUntilTheMouseIsLost) {
-    Down(help);
-    EXPECT_EQ(GetCapture(), help);
+    EXPECT_EQ(Image(CaptionButton::Help), ButtonImage::Pressed);
+    EXPECT_EQ(std::pair(form.helps, GetCapture()), std::pair(0, help));
     Up(help, {-300, 200});
-    EXPECT_EQ(helps, 1);
-    EXPECT_EQ(GetCapture(), nullptr);
-    Up(help);
-    EXPECT_EQ(helps, 1) << "a release with nothing pressed does nothing";
-
+    Up(help);  // with nothing pressed: nothing
+    EXPECT_EQ(std::pair(form.helps, GetCapture()), std::pair(1, HWND{}));
+    EXPECT_EQ(Image(CaptionButton::Help), ButtonImage::Normal);
+    Click(close);
+    EXPECT_EQ(form.closes, 1);
     Down(close);
     HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
     SetCapture(other);
     ReleaseCapture();
-    EXPECT_EQ(Image(controls::CaptionButton::Close), controls::ButtonImage::Normal);
+    EXPECT_EQ(Image(CaptionButton::Close), ButtonImage::Normal);
     Up(close);
-    EXPECT_EQ(closes, 0);
+    EXPECT_EQ(form.closes, 1);
     DestroyWindow(other);
+    // After the restore the minimise button is normal again.
+    Down(minimise, {5, 5}, WM_RBUTTONDOWN);
+    Up(minimise, {5, 5}, WM_RBUTTONUP);
+    ASSERT_EQ(form.state(), controls::WindowState::Minimized);
+    EXPECT_EQ(Image(CaptionButton::Minimise), ButtonImage::Pressed);
+    ShowWindow(window, SW_RESTORE);
+    EXPECT_EQ(form.state(), controls::WindowState::Normal);
+    EXPECT_EQ(Image(CaptionButton::Minimise), ButtonImage::Normal);
 }
 
-TEST_F(CaptionButtons, ImagesLightUnderTheMouseAndOnlyMovesOverTheBodyReachTheModel) {
-    using enum controls::CaptionButton;
-    Move(help);
-    Move(close);
-    EXPECT_EQ(Image(Help), controls::ButtonImage::Highlighted);
-    EXPECT_EQ(Image(Close), controls::ButtonImage::Highlighted);
-    Move(window, {4, 8});  // the left piece leaves them lit
-    EXPECT_EQ(Image(Close), controls::ButtonImage::Highlighted);
-    Move(window, Middle());
-    EXPECT_EQ(Image(Help), controls::ButtonImage::Normal);
-    EXPECT_EQ(Image(Close), controls::ButtonImage::Normal);
-
-    bodyMoves = 0;
-    Move(window, Middle());
-    EXPECT_EQ(bodyMoves, 0);
+TEST_F(Views, CaptionButtonsLightUnderTheMouseAndOnlyMovesOverTheBodyReachTheModel) {
+    RECT r{};
+    GetClientRect(window, &r);
+    Move(Caption(L"Help me"));
+    Move(Caption(L"Close"));
+    Move(window, {4, 8});  // the title strip's left piece leaves them lit
+    EXPECT_EQ(Image(CaptionButton::Help), ButtonImage::Highlighted);
+    EXPECT_EQ(Image(CaptionButton::Close), ButtonImage::Highlighted);
+    form.bodyMoves = 0;
+    Move(window, {r.right / 2, 8});  // its middle piece puts them out
+    EXPECT_EQ(Image(CaptionButton::Help), ButtonImage::Normal);
+    EXPECT_EQ(Image(CaptionButton::Close), ButtonImage::Normal);
+    EXPECT_EQ(form.bodyMoves, 0);
     Move(window, {40, 200});
-    EXPECT_EQ(bodyMoves, 1);
-    Down(close);
-    Move(window, {40, 200});
-    EXPECT_EQ(bodyMoves, 1) << "not while a caption button is held";
-    Up(close);
-}
-
-TEST_F(CaptionButtons, AWindowWithBordersOnlyHasNoneAndNoSystemCaption) {
-    bordered.clientWidth = 3000;
-    bordered.clientHeight = 2000;
-    bordered.skin = controls::DisclaimerSkin();
-    binding->attach(bordered);
-    bordered.show();
-    HWND h = reinterpret_cast<HWND>(bordered.hwnd);
-    ASSERT_TRUE(h);
-    EXPECT_FALSE(FindWindowExW(h, nullptr, L"BriskoCaptionButton", nullptr));
-    EXPECT_FALSE(GetWindowLongPtrW(h, GWL_STYLE) & WS_CAPTION);
-    bordered.unload();
+    EXPECT_EQ(form.bodyMoves, 1);
+    Down(Caption(L"Close"));
+    Move(window, {40, 200});  // not while a caption button is held
+    Up(Caption(L"Close"));
+    EXPECT_EQ(form.bodyMoves, 1);
 }
 
 // ---- The styled frame drawn over a whole window
@@ -653,242 +351,110 @@ class FramedForm : public controls::Form {
         frame.Initialise(this);
         frame.setCaption("Framed title");
         frame.setStexte("Framed status");
-        frame.onHelp = [this] { ++helps; };
-        frame.onClose = [this] { ++closes; };
-        frame.onMinimise = [this] { ++minimises; };
     }
     controls::XPDesign frame{"XPDesign1"};
-    int helps = 0, closes = 0, minimises = 0;
 };
 
 class StyledFrame : public BoundWindow<FramedForm> {
   protected:
-    HWND Child(const wchar_t* cls, const wchar_t* text) const {
-        return FindWindowExW(window, nullptr, cls, text);
+    static constexpr std::pair<const wchar_t*, CaptionButton> kButtons[] = {
+        {L"Help", CaptionButton::Help},
+        {L"Minimize", CaptionButton::Minimise},
+        {L"Close", CaptionButton::Close}};
+    // An element of the frame, in the window's pixels.
+    RECT Element(controls::FrameElement e) const {
+        const controls::Rect r = form.frame.element(e);
+        views::WindowDc dc(window);
+        const auto px = [dpi = GetDeviceCaps(dc.get(), LOGPIXELSX)](int twips) {
+            return MulDiv(twips, dpi, 1440);
+        };
+        return {px(r.left), px(r.top), px(r.left + r.width), px(r.top + r.height)};
     }
-    // The model's rectangle in the window's pixels.
-    RECT Pixels(const controls::Rect& r) const {
-        const int dpi = GetDeviceCaps(ScreenDc(), LOGPIXELSX);
-        return {MulDiv(r.left, dpi, 1440), MulDiv(r.top, dpi, 1440),
-                MulDiv(r.left + r.width, dpi, 1440), MulDiv(r.top + r.height, dpi, 1440)};
-    }
-    static HDC ScreenDc() {
-        static HDC dc = GetDC(nullptr);
-        return dc;
-    }
-    void LightAll() {
-        for (const wchar_t* tip : {L"Help", L"Minimize", L"Close"})
-            Move(Child(L"BriskoCaptionButton", tip), {3, 3});
-    }
-    bool AllNormal() const {
-        for (auto b : {controls::CaptionButton::Help, controls::CaptionButton::Minimise,
-                       controls::CaptionButton::Close})
-            if (form.skin.image(b) != controls::ButtonImage::Normal) return false;
-        return true;
+    // Whether a button is still lit after all were lit and `then` happened.
+    template <class Then>
+    bool LitAfter(Then then) {
+        for (const auto& [tip, b] : kButtons) Move(Caption(tip), {3, 3});
+        then();
+        for (const auto& [tip, b] : kButtons)
+            if (Image(b) != ButtonImage::Normal) return true;
+        return false;
     }
 };
 
-TEST_F(StyledFrame, HasNoSystemCaptionAndItsButtonsStandWhereTheFrameLaysThemOut) {
+TEST_F(StyledFrame, DrawsItsBarsItsButtonsActOnItGoOutOverItsTitleAndTextsAndFollowItsProperties) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT client{};
+    GetClientRect(window, &client);
+    views::WindowDc screen(nullptr);
+    views::MemoryDc picture(screen.get(), client.right, client.bottom);
+    Send(window, WM_PRINT, reinterpret_cast<WPARAM>(picture.get()),
+         PRF_CLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
+    const auto at = [&](int x, int y) { return GetPixel(picture.get(), x, y); };
+    const COLORREF background = at(client.right / 2, client.bottom / 2);
+    const RECT title = Element(controls::FrameElement::TitleBody);
+    const RECT end = Element(controls::FrameElement::RoundEnd);
+    const RECT bottom = Element(controls::FrameElement::BottomBar);
+    const RECT side = Element(controls::FrameElement::LeftSide);
+    EXPECT_NE(at(title.right / 2, title.bottom / 2), background);
+    EXPECT_NE(at(200, (bottom.top + bottom.bottom) / 2 + 1), background);
+    EXPECT_NE(at(side.left, client.bottom / 2), background);
+    EXPECT_EQ(at(client.right - 1, 0), background) << "the top right corner is cut round";
+
     EXPECT_FALSE(GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION);
-    for (auto [tip, b] : {std::pair{L"Help", controls::CaptionButton::Help},
-                          std::pair{L"Minimize", controls::CaptionButton::Minimise},
-                          std::pair{L"Close", controls::CaptionButton::Close}}) {
-        HWND h = Child(L"BriskoCaptionButton", tip);
-        ASSERT_TRUE(h) << static_cast<int>(b);
-        RECT r{};
-        GetWindowRect(h, &r);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-        const RECT expected = Pixels(form.frame.button(b));
-        EXPECT_EQ(r.left, expected.left);
-        EXPECT_EQ(r.top, expected.top);
-        EXPECT_EQ(r.right, expected.right);
-    }
-    // The texts are windows whose text is the text shown.
-    EXPECT_TRUE(Child(L"Static", L"Framed title"));
-    EXPECT_TRUE(Child(L"Static", L"Framed status"));
-}
+    HWND status = Child(L"Static", L"Framed status");
+    EXPECT_TRUE(status && Child(L"Static", L"Framed title"));
+    EXPECT_TRUE(LitAfter([&] { Move(window, {bottom.right - 2, bottom.bottom - 2}); }));
+    EXPECT_FALSE(LitAfter([&] { Move(window, {end.right - 4, end.bottom - 4}); }));
+    EXPECT_FALSE(LitAfter([&] { Move(status, {2, 2}); }));
+    EXPECT_FALSE(LitAfter([&] { Move(status, {2, 2}), Click(Caption(L"Help")); })) << "clicked";
 
-TEST_F(StyledFrame, MovesOverTheTitleOrTheTextsTurnTheButtonsOffAndTheButtonsActOnTheFrame) {
-    const RECT title = Pixels(form.frame.element(controls::FrameElement::RoundEnd));
-    const RECT bottom = Pixels(form.frame.element(controls::FrameElement::BottomBar));
-    LightAll();
-    ASSERT_FALSE(AllNormal());
-    Move(window, {bottom.right - 2, bottom.bottom - 2});  // the bottom bar leaves them lit
-    EXPECT_FALSE(AllNormal());
-    Move(window, {title.right - 4, title.bottom - 4});
-    EXPECT_TRUE(AllNormal());
-    LightAll();
-    Move(Child(L"Static", L"Framed status"), {2, 2});
-    EXPECT_TRUE(AllNormal());
-
-    Click(Child(L"BriskoCaptionButton", L"Help"));
-    EXPECT_EQ(form.helps, 1);
-    EXPECT_TRUE(AllNormal());
-    Click(Child(L"BriskoCaptionButton", L"Minimize"));
-    EXPECT_EQ(form.minimises, 1);
-    Click(Child(L"BriskoCaptionButton", L"Close"));
-    EXPECT_EQ(form.closes, 1);
-}
-
-TEST_F(StyledFrame, WithoutItsHelpAndQuitPropertiesOnlyMinimiseRemains) {
     binding.reset();
     form.frame.sethlpbutton(false);
     form.frame.setQuitButton(false);
     form.unload();
     Open();
-    EXPECT_FALSE(Child(L"BriskoCaptionButton", L"Help"));
-    EXPECT_FALSE(Child(L"BriskoCaptionButton", L"Close"));
-    EXPECT_TRUE(Child(L"BriskoCaptionButton", L"Minimize"));
-}
-
-TEST_F(StyledFrame, DrawsItsBarsWithARoundTitleEnd) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    RECT client{};
-    GetClientRect(window, &client);
-    views::MemoryDc picture(ScreenDc(), client.right, client.bottom);
-    SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(picture.get()),
-                 PRF_CLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
-    const COLORREF background = GetPixel(picture.get(), client.right / 2, client.bottom / 2);
-    const RECT title = Pixels(form.frame.element(controls::FrameElement::TitleBody));
-    const RECT bottom = Pixels(form.frame.element(controls::FrameElement::BottomBar));
-    const RECT side = Pixels(form.frame.element(controls::FrameElement::LeftSide));
-    EXPECT_NE(GetPixel(picture.get(), title.right / 2, title.bottom / 2), background);
-    EXPECT_NE(GetPixel(picture.get(), 200, (bottom.top + bottom.bottom) / 2 + 1), background);
-    EXPECT_NE(GetPixel(picture.get(), side.left, client.bottom / 2), background);
-    // The top right corner is cut round: the pixel in the corner is the window's surface.
-    EXPECT_EQ(GetPixel(picture.get(), client.right - 1, 0), background);
+    EXPECT_FALSE(Caption(L"Help") || Caption(L"Close"));
+    EXPECT_TRUE(Caption(L"Minimize"));
 }
 
 // ---- Two lists in one place
 
-class TwoListsForm : public controls::Form {
-  public:
-    TwoListsForm() : Form("frmTwoLists", "Two lists") {
-        clientWidth = 4000;
-        clientHeight = 3000;
-        lstAll.rect = lstFound.rect = {200, 200, 3000, 1500};
-        add(lstAll);
-        add(lstFound);
-        lstFound.setVisible(false);
-        lstFound.sharesPlaceWith = &lstAll;
-        lstAll.toolTip = "Every entry";
-        lstFound.toolTip = "What was found";
-    }
-    controls::ListBox lstAll{"lstAll"}, lstFound{"lstFound"};
-};
-
-class SharedLists : public BoundWindow<TwoListsForm> {
-  protected:
-    void SetUp() override {
-        BoundWindow::SetUp();
-        // Made in the models' order.
-        all = FindWindowExW(window, nullptr, L"ListBox", nullptr);
-        found = FindWindowExW(window, all, L"ListBox", nullptr);
-    }
-    static std::vector<std::wstring> Entries(HWND list) {
-        std::vector<std::wstring> entries;
-        const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-        for (LRESULT i = 0; i < count; ++i) {
-            wchar_t text[64] = {};
-            if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 64)
-                SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
-                             reinterpret_cast<LPARAM>(text));
-            entries.emplace_back(text);
-        }
-        return entries;
-    }
-    // The user selects entry `index`, as a click does.
-    void Select(HWND list, int index) const {
-        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list));
-    }
-    static LRESULT Selected(HWND list) { return SendMessageW(list, LB_GETCURSEL, 0, 0); }
-    static LRESULT Top(HWND list) { return SendMessageW(list, LB_GETTOPINDEX, 0, 0); }
-    // The tool tip that the window's tip control holds for the list.
-    std::wstring Tip(HWND list) const {
-        HWND tips = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND h, LPARAM lp) -> BOOL {
-                wchar_t cls[64] = {};
-                GetClassNameW(h, cls, 64);
-                if (std::wstring(cls) != TOOLTIPS_CLASSW) return TRUE;
-                *reinterpret_cast<HWND*>(lp) = h;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&tips));
-        wchar_t text[80] = {};
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.hwnd = window;
-        tool.uId = reinterpret_cast<UINT_PTR>(list);
-        tool.lpszText = text;
-        if (tips) SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
-        return text;
-    }
-    // Paints whatever waits, then reports whether a swap of the lists left the window behind
-    // them to repaint, and whether `shown` has its own repaint to come.
-    void Swap(controls::ListBox& show, controls::ListBox& hide, HWND shown) {
-        UpdateWindow(window);
+// The lookup window's full list and results take turns in one place, each a native list that
+// keeps its own entries, selection, scrolling and tip; a swap repaints nothing behind them, and
+// their scroll bars stay shown whatever they hold, so that no swap or refill changes a frame.
+TEST_F(Views, TwoListsInOnePlaceTakeTurnsEachKeepingItsOwnStateAndRepaintNothingBehind) {
+    HWND all = FindWindowExW(window, Child(L"ListBox"), L"ListBox", nullptr);  // after lstChecks
+    HWND found = FindWindowExW(window, all, L"ListBox", nullptr);
+    RECT a{}, b{};
+    ASSERT_TRUE(GetWindowRect(all, &a) && GetWindowRect(found, &b) && EqualRect(&a, &b));
+    EXPECT_TRUE(GetWindowLongPtrW(all, GWL_STYLE) & GetWindowLongPtrW(found, GWL_STYLE) &
+                LBS_DISABLENOSCROLL);
+    const auto shown = [&] {
+        HWND list = IsWindowVisible(all) ? all : found;
+        return std::tuple{IsWindowVisible(all) != IsWindowVisible(found) ? list : nullptr,
+                          Send(list, LB_GETCOUNT), Send(list, LB_GETCURSEL),
+                          Send(list, LB_GETTOPINDEX), Tip(TTM_GETTEXTW, list)};
+    };
+    const auto swap = [&](controls::ListBox& show, controls::ListBox& hide) {
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         show.setVisible(true);
         hide.setVisible(false);
         EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE)) << "nothing behind the lists";
-        EXPECT_TRUE(GetUpdateRect(shown, nullptr, FALSE)) << "the list that shows";
-    }
-    HWND all = nullptr, found = nullptr;
-};
-
-TEST_F(SharedLists, TakeTurnsInOnePlaceEachWithItsOwnEntriesSelectionScrollAndTip) {
-    std::vector<std::string> all100;
-    for (int i = 0; i < 100; ++i) all100.push_back("entry " + std::to_string(i));
-    form.lstAll.assign(all100);
-    ASSERT_TRUE(all && found);
-    RECT a{}, b{};
-    GetWindowRect(all, &a);
-    GetWindowRect(found, &b);
-    EXPECT_TRUE(EqualRect(&a, &b)) << "one place";
-    for (HWND list : {all, found})  // a swap or a refill never changes their frames
-        EXPECT_TRUE(GetWindowLongPtrW(list, GWL_STYLE) & LBS_DISABLENOSCROLL);
-    EXPECT_TRUE(IsWindowVisible(all));
-    EXPECT_FALSE(IsWindowVisible(found));
-    EXPECT_EQ(Entries(all).size(), 100u);
-    EXPECT_EQ(Tip(all), L"Every entry");
-    EXPECT_EQ(Tip(found), L"What was found");
-    // The user scrolls and selects in the full list.
-    SendMessageW(all, LB_SETTOPINDEX, 40, 0);
-    Select(all, 42);
-    EXPECT_EQ(form.lstAll.listIndex(), 42);
-    ASSERT_EQ(Top(all), 40);
-
-    // The hidden list takes its entries out of sight; the swap draws only the list that shows.
-    form.lstFound.assign({"found one", "found two"});
-    EXPECT_FALSE(IsWindowVisible(found));
-    EXPECT_EQ(Entries(found), (std::vector<std::wstring>{L"found one", L"found two"}));
-    Swap(form.lstFound, form.lstAll, found);
-    EXPECT_TRUE(IsWindowVisible(found));
-    EXPECT_FALSE(IsWindowVisible(all));
-    EXPECT_EQ(Selected(found), LB_ERR);
-    Select(found, 1);
-    EXPECT_EQ(form.lstFound.listIndex(), 1);
-    EXPECT_EQ(form.lstAll.listIndex(), 42) << "a selection belongs to its own list";
-    form.lstAll.setListIndex(43);
-
-    // Back to the full list: its entries, its selection and where it was scrolled.
-    Swap(form.lstAll, form.lstFound, all);
-    EXPECT_FALSE(IsWindowVisible(found));
-    EXPECT_EQ(Entries(all).size(), 100u);
-    EXPECT_EQ(Selected(all), 43);
-    EXPECT_EQ(Top(all), 40);
-
-    // Neither list shown hides both; either shown brings it back with its own state.
+    };
+    form.lstAll.assign(std::vector<std::string>(100, "all"));
+    form.lstAll.setListIndex(42);
+    Send(all, LB_SETTOPINDEX, 40);
+    form.lstFound.assign({"found"});  // out of sight
+    EXPECT_EQ(shown(), std::tuple(all, 100, 42, 40, L"Every entry"s));
+    swap(form.lstFound, form.lstAll);
+    form.lstAll.setListIndex(43);  // out of sight
+    EXPECT_EQ(shown(), std::tuple(found, 1, LB_ERR, 0, L"What was found"s));
+    swap(form.lstAll, form.lstFound);
+    EXPECT_EQ(shown(), std::tuple(all, 100, 43, 40, L"Every entry"s));
     form.lstAll.setVisible(false);
-    EXPECT_FALSE(IsWindowVisible(all) || IsWindowVisible(found));
+    EXPECT_FALSE(IsWindowVisible(all) || IsWindowVisible(found)) << "neither list shown";
     form.lstFound.setVisible(true);
-    EXPECT_TRUE(IsWindowVisible(found));
-    EXPECT_EQ(Entries(found).size(), 2u);
-    EXPECT_EQ(Selected(found), 1);
+    EXPECT_EQ(std::get<0>(shown()), found);
 }
 
 }  // namespace

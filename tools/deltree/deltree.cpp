@@ -2,18 +2,22 @@
 //
 //   DELTREE [/Y] "path" ...
 //
-// Each path is removed with everything below it; /Y removes without asking. The command line is
+// Each path is removed with everything below it; a path ending in "\*.*" (or "\*") empties its
+// folder and keeps the folder itself. /Y removes without asking. The command line is
 // read raw, because the caller passes folders as "C:\x\Temp\": under the usual argument rules
 // the backslash before the closing quote would escape it. A symbolic link or junction is removed
 // as the link (platform/links.h decides what is one): its target is never entered, so nothing
-// outside the tree is touched and a link that loops ends. Read-only attributes are cleared on what
-// is removed. Paths longer than MAX_PATH are reached through the "\\?\" form. Exit code 0 when
-// everything named is gone, 1 when something could not be removed, 2 for a usage error.
+// outside the tree is touched and a link that loops ends. A link on the path above the folder
+// named refuses it: the removal would land in the link's target. Read-only attributes are cleared
+// on what is removed. Paths longer than MAX_PATH are reached through the "\\?\" form. Exit code 0
+// when everything named is gone, 1 when something could not be removed, 2 for a usage error.
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/exact_path.h"
@@ -23,21 +27,26 @@ namespace {
 
 using brisko::platform::IsLink;
 
-// Closes a find handle however the listing ends.
-class FindHandle {
+// Closes a handle with `Close` however the work with it ends.
+template <BOOL(WINAPI* Close)(HANDLE)>
+class Owned {
   public:
-    explicit FindHandle(HANDLE find) : find_(find) {}
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    ~FindHandle() {
-        if (find_ != INVALID_HANDLE_VALUE) FindClose(find_);
+    explicit Owned(HANDLE handle) : handle_(handle) {}
+    Owned(Owned&& other) noexcept : handle_(other.handle_) { other.handle_ = INVALID_HANDLE_VALUE; }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    Owned& operator=(Owned&&) = delete;
+    ~Owned() {
+        if (handle_ != INVALID_HANDLE_VALUE) Close(handle_);
     }
-    HANDLE get() const { return find_; }
-    explicit operator bool() const { return find_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
 
   private:
-    HANDLE find_;
+    HANDLE handle_;
 };
+using FindHandle = Owned<FindClose>;
+using FileHandle = Owned<CloseHandle>;
 
 DWORD TagOf(const WIN32_FIND_DATAW& data) {
     return (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? data.dwReserved0 : 0;
@@ -133,15 +142,22 @@ class Remover {
   public:
     int failures = 0;
 
+    // Everything in the folder, the folder itself kept. A folder that is a link is not emptied:
+    // its target is not ours.
+    void Empty(const std::wstring& folder) {
+        const auto attributes = Named(folder);
+        if (!attributes) return;
+        if (!(*attributes & FILE_ATTRIBUTE_DIRECTORY)) return Fail(folder, ERROR_DIRECTORY);
+        if (IsLink(*attributes, TagAt(folder, *attributes)))
+            return Fail(folder, ERROR_CANT_ACCESS_FILE);
+        std::vector<Pending> children;
+        if (!ListInto(folder, children)) return;
+        for (const Pending& child : children) RemoveEntry(child.path, child.attributes, child.tag);
+    }
+
     void Remove(const std::wstring& path) {
-        const DWORD attributes = GetFileAttributesW(path.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) {
-            const DWORD error = GetLastError();
-            if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) Fail(path, error);
-            return;
-        }
-        RemoveEntry(path, attributes,
-                    (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? TagAt(path) : 0);
+        if (const auto attributes = Named(path))
+            RemoveEntry(path, *attributes, TagAt(path, *attributes));
     }
 
   private:
@@ -152,9 +168,20 @@ class Remover {
         bool expanded;
     };
 
-    // The reparse tag of a path named for removal, read from its own directory entry; 0 (a
-    // link, to be safe) when it cannot be read.
-    static DWORD TagAt(const std::wstring& path) {
+    // The attributes of a path named on the command line; nothing when it is not there (no
+    // failure) or cannot be read (a failure, reported).
+    std::optional<DWORD> Named(const std::wstring& path) {
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES) return attributes;
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) Fail(path, error);
+        return std::nullopt;
+    }
+
+    // The reparse tag of a path named for removal, read from its own directory entry; 0 for no
+    // reparse point, and 0 (a link, to be safe) when it cannot be read.
+    static DWORD TagAt(const std::wstring& path, DWORD attributes) {
+        if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return 0;
         WIN32_FIND_DATAW data;
         FindHandle find(FindFirstFileExW(path.c_str(), FindExInfoBasic, &data,
                                          FindExSearchNameMatch, nullptr, 0));
@@ -176,25 +203,32 @@ class Remover {
             current.expanded = true;
             const std::wstring folderPath = current.path;
             std::vector<Pending> children;
-            WIN32_FIND_DATAW data;
-            FindHandle find(FindFirstFileExW((folderPath + L"\\*").c_str(), FindExInfoBasic, &data,
-                                             FindExSearchNameMatch, nullptr,
-                                             FIND_FIRST_EX_LARGE_FETCH));
-            if (!find) {
-                const DWORD error = GetLastError();
-                if (error != ERROR_FILE_NOT_FOUND && error != ERROR_NO_MORE_FILES)
-                    Fail(folderPath, error);
-                continue;  // the folder itself is still tried, and reports its own failure
-            }
-            do {
-                if (std::wcscmp(data.cFileName, L".") == 0 ||
-                    std::wcscmp(data.cFileName, L"..") == 0)
-                    continue;
-                children.push_back({folderPath + L"\\" + data.cFileName, data.dwFileAttributes,
-                                    TagOf(data), false});
-            } while (FindNextFileW(find.get(), &data));
+            // On failure the folder itself is still tried, and reports its own failure.
+            ListInto(folderPath, children);
             for (auto& child : children) stack.push_back(std::move(child));
         }
+    }
+
+    // The entries of a folder but "." and ".."; false, with the failure reported, when it cannot
+    // be listed.
+    bool ListInto(const std::wstring& folderPath, std::vector<Pending>& children) {
+        WIN32_FIND_DATAW data;
+        FindHandle find(FindFirstFileExW((folderPath + L"\\*").c_str(), FindExInfoBasic, &data,
+                                         FindExSearchNameMatch, nullptr,
+                                         FIND_FIRST_EX_LARGE_FETCH));
+        if (!find) {
+            const DWORD error = GetLastError();
+            if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return true;
+            Fail(folderPath, error);
+            return false;
+        }
+        do {
+            if (std::wcscmp(data.cFileName, L".") == 0 || std::wcscmp(data.cFileName, L"..") == 0)
+                continue;
+            children.push_back(
+                {folderPath + L"\\" + data.cFileName, data.dwFileAttributes, TagOf(data), false});
+        } while (FindNextFileW(find.get(), &data));
+        return true;
     }
 
     void RemoveOne(const std::wstring& path, DWORD attributes, DWORD tag) {
@@ -258,18 +292,47 @@ class Remover {
     const bool underWine_ =
         GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 
+    // To the console, and to the debugger as the program's own trace goes, since a hidden
+    // window's console is read by nobody.
     void Fail(const std::wstring& path, DWORD error) {
         ++failures;
-        std::fwprintf(stderr, L"DELTREE: cannot remove %ls (error %lu)\n", Shown(path).c_str(),
-                      static_cast<unsigned long>(error));
-    }
-
-    static std::wstring Shown(const std::wstring& path) {
-        if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\\\" + path.substr(8);
-        if (path.rfind(L"\\\\?\\", 0) == 0) return path.substr(4);
-        return path;
+        const std::wstring line = L"DELTREE: cannot remove " +
+                                  brisko::platform::ReadableForm(path) + L" (error " +
+                                  std::to_wstring(error) + L")\n";
+        std::fputws(line.c_str(), stderr);
+        OutputDebugStringW(line.c_str());
     }
 };
+
+// Holds the folders above `target` from the drive root down, as the program does before it deletes
+// a file it found: each opened for listing without FILE_SHARE_DELETE, so that nothing renames or
+// replaces it while it is held, and checked to be no link. Returns the first folder that is a
+// link or cannot be held; "" when all are held, or when one is missing (then so is the target).
+std::wstring HoldFoldersAbove(const std::wstring& target, std::vector<FileHandle>& held) {
+    const auto parts = brisko::platform::SplitExact(target);
+    if (!parts) return target;
+    std::wstring path = parts->root;
+    for (std::size_t i = 0; i + 1 < parts->names.size(); ++i) {
+        if (i > 0) path += L'\\';
+        path += parts->names[i];
+        FileHandle folder(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
+                                      nullptr));
+        if (!folder) {
+            const DWORD error = GetLastError();
+            return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? L"" : path;
+        }
+        FILE_ATTRIBUTE_TAG_INFO info{};
+        const DWORD entry = GetFileAttributesW(path.c_str());
+        if (!GetFileInformationByHandleEx(folder.get(), FileAttributeTagInfo, &info, sizeof info) ||
+            entry == INVALID_FILE_ATTRIBUTES ||
+            brisko::platform::HeldFolderIsLink(info.FileAttributes, info.ReparseTag, entry))
+            return path;
+        held.push_back(std::move(folder));
+    }
+    return {};
+}
 
 bool Confirm(const std::wstring& path) {
     std::fwprintf(stdout, L"Delete directory \"%ls\" and all its subdirectories? [yn] ",
@@ -282,17 +345,27 @@ bool Confirm(const std::wstring& path) {
 
 }  // namespace
 
+// The folder of a path that ends in "\*.*" or "\*"; nothing for any other path.
+std::optional<std::wstring> FolderToEmpty(const std::wstring& path) {
+    for (const std::wstring_view all : {L"\\*.*", L"\\*", L"/*.*", L"/*"})
+        if (path.size() > all.size() && path.ends_with(all))
+            return path.substr(0, path.size() - all.size() + 1);
+    return std::nullopt;
+}
+
 int wmain() {
     const Arguments args = Parse(GetCommandLineW());
     if (args.help || args.paths.empty()) {
         std::fwprintf(args.help ? stdout : stderr,
                       L"Removes a folder and everything in it.\n\nDELTREE [/Y] path ...\n\n"
-                      L"  /Y  Remove without asking.\n");
+                      L"  /Y  Remove without asking.\n"
+                      L"  A path ending in \\*.* empties its folder and keeps it.\n");
         return args.help ? 0 : 2;
     }
     Remover remover;
     for (const auto& path : args.paths) {
-        const std::wstring target = LongForm(path);
+        const auto folderToEmpty = FolderToEmpty(path);
+        const std::wstring target = LongForm(folderToEmpty.value_or(path));
         if (target.empty()) {
             std::fwprintf(stderr, L"DELTREE: invalid path %ls\n", path.c_str());
             ++remover.failures;
@@ -304,7 +377,18 @@ int wmain() {
             continue;
         }
         if (!args.yes && !Confirm(path)) continue;
-        remover.Remove(target);
+        std::vector<FileHandle> held;
+        if (const std::wstring link = HoldFoldersAbove(target, held); !link.empty()) {
+            std::fwprintf(stderr,
+                          L"DELTREE: will not remove %ls: %ls on its path is a link or in use\n",
+                          path.c_str(), brisko::platform::ReadableForm(link).c_str());
+            ++remover.failures;
+            continue;
+        }
+        if (folderToEmpty)
+            remover.Empty(target);
+        else
+            remover.Remove(target);
     }
     return remover.failures == 0 ? 0 : 1;
 }

@@ -1,10 +1,11 @@
 #include "tests/e2e/driver/driver.h"
 
-#include <stdexcept>
+#include <algorithm>
+#include <fstream>
 #include <thread>
 
 #include "platform/win32/win32_utf8.h"
-#include "tests/e2e/driver/settings_query.h"
+#include "views/gdi.h"
 
 namespace brisko::e2e {
 
@@ -13,97 +14,55 @@ using win32::Wide;
 
 namespace {
 
-void PumpOwnMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+// The process of a command line started in `folder` (the current one when empty), or null.
+HANDLE Start(const std::string& commandLine, const std::string& folder) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    std::wstring line = Wide(commandLine), directory = Wide(folder);
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : directory.c_str(), &startup, &info))
+        return nullptr;
+    CloseHandle(info.hThread);
+    return info.hProcess;
 }
 
-std::string ClassOf(HWND window) {
-    wchar_t name[64]{};
-    GetClassNameW(window, name, 64);
-    return Utf8(name);
-}
-
-bool SameClass(HWND window, const char* windowClass) {
-    return !windowClass ||
-           CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, ClassOf(window).c_str(), -1,
-                          windowClass, -1) == CSTR_EQUAL;
-}
-
-// The descendants of `parent`, or every top-level window when it is null.
-std::vector<HWND> Descendants(HWND parent) {
-    std::vector<HWND> found;
-    const WNDENUMPROC add = [](HWND window, LPARAM all) {
-        reinterpret_cast<std::vector<HWND>*>(all)->push_back(window);
-        return TRUE;
-    };
-    if (parent)
-        EnumChildWindows(parent, add, reinterpret_cast<LPARAM>(&found));
-    else
-        EnumWindows(add, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-HWND FindTopLevel(DWORD pid, const std::string& title) {
-    for (HWND window : Descendants(nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != pid || !IsWindowVisible(window)) continue;
-        wchar_t text[256]{};
-        GetWindowTextW(window, text, 256);
-        if (Utf8(text) == title) return window;
-    }
-    return nullptr;
+void SendMouse(DWORD flags, POINT at) {  // absolute: 0 to 65535 over the primary screen
+    INPUT input{INPUT_MOUSE,
+                {{MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
+                  MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1), 0,
+                  flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE, 0, 0}}};
+    SendInput(1, &input, sizeof(input));
 }
 
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& done, Duration limit) {
     const auto end = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        if (done()) return true;
+    for (MSG msg; !done(); std::this_thread::sleep_for(20ms)) {
         if (std::chrono::steady_clock::now() > end) return false;
-        PumpOwnMessages();
-        std::this_thread::sleep_for(20ms);
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     }
+    return true;
 }
 
-void Pause(Duration span) {
-    WaitUntil([] { return false; }, span);
-}
-
-Program::Program(const std::string& exe, const std::string& folder) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    std::wstring commandLine = L"\"" + Wide(exe) + L"\"";
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        Wide(folder).c_str(), &startup, &info))
-        throw std::runtime_error("cannot start " + exe);
-    CloseHandle(info.hThread);
-    process_.reset(info.hProcess);
-    id_ = info.dwProcessId;
-}
+Program::Program(const std::string& exe, const std::string& folder)
+    : Program(Start("\"" + exe + "\"", folder)) {}
 
 Program::~Program() {
-    if (process_ && running()) {
-        TerminateProcess(process_.get(), 99);
-        WaitForSingleObject(process_.get(), 5000);
-    }
-}
-
-bool Program::running() const {
-    return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+    if (process_ && TerminateProcess(process_.get(), 99)) WaitForSingleObject(process_.get(), 5000);
 }
 
 std::optional<DWORD> Program::waitExit(Duration limit) const {
-    if (!WaitUntil([&] { return !running(); }, limit)) return std::nullopt;
-    DWORD code = 0;
+    const auto ended = [&] { return WaitForSingleObject(process_.get(), 0) != WAIT_TIMEOUT; };
+    DWORD code = ~0u;
+    if (!process_ || !WaitUntil(ended, limit)) return std::nullopt;
     GetExitCodeProcess(process_.get(), &code);
     return code;
+}
+
+DWORD RunCommand(const std::string& commandLine) {
+    return Program(Start(commandLine, {})).waitExit(120s).value_or(~0u);
 }
 
 Program StartBrisko() {
@@ -111,11 +70,10 @@ Program StartBrisko() {
 }
 
 Session StartAccepted() {
-    std::string presets = kStoreKey;
-    presets += "\\Presets";
-    const bool accepted = RegAdd(presets, "Disclaimer", "1");
+    RegSetKeyValueW(HKEY_CURRENT_USER, Wide(std::string(kStoreKey) + "\\Presets").c_str(),
+                    L"Disclaimer", REG_SZ, L"1", 2 * sizeof(wchar_t));
     Session s{StartBrisko()};
-    if (accepted) s.main = WaitWindow(s.brisko.id(), "Brisko");
+    s.main = WaitWindow(s.brisko.id(), "Brisko");
     return s;
 }
 
@@ -124,41 +82,48 @@ std::optional<DWORD> CloseMain(const Program& brisko, HWND main) {
     return brisko.waitExit(30s);
 }
 
-bool HasWindow(DWORD pid, const std::string& title) {
-    return FindTopLevel(pid, title) != nullptr;
-}
-
 HWND WaitWindow(DWORD pid, const std::string& title, Duration limit) {
     HWND found = nullptr;
-    WaitUntil([&] { return (found = FindTopLevel(pid, title)) != nullptr; }, limit);
-    return found;
-}
-
-HWND Control(HWND parent, const std::string& text, const char* windowClass, int nth,
-             Duration limit) {
-    const std::wstring wanted = Wide(text);
-    HWND found = nullptr;
+    const std::wstring text = Wide(title);
     WaitUntil(
         [&] {
-            int seen = 0;
-            for (HWND child : Descendants(parent)) {
-                if (!SameClass(child, windowClass) || Wide(Text(child)) != wanted) continue;
-                if (seen++ == nth) {
-                    found = child;
+            DWORD owner = 0;
+            for (found = nullptr; (found = FindWindowExW(nullptr, found, nullptr, text.c_str()));)
+                if (GetWindowThreadProcessId(found, &owner) && owner == pid &&
+                    IsWindowVisible(found))
                     return true;
-                }
-            }
             return false;
         },
         limit);
     return found;
 }
 
-std::vector<HWND> Controls(HWND parent, const char* windowClass) {
-    std::vector<HWND> found;
-    for (HWND child : Descendants(parent))
-        if (SameClass(child, windowClass)) found.push_back(child);
+HWND Control(HWND parent, const std::string& text, const char* windowClass, int nth,
+             Duration limit) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            std::vector<HWND> all = Controls(parent, windowClass);
+            std::erase_if(all, [&](HWND child) { return Text(child) != text; });
+            return (found = std::ssize(all) > nth ? all[nth] : nullptr) != nullptr;
+        },
+        limit);
     return found;
+}
+
+std::vector<HWND> Controls(HWND parent, const char* windowClass) {
+    std::pair<std::vector<HWND>, std::wstring> found{{}, windowClass ? Wide(windowClass) : L""};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM all) {
+            auto& [windows, wanted] = *reinterpret_cast<decltype(found)*>(all);
+            wchar_t name[64]{};
+            GetClassNameW(child, name, 64);
+            if (wanted.empty() || lstrcmpiW(name, wanted.c_str()) == 0) windows.push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.first;
 }
 
 DWORD_PTR Send(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
@@ -167,14 +132,7 @@ DWORD_PTR Send(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     return result;
 }
 
-SIZE WindowSize(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return {r.right - r.left, r.bottom - r.top};
-}
-
 std::string Text(HWND window) {
-    if (!window) return {};
     std::wstring text(Send(window, WM_GETTEXTLENGTH) + 1, L'\0');
     text.resize(Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
     return Utf8(text);
@@ -184,126 +142,117 @@ bool Visible(HWND window) {
     return window && IsWindowVisible(window);
 }
 
+bool Checked(HWND box) {
+    return Send(box, BM_GETCHECK) == BST_CHECKED;
+}
+
 void Click(HWND button) {
-    PostMessageW(button, BM_CLICK, 0, 0);
+    if (button) PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+bool Tick(HWND box) {
+    Click(box);
+    return box && WaitUntil([&] { return Checked(box); });
 }
 
 void MouseClick(HWND control) {
     RECT r{};
     GetClientRect(control, &r);
-    const LPARAM centre = MAKELPARAM(r.right / 2, r.bottom / 2);
-    PostMessageW(control, WM_MOUSEMOVE, 0, centre);
-    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, centre);
-    PostMessageW(control, WM_LBUTTONUP, 0, centre);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom / 2));
+    PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(r.right / 2, r.bottom / 2));
 }
-
-namespace {
-
-void SendMouse(DWORD flags, POINT at) {
-    // Absolute positions run from 0 to 65535 over the primary screen.
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof(input));
-}
-
-}  // namespace
 
 void MouseDrag(HWND handle, int dx, int dy) {
     RECT r{};
     GetWindowRect(handle, &r);
     const POINT from{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     SendMouse(0, from);
-    Pause(100ms);
+    std::this_thread::sleep_for(100ms);
     SendMouse(MOUSEEVENTF_LEFTDOWN, from);
-    Pause(100ms);
-    constexpr int kSteps = 10;
-    for (int i = 1; i <= kSteps; ++i) {
-        SendMouse(0, {from.x + dx * i / kSteps, from.y + dy * i / kSteps});
-        Pause(30ms);
+    for (int step = 1; step <= 10; ++step) {
+        std::this_thread::sleep_for(50ms);
+        SendMouse(0, {from.x + dx * step / 10, from.y + dy * step / 10});
     }
     SendMouse(MOUSEEVENTF_LEFTUP, {from.x + dx, from.y + dy});
-    Pause(100ms);
-}
-
-bool Checked(HWND box) {
-    return Send(box, BM_GETCHECK) == BST_CHECKED;
-}
-
-void ClickEntry(HWND list, int index) {
-    RECT item{};
-    Send(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    const LPARAM at = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
-    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    std::this_thread::sleep_for(100ms);
 }
 
 std::vector<std::string> ListItems(HWND list) {
     std::vector<std::string> items;
-    const DWORD_PTR count = Send(list, LB_GETCOUNT);
-    for (WPARAM i = 0; i < count; ++i) {
+    for (WPARAM i = 0, count = Send(list, LB_GETCOUNT); i < count; ++i) {
         std::wstring text(Send(list, LB_GETTEXTLEN, i) + 1, L'\0');
-        const DWORD_PTR copied = Send(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(copied == static_cast<DWORD_PTR>(LB_ERR) ? 0 : copied);
+        const auto copied = Send(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(copied < text.size() ? copied : 0);  // none if it went meanwhile
         items.push_back(Utf8(text));
     }
     return items;
 }
 
-CommandResult RunCommand(const std::string& commandLine) {
-    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return {};
-    win32::UniqueKernel reader(readEnd), writer(writeEnd);
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION info{};
-    std::wstring line = Wide(commandLine);
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &startup, &info))
-        return {};
-    win32::UniqueKernel process(info.hProcess), thread(info.hThread);
-    writer.reset();  // the child holds the only write end now, so the read ends with it
-
-    CommandResult result;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(readEnd, buffer, sizeof(buffer), &got, nullptr) && got > 0)
-        result.output.append(buffer, got);
-    WaitForSingleObject(info.hProcess, 30000);
-    GetExitCodeProcess(info.hProcess, &result.exitCode);
-    return result;
+bool ToggleEntry(HWND list, const std::string& text) {
+    const std::vector<std::string> items = ListItems(list);
+    const auto index = static_cast<WPARAM>(std::ranges::find(items, text) - items.begin());
+    if (index == items.size()) return false;
+    Send(list, LB_SETTOPINDEX, index);
+    RECT item{};
+    Send(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    const LPARAM onBox = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, onBox);
+    PostMessageW(list, WM_LBUTTONUP, 0, onBox);
+    // The caret follows the click: that shows the click has been handled.
+    return WaitUntil([&] { return Send(list, LB_GETCURSEL) == index; });
 }
 
-bool RegAdd(const std::string& key, const std::string& name, const std::string& data) {
-    std::string line = "reg.exe add \"";
-    line += key + "\" /v \"" + name + "\" /t REG_SZ /d \"" + data + "\" /f";
-    return RunCommand(line).exitCode == 0;
+std::optional<std::string> Stored(const std::string& section, const std::string& name) {
+    wchar_t text[1024]{};
+    DWORD bytes = sizeof(text);
+    if (RegGetValueW(HKEY_CURRENT_USER, Wide(std::string(kStoreKey) + "\\" + section).c_str(),
+                     Wide(name).c_str(), RRF_RT_REG_SZ, nullptr, text, &bytes) != ERROR_SUCCESS)
+        return std::nullopt;
+    return Utf8(text);
 }
 
-std::optional<std::vector<std::string>> FolderEntries(const std::string& folder) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW(Wide(folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return std::nullopt;
-    win32::UniqueFind owner(find);
-    std::vector<std::string> names;
-    do {
-        const std::wstring name = data.cFileName;
-        if (name != L"." && name != L"..") names.push_back(Utf8(name));
-    } while (FindNextFileW(find, &data));
-    return names;
+bool StoreExists() {
+    win32::UniqueKey key;
+    return RegOpenKeyExW(HKEY_CURRENT_USER, Wide(kStoreKey).c_str(), 0, KEY_READ, key.put()) ==
+           ERROR_SUCCESS;
 }
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+long long Length(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return -1;
+    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+void SaveScreenshot(HWND window, const std::string& name) {
+    if (GetDriveTypeW(L"S:\\") == DRIVE_NO_ROOT_DIR || !window) return;
+    SetCursorPos(0, 0);  // no tool tip over the picture
+    SetForegroundWindow(window);
+    BringWindowToTop(window);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    std::this_thread::sleep_for(600ms);  // let the program paint in its own time
+    RECT r{};
+    GetWindowRect(window, &r);
+    // 24 bits a pixel, the rows bottom-up, as a BMP file keeps them.
+    BITMAPINFOHEADER info{
+        sizeof(info), r.right - r.left, r.bottom - r.top, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    views::WindowDc screen(nullptr);
+    views::MemoryDc memory(screen.get(), 1, 1);
+    void* bits = nullptr;
+    views::GdiObject picture(CreateDIBSection(screen.get(), reinterpret_cast<BITMAPINFO*>(&info),
+                                              DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!picture) return;
+    views::SelectedObject into(memory.get(), picture.get());
+    BitBlt(memory.get(), 0, 0, info.biWidth, info.biHeight, screen.get(), r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const DWORD pixels = (static_cast<DWORD>(info.biWidth * 3 + 3) & ~3u) *
+                         static_cast<DWORD>(info.biHeight),
+                header = sizeof(BITMAPFILEHEADER) + sizeof(info);
+    const BITMAPFILEHEADER file{0x4D42 /* "BM" */, header + pixels, 0, 0, header};
+    std::ofstream out("S:\\" + name + ".bmp", std::ios::binary);  // the names are ASCII
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    out.write(static_cast<const char*>(bits), pixels);
 }
 
 }  // namespace brisko::e2e

@@ -1,7 +1,7 @@
 #pragma once
-// Drives the real Brisko.exe from another process, as a user and a screen reader would see it:
-// windows and controls are found by their window texts, pressed with the controls' own
-// messages, and read back with WM_GETTEXT and the list-box messages.
+// Drives the real Brisko.exe from another process, as a user and a screen reader see it: windows
+// and controls found by their texts, pressed with their own messages or the mouse, read back
+// with WM_GETTEXT and the list-box messages.
 #include <windows.h>
 
 #include <chrono>
@@ -17,91 +17,72 @@ namespace brisko::e2e {
 using namespace std::chrono_literals;
 using Duration = std::chrono::milliseconds;
 
-// Where the end-to-end set-up puts the program's folder inside the prefix.
+// Where the set-up puts the program's folder inside the prefix; the settings store's key.
 inline constexpr char kProgramFolder[] = "C:\\brisko";
+inline constexpr char kStoreKey[] = "Software\\VB and VBA Program Settings\\Brisko";
 
-// Polls `done` (pumping this thread's messages) until it holds or `limit` passes.
+// Polls `done`, pumping this thread's messages, until it holds or `limit` passes.
 bool WaitUntil(const std::function<bool()>& done, Duration limit = 20s);
-// Lets `span` pass, pumping this thread's messages.
-void Pause(Duration span);
 
-// A started program; ends it on destruction if it is still running.
+// A started program, ended on destruction if it still runs.
 class Program {
   public:
-    // Starts `exe` with `folder` as its working directory.
     Program(const std::string& exe, const std::string& folder);
+    // A program that another started (the shell, say), from its process handle, which it owns.
+    explicit Program(HANDLE process) : process_(process), id_(GetProcessId(process)) {}
     ~Program();
     Program(Program&&) = default;
-
-    bool running() const;
-    // The exit code once it has ended within `limit`.
-    std::optional<DWORD> waitExit(Duration limit = 20s) const;
+    std::optional<DWORD> waitExit(Duration limit = 20s) const;  // the exit code once ended
     DWORD id() const { return id_; }
 
   private:
     win32::UniqueKernel process_;
     DWORD id_ = 0;
 };
+DWORD RunCommand(const std::string& commandLine);  // to its end; the exit code
 
-// Brisko.exe from the program folder.
 Program StartBrisko();
-
-// Brisko started with its disclaimer accepted on an earlier start (preset in the store), and its
-// main window (null if it did not show).
+// Brisko started with its disclaimer accepted on an earlier start, and its main window.
 struct Session {
     Program brisko;
     HWND main = nullptr;
 };
 Session StartAccepted();
-// Presses the main window's "Cl&ose" button; the exit code once the program has ended.
+// Presses the main window's "Cl&ose"; the exit code once the program has ended.
 std::optional<DWORD> CloseMain(const Program& brisko, HWND main);
 
-// The visible top-level window of process `pid` whose title is `title`, waited for.
+// The visible top-level window of process `pid` titled `title`, waited for (or null).
 HWND WaitWindow(DWORD pid, const std::string& title, Duration limit = 20s);
-// Whether process `pid` shows a top-level window with that title.
-bool HasWindow(DWORD pid, const std::string& title);
-
-// The `nth` descendant of `parent` whose window text is `text` (and, if given, whose class is
-// `windowClass`), waited for.
+// The `nth` descendant of `parent` with text `text` (and class `windowClass`), waited for.
 HWND Control(HWND parent, const std::string& text, const char* windowClass = nullptr, int nth = 0,
              Duration limit = 10s);
-// Every descendant of `parent` of class `windowClass`, in creation order.
-std::vector<HWND> Controls(HWND parent, const char* windowClass);
+std::vector<HWND> Controls(HWND parent, const char* windowClass);  // in creation order
 
-// A message sent with a time-out, so that a hung program does not hold the driver; its result.
+// A message sent with a time-out, so that a hung program does not hold the driver.
 DWORD_PTR Send(HWND window, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
-SIZE WindowSize(HWND window);
-
 std::string Text(HWND window);
 bool Visible(HWND window);
-// A button press as a click makes it (posted, so that a handler that opens a modal window or
-// runs long does not hold the driver).
-void Click(HWND button);
-// A press and release of the left mouse button at the control's centre (posted).
-void MouseClick(HWND control);
 bool Checked(HWND box);
-// A drag with the real mouse, as a user makes it: the left button pressed at the centre of
-// `handle`, the pointer moved by (dx, dy) in small steps, the button released there.
+// Posted, so that a handler that opens a modal window does not hold the driver.
+void Click(HWND button);
+bool Tick(HWND box);  // clicks the box and waits until it shows the tick
+// The left mouse button pressed and released at the control's centre (posted).
+void MouseClick(HWND control);
+// A drag with the real mouse: pressed at the centre of `handle`, moved by (dx, dy), released.
 void MouseDrag(HWND handle, int dx, int dy);
-
-// A left click near the start of list entry `index`, which must be in view: on its check box
-// when it has one (posted).
-void ClickEntry(HWND list, int index);
-
-// The list box's entries.
 std::vector<std::string> ListItems(HWND list);
+// Clicks the check box of the list's entry `text`, scrolled into view, until the caret is there.
+bool ToggleEntry(HWND list, const std::string& text);
 
-// The output and exit code of a command line run to its end (for "reg query", say).
-struct CommandResult {
-    DWORD exitCode = 1;
-    std::string output;
-};
-CommandResult RunCommand(const std::string& commandLine);
-// Sets the REG_SZ value `name` of registry key `key` with reg.exe; whether it worked.
-bool RegAdd(const std::string& key, const std::string& name, const std::string& data);
+std::optional<std::string> Stored(const std::string& section, const std::string& name);
+bool StoreExists();
+long long Length(const std::string& path);  // 0 for a folder, -1 for nothing
+inline bool Exists(const std::string& path) {
+    return Length(path) >= 0;
+}
 
-// The files and folders of a folder (names only), or nothing if it cannot be listed.
-std::optional<std::vector<std::string>> FolderEntries(const std::string& folder);
-bool Exists(const std::string& path);
+// Brings `window` to the front and saves what the screen shows of it as S:\<name>.bmp (drive S:
+// is the build's screenshot folder; without it nothing is written).
+void SaveScreenshot(HWND window, const std::string& name);
 
 }  // namespace brisko::e2e

@@ -1,13 +1,43 @@
 #pragma once
-// A main window and disclaimer over the in-memory platform.
+// Shared set-up over the in-memory platform: the whole program, or the main window and its
+// disclaimer alone, and the checks that several windows' tests make.
+#include <gtest/gtest.h>
+
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/form1.h"
 #include "app/form2.h"
+#include "app/program.h"
 #include "controls/program_windows.h"
 #include "platform/memory/memory_platform.h"
 
 namespace brisko::testing {
+
+using Texts = std::vector<std::string>;
+
+// The widgets' texts, in order, to compare with one list.
+inline Texts Captions(std::initializer_list<const controls::Widget*> widgets) {
+    Texts texts;
+    for (const auto* w : widgets) texts.push_back(w->caption());
+    return texts;
+}
+inline void ExpectVisible(std::initializer_list<const controls::Widget*> widgets, bool visible) {
+    for (const auto* w : widgets) EXPECT_EQ(w->visible(), visible) << w->name();
+}
+inline int CheckedCount(const controls::ListBox& list) {
+    int n = 0;
+    for (int i = 0; i < list.count(); ++i) n += list.checked(i);
+    return n;
+}
+
+struct ProgramFixture {
+    platform::MemoryPlatform mem;
+    platform::Services services = mem.services();
+    app::Program program{services};
+};
 
 struct MainWindowFixture {
     platform::MemoryPlatform mem;

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Puts the generated media files where the test looks for them.
+# The clips and the alarm that ship beside Brisko.exe, in C:\brisko.
 set -eu
 build=$(dirname "$(dirname "$WINEPREFIX")")
 # What ships beside Brisko.exe (ctest names the folder; else the build's own).

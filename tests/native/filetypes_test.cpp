@@ -1,8 +1,10 @@
-// The lookup window over an in-memory program folder.
+// The lookup window over an in-memory program folder, and the reading of its category files:
+// line ends, limits and broken bytes.
 #include <gtest/gtest.h>
 
 #include "controls/program_windows.h"
 #include "filetypes/extens.h"
+#include "filetypes/file2listbox.h"
 #include "filetypes/prefix_search.h"
 #include "platform/memory/memory_file_reader.h"
 #include "platform/memory/memory_platform.h"
@@ -11,6 +13,55 @@ namespace brisko::filetypes {
 namespace {
 
 using Lines = std::vector<std::string>;
+
+TEST(File2ListBox, LineEndsNulAndNonAnsiBytes) {
+    // clang-format off
+    const std::pair<const char*, Lines> cases[] = {
+        {"A\r\nB\r\nC", {"A", "B", "C"}}, {"A\r\nB\r\nC\r\n", {"A", "B", "C"}},
+        {"A\rB\rC\r", {"A", "B", "C"}}, {"A\nB\r\nC", {"A\nB", "C"}}, {"\nA", {"\nA"}},
+        {"A\r\n\r\nB", {"A", "", "B"}}, {"A\r\r\nB", {"A", "", "B"}}, {"\r\n", {""}}, {"", {}},
+        {"  DOC - x  \r\n", {"  DOC - x  "}}};
+    // clang-format on
+    for (const auto& [text, lines] : cases) EXPECT_EQ(SplitLines(text), lines) << text;
+
+    platform::MemoryFileSystem fs;
+    platform::MemoryFileReader reader(fs);
+    std::string text = "AAA - first\r\n" + std::string("NUL - a\0b", 9) + "\r\n";
+    text += "M7 - Thomson M\xE9mo7\r\n";      // Windows-1252 e acute
+    text += "EUR - \x80 \x81 \xFF \xA0\r\n";  // euro sign, unassigned, y diaeresis, no-break space
+    text += "UTF - \xC3\xA9 (UTF-8 bytes)\r\n";  // not ANSI: read as two ANSI characters
+    text += "ZZZ - last";
+    fs.addFileWithContent("C:\\x.vxl", text);
+    controls::ListBox list("lstNames");
+    list.addItem("old entry");
+    File2ListBox(reader, "C:\\x.vxl", list);
+    EXPECT_EQ(list.items(), (Lines{"AAA - first", "NUL - a b", "M7 - Thomson M\xC3\xA9mo7",
+                                   "EUR - \xE2\x82\xAC \xC2\x81 \xC3\xBF \xC2\xA0",
+                                   "UTF - \xC3\x83\xC2\xA9 (UTF-8 bytes)", "ZZZ - last"}));
+    // A missing or unreadable file, or a folder, leaves the list empty.
+    File2ListBox(reader, "C:\\P\\ext21.vxl", list);
+    EXPECT_EQ(list.count(), 0);
+    list.addItem("x");
+    reader.unreadable.insert("C:\\x.vxl");
+    File2ListBox(reader, "C:\\x.vxl", list);
+    EXPECT_EQ(list.count(), 0);
+    fs.addFolder("C:\\P");
+    File2ListBox(reader, "C:\\P", list);
+    EXPECT_EQ(list.count(), 0);
+}
+
+TEST(File2ListBox, LongFilesStopAtTheCap) {
+    platform::MemoryFileSystem fs;
+    platform::MemoryFileReader reader(fs);
+    controls::ListBox list("lstNames");
+    std::string numbered;
+    for (int i = 0; i < 40000; ++i) numbered += "E" + std::to_string(i) + "\r\n";
+    fs.addFileWithContent("C:\\big.vxl", numbered);
+    File2ListBox(reader, "C:\\big.vxl", list);
+    ASSERT_EQ(list.count(), static_cast<int>(kMaxEntries));
+    EXPECT_EQ(list.item(0), "E0");
+    EXPECT_EQ(list.item(32766), "E32766");
+}
 
 struct ExtensFixture {
     platform::MemoryPlatform mem;
@@ -34,52 +85,43 @@ struct ExtensFixture {
     }
 };
 
-TEST(Extens, LoadShowsTheFirstCategoryAndItsCount) {
+// The styled frame covers the whole client area; its bars move the window as its texts do,
+// its buttons minimise and close it, and the lists lie between the title and bottom bars.
+TEST(Extens, LoadShowsTheFirstCategoryInItsStyledFrame) {
     ExtensFixture f;
-    f.window.show();
-    EXPECT_EQ(f.window.title(), "Extensions");
-    EXPECT_EQ(f.window.XPDesign1.Caption(), "Extensions");
-    EXPECT_EQ(f.window.lstNames.count(), 7);
-    EXPECT_EQ(f.window.XPDesign1.Stexte(), "7 of 3183 File Types");
-    EXPECT_EQ(f.window.XPDesign1.Label2[1].caption(), "7 of 3183 File Types");  // the shadow too
-    EXPECT_EQ(f.window.Label1.caption(), "7");
-    EXPECT_TRUE(f.window.lstNames.visible());
-    EXPECT_FALSE(f.window.lstDisplay.visible());
-    EXPECT_TRUE(f.window.Option2.value());
-    EXPECT_EQ(f.window.lstNames.horizontalExtent(), 1074);  // 8055 twips / 15 * 2
-    EXPECT_EQ(f.window.lstDisplay.horizontalExtent(), 1074);
-    EXPECT_EQ(f.window.txtInput.toolTip,
-              "Enter the first letters...Click or press Enter to clear last search");
-    EXPECT_EQ(f.window.lstDisplay.toolTip, "Displays search Results");
-    EXPECT_EQ(f.window.lstNames.toolTip, "List of all extensions");
-    EXPECT_EQ(f.window.XPDesign1.rect.width, 8505);
-    EXPECT_EQ(f.window.widgets.front(), &f.window.txtInput);
-}
-
-TEST(Extens, CarriesTheStyledFrameOverItsWholeClientAreaAndItsButtonsAct) {
-    ExtensFixture f;
-    f.window.show();
-    EXPECT_EQ(f.window.styledFrame, &f.window.XPDesign1);
-    EXPECT_EQ(f.window.skin.kind(), controls::SkinKind::TitleStrip);  // no system title bar
-    EXPECT_EQ(f.window.XPDesign1.rect.height, 4305);
-    EXPECT_TRUE(f.window.XPDesign1.QuitButton());
-    EXPECT_TRUE(f.window.XPDesign1.hlpbutton());
-    // Every bar of the frame moves the window, as its texts do.
-    for (auto e : {controls::FrameElement::TitleBar, controls::FrameElement::BottomBar,
-                   controls::FrameElement::CaptionText, controls::FrameElement::StatusText})
-        EXPECT_EQ(f.window.XPDesign1.press(e, controls::MouseButton::Left), &f.window);
-    // The lists and the search box lie between the title bar and the bottom bar.
-    const auto bottom = f.window.XPDesign1.element(controls::FrameElement::BottomBar);
-    for (const controls::Widget* w : {static_cast<const controls::Widget*>(&f.window.lstNames),
-                                      static_cast<const controls::Widget*>(&f.window.Frame1)}) {
-        EXPECT_GE(w->rect.top, controls::XPDesign::kTitleHeight);
-        EXPECT_LE(w->rect.top + w->rect.height, bottom.top);
+    auto& w = f.window;
+    w.show();
+    EXPECT_EQ(w.title(), "Extensions");
+    EXPECT_EQ(w.XPDesign1.Caption(), "Extensions");
+    EXPECT_EQ(w.lstNames.count(), 7);
+    EXPECT_EQ(w.XPDesign1.Stexte(), "7 of 3183 File Types");
+    EXPECT_EQ(w.XPDesign1.Label2[1].caption(), "7 of 3183 File Types");  // the shadow too
+    EXPECT_EQ(w.Label1.caption(), "7");
+    EXPECT_TRUE(w.lstNames.visible() && !w.lstDisplay.visible() && w.Option2.value());
+    EXPECT_EQ(w.lstNames.horizontalExtent(), 1074);  // 8055 twips / 15 * 2
+    EXPECT_EQ(w.lstDisplay.horizontalExtent(), 1074);
+    EXPECT_EQ(w.txtInput.toolTip + "|" + w.lstDisplay.toolTip + "|" + w.lstNames.toolTip,
+              "Enter the first letters...Click or press Enter to clear last search|"
+              "Displays search Results|List of all extensions");
+    EXPECT_EQ(w.widgets.front(), &w.txtInput);
+    EXPECT_EQ(w.styledFrame, &w.XPDesign1);
+    EXPECT_EQ(w.skin.kind(), controls::SkinKind::TitleStrip);  // no system title bar
+    EXPECT_EQ(w.XPDesign1.rect.width, 8505);
+    EXPECT_EQ(w.XPDesign1.rect.height, 4305);
+    EXPECT_TRUE(w.XPDesign1.QuitButton() && w.XPDesign1.hlpbutton());
+    using E = controls::FrameElement;
+    for (auto e : {E::TitleBar, E::BottomBar, E::CaptionText, E::StatusText})
+        EXPECT_EQ(w.XPDesign1.press(e, controls::MouseButton::Left), &w);
+    const auto bottom = w.XPDesign1.element(E::BottomBar);
+    for (const controls::Widget* c :
+         std::initializer_list<const controls::Widget*>{&w.lstNames, &w.Frame1}) {
+        EXPECT_GE(c->rect.top, controls::XPDesign::kTitleHeight);
+        EXPECT_LE(c->rect.top + c->rect.height, bottom.top);
     }
-    // Its caption buttons minimise and close the window.
-    f.window.XPDesign1.act(controls::CaptionButton::Minimise);
-    EXPECT_EQ(f.window.state(), controls::WindowState::Minimized);
-    f.window.XPDesign1.act(controls::CaptionButton::Close);
-    EXPECT_FALSE(f.window.loaded());
+    w.XPDesign1.act(controls::CaptionButton::Minimise);
+    EXPECT_EQ(w.state(), controls::WindowState::Minimized);
+    w.XPDesign1.act(controls::CaptionButton::Close);
+    EXPECT_FALSE(w.loaded());
 }
 
 TEST(Extens, SearchMatchesTheBeginningInEitherCase) {
@@ -139,7 +181,7 @@ TEST(Extens, ChoosingACategoryReplacesTheListAndAMissingFileShowsZero) {
     EXPECT_FALSE(f.window.lstDisplay.visible());
     EXPECT_EQ(f.window.lstDisplay.count(), 0);
 
-    f.mem.files.deleteFile("C:\\Program Files\\Brisko\\ext21.vxl");
+    f.mem.files.removeTree("C:\\Program Files\\Brisko\\ext21.vxl");
     f.window.Option3.setValue(true);
     EXPECT_EQ(f.window.lstNames.count(), 0);
     EXPECT_EQ(f.window.XPDesign1.Stexte(), "0 of 3183 File Types");
@@ -166,10 +208,12 @@ TEST(Extens, ReopeningStartsAgainAtTheFirstCategory) {
 }
 
 TEST(PrefixSearch, FoldsAnsiLettersAndNeverMatchesShorterEntries) {
-    EXPECT_EQ(UpperChar(U'\u00e9'), U'\u00c9');
-    EXPECT_EQ(UpperChar(U'\u00f7'), U'\u00f7');  // the division sign has no capital
-    EXPECT_EQ(UpperChar(U'\u00ff'), U'\u0178');
-    EXPECT_EQ(UpperChar(U'1'), U'1');
+    // The ANSI letters and their capitals; the division sign and the sharp s have none.
+    const std::pair<char32_t, char32_t> letters[] = {
+        {U'a', U'A'},           {U'z', U'Z'},   {U'1', U'1'},   {0xE0, 0xC0},
+        {U'\u00e9', U'\u00c9'}, {0xFE, 0xDE},   {0xF7, 0xF7},   {0xDF, 0xDF},
+        {0xFF, 0x178},          {0x161, 0x160}, {0x153, 0x152}, {0x17E, 0x17D}};
+    for (auto [c, upper] : letters) EXPECT_EQ(UpperChar(c), upper) << static_cast<int>(c);
     const Lines entries{"\xC3\x89T\xC3\x89 - summer", "ETE", "\xC3\xA9t", "E"};
     EXPECT_EQ(PrefixMatches(entries, "\xC3\xA9t"),
               (Lines{"\xC3\x89T\xC3\x89 - summer", "\xC3\xA9t"}));
