@@ -22,6 +22,7 @@
 
 #include "platform/exact_path.h"
 #include "platform/links.h"
+#include "platform/win32/win32_held_path.h"
 
 namespace {
 
@@ -304,34 +305,17 @@ class Remover {
     }
 };
 
-// Holds the folders above `target` from the drive root down, as the program does before it deletes
-// a file it found: each opened for listing without FILE_SHARE_DELETE, so that nothing renames or
-// replaces it while it is held, and checked to be no link. Returns the first folder that is a
-// link or cannot be held; "" when all are held, or when one is missing (then so is the target).
-std::wstring HoldFoldersAbove(const std::wstring& target, std::vector<FileHandle>& held) {
-    const auto parts = brisko::platform::SplitExact(target);
+// Holds the folders above `target` from the drive root down in `held`, as the program does before
+// it deletes a file it found, so that nothing renames or replaces them meanwhile. Returns the first
+// folder that is a link or cannot be held; "" when all are held, or when one is missing (then so
+// is the target).
+std::wstring HoldFoldersAbove(const std::wstring& target, brisko::win32::HeldPath& held) {
+    auto parts = brisko::platform::SplitExact(target);
     if (!parts) return target;
-    std::wstring path = parts->root;
-    for (std::size_t i = 0; i + 1 < parts->names.size(); ++i) {
-        if (i > 0) path += L'\\';
-        path += parts->names[i];
-        FileHandle folder(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                      FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
-                                      nullptr));
-        if (!folder) {
-            const DWORD error = GetLastError();
-            return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? L"" : path;
-        }
-        FILE_ATTRIBUTE_TAG_INFO info{};
-        const DWORD entry = GetFileAttributesW(path.c_str());
-        if (!GetFileInformationByHandleEx(folder.get(), FileAttributeTagInfo, &info, sizeof info) ||
-            entry == INVALID_FILE_ATTRIBUTES ||
-            brisko::platform::HeldFolderIsLink(info.FileAttributes, info.ReparseTag, entry))
-            return path;
-        held.push_back(std::move(folder));
-    }
-    return {};
+    if (!parts->names.empty()) parts->names.pop_back();
+    const auto outcome = held.hold(parts->root, parts->names);
+    using State = brisko::win32::HeldPath::State;
+    return outcome.state == State::Link || outcome.state == State::Unusable ? outcome.at : L"";
 }
 
 bool Confirm(const std::wstring& path) {
@@ -363,6 +347,7 @@ int wmain() {
         return args.help ? 0 : 2;
     }
     Remover remover;
+    brisko::win32::HeldPath held;
     for (const auto& path : args.paths) {
         const auto folderToEmpty = FolderToEmpty(path);
         const std::wstring target = LongForm(folderToEmpty.value_or(path));
@@ -377,7 +362,6 @@ int wmain() {
             continue;
         }
         if (!args.yes && !Confirm(path)) continue;
-        std::vector<FileHandle> held;
         if (const std::wstring link = HoldFoldersAbove(target, held); !link.empty()) {
             std::fwprintf(stderr,
                           L"DELTREE: will not remove %ls: %ls on its path is a link or in use\n",
