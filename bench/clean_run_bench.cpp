@@ -19,7 +19,7 @@
 #include "platform/memory/memory_platform.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_utf8.h"
-#include "tests/wine/program_folder.h"
+#include "program_folder.h"
 
 namespace {
 
@@ -145,7 +145,7 @@ int main() {
 
     constexpr int kRounds = 20;
     win32::Win32Platform real;
-    wine_test::ProgramFolder processes("C:\\no media here");  // silent: no sound files
+    bench::ProgramFolder processes("C:\\no media here");  // silent: no sound files
     platform::Services services = real.services(processes);
     controls::ProgramWindows windows;
     app::Form1 form(services, windows);

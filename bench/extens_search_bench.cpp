@@ -21,7 +21,7 @@
 #include "filetypes/extens.h"
 #include "filetypes/prefix_search.h"
 #include "platform/win32/win32_platform.h"
-#include "tests/wine/program_folder.h"
+#include "program_folder.h"
 #include "views/binding.h"
 
 namespace {
@@ -121,7 +121,7 @@ int main() {
     InitCommonControlsEx(&icc);
     win32::Win32Platform platform;
     // The window reads its database from this folder instead of the program's own.
-    wine_test::ProgramFolder folder(kFolder);
+    bench::ProgramFolder folder(kFolder);
     platform::Services services = platform.services(folder);
     controls::ProgramWindows windows;
     filetypes::Extens extens(services, windows);

@@ -18,7 +18,7 @@
 #include "platform/folder_entries.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_utf8.h"
-#include "tests/wine/program_folder.h"
+#include "program_folder.h"
 #include "views/binding.h"
 #include "watched_desktop.h"
 
@@ -86,7 +86,7 @@ int main() {
     InitCommonControlsEx(&icc);
     win32::Win32Platform platform;
     // No media beside the benchmark: the animation shows nothing and the sound is silent.
-    wine_test::ProgramFolder folder("C:\\bench\\nothing");
+    bench::ProgramFolder folder("C:\\bench\\nothing");
     bench::WatchedDesktop desktop(platform.desktop);
     platform::Services services{
         platform.settings, platform.registry, platform.files, platform.shell, folder,

@@ -1,6 +1,5 @@
-// The real Brisko.exe at 96 and 144 DPI (the prefix's LogPixels, read by each new process): its
-// windows and caption buttons grow in proportion, the program's icon stands where the title strip
-// and the lookup window's styled frame put it, and pictures at 144 DPI are kept.
+// Brisko at 96 and 144 DPI (the prefix's LogPixels, read by each new process): windows and caption
+// buttons grow in proportion, the icon stands where title strip and styled frame put it.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -11,8 +10,8 @@
 namespace brisko::e2e {
 namespace {
 
-// Whether the program's icon, 240 twips across, shows at `at` (in twips from the window's
-// corner): its white arrow and yellow star stand out from the blue title bars.
+// Whether the icon, 240 twips across, shows `at` twips in: its white and yellow stand out from
+// blue.
 bool ShowsIcon(HWND window, int dpi, POINT at) {
     const int size = MulDiv(240, dpi, 1440);
     RECT r{};
@@ -36,9 +35,8 @@ std::map<std::string, int> Measure(int dpi) {
     std::map<std::string, int> sizes;
     const auto [brisko, main] = StartAccepted();
     auto measured = [&](HWND window, const std::string& what) {
-        EXPECT_TRUE(window) << what << " at " << dpi << " DPI";
         RECT r{};
-        GetWindowRect(window, &r);
+        EXPECT_TRUE(GetWindowRect(window, &r)) << what << " at " << dpi << " DPI";
         sizes[what + " width"] = r.right - r.left;
         sizes[what + " height"] = r.bottom - r.top;
         if (dpi != 96 && what != "caption button")
@@ -51,8 +49,7 @@ std::map<std::string, int> Measure(int dpi) {
     HWND finder = measured(WaitWindow(brisko.id(), "Brisko Scanner"), "finder");
     Click(Control(finder, "&Look Up", "Button"));
     HWND lookup = measured(WaitWindow(brisko.id(), "Extensions"), "extensions");
-    // 120 twips in and 105 down in the lookup window's styled frame, 120 twips in and centred in
-    // the 435-twip title strip of the other windows.
+    // Where the lookup's styled frame puts it, and centred in the others' 435-twip title strip.
     EXPECT_TRUE(ShowsIcon(lookup, dpi, {120, 105})) << dpi;
     EXPECT_TRUE(ShowsIcon(finder, dpi, {120, (435 - 240) / 2})) << dpi;
     return sizes;

@@ -1,12 +1,12 @@
-// The release's MSI as a Windows user meets it: installed without questions, Brisko started from
-// its Start-menu shortcut, replaced by the next version, an older package refused, and removed by
-// the entry's own uninstall command, the user's settings kept.
+// The release's MSI as a user meets it: installed quietly, started from its shortcut, replaced by
+// the next version, an older one refused, removed by the entry's command, the settings kept.
 #include <windows.h>  // before the shell's headers, which build on it
 #include <gtest/gtest.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -24,6 +24,9 @@ using win32::Wide;
 const std::string kRelease = "C:\\release", kInstalled = "C:\\Program Files\\Brisko";
 const std::wstring kUninstall = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 
+DWORD RunCommand(const std::string& commandLine) {  // to its end; the exit code
+    return Program(commandLine).waitExit(120s).value_or(~0u);
+}
 DWORD Install(const std::string& version) {
     return RunCommand("msiexec.exe /i " + kRelease + "\\Brisko-" + version + "-win64.msi /qn");
 }
@@ -31,12 +34,9 @@ DWORD Install(const std::string& version) {
 // The names in a folder and their files' contents.
 std::map<std::string, std::string> Files(const std::string& folder) {
     std::map<std::string, std::string> files;
-    WIN32_FIND_DATAW data;
-    win32::UniqueFind find(FindFirstFileW(Wide(folder + "\\*").c_str(), &data));
-    for (bool more = bool(find); more; more = FindNextFileW(find.get(), &data)) {
-        const std::string name = Utf8(data.cFileName);
-        std::ifstream in(folder + "\\" + name, std::ios::binary);
-        if (name != "." && name != "..") files[name] = {std::istreambuf_iterator<char>(in), {}};
+    for (const auto& file : std::filesystem::directory_iterator(Wide(folder))) {
+        std::ifstream in(file.path(), std::ios::binary);
+        files[Utf8(file.path().filename().wstring())] = {std::istreambuf_iterator<char>(in), {}};
     }
     return files;
 }
@@ -64,16 +64,15 @@ std::vector<std::vector<std::string>> BriskoEntries() {
     return found;
 }
 
-// The shortcuts "Brisko" in the Start menu's programs: the machine's, where the package puts it,
-// or the user's, where Wine's installer puts every shortcut.
+// The shortcuts "Brisko" in the machine's Start menu or the user's, where Wine puts every shortcut.
 std::vector<std::string> StartMenuShortcuts() {
     std::vector<std::string> found;
     for (int folder : {CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS}) {
         wchar_t path[MAX_PATH]{};
         SHGetFolderPathW(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, path);
-        found.push_back(Utf8(path) + "\\Brisko.lnk");
+        if (const std::string link = Utf8(path) + "\\Brisko.lnk"; Exists(link))
+            found.push_back(link);
     }
-    std::erase_if(found, [](const std::string& link) { return !Exists(link); });
     return found;
 }
 

@@ -18,7 +18,7 @@ file_of "$u/Temp/user.tmp" 57
 file_of keep_outside/precious.txt 5
 ln -s ../../keep_outside "$c/windows/temp/away"
 file_of "$w/INetCache/IE/page.htm" 300
-file_of "$w/INetCache/held.dat" 24
+file_of "$w/INetCache/cache.dat" 24
 file_of cache_outside/precious.dat 2000
 ln -s ../../../../../../../cache_outside "$c/$w/INetCache/out"
 record() { printf 'id\nvalue\n%s/\n1024\n1\n2\n3\n4\n*\n' "$1"; }

@@ -1,79 +1,92 @@
-// deltree.exe under Wine, started as the clean run starts it (COMSPEC /C DELTREE /Y "F\*.*" in the
-// folder that holds it), over the trees of cleaner_deltree_test.setup.sh.
+// deltree.exe under Wine, started hidden in its folder as the clean run starts it.
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "platform/win32/win32_filesystem.h"
 #include "platform/win32/win32_handles.h"
-#include "tests/wine/wine_helpers.h"
+#include "platform/win32/win32_process.h"
 
 namespace {
 
-using brisko::wine_test::Exists;
+bool Exists(const std::string& path) {  // by its exact path
+    return brisko::win32::Win32FileSystem().attributes(path).has_value();
+}
 
-// Runs "DELTREE /Y <arguments>" and waits for it here (the program itself never waits). A loaded
-// Wine now and then fails to start the command processor (-1): that is tried again.
-int Deltree(const std::wstring& arguments) {
-    int code = -1;
-    for (int attempt = 0; attempt < 3 && code == -1; ++attempt)
-        code = _wsystem((L"DELTREE /Y" + arguments).c_str());
+// The exit code of DELTREE /Y<arguments>, tried again where a loaded Wine failed to start cmd (-1).
+long Deltree(const std::string& arguments) {
+    brisko::win32::Win32Processes processes;
+    const std::string command = processes.environment("COMSPEC").value_or("") + " /C DELTREE /Y";
+    long code = -1;
+    for (int attempt = 0; attempt < 3 && code == -1; ++attempt) {
+        const auto started = processes.startHidden(command + arguments, "C:\\brisko");
+        for (int wait = 0; started && wait < 1200 && !started->exitCode(); ++wait) Sleep(50);
+        code = started ? started->exitCode().value_or(-2) : -1;
+    }
     return code;
 }
 
-// Read-only files, paths beyond MAX_PATH and names ending in a dot or a space go; "F\*.*" empties F
-// and keeps it; a link inside the tree or named for removal or emptying is never followed (Wine
-// cannot remove a link as the link, so there it stays and is reported); roots and bad usage are
-// refused.
+// Exact names, read-only files and paths beyond MAX_PATH go; "F\*.*" keeps F; no link is followed
+// (Wine cannot remove one as the link: it stays, reported); a file in use fails; so do roots.
 TEST(CleanerDeltree, RemovesWhatItIsGivenExactlyAndNothingALinkLeadsTo) {
-    ASSERT_TRUE(SetCurrentDirectoryW(L"C:\\brisko") && Exists(L"C:\\brisko\\deltree.exe"));
-    const std::wstring dt = L"C:\\brisko_dt\\";
+    ASSERT_TRUE(Exists("C:\\brisko\\deltree.exe"));
+    brisko::win32::UniqueFile open(CreateFileW(L"C:\\brisko_dt\\busy\\open.txt", GENERIC_WRITE, 0,
+                                               nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(open);
+    const std::string dt = "C:\\brisko_dt\\";
+    const auto in = [&](const std::string& name) { return " \"" + dt + name + "\""; };
     const struct {
-        std::wstring arguments;
-        int code;
-        std::vector<std::wstring> gone, kept;
+        std::string arguments;
+        long code;
+        std::vector<std::string> gone, kept;
     } cases[] = {
-        {L" \"" + dt + L"kept\\*.*\"", 0, {dt + L"kept\\readonly.txt", dt + L"kept\\deep"}, {dt + L"kept"}},
-        {L" \"" + dt + L"plain\\\"", 0, {dt + L"plain"}, {}},
-        {L" \"" + dt + L"tree\\\"",
+        {in("kept\\*.*"), 0, {dt + "kept\\readonly.txt", dt + "kept\\deep"}, {dt + "kept"}},
+        {in("plain\\"), 0, {dt + "plain"}, {}},
+        {in("tree\\"),
          1,
-         {dt + L"tree\\top.txt", dt + L"tree\\sub\\readonly.txt", dt + L"tree\\deep"},
-         {dt + L"tree\\away", dt + L"outside\\keep\\precious.txt", dt + L"outside\\file.txt"}},
-        {L" \"" + dt + L"linked\\\"", 1, {}, {dt + L"outside\\keep\\precious.txt"}},
-        {L" \"" + dt + L"linked\\*.*\"", 1, {}, {dt + L"outside\\file.txt"}},
+         {dt + "tree\\top.txt", dt + "tree\\sub\\readonly.txt", dt + "tree\\deep"},
+         {dt + "tree\\away", dt + "outside\\keep\\precious.txt", dt + "outside\\file.txt"}},
+        {in("linked\\"), 1, {}, {dt + "outside\\keep\\precious.txt"}},
+        {in("linked\\*.*"), 1, {}, {dt + "outside\\file.txt"}},
         // Nor one below a link: the link on its path refuses it, and deltree says so.
-        {L" \"" + dt + L"via\\keep\\\" 2>" + dt + L"via.txt", 1, {}, {dt + L"outside\\keep"}},
-        {L" \"" + dt + L"odd\\\"", 0, {dt + L"odd"}, {}},
-        {L" \"" + dt + L"named.\\\"", 0, {L"\\\\?\\" + dt + L"named."}, {dt + L"named\\keep.txt"}},
-        {L" \"C:\\no such folder\\\"", 0, {}, {}},
-        {L"", 2, {}, {}},
-        {L" \"C:\\\"", 1, {}, {L"C:\\windows"}},
-        {L" \"C:\\*.*\"", 1, {}, {L"C:\\windows"}},
+        {in("via\\keep\\") + " 2>" + dt + "via.txt", 1, {}, {dt + "outside\\keep"}},
+        {in("odd\\"), 0, {dt + "odd"}, {}},
+        {in("named.\\"), 0, {dt + "named."}, {dt + "named\\keep.txt"}},
+        {in("busy"), 1, {}, {dt + "busy\\open.txt"}},
+        {" \"C:\\no such folder\\\"", 0, {}, {}},
+        {"", 2, {}, {}},
+        {" \"C:\\\"", 1, {}, {"C:\\windows"}},
+        {" \"C:\\*.*\"", 1, {}, {"C:\\windows"}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Deltree(c.arguments), c.code) << c.arguments;
         for (const auto& path : c.gone) EXPECT_FALSE(Exists(path)) << path;
         for (const auto& path : c.kept) EXPECT_TRUE(Exists(path)) << path;
     }
-    std::ifstream said("C:\\brisko_dt\\via.txt");
+    std::ifstream said(dt + "via.txt");
     EXPECT_NE(
         std::string(std::istreambuf_iterator<char>(said), {}).find("via on its path is a link"),
         std::string::npos);
+    open.reset();
+    EXPECT_EQ(Deltree(in("busy")), 0);
+    EXPECT_FALSE(Exists(dt + "busy"));
 }
 
-TEST(CleanerDeltree, AFileInUseFailsTheRemovalUntilItIsClosed) {
-    ASSERT_TRUE(SetCurrentDirectoryW(L"C:\\brisko") && CreateDirectoryW(L"C:\\busy", nullptr));
-    brisko::win32::UniqueFile open(
-        CreateFileW(L"C:\\busy\\open.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    ASSERT_TRUE(open);
-    EXPECT_EQ(Deltree(L" C:\\busy"), 1);
-    open.reset();
-    EXPECT_EQ(Deltree(L" C:\\busy"), 0);
-    EXPECT_FALSE(Exists(L"C:\\busy"));
+// Values longer than a first guess at their length, empty and unset ones; nothing to start.
+TEST(Win32Processes, ReadTheEnvironmentAndStartNothingFromNothing) {
+    brisko::win32::Win32Processes processes;
+    const std::string longValue(300, 'v');
+    SetEnvironmentVariableA("BRISKO_LONG", longValue.c_str());
+    SetEnvironmentVariableA("BRISKO_EMPTY", "");
+    EXPECT_EQ(processes.environment("BRISKO_LONG"), longValue);
+    EXPECT_EQ(processes.environment("BRISKO_EMPTY"), "");
+    EXPECT_EQ(processes.environment("BRISKO_UNSET"), std::nullopt);
+    EXPECT_FALSE(processes.startHidden("", "C:\\brisko"));
+    EXPECT_FALSE(processes.startHidden("C:\\no\\such.exe", "C:\\brisko"));
 }
 
 }  // namespace

@@ -46,3 +46,6 @@ printf 4 >"$deep/中文 ."
 mkdir -p "$base/named." "$base/named"
 printf 5 >"$base/named./inside."
 printf 6 >"$base/named/keep.txt"
+# A file that the test holds open while deltree is asked to remove its folder.
+mkdir -p "$base/busy"
+echo busy >"$base/busy/open.txt"

@@ -1,5 +1,4 @@
-// The file system against the real drive C: of a Wine prefix, over the tree that
-// platform_filesystem_test.setup.sh lays out under C:\fs.
+// The file system and the shell's deletion on drive C: of a Wine prefix, over the set-up's C:\fs.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <shellapi.h>
@@ -21,7 +20,7 @@ namespace {
 namespace p = brisko::platform;
 
 const std::string kPlain = "C:\\fs\\plain\\", kLinks = "C:\\fs\\links\\", kOdd = "C:\\fs\\odd\\",
-                  kIds = "C:\\fs\\ids\\";
+                  kIds = "C:\\fs\\ids\\", kShell = "C:\\fs\\shell\\";
 
 // A folder far beyond MAX_PATH whose name ends in a dot.
 std::string Deep() {
@@ -33,7 +32,10 @@ std::string Deep() {
 
 class Win32FileSystem : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(Exists(kOdd + "trail.")) << "made by the set-up script"; }
+    void SetUp() override {
+        ASSERT_TRUE(Exists(kPlain + "five.bin")) << "made by the set-up script";
+    }
+    bool Exists(const std::string& path) { return fs.attributes(path).has_value(); }
     std::map<std::string, p::FindData> List(const std::string& folder) {
         std::map<std::string, p::FindData> entries;
         p::FindData entry;
@@ -43,7 +45,6 @@ class Win32FileSystem : public ::testing::Test {
             } while (listing->next(entry));
         return entries;
     }
-    bool Exists(const std::string& path) { return fs.attributes(path).has_value(); }
     // A file as a search lists it: its path and the identity its folder's listing gives.
     p::FoundFile Found(const std::string& folder, const std::string& name) {
         const auto entry = List(folder);
@@ -54,8 +55,7 @@ class Win32FileSystem : public ::testing::Test {
     brisko::win32::Win32FileSystem fs;
 };
 
-// Each file by its path and in its folder's listing: exactly the name given, its whole 64-bit
-// length, no folder and no link. Wine shows a link to a file as the file it names.
+// Exact names and whole 64-bit lengths; Wine shows a link to a file as the file it names.
 TEST_F(Win32FileSystem, FilesAreReachedExactlyByPathAndInListings) {
     const struct {
         std::string folder, name;
@@ -69,15 +69,13 @@ TEST_F(Win32FileSystem, FilesAreReachedExactlyByPathAndInListings) {
         {Deep(), "深い.txt", 7},     {kLinks + "tree\\sub\\", "file_link.bin", 1000},
     };
     for (const auto& f : files) {
+        const std::string path = f.folder + f.name;
         const auto listed = List(f.folder);
-        ASSERT_EQ(listed.count(f.name), 1u) << f.folder << f.name;
-        const p::FindData& entry = listed.at(f.name);
-        EXPECT_EQ(entry.size(), f.length) << f.name;
-        EXPECT_FALSE(entry.isLink() || entry.isDirectory()) << f.name;
-        EXPECT_EQ(fs.fileLength(f.folder + f.name), f.length) << f.name;
-        EXPECT_EQ(fs.attributes(f.folder + f.name).value_or(p::kAttrDirectory) & p::kAttrDirectory,
-                  0u)
-            << f.name;
+        ASSERT_EQ(listed.count(f.name), 1u) << path;
+        EXPECT_EQ(listed.at(f.name).size(), f.length) << path;
+        EXPECT_FALSE(listed.at(f.name).isLink() || listed.at(f.name).isDirectory()) << path;
+        EXPECT_EQ(fs.fileLength(path), f.length) << path;
+        EXPECT_FALSE(fs.attributes(path).value_or(p::kAttrDirectory) & p::kAttrDirectory) << path;
     }
     // A long path with a redundant part is normalised before its long form is used.
     EXPECT_EQ(fs.fileLength(Deep() + ".\\深い.txt"), 7u);
@@ -108,13 +106,11 @@ TEST_F(Win32FileSystem, ListingsGiveEveryEntryTheirIdsAndTellFoldersFromLinks) {
     EXPECT_EQ(List(kOdd + "dots.").size(), 3u) << "the folder named, not the one it is cut to";
     EXPECT_EQ(List(kOdd + "dots").size(), 2u);
 
-    // Listings give the ids that directoryId gives: one file under two names is one id, a folder
-    // opened through a link is its target.
+    // Listings give directoryId's ids: a hard link's is its file's, a folder link's its target's.
     const auto ids = List(kIds), real = List(kIds + "real"), odd = List(kOdd);
     const auto realId = fs.directoryId(kIds + "real");
     ASSERT_TRUE(realId);
     EXPECT_EQ(realId->volumeSerial, fs.volumeInformation("C:\\").value_or(p::VolumeInfo{}).serial);
-    EXPECT_NE(realId->index, 0u);
     EXPECT_EQ(ids.at("real").fileId, realId->index);
     EXPECT_EQ(real.at(".").fileId, realId->index);
     EXPECT_EQ(real.at("..").fileId, fs.directoryId(kIds)->index);
@@ -138,10 +134,6 @@ TEST_F(Win32FileSystem, ListingsGiveEveryEntryTheirIdsAndTellFoldersFromLinks) {
 
 TEST_F(Win32FileSystem, DrivesAndVolumesOfThePrefix) {
     EXPECT_EQ(fs.windowsDirectory(), "C:\\windows") << "without a trailing backslash";
-    const auto roots = fs.driveRoots();
-    EXPECT_NE(std::find(roots.begin(), roots.end(), "C:\\"), roots.end());
-    EXPECT_EQ(std::find(roots.begin(), roots.end(), "Z:\\"), roots.end()) << "the host's root";
-    EXPECT_EQ(fs.driveType("C:\\"), p::DriveType::Fixed);
     EXPECT_EQ(fs.driveType("Q:\\"), p::DriveType::NoRoot);
     const auto space = fs.diskSpace("C:\\").value_or(p::DiskSpace{});
     EXPECT_GT(space.total, 0u);
@@ -151,17 +143,13 @@ TEST_F(Win32FileSystem, DrivesAndVolumesOfThePrefix) {
         EXPECT_FALSE(fs.diskSpace(none) || fs.volumeInformation(none)) << none;
 }
 
-// A removal takes the very file a listing found, reached through no link, or nothing; for good
-// and to the Recycle Bin alike. Wine shows a link to a file as its target, index included, and
-// would delete the target; a folder link on the path leads outside the tree.
+// A removal takes the very file found, through no link, or nothing (Wine deletes a link's target).
 TEST_F(Win32FileSystem, ARemovalTakesExactlyTheFileFoundOrNothing) {
     using R = p::RemovalResult;
     const std::string away = kLinks + "tree\\away", link = kLinks + "tree\\sub\\file_link.bin";
     EXPECT_EQ(fs.linkOnPath(away + "\\through.bin"), away);
     EXPECT_EQ(fs.linkOnPath(kOdd + "spacedir \\m.bak"), std::nullopt);
-    // Another file takes the place of one found, moved over it as programs replace a file. (Made
-    // anew after a deletion it could get the freed index: Linux reuses inode numbers at once,
-    // and under Wine they are the index.)
+    // Replaced as programs replace a file: one made anew could get the freed index (inode).
     const p::FoundFile replaced = Found(kIds, "replaced.txt");
     std::ofstream(kIds + "new.txt") << "new";
     ASSERT_TRUE(MoveFileExW(L"C:\\fs\\ids\\new.txt", L"C:\\fs\\ids\\replaced.txt",
@@ -212,8 +200,7 @@ TEST_F(Win32FileSystem, ARemovalTakesExactlyTheFileFoundOrNothing) {
           std::pair{kLinks + "found\\through.bin", 4}, std::pair{kIds + "replaced.txt", 3}})
         EXPECT_EQ(fs.fileLength(path), static_cast<std::uint64_t>(length)) << path;
 
-    // To the Recycle Bin: what is refused never reaches the shell, and the folders of the path
-    // stay held while the shell moves a file, so that no Win32 program renames them meanwhile.
+    // What is refused never reaches the shell; the path's folders stay held while it moves a file.
     brisko::win32::Win32Shell shell;
     std::vector<std::string> handedOver;
     DWORD renameError = 0;
@@ -225,8 +212,21 @@ TEST_F(Win32FileSystem, ARemovalTakesExactlyTheFileFoundOrNothing) {
     });
     for (std::size_t i = 0; i + 1 < binned.size(); ++i) EXPECT_EQ(binned[i].result, R::Refused);
     EXPECT_EQ(binned.back().result, R::Removed) << binned.back().reason;
+    EXPECT_EQ(binned.back().length, 8u);
     EXPECT_EQ(handedOver, std::vector<std::string>{kIds + "binned.txt"});
     EXPECT_EQ(renameError, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+}
+
+// The shell takes no exact paths: "trail." would send "trail" to the bin, so it is not handed over.
+TEST_F(Win32FileSystem, TheShellDeletesAsAskedAndIsNeverHandedANameItWouldCut) {
+    brisko::win32::Win32Shell shell;
+    const unsigned quiet = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    const auto bytes = shell.recycleBinBytes();
+    EXPECT_EQ(shell.deleteFiles(0, {kShell + "a.txt", kShell + "b.txt"}, quiet), 0);
+    EXPECT_NE(shell.deleteFiles(0, {kShell + "trail."}, quiet | p::kFofAllowUndo), 0);
+    EXPECT_EQ(shell.recycleBinBytes(), bytes) << "deleted for good, and nothing binned";
+    for (const char* name : {"a.txt", "b.txt", "trail.", "trail"})
+        EXPECT_EQ(Exists(kShell + name), name[0] == 't') << name;
 }
 
 }  // namespace

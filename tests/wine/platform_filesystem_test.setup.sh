@@ -2,8 +2,8 @@
 # The file system test's tree under C:\fs, made from the Linux side: what a Windows program cannot
 # make inside a Wine prefix (symbolic links, a folder that may not be listed), names that the usual
 # Win32 path handling cuts short (a trailing dot or a space) beside the names they would be cut
-# to, names outside the ANSI code page, a path far beyond MAX_PATH, a sparse file of 5 GiB and one
-# file under two names.
+# to, names outside the ANSI code page, a path far beyond MAX_PATH, a sparse file of 5 GiB, one
+# file under two names, and files for the shell to delete.
 set -eu
 fs="$WINEPREFIX/drive_c/fs"
 file() { # <path under C:\fs> <length>
@@ -53,3 +53,5 @@ ln "$fs/ids/real/file.txt" "$fs/ids/hard.txt"
 ln -s real "$fs/ids/link"
 file ids/replaced.txt 6
 file ids/binned.txt 8
+
+for name in a.txt b.txt trail. trail; do file "shell/$name" 6; done

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_registry.h"
@@ -18,12 +19,11 @@ const wchar_t kKey[] = L"Software\\BriskoRegistryTest\\TypedURLs";
 const std::wstring kStore = L"Software\\VB and VBA Program Settings\\";
 
 // Whether a key, or a value of it, exists.
-bool Exists(const std::wstring& key, const wchar_t* value = nullptr,
-            HKEY root = HKEY_CURRENT_USER) {
-    brisko::win32::UniqueKey handle;
-    return RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, handle.put()) == ERROR_SUCCESS &&
-           (!value || RegQueryValueExW(handle.get(), value, nullptr, nullptr, nullptr, nullptr) ==
-                          ERROR_SUCCESS);
+bool Exists(const std::wstring& key, const wchar_t* value = nullptr) {
+    brisko::win32::UniqueKey k;
+    const bool open = RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, k.put()) == 0;
+    return open &&
+           (!value || RegQueryValueExW(k.get(), value, nullptr, nullptr, nullptr, nullptr) == 0);
 }
 
 // Stores a value of any type and shape, making its key as needed; texts with their terminator.
@@ -51,7 +51,6 @@ TEST_F(Win32Registry, OpensOnlyWhatExistsAndQueryGivesTypeSizeAndTextOfEachKindO
     EXPECT_EQ(Open("Software\\BriskoNoSuchKey\\Deeper"), 0u);
     EXPECT_EQ(Open(".DEFAULT\\Software\\BriskoNoSuchKey", RegRoot::Users), 0u);
     EXPECT_FALSE(Exists(L"Software\\BriskoNoSuchKey"));
-    EXPECT_FALSE(Exists(L".DEFAULT\\Software\\BriskoNoSuchKey", nullptr, HKEY_USERS));
     EXPECT_EQ(registry.closeKey(Open(".DEFAULT\\Software", RegRoot::Users)), p::kRegSuccess);
     // An empty path opens the root itself, whose subkeys are no values.
     const RegHandle root = Open("");
@@ -64,10 +63,8 @@ TEST_F(Win32Registry, OpensOnlyWhatExistsAndQueryGivesTypeSizeAndTextOfEachKindO
     Set(kKey, L"url4", L"\u00e9t\u00e9");
     Set(kKey, L"url5", REG_SZ, L"ab", 2 * sizeof(wchar_t));  // without its terminator
     Set(kKey, L"url6", L"");
-    // Longer than one read's buffer: a second read takes the size that the first one reported.
-    Set(kKey, L"url7", std::wstring(700, L'x'));
-    // Sizes count the UTF-8 bytes the logic will see, with one terminator; without data the type
-    // and size come alone. Binary data gives no text, and an expandable text is not expanded.
+    Set(kKey, L"url7", std::wstring(700, L'x'));  // beyond one read's buffer: a second read
+    // Sizes count UTF-8 bytes and one terminator; binary gives no text, and %TEMP% stays as it is.
     const struct {
         const char* name;
         bool withData;
@@ -87,11 +84,10 @@ TEST_F(Win32Registry, OpensOnlyWhatExistsAndQueryGivesTypeSizeAndTextOfEachKindO
     };
     const RegHandle key = Open();
     for (const auto& c : cases) {
-        const auto value = registry.queryValue(key, c.name, c.withData);
-        EXPECT_EQ(value.status, c.status) << c.name;
-        EXPECT_EQ(value.type, c.type) << c.name;
-        EXPECT_EQ(value.size, c.size) << c.name;
-        EXPECT_EQ(value.data, c.data) << c.name;
+        const auto v = registry.queryValue(key, c.name, c.withData);
+        EXPECT_EQ(std::tie(v.status, v.type, v.size, v.data),
+                  std::tie(c.status, c.type, c.size, c.data))
+            << c.name;
     }
 }
 
@@ -113,14 +109,9 @@ TEST_F(Win32Registry, DeletingAValueKeepsTheKeyAndOnlyItsOwnHandlesAreValid) {
     EXPECT_TRUE(Exists(kKey, L"url1"));
 }
 
-class Win32Settings : public ::testing::Test {
-  protected:
+// Saved texts come back; odd values that others stored read safely, as the default where no text.
+TEST(Win32Settings, TextsComeBackAsSavedOrAsTheDefaultWhateverOthersStored) {
     brisko::win32::Win32SettingsStore store;
-};
-
-// Saved texts come back; missing ones, and values written by others in odd shapes, are read
-// safely, as the default where they hold no text.
-TEST_F(Win32Settings, TextsComeBackAsSavedOrAsTheDefaultWhateverOthersStored) {
     ASSERT_TRUE(store.save("RoundTrip", "Filters", "Used", "*.gid;*.tmp"));
     ASSERT_TRUE(store.save("RoundTrip", "Filters", "Custom", "Grüße ✓ файл"));
     ASSERT_TRUE(store.save("RoundTrip", "Presets", "TotSav", ""));
@@ -152,7 +143,8 @@ TEST_F(Win32Settings, TextsComeBackAsSavedOrAsTheDefaultWhateverOthersStored) {
     EXPECT_FALSE(Exists(kStore + L"NeverSaved") || Exists(kStore + L"RoundTrip\\Other"));
 }
 
-TEST_F(Win32Settings, DeleteAppRemovesItsWholeTreeAndNothingElseAndNeverTheSharedRoot) {
+TEST(Win32Settings, DeleteAppRemovesItsWholeTreeAndNothingElseAndNeverTheSharedRoot) {
+    brisko::win32::Win32SettingsStore store;
     ASSERT_TRUE(store.save("Doomed", "Filters", "Scnsv", "2048"));
     ASSERT_TRUE(store.save("Bystander", "Presets", "chkTemp", "1"));
     Set(kStore + L"Doomed\\Filters\\Deeper", L"stray", L"1");  // not the program's own

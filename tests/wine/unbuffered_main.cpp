@@ -1,5 +1,4 @@
-// The main of the test programs that run under Wine. Their output goes to a pipe, which the C
-// runtime would buffer whole; unbuffered, what a test printed survives a crash or a kill.
+// The Wine tests' main: unbuffered, what a test printed to the pipe survives a crash or a kill.
 #include <gtest/gtest.h>
 
 #include <cstdio>

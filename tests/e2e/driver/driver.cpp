@@ -14,18 +14,7 @@ using win32::Wide;
 
 namespace {
 
-// The process of a command line started in `folder` (the current one when empty), or null.
-HANDLE Start(const std::string& commandLine, const std::string& folder) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    std::wstring line = Wide(commandLine), directory = Wide(folder);
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : directory.c_str(), &startup, &info))
-        return nullptr;
-    CloseHandle(info.hThread);
-    return info.hProcess;
-}
+const char kStoreKey[] = "Software\\VB and VBA Program Settings\\Brisko";
 
 void SendMouse(DWORD flags, POINT at) {  // absolute: 0 to 65535 over the primary screen
     INPUT input{INPUT_MOUSE,
@@ -46,8 +35,18 @@ bool WaitUntil(const std::function<bool()>& done, Duration limit) {
     return true;
 }
 
-Program::Program(const std::string& exe, const std::string& folder)
-    : Program(Start("\"" + exe + "\"", folder)) {}
+Program::Program(const std::string& commandLine, const std::string& folder) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    std::wstring line = Wide(commandLine), directory = Wide(folder);
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : directory.c_str(), &startup, &info))
+        return;
+    CloseHandle(info.hThread);
+    process_.reset(info.hProcess);
+    id_ = info.dwProcessId;
+}
 
 Program::~Program() {
     if (process_ && TerminateProcess(process_.get(), 99)) WaitForSingleObject(process_.get(), 5000);
@@ -61,12 +60,8 @@ std::optional<DWORD> Program::waitExit(Duration limit) const {
     return code;
 }
 
-DWORD RunCommand(const std::string& commandLine) {
-    return Program(Start(commandLine, {})).waitExit(120s).value_or(~0u);
-}
-
 Program StartBrisko() {
-    return Program(std::string(kProgramFolder) + "\\Brisko.exe", kProgramFolder);
+    return Program("C:\\brisko\\Brisko.exe", "C:\\brisko");
 }
 
 Session StartAccepted() {
@@ -155,11 +150,14 @@ bool Tick(HWND box) {
     return box && WaitUntil([&] { return Checked(box); });
 }
 
-void MouseClick(HWND control) {
-    RECT r{};
-    GetClientRect(control, &r);
-    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom / 2));
-    PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(r.right / 2, r.bottom / 2));
+void MouseClick(HWND control, LPARAM at) {
+    if (!at) {
+        RECT r{};
+        GetClientRect(control, &r);
+        at = MAKELPARAM(r.right / 2, r.bottom / 2);
+    }
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(control, WM_LBUTTONUP, 0, at);
 }
 
 void MouseDrag(HWND handle, int dx, int dy) {
@@ -195,9 +193,7 @@ bool ToggleEntry(HWND list, const std::string& text) {
     Send(list, LB_SETTOPINDEX, index);
     RECT item{};
     Send(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-    const LPARAM onBox = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
-    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, onBox);
-    PostMessageW(list, WM_LBUTTONUP, 0, onBox);
+    MouseClick(list, MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2));  // on its box
     // The caret follows the click: that shows the click has been handled.
     return WaitUntil([&] { return Send(list, LB_GETCURSEL) == index; });
 }
@@ -211,16 +207,8 @@ std::optional<std::string> Stored(const std::string& section, const std::string&
     return Utf8(text);
 }
 
-bool StoreExists() {
-    win32::UniqueKey key;
-    return RegOpenKeyExW(HKEY_CURRENT_USER, Wide(kStoreKey).c_str(), 0, KEY_READ, key.put()) ==
-           ERROR_SUCCESS;
-}
-
-long long Length(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return -1;
-    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+bool Exists(const std::string& path) {
+    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void SaveScreenshot(HWND window, const std::string& name) {

@@ -1,7 +1,6 @@
 #pragma once
-// Drives the real Brisko.exe from another process, as a user and a screen reader see it: windows
-// and controls found by their texts, pressed with their own messages or the mouse, read back
-// with WM_GETTEXT and the list-box messages.
+// Drives the real Brisko.exe from another process as a user and a screen reader see it: controls
+// found by their texts, pressed with their own messages or the mouse, read with WM_GETTEXT.
 #include <windows.h>
 
 #include <chrono>
@@ -17,18 +16,15 @@ namespace brisko::e2e {
 using namespace std::chrono_literals;
 using Duration = std::chrono::milliseconds;
 
-// Where the set-up puts the program's folder inside the prefix; the settings store's key.
-inline constexpr char kProgramFolder[] = "C:\\brisko";
-inline constexpr char kStoreKey[] = "Software\\VB and VBA Program Settings\\Brisko";
-
 // Polls `done`, pumping this thread's messages, until it holds or `limit` passes.
 bool WaitUntil(const std::function<bool()>& done, Duration limit = 20s);
 
 // A started program, ended on destruction if it still runs.
 class Program {
   public:
-    Program(const std::string& exe, const std::string& folder);
-    // A program that another started (the shell, say), from its process handle, which it owns.
+    // A command line started in `folder` (the current one when empty).
+    explicit Program(const std::string& commandLine, const std::string& folder = {});
+    // One that another started (the shell, say), from its process handle, which it owns.
     explicit Program(HANDLE process) : process_(process), id_(GetProcessId(process)) {}
     ~Program();
     Program(Program&&) = default;
@@ -39,8 +35,8 @@ class Program {
     win32::UniqueKernel process_;
     DWORD id_ = 0;
 };
-DWORD RunCommand(const std::string& commandLine);  // to its end; the exit code
 
+// C:\brisko\Brisko.exe, where the set-up puts it, started in its folder.
 Program StartBrisko();
 // Brisko started with its disclaimer accepted on an earlier start, and its main window.
 struct Session {
@@ -66,23 +62,19 @@ bool Checked(HWND box);
 // Posted, so that a handler that opens a modal window does not hold the driver.
 void Click(HWND button);
 bool Tick(HWND box);  // clicks the box and waits until it shows the tick
-// The left mouse button pressed and released at the control's centre (posted).
-void MouseClick(HWND control);
+// The left button pressed and released (posted) at MAKELPARAM(x, y) in the control, or its centre.
+void MouseClick(HWND control, LPARAM at = 0);
 // A drag with the real mouse: pressed at the centre of `handle`, moved by (dx, dy), released.
 void MouseDrag(HWND handle, int dx, int dy);
 std::vector<std::string> ListItems(HWND list);
 // Clicks the check box of the list's entry `text`, scrolled into view, until the caret is there.
 bool ToggleEntry(HWND list, const std::string& text);
 
+// A value of the settings store, HKCU\Software\VB and VBA Program Settings\Brisko\<section>.
 std::optional<std::string> Stored(const std::string& section, const std::string& name);
-bool StoreExists();
-long long Length(const std::string& path);  // 0 for a folder, -1 for nothing
-inline bool Exists(const std::string& path) {
-    return Length(path) >= 0;
-}
+bool Exists(const std::string& path);  // a file or folder
 
-// Brings `window` to the front and saves what the screen shows of it as S:\<name>.bmp (drive S:
-// is the build's screenshot folder; without it nothing is written).
+// Saves what the screen shows of `window`, brought to the front, as S:\<name>.bmp, where S: exists.
 void SaveScreenshot(HWND window, const std::string& name);
 
 }  // namespace brisko::e2e

@@ -1,13 +1,13 @@
 #pragma once
-// The real process layer with a program folder of the caller's choosing: the Wine tests,
-// end-to-end tests and benchmarks run the program's windows inside their own program, but with
-// the files of an installation, or with none (no animation, no sound).
+// The real process layer with a program folder of the caller's choosing: the benchmarks run the
+// program's windows inside their own program, but with the files of an installation, or with
+// none (no animation, no sound).
 #include <string>
 #include <utility>
 
 #include "platform/win32/win32_process.h"
 
-namespace brisko::wine_test {
+namespace brisko::bench {
 
 class ProgramFolder : public win32::Win32Processes {
   public:
@@ -18,4 +18,4 @@ class ProgramFolder : public win32::Win32Processes {
     std::string folder_;
 };
 
-}  // namespace brisko::wine_test
+}  // namespace brisko::bench
