@@ -3,7 +3,7 @@
 // search box and timed until the result list has been filled and painted, in two parts: the
 // keystroke's own handling (search, the list filled) and the painting that it leaves. Beside
 // it, the same search without any window: the program's own prefix search and a bare loop over
-// the entries; and the way back to the full list (Enter in the search box).
+// the entries; and the way back to the full list (Enter in the search box after the word).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -81,6 +81,14 @@ std::vector<std::string> BareScan(const std::vector<std::string>& entries, const
     return found;
 }
 
+// The list on screen: the full list and the result list stand in one place, one shown at a time.
+HWND ShownList(HWND window) {
+    for (HWND list = FindWindowExW(window, nullptr, L"ListBox", nullptr); list;
+         list = FindWindowExW(window, list, L"ListBox", nullptr))
+        if (IsWindowVisible(list)) return list;
+    return nullptr;
+}
+
 // Serves whatever the keystroke left waiting, painting included.
 void Settle(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -125,9 +133,7 @@ int main() {
 
     HWND window = FindWindowW(nullptr, L"Extensions");
     HWND box = window ? FindWindowExW(window, nullptr, L"Edit", nullptr) : nullptr;
-    // One native list shows the full list or the result list.
-    HWND results = window ? FindWindowExW(window, nullptr, L"ListBox", nullptr) : nullptr;
-    if (!box || !results || extens.lstNames.count() != kEntries) {
+    if (!box || !ShownList(window) || extens.lstNames.count() != kEntries) {
         std::printf("the window did not open with %zu entries (%d listed)\n", kEntries,
                     extens.lstNames.count());
         return 1;
@@ -140,14 +146,6 @@ int main() {
     std::vector<double> back;
     std::vector<std::size_t> found(word.size());
     for (int round = 0; round < kRounds; ++round) {
-        back.push_back(Time([&] {
-            SendMessageW(box, WM_CHAR, VK_RETURN, 1);
-            Settle(window);
-        }));
-        if (SendMessageW(results, LB_GETCOUNT, 0, 0) != static_cast<LRESULT>(kEntries)) {
-            std::printf("Enter did not bring the full list back\n");
-            return 1;
-        }
         for (std::size_t k = 0; k < word.size(); ++k) {
             double own = 0, paint = 0;
             typed[k].push_back(Time([&] {
@@ -156,7 +154,7 @@ int main() {
             }));
             handled[k].push_back(own);
             painted[k].push_back(paint);
-            found[k] = static_cast<std::size_t>(SendMessageW(results, LB_GETCOUNT, 0, 0));
+            found[k] = static_cast<std::size_t>(SendMessageW(ShownList(window), LB_GETCOUNT, 0, 0));
             const std::string prefix = word.substr(0, k + 1);
             std::size_t searched = 0, scanned = 0;
             search[k].push_back(Time([&] {
@@ -170,6 +168,15 @@ int main() {
                     prefix.c_str(), found[k], searched, scanned);
                 return 1;
             }
+        }
+        // Enter, after the whole word, brings the full list back.
+        back.push_back(Time([&] {
+            SendMessageW(box, WM_CHAR, VK_RETURN, 1);
+            Settle(window);
+        }));
+        if (SendMessageW(ShownList(window), LB_GETCOUNT, 0, 0) != static_cast<LRESULT>(kEntries)) {
+            std::printf("Enter did not bring the full list back\n");
+            return 1;
         }
     }
 

@@ -6,29 +6,19 @@
 
 namespace brisko::controls {
 
-Raster::Raster(int width, int height, Colour background)
-    : width_(std::max(width, 0)),
-      height_(std::max(height, 0)),
-      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_), background) {}
+PixelCanvas::PixelCanvas(int width, int height)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)) {}
 
-Colour Raster::at(int x, int y) const {
-    if (!inside(x, y)) throw std::out_of_range("pixel outside the raster");
-    return pixels_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
+void PixelCanvas::setPixel(Point p, Colour colour) {
+    if (inside(p.x, p.y)) store(p.x, p.y, colour);
 }
 
-void Raster::setPixel(Point p, Colour colour) {
-    if (inside(p.x, p.y))
-        pixels_[static_cast<size_t>(p.y) * static_cast<size_t>(width_) + static_cast<size_t>(p.x)] =
-            colour;
-}
-
-void Raster::fillRect(Box b, Colour colour) {
+void PixelCanvas::fillRect(Box b, Colour colour) {
     for (int y = std::max(b.top, 0); y < std::min(b.bottom, height_); ++y)
-        for (int x = std::max(b.left, 0); x < std::min(b.right, width_); ++x)
-            setPixel({x, y}, colour);
+        for (int x = std::max(b.left, 0); x < std::min(b.right, width_); ++x) store(x, y, colour);
 }
 
-void Raster::frameRect(Box b, Colour colour) {
+void PixelCanvas::frameRect(Box b, Colour colour) {
     if (b.right <= b.left || b.bottom <= b.top) return;
     fillRect({b.left, b.top, b.right, b.top + 1}, colour);
     fillRect({b.left, b.bottom - 1, b.right, b.bottom}, colour);
@@ -36,7 +26,7 @@ void Raster::frameRect(Box b, Colour colour) {
     fillRect({b.right - 1, b.top, b.right, b.bottom}, colour);
 }
 
-void Raster::line(Point from, Point to, Colour colour) {
+void PixelCanvas::line(Point from, Point to, Colour colour) {
     // Bresenham's walk; the last point is left out, as the platform leaves it out.
     const int dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
     const int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
@@ -56,16 +46,12 @@ void Raster::line(Point from, Point to, Colour colour) {
     }
 }
 
-void Raster::drawText(const std::string& text, Box box, Colour colour, unsigned flags) {
-    texts_.push_back({text, box, colour, flags});
-}
-
-void Raster::focusRect(Box b) {
+void PixelCanvas::focusRect(Box b) {
     if (b.right <= b.left || b.bottom <= b.top) return;
     // Every other pixel along the outline (those of odd x + y, as the platform's pattern lies),
     // inverted, so that drawing it twice takes it away.
     const auto invert = [this](int x, int y) {
-        if (((x + y) & 1) != 0 && inside(x, y)) setPixel({x, y}, at(x, y) ^ 0x00FFFFFFu);
+        if (((x + y) & 1) != 0 && inside(x, y)) store(x, y, load(x, y) ^ 0x00FFFFFFu);
     };
     for (int x = b.left; x < b.right; ++x) {
         invert(x, b.top);
@@ -75,6 +61,29 @@ void Raster::focusRect(Box b) {
         invert(b.left, y);
         if (b.right - 1 != b.left) invert(b.right - 1, y);
     }
+}
+
+Raster::Raster(int width, int height, Colour background)
+    : PixelCanvas(width, height),
+      pixels_(static_cast<size_t>(this->width()) * static_cast<size_t>(this->height()),
+              background) {}
+
+Colour Raster::at(int x, int y) const {
+    if (!inside(x, y)) throw std::out_of_range("pixel outside the raster");
+    return load(x, y);
+}
+
+void Raster::store(int x, int y, Colour colour) {
+    pixels_[static_cast<size_t>(y) * static_cast<size_t>(width()) + static_cast<size_t>(x)] =
+        colour;
+}
+
+Colour Raster::load(int x, int y) const {
+    return pixels_[static_cast<size_t>(y) * static_cast<size_t>(width()) + static_cast<size_t>(x)];
+}
+
+void Raster::drawText(const std::string& text, Box box, Colour colour, unsigned flags) {
+    texts_.push_back({text, box, colour, flags});
 }
 
 }  // namespace brisko::controls

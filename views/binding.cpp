@@ -59,6 +59,9 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND:
             if (HandleCommand(*f, wp, lp)) return 0;
             break;
+        case kRefilledListsMessage:
+            ReleaseRefilledLists(*f);
+            return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
@@ -127,6 +130,8 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 f->hwnd = nullptr;
                 f->tooltip = nullptr;
                 form.hwnd = 0;
+                f->refilledLists.clear();  // their message goes with the window
+                f->refillPosted = false;
             }
             break;
     }
@@ -142,11 +147,11 @@ HBRUSH FormView::brush(COLORREF colour) {
     return static_cast<HBRUSH>(it->second.get());
 }
 
-void FormView::setTip(HWND tool, const std::string& text) {
+void FormView::setTip(HWND tool, const std::string& text, bool relayed) {
     if (!tooltip || !tool) return;
     TTTOOLINFOW info{};
     info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.uFlags = TTF_IDISHWND | (relayed ? 0 : TTF_SUBCLASS);
     info.hwnd = hwnd;
     info.uId = reinterpret_cast<UINT_PTR>(tool);
     SendMessageW(tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
@@ -159,7 +164,7 @@ void FormView::setTip(HWND tool, const std::string& text) {
 ControlView* FormView::find(HWND child) const {
     if (!child) return nullptr;
     for (const auto& c : controls)
-        if (c->hwnd == child && c->presenting) return c.get();
+        if (c->hwnd == child) return c.get();
     return nullptr;
 }
 

@@ -44,6 +44,24 @@ void HoldListDrawing(ControlView& c) {
     Arm(f);
 }
 
+void HoldRefilledList(ControlView& c) {
+    FormView& f = *c.form;
+    auto& held = f.heldLists;
+    if (std::find(held.begin(), held.end(), c.widget) == held.end()) {
+        if (held.empty()) f.listsHeldSince = GetTickCount64();
+        held.push_back(c.widget);
+    }
+    AddOnce(f.refilledLists, static_cast<const controls::Widget*>(c.widget));
+    if (!f.refillPosted && f.hwnd)
+        f.refillPosted = PostMessageW(f.hwnd, kRefilledListsMessage, 0, 0) != 0;
+}
+
+void ReleaseRefilledLists(FormView& f) {
+    f.refillPosted = false;
+    for (const controls::Widget* w : std::exchange(f.refilledLists, {}))
+        if (ControlView* c = f.find(*w); c && c->hwnd) ReleaseList(*c);
+}
+
 namespace {
 
 // Turning redraw back on makes the list box bring both its scroll bars up to date, drawing

@@ -20,10 +20,19 @@ inline constexpr int kImmediateCaptions = 8;  // per burst
 // which under Wine costs several milliseconds.
 inline constexpr ULONGLONG kListHoldMs = 500;
 
+// The message that lets refilled lists draw, posted to their window.
+inline constexpr UINT kRefilledListsMessage = WM_APP + 0x2B;
+
 // True when the caption change of `c` was put off until the flush.
 bool PutOffCaption(ControlView& c);
 // Entries are about to be added to the list `c`: its drawing waits until the flush.
 void HoldListDrawing(ControlView& c);
+// The list `c`, shown, was refilled with its drawing off: it draws at the queue's next turn, so
+// that a list hidden meanwhile (the lookup's results on the way back to the full list) draws
+// nothing, not even its scroll bar.
+void HoldRefilledList(ControlView& c);
+// Lets the refilled lists draw (on kRefilledListsMessage).
+void ReleaseRefilledLists(FormView& f);
 // Lets the list `c` draw again now, if it was held (any change but an addition ends the burst).
 void ReleaseList(ControlView& c);
 // Brings every put-off control up to its model, and lets lists held long enough draw again

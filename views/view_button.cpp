@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "views/dib_canvas.h"
 #include "views/gdi.h"
-#include "views/gdi_canvas.h"
 #include "views/view_kind.h"
 #include "views/view_text.h"
 
@@ -11,7 +11,9 @@ namespace brisko::views {
 
 HWND make_push_button(controls::PushButton& button, HWND parent, int id, RECT b,
                       HINSTANCE instance) {
-    DWORD style = WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW;
+    // Without WS_CLIPSIBLINGS, Wine paints the BUTTON (a class with its parent's DC) clipped to
+    // the parent alone, not to the window's region: the cut corners would show the button.
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW;
     if (button.visible()) style |= WS_VISIBLE;
     if (!button.enabled()) style |= WS_DISABLED;
     HWND hwnd =
@@ -40,28 +42,48 @@ void ShapePushButton(controls::PushButton& button, HWND hwnd) {
     if (SetWindowRgn(hwnd, rgn, TRUE)) region.release();
 }
 
-void DrawPushButton(controls::PushButton& button, const DRAWITEMSTRUCT& item) {
-    const int W = item.rcItem.right - item.rcItem.left, H = item.rcItem.bottom - item.rcItem.top;
-    if (W <= 0 || H <= 0) return;
-    auto& look = button.look();
-    if (look.width() != W || look.height() != H) look.resize(W, H);
+void DrawPushButton(ControlView& c, HDC target, SIZE size, bool pressed, bool focused) {
+    if (size.cx <= 0 || size.cy <= 0) return;
+    auto& look = As<controls::PushButton>(*c.widget).look();
+    if (look.width() != size.cx || look.height() != size.cy) look.resize(size.cx, size.cy);
     // The platform's button tracks the press, the space bar and the focus; the look follows.
-    const bool focused = (item.itemState & ODS_FOCUS) != 0;
     if (look.focused() != focused) look.setFocused(focused);
-    look.showPressed((item.itemState & ODS_SELECTED) != 0);
-    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
-    DrawBuffered(item.hDC, W, H, [&](HDC dc) {
-        SelectedObject selectedFont(dc, font);
-        GdiCanvas canvas(dc);
+    look.showPressed(pressed);
+    // Drawn off screen and copied in one go, so that repainting does not flicker.
+    DibSurface& surface = c.form->buttonSurface;
+    if (!surface.reserve(size.cx, size.cy)) return;
+    {
+        SelectedObject font(surface.dc(), c.form->fontFor(*c.widget));
+        DibCanvas canvas(surface, size.cx, size.cy);
         look.draw(canvas);
-    });
+    }
+    BitBlt(target, 0, 0, size.cx, size.cy, surface.dc(), 0, 0, SRCCOPY);
 }
 
 namespace {
 
 // The view of the push button kind: a real BUTTON, drawn by its model.
 class PushButtonKind final : public ControlKindView {
+    // A repaint drawn here rather than by the BUTTON, which would ask its window for the colours
+    // and the drawing (WM_CTLCOLORBTN, WM_DRAWITEM) and pass the messages on through the subclass
+    // chain; its state comes straight from its own procedure. Changes of state that the BUTTON
+    // draws at once (press, focus) still come as WM_DRAWITEM.
+    static void Paint(ControlView& c, const ControlMessage& m) {
+        const auto state = CallWindowProcW(ClassProc(m.hwnd), m.hwnd, BM_GETSTATE, 0, 0);
+        const bool pressed = (state & BST_PUSHED) != 0, focused = (state & BST_FOCUS) != 0;
+        RECT r{};
+        GetClientRect(m.hwnd, &r);
+        if (m.wparam) {  // a DC handed over to paint on
+            DrawPushButton(c, reinterpret_cast<HDC>(m.wparam), {r.right, r.bottom}, pressed,
+                           focused);
+            return;
+        }
+        PaintDc dc(m.hwnd);
+        if (dc) DrawPushButton(c, dc.get(), {r.right, r.bottom}, pressed, focused);
+    }
+
   public:
+    bool plainSubclass() const override { return true; }
     HWND create(ControlView& c, HWND parent, RECT bounds) const override {
         return make_push_button(As<controls::PushButton>(*c.widget), parent, c.id, bounds,
                                 c.form->instance);
@@ -84,6 +106,11 @@ class PushButtonKind final : public ControlKindView {
         const int x = static_cast<short>(LOWORD(m.lparam)),
                   y = static_cast<short>(HIWORD(m.lparam));
         switch (m.msg) {
+            case WM_ERASEBKGND:
+                return 1;  // the paint covers every pixel
+            case WM_PAINT:
+                Paint(c, m);
+                return 0;
             case WM_LBUTTONDOWN:
                 look.mouseDown(controls::MouseButton::Left, 0, x, y);
                 return std::nullopt;
@@ -91,7 +118,8 @@ class PushButtonKind final : public ControlKindView {
                 // The second press of a double click shows as a press but clicks nothing; an
                 // owner-drawn BUTTON would neither show it nor track it.
                 look.doubleClick();
-                return DefSubclassProc(m.hwnd, WM_LBUTTONDOWN, m.wparam, m.lparam);
+                return ControlMessage{m.hwnd, WM_LBUTTONDOWN, m.wparam, m.lparam, m.next}
+                    .original();
             case WM_KEYDOWN:
                 switch (m.wparam) {
                     case VK_SPACE:
@@ -113,7 +141,9 @@ class PushButtonKind final : public ControlKindView {
         }
     }
     bool drawItem(ControlView& c, const DRAWITEMSTRUCT& item) const override {
-        DrawPushButton(As<controls::PushButton>(*c.widget), item);
+        const RECT& r = item.rcItem;
+        DrawPushButton(c, item.hDC, {r.right - r.left, r.bottom - r.top},
+                       (item.itemState & ODS_SELECTED) != 0, (item.itemState & ODS_FOCUS) != 0);
         return true;
     }
 };

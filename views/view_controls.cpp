@@ -121,12 +121,23 @@ RECT ControlBounds(const FormView& f, const controls::Widget& w) {
 }
 
 void SetToolTip(FormView& f, ControlView& c) {
-    f.setTip(c.hwnd, c.widget->toolTip);
+    f.setTip(c.hwnd, c.widget->toolTip, c.ownProc != nullptr);
 }
 
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
+
+// A message to a control, whichever way it came to the view.
+LRESULT Dispatch(ControlView& c, const ControlMessage& m) {
+    controls::Widget& w = *c.widget;
+    if (m.msg == WM_MOUSEMOVE && w.onMouseMove) {
+        w.onMouseMove();
+        return m.passOn();
+    }
+    if (const auto handled = KindView(w.kind()).message(c, m)) return *handled;
+    return m.original();
+}
 
 LRESULT CALLBACK ChildProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
     auto* c = reinterpret_cast<ControlView*>(ref);
@@ -134,17 +145,43 @@ LRESULT CALLBACK ChildProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWO
     if (msg == WM_NCDESTROY) {
         RemoveWindowSubclass(h, ChildProc, kSubclassId);
         c->hwnd = nullptr;
-        if (c->sharer) c->sharer->hwnd = nullptr;
         return m.original();
     }
-    if (!c->presenting && c->sharer) c = c->sharer;  // the native list shows the other model
-    controls::Widget& w = *c->widget;
-    if (msg == WM_MOUSEMOVE && w.onMouseMove) {
-        w.onMouseMove();
-        return m.passOn();
+    return Dispatch(*c, m);
+}
+
+// The procedure of a control subclassed plainly: the view is in the window's user data, and the
+// tool tip gets the mouse's messages from here.
+LRESULT CALLBACK PlainChildProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* c = reinterpret_cast<ControlView*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+    if (!c || !c->ownProc) return DefWindowProcW(h, msg, wp, lp);
+    const ControlMessage m{h, msg, wp, lp, c->ownProc};
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(c->ownProc));
+        SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+        c->hwnd = nullptr;
+        return m.original();
     }
-    if (const auto handled = KindView(w.kind()).message(*c, m)) return *handled;
-    return m.original();
+    if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST && c->form->tooltip) {
+        MSG relayed{h, msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
+        const DWORD at = GetMessagePos();
+        relayed.pt = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+        SendMessageW(c->form->tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
+    return Dispatch(*c, m);
+}
+
+// Under Wine every message through comctl32's subclass chain costs a window-property lookup in
+// the server, twice over with the tool tip's subclass beneath ours; a kind whose messages must
+// be cheaper than that (a push button's repaint) is subclassed through its window procedure.
+void Subclass(ControlView& c) {
+    if (!KindView(c.widget->kind()).plainSubclass()) {
+        SetWindowSubclass(c.hwnd, ChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&c));
+        return;
+    }
+    SetWindowLongPtrW(c.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
+    c.ownProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(c.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PlainChildProc)));
 }
 
 }  // namespace
@@ -176,10 +213,10 @@ void CreateControls(FormView& f) {
             ControlView* raw = view.get();
             f.byWidget[w] = raw;
             f.controls.push_back(std::move(view));
-            if (JoinSharedList(f, *raw)) continue;
             raw->hwnd = kind.create(*raw, parent, ControlBounds(f, *w));
             if (!raw->hwnd) continue;
-            SetWindowSubclass(raw->hwnd, ChildProc, kSubclassId, reinterpret_cast<DWORD_PTR>(raw));
+            PairSharedList(f, *raw);
+            Subclass(*raw);
             SendMessageW(raw->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f.fontFor(*w)), FALSE);
             kind.initialise(*raw);
         }
@@ -196,7 +233,7 @@ void SyncControls(FormView& f) {
         SendMessageW(f.tooltip, TTM_SETMAXTIPWIDTH, 0, f.px(6000));
     }
     for (auto& c : f.controls) {
-        if (!c->hwnd || !c->presenting) continue;
+        if (!c->hwnd) continue;
         controls::Widget& w = *c->widget;
         KindView(w.kind()).place(*c, ControlBounds(f, w));
         SetToolTip(f, *c);

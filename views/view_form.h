@@ -12,6 +12,7 @@
 
 #include "controls/form.h"
 #include "controls/widgets.h"
+#include "views/dib_canvas.h"
 #include "views/gdi.h"
 
 namespace brisko::views {
@@ -26,12 +27,11 @@ struct ControlView {
     HWND hwnd = nullptr;
     int id = 0;
     std::wstring openedAnimation;  // the file the animation control holds
-    // Two lists that stand in one place, never shown together, share one native list box
-    // (view_shared_list.h): each names the other, and the one whose entries the native list
-    // holds is presenting; `topIndex` is where it was scrolled when it last gave way.
-    ControlView* sharer = nullptr;
-    bool presenting = true;
-    int topIndex = 0;
+    // Two lists that stand in one place, never shown together, name each other
+    // (view_shared_list.h): showing one hides the other without a repaint behind it.
+    ControlView* placeMate = nullptr;
+    // The control's own procedure when it is subclassed plainly (ControlKindView::plainSubclass).
+    WNDPROC ownProc = nullptr;
 };
 
 constexpr int kFirstControlId = 100;
@@ -57,6 +57,8 @@ struct FormView {
 
     GdiObject font, boldFont;
     std::map<COLORREF, GdiObject> brushes;
+    // Where the push buttons draw off screen, one at a time.
+    DibSurface buttonSurface;
 
     // Updates put off until the queue's next turn (view_burst.h).
     bool flushPosted = false;
@@ -65,6 +67,9 @@ struct FormView {
     ULONGLONG listsHeldSince = 0;
     std::vector<const controls::Widget*> putOffCaptions;
     std::vector<const controls::Widget*> heldLists;
+    // Lists refilled while shown, drawn at the queue's next turn (HoldRefilledList).
+    std::vector<const controls::Widget*> refilledLists;
+    bool refillPosted = false;
 
     // The caption buttons' own windows, help, minimise, close (null where the skin has none).
     std::array<HWND, controls::kCaptionButtonCount> captionButtons{};
@@ -75,12 +80,13 @@ struct FormView {
         return {px(r.left), px(r.top), px(r.left + r.width), px(r.top + r.height)};
     }
     // The tool tip shown over `tool`, one of this window's children; none for an empty text.
-    void setTip(HWND tool, const std::string& text);
+    // A `relayed` tool passes the mouse's messages on itself; any other the tip subclasses.
+    void setTip(HWND tool, const std::string& text, bool relayed = false);
     HBRUSH brush(COLORREF colour);
     HFONT fontFor(const controls::Widget& w) const {
         return static_cast<HFONT>(w.bold ? boldFont.get() : font.get());
     }
-    // The control whose model a native control shows now.
+    // The view of a native control.
     ControlView* find(HWND child) const;
     ControlView* find(const controls::Widget& w) const {
         auto it = byWidget.find(&w);

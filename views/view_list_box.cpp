@@ -1,7 +1,5 @@
 // List boxes, plain or with a check box per entry. The check-box list is owner-drawn: the model
 // holds the checks, a click on an entry's box or the space bar toggles it.
-#include "views/view_list_box.h"
-
 #include <windows.h>
 
 #include <algorithm>
@@ -10,6 +8,7 @@
 #include "views/gdi.h"
 #include "views/view_burst.h"
 #include "views/view_kind.h"
+#include "views/view_shared_list.h"
 #include "views/view_text.h"
 
 namespace brisko::views {
@@ -28,16 +27,9 @@ void SetListExtent(HWND h, const controls::ListBox& list) {
         SendMessageW(h, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
 }
 
-// Each message through the subclass chain (ours and the tool tip's) costs a window-property
-// lookup in the Wine server, about 0.1 ms; entries, which concern no one but the list box, go
-// straight to its own window procedure.
-WNDPROC ClassProc(HWND h) {
-    return reinterpret_cast<WNDPROC>(GetClassLongPtrW(h, GCLP_WNDPROC));
-}
-
-}  // namespace
-
-void FillListBox(ControlView& c, int topIndex) {
+// Puts every entry of the list's model into its native list at once, with its selection and
+// extent, drawn once: a shown list at the queue's next turn.
+void FillListBox(ControlView& c) {
     const auto& list = ListOf(c);
     HWND h = c.hwnd;
     const bool shown = (GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -50,18 +42,15 @@ void FillListBox(ControlView& c, int topIndex) {
     for (const std::string& s : list.items())
         CallWindowProcW(listProc, h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(s).c_str()));
     SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(list.listIndex()), 0);
-    if (topIndex >= 0) SendMessageW(h, LB_SETTOPINDEX, static_cast<WPARAM>(topIndex), 0);
     SetListExtent(h, list);
-    SendMessageW(h, WM_SETREDRAW, TRUE, 0);
     if (shown) {
-        InvalidateRect(h, nullptr, TRUE);
-    } else {
-        // Turning redraw on marks a window visible on Windows; a hidden list stays hidden.
-        SetWindowLongPtrW(h, GWL_STYLE, GetWindowLongPtrW(h, GWL_STYLE) & ~WS_VISIBLE);
+        HoldRefilledList(c);
+        return;
     }
+    SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+    // Turning redraw on marks a window visible on Windows; a hidden list stays hidden.
+    SetWindowLongPtrW(h, GWL_STYLE, GetWindowLongPtrW(h, GWL_STYLE) & ~WS_VISIBLE);
 }
-
-namespace {
 
 void ToggleEntry(ControlView& c, int index) {
     auto& list = ListOf(c);
@@ -89,7 +78,8 @@ std::wstring EntryText(HWND list, UINT index) {
 class ListBoxKind final : public ControlKindView {
   public:
     HWND create(ControlView& c, HWND parent, RECT bounds) const override {
-        DWORD style = WS_TABSTOP | LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT;
+        DWORD style = WS_TABSTOP | LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT |
+                      SharedListStyle(*c.form, *c.widget);
         if (ListOf(c).checkBoxes) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
         return CreateChild(c, parent, bounds, WC_LISTBOXW, Wide(c.widget->caption()), style,
                            WS_EX_CLIENTEDGE);

@@ -42,26 +42,14 @@ platform::RegQuery Win32Registry::queryValue(platform::RegHandle key, const std:
         result.status = platform::kRegInvalidHandle;
         return result;
     }
-    const std::wstring valueName = Wide(name);
-    DWORD type = REG_NONE;
-    DWORD size = 0;
-    result.status = RegQueryValueExW(handle, valueName.c_str(), nullptr, &type, nullptr, &size);
-    if (result.status != ERROR_SUCCESS) return result;
-    result.type = type;
-    result.size = size;
-    if (type == REG_SZ || type == REG_EXPAND_SZ) {
-        // The logic sees UTF-8, so a text's size is counted in UTF-8 bytes with its terminator.
-        const RawValue raw = ReadRawValue(handle, valueName);
-        if (raw.status != ERROR_SUCCESS) {
-            result.status = raw.status;
-            return result;
-        }
-        const auto wide = TextOf(raw);
-        result.type = raw.type;  // the value may have been rewritten between the calls
-        if (!wide) {
-            result.size = static_cast<std::uint32_t>(raw.bytes.size());
-            return result;
-        }
+    // One read gives the type, the size and the data: a text's size is counted in the UTF-8
+    // bytes the logic sees, with its terminator, so its data is needed in any case.
+    const RawValue raw = ReadRawValue(handle, Wide(name));
+    result.status = raw.status;
+    if (raw.status != ERROR_SUCCESS) return result;
+    result.type = raw.type;
+    result.size = static_cast<std::uint32_t>(raw.bytes.size());
+    if (const auto wide = TextOf(raw)) {
         const std::string text = Utf8(*wide);
         result.size = static_cast<std::uint32_t>(text.size() + 1);
         if (withData) result.data = text;

@@ -8,21 +8,21 @@ namespace brisko::win32 {
 
 RawValue ReadRawValue(HKEY key, const std::wstring& name) {
     RawValue value;
-    DWORD size = 0;
-    value.status = RegQueryValueExW(key, name.c_str(), nullptr, &value.type, nullptr, &size);
-    // A writer may enlarge the value between the two calls; a few retries settle it.
-    for (int attempt = 0; attempt < 4 && value.status == ERROR_SUCCESS; ++attempt) {
+    // Every call is a round trip to the registry's server: a buffer that most values fit in
+    // reads them in one call, and the size the first call reports serves a longer one. A writer
+    // may enlarge the value between the calls; a few retries settle it.
+    DWORD size = kFirstReadBytes;
+    for (int attempt = 0; attempt < 5; ++attempt) {
         value.bytes.resize(size);
         DWORD got = size;
-        value.status = RegQueryValueExW(key, name.c_str(), nullptr, &value.type,
-                                        value.bytes.empty() ? nullptr : value.bytes.data(), &got);
+        value.status =
+            RegQueryValueExW(key, name.c_str(), nullptr, &value.type, value.bytes.data(), &got);
         if (value.status == ERROR_SUCCESS) {
             value.bytes.resize(got);
             return value;
         }
         if (value.status != ERROR_MORE_DATA) break;
         size = got > size ? got : size * 2;
-        value.status = ERROR_SUCCESS;
     }
     value.bytes.clear();
     return value;

@@ -63,6 +63,7 @@ TEST_F(Win32Registry, OpensOnlyWhatExistsAndQueryGivesTypeSizeAndTextOfEachKindO
     Set(kKey, L"url4", L"\u00e9t\u00e9");
     Set(kKey, L"url5", REG_SZ, L"ab", 2 * sizeof(wchar_t));  // without its terminator
     Set(kKey, L"url6", L"");
+    Set(kKey, L"url7", std::wstring(700, L'x'));  // beyond one read's buffer: a second read
     // Sizes count UTF-8 bytes and one terminator; binary gives no text, and %TEMP% stays as it is.
     const struct {
         const char* name;
@@ -78,6 +79,7 @@ TEST_F(Win32Registry, OpensOnlyWhatExistsAndQueryGivesTypeSizeAndTextOfEachKindO
         {"url4", true, p::kRegSuccess, p::kRegSz, 6, "\u00e9t\u00e9"},
         {"url5", true, p::kRegSuccess, p::kRegSz, 3, "ab"},
         {"url6", true, p::kRegSuccess, p::kRegSz, 1, ""},
+        {"url7", true, p::kRegSuccess, p::kRegSz, 701, std::string(700, 'x')},
         {"url99", true, p::kRegNotFound, p::kRegNone, 0, ""},
     };
     const RegHandle key = Open();

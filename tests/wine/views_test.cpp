@@ -8,8 +8,10 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "controls/form.h"
+#include "controls/raster.h"
 #include "controls/xp_design.h"
 #include "platform/win32/win32_platform.h"
 #include "views/binding.h"
@@ -39,6 +41,7 @@ class KindsForm : public controls::Form {
         lstChecks.backColor = controls::rgb(250, 240, 200);
         place(aniClip, 300, 2400, 600, 600);
         place(cmdGo, 300, 3300, 1200, 375).setCaption("Go");
+        cmdGo.toolTip = "Go on";
         place(lstAll, 4200, 2400, 2500, 1500).toolTip = "Every entry";
         place(lstFound, 4200, 2400, 2500, 1500).toolTip = "What was found";
         lstFound.setVisible(false);
@@ -96,6 +99,23 @@ class BoundWindow : public ::testing::Test {
         Send(h, msg, 0, MAKELPARAM(p.x, p.y));
     }
     static void Move(HWND h, POINT p = {5, 5}) { Send(h, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)); }
+    // Serves the thread's messages until `done`, five seconds at the most.
+    template <class Done>
+    static void Serve(Done done) {
+        MSG msg;
+        for (const ULONGLONG end = GetTickCount64() + 5000; !done() && GetTickCount64() < end;)
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    // The tip of `tool` (TTM_GETTEXTW), or of the tool under the mouse (TTM_GETCURRENTTOOLW).
+    std::wstring Tip(UINT message, HWND tool = nullptr) const {
+        wchar_t tip[80] = {};
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof(info);
+        info.uId = UINT_PTR(tool);
+        info.lpszText = tip;
+        Send(FindWindowW(TOOLTIPS_CLASSW, nullptr), message, 80, LPARAM(&info));
+        return tip;
+    }
     ButtonImage Image(CaptionButton b) const { return form.skin.image(b); }
 
     win32::Win32Platform platform;
@@ -163,10 +183,7 @@ TEST_F(Views, ABurstOfUpdatesReachesTheScreenOnItsTimerAndTheListDrawsWholeAfter
     // Entries are there at once (screen readers and tests count them); only drawing waits.
     for (int i = 0; i < 300; ++i) form.lstChecks.addItem("entry " + std::to_string(i));
     EXPECT_EQ(Send(list, LB_GETCOUNT), 300);
-    MSG msg;
-    for (const ULONGLONG end = GetTickCount64() + 5000;
-         Text(label) != L"count 199" && GetTickCount64() < end;)
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    Serve([&] { return Text(label) == L"count 199"; });
     EXPECT_EQ(Text(label), L"count 199");
     // Any change but an addition ends the list's burst: it draws again at once, with the scroll
     // bar its entries now need drawn in its frame, its texts, and its own colour.
@@ -202,10 +219,27 @@ TEST_F(Views, PushButtonHasTheModelsOutlineClicksOncePerPressWhileEnabledAndArro
     views::GdiObject region(CreateRectRgn(0, 0, 0, 0));
     const auto rgn = static_cast<HRGN>(region.get());
     ASSERT_NE(GetWindowRgn(go, rgn), ERROR);
-    for (const POINT p : {POINT{0, 0}, {1, 0}, {0, 1}, {r.right - 1, r.bottom - 1}})
-        EXPECT_FALSE(PtInRegion(rgn, p.x, p.y)) << p.x << ", " << p.y;
-    for (const POINT p : {POINT{2, 0}, {1, 1}, {0, 2}, {r.right / 2, r.bottom / 2}})
-        EXPECT_TRUE(PtInRegion(rgn, p.x, p.y)) << p.x << ", " << p.y;
+    // On screen its cut corners show the window behind it, the rest its model's picture.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    controls::Raster drawn(r.right, r.bottom);
+    form.cmdGo.look().draw(drawn);
+    POINT at{};
+    MapWindowPoints(go, window, &at, 1);
+    views::WindowDc dc(window);
+    for (const auto& [x, y] :
+         {std::pair{0, 0}, {1, 0}, {0, 1}, {r.right - 1, r.bottom - 1}, {2, 0}, {1, 1}, {0, 2}}) {
+        const bool cut = x + y < 2 || x == r.right - 1;
+        EXPECT_EQ(std::pair(!PtInRegion(rgn, x, y), GetPixel(dc.get(), at.x + x, at.y + y)),
+                  std::pair(cut, cut ? RGB(236, 233, 216) : COLORREF{drawn.at(x, y)}))
+            << x << ", " << y;
+    }
+    // Its tool tip, to which it passes the mouse itself, shows under the mouse.
+    GetWindowRect(go, &r);
+    SetCursorPos(r.left + 8, r.top + 8);
+    Move(go, {8, 8});
+    Serve([&] { return IsWindowVisible(FindWindowW(TOOLTIPS_CLASSW, nullptr)); });
+    EXPECT_EQ(Tip(TTM_GETCURRENTTOOLW), L"Go on");
+    SetCursorPos(0, 0);
     // The arrow keys move the focus as Tab and Shift+Tab do, and click nothing.
     for (const auto& [key, back] : {std::pair{VK_DOWN, FALSE}, std::pair{VK_LEFT, TRUE}}) {
         const HWND expected = GetNextDlgTabItem(window, go, back);
@@ -383,42 +417,44 @@ TEST_F(StyledFrame, DrawsItsBarsItsButtonsActOnItGoOutOverItsTitleAndTextsAndFol
     EXPECT_TRUE(Caption(L"Minimize"));
 }
 
-// ---- Two lists in one place, one native list
+// ---- Two lists in one place
 
-// The shared native list shows the list model whose turn it is, with its tool tip; what the
-// lists' entries, selections and scrolling are as the user moves between them the lookup window's
-// end-to-end scenario walks.
-TEST_F(Views, TwoListsInOnePlaceTakeTurnsInOneNativeListWithTheirOwnTip) {
-    HWND list = FindWindowExW(window, Child(L"ListBox"), L"ListBox", nullptr);  // after lstChecks
-    ASSERT_TRUE(list);
-    EXPECT_EQ(FindWindowExW(window, list, L"ListBox", nullptr), nullptr) << "one native list";
+// The lookup window's full list and results take turns in one place, each a native list that
+// keeps its own entries, selection, scrolling and tip; a swap repaints nothing behind them, and
+// their scroll bars stay shown whatever they hold, so that no swap or refill changes a frame.
+TEST_F(Views, TwoListsInOnePlaceTakeTurnsEachKeepingItsOwnStateAndRepaintNothingBehind) {
+    HWND all = FindWindowExW(window, Child(L"ListBox"), L"ListBox", nullptr);  // after lstChecks
+    HWND found = FindWindowExW(window, all, L"ListBox", nullptr);
+    RECT a{}, b{};
+    ASSERT_TRUE(GetWindowRect(all, &a) && GetWindowRect(found, &b) && EqualRect(&a, &b));
+    EXPECT_TRUE(GetWindowLongPtrW(all, GWL_STYLE) & GetWindowLongPtrW(found, GWL_STYLE) &
+                LBS_DISABLENOSCROLL);
     const auto shown = [&] {
-        wchar_t tip[80] = {}, first[80] = {};
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.hwnd = window;
-        tool.uId = UINT_PTR(list);
-        tool.lpszText = tip;
-        Send(FindWindowW(TOOLTIPS_CLASSW, nullptr), TTM_GETTEXTW, 80, LPARAM(&tool));
-        Send(list, LB_GETTEXT, 0, LPARAM(first));
-        return std::tuple{first + L""s, Send(list, LB_GETCOUNT), Send(list, LB_GETCURSEL),
-                          tip + L""s};
+        HWND list = IsWindowVisible(all) ? all : found;
+        return std::tuple{IsWindowVisible(all) != IsWindowVisible(found) ? list : nullptr,
+                          Send(list, LB_GETCOUNT), Send(list, LB_GETCURSEL),
+                          Send(list, LB_GETTOPINDEX), Tip(TTM_GETTEXTW, list)};
     };
-    form.lstAll.assign({"all 0", "all 1", "all 2"});
-    form.lstAll.setListIndex(2);
-    form.lstFound.assign({"found"});  // waits for its turn
-    EXPECT_EQ(shown(), std::tuple(L"all 0"s, 3, 2, L"Every entry"s));
-    form.lstFound.setVisible(true);
+    const auto swap = [&](controls::ListBox& show, controls::ListBox& hide) {
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        show.setVisible(true);
+        hide.setVisible(false);
+        EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE)) << "nothing behind the lists";
+    };
+    form.lstAll.assign(std::vector<std::string>(100, "all"));
+    form.lstAll.setListIndex(42);
+    Send(all, LB_SETTOPINDEX, 40);
+    form.lstFound.assign({"found"});  // out of sight
+    EXPECT_EQ(shown(), std::tuple(all, 100, 42, 40, L"Every entry"s));
+    swap(form.lstFound, form.lstAll);
+    form.lstAll.setListIndex(43);  // out of sight
+    EXPECT_EQ(shown(), std::tuple(found, 1, LB_ERR, 0, L"What was found"s));
+    swap(form.lstAll, form.lstFound);
+    EXPECT_EQ(shown(), std::tuple(all, 100, 43, 40, L"Every entry"s));
     form.lstAll.setVisible(false);
-    form.lstAll.setListIndex(1);  // waits for its turn
-    EXPECT_EQ(shown(), std::tuple(L"found"s, 1, LB_ERR, L"What was found"s));
-    form.lstAll.setVisible(true);
-    form.lstFound.setVisible(false);
-    EXPECT_EQ(shown(), std::tuple(L"all 0"s, 3, 1, L"Every entry"s));
-    form.lstAll.setVisible(false);
-    EXPECT_FALSE(IsWindowVisible(list)) << "neither list shown";
+    EXPECT_FALSE(IsWindowVisible(all) || IsWindowVisible(found)) << "neither list shown";
     form.lstFound.setVisible(true);
-    EXPECT_TRUE(IsWindowVisible(list));
+    EXPECT_EQ(std::get<0>(shown()), found);
 }
 
 }  // namespace
