@@ -1,5 +1,4 @@
-// The clean run of the main window over the in-memory platform: the order of the 23 items, the
-// exact removal command lines, failures along the way, the end-of-run display and the total.
+// The main window's clean run: the items' order, the removal command lines, failures and totals.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -88,14 +87,6 @@ struct Fixture {
     void tick(std::initializer_list<controls::CheckBox*> boxes) {
         for (auto* box : boxes) box->setValue(1);
     }
-    std::vector<controls::CheckBox*> trackBoxes() {
-        auto& f = form;
-        return {&f.chkDocuments,  &f.chkRunMenu, &f.chkUrls,       &f.chkTemp,   &f.chkCookies,
-                &f.chIECache,     &f.chkHistory, &f.chkWord,       &f.chkExcel,  &f.chkAccess,
-                &f.chkPowerPoint, &f.chkRecBin,  &f.chkMenu,       &f.chkFav,    &f.chkWzip1,
-                &f.chkWzip2,      &f.chkVb,      &f.NetScape1,     &f.netscape2, &f.netscape3,
-                &f.chkWordPad,    &f.chkPbrush,  &f.chkMediaPlayer};
-    }
     void run() {
         app::StartCleanRun(form);
         form.Timer2.tick();
@@ -105,31 +96,16 @@ struct Fixture {
 
 // Which track item a log entry belongs to, from what it touches.
 int ItemOf(const std::string& e) {
-    static const std::pair<const char*, int> rules[] = {{"shell recent", 1},
-                                                        {"RunMRU|url", 3},
-                                                        {"RunMRU|", 2},
-                                                        {"TypedURLs|", 3},
-                                                        {"\\Temp\\", 4},
-                                                        {"\\Cookies\\", 5},
-                                                        {"Temporary Internet Files", 6},
-                                                        {"\\History\\", 7},
-                                                        {"Microsoft Word", 8},
-                                                        {"\\Word\\Data", 8},
-                                                        {"Excel", 9},
-                                                        {"Access", 10},
-                                                        {"PowerPoint", 11},
-                                                        {"shell bin", 12},
-                                                        {"Start Menu", 13},
-                                                        {"MenuOrder\\Favorites", 14},
-                                                        {"WinZip\\filemenu", 15},
-                                                        {"WinZip\\extract", 16},
-                                                        {"Visual Basic", 17},
-                                                        {"default\\cache\\", 19},
-                                                        {"default\\", 18},
-                                                        {"Users\\user\\", 20},
-                                                        {"Wordpad", 21},
-                                                        {"Paint", 22},
-                                                        {"MediaPlayer", 23}};
+    // clang-format off
+    static const std::pair<const char*, int> rules[] = {{"shell recent", 1}, {"RunMRU|url", 3},
+        {"RunMRU|", 2}, {"TypedURLs|", 3}, {"\\Temp\\", 4}, {"\\Cookies\\", 5},
+        {"Temporary Internet Files", 6}, {"\\History\\", 7}, {"Microsoft Word", 8},
+        {"\\Word\\Data", 8}, {"Excel", 9}, {"Access", 10}, {"PowerPoint", 11},
+        {"shell bin", 12}, {"Start Menu", 13}, {"MenuOrder\\Favorites", 14},
+        {"WinZip\\filemenu", 15}, {"WinZip\\extract", 16}, {"Visual Basic", 17},
+        {"default\\cache\\", 19}, {"default\\", 18}, {"Users\\user\\", 20}, {"Wordpad", 21},
+        {"Paint", 22}, {"MediaPlayer", 23}};
+    // clang-format on
     for (const auto& [text, item] : rules)
         if (e.find(text) != std::string::npos) return item;
     return 0;
@@ -195,7 +171,8 @@ TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
     const std::string deltree = "C:\\WINDOWS\\COMMAND.COM /C DELTREE /Y \"";
     const std::string rmdir = "C:\\WINNT\\system32\\cmd.exe /C RMDIR /S /Q \"";
     const std::string nt = rmdir + "C:\\Documents and Settings\\Administrator\\";
-    const std::string user = "C:\\users\\ann\\", win = user + "AppData\\Local\\Microsoft\\Windows\\";
+    const std::string user = "C:\\users\\ann\\",
+                      win = user + "AppData\\Local\\Microsoft\\Windows\\";
     struct Case {
         std::string windowsDir, comspec;
         bool shellNames;
@@ -218,7 +195,8 @@ TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
                "C:\\WINNT\\system32\\cmd.exe",
                false,
                {rmdir + "C:\\WINNT\\Temp\\\"", nt + "Cookies\\\"",
-                nt + "Local Settings\\Temporary Internet Files\\\"", nt + "Local Settings\\History\\\""}},
+                nt + "Local Settings\\Temporary Internet Files\\\"",
+                nt + "Local Settings\\History\\\""}},
           Case{"D:\\WIN", "C:\\WINDOWS\\COMMAND.COM", true, {}}}) {
         SCOPED_TRACE(c.windowsDir);
         Fixture f(c.windowsDir);
@@ -305,8 +283,10 @@ TEST(CleanerCleanRun, TheClickArmsTheRunWhoseResultWaitsForTheRemovalsAndCountsW
     f.shell.folders[platform::UserFolder::InternetCache] = cache;
     f.shell.binBytes = 2048;
     f.processes.temp = "C:\\users\\ann\\Temp";
-    for (const auto& [path, bytes] : {std::pair{cache + "a.htm", 1000}, {cache + "held.js", 24},
-                                      {temp + "t.tmp", 300}, {"C:\\WINDOWS\\Temp\\kept.tmp", 7}})
+    for (const auto& [path, bytes] : {std::pair{cache + "a.htm", 1000},
+                                      {cache + "held.js", 24},
+                                      {temp + "t.tmp", 300},
+                                      {"C:\\WINDOWS\\Temp\\kept.tmp", 7}})
         f.files.addFile(path, bytes);
     f.tick({&w.chIECache, &w.chkTemp, &w.chkRecBin});
     f.processes.runsFor = 2;
@@ -350,8 +330,9 @@ TEST(CleanerCleanRun, TheClickArmsTheRunWhoseResultWaitsForTheRemovalsAndCountsW
     EXPECT_EQ(w.Label1.caption(), "3348");  // 1000 + 300 + 2048
     EXPECT_EQ(f.cleanSave(), "3348");
     EXPECT_EQ(f.memory.trace.lines.size(), 3u);
-    EXPECT_EQ(f.memory.trace.lines[0], "clean run: the removal of C:\\WINDOWS\\Temp\\ ended with "
-                                       "code 1; what it could not remove stays");
+    EXPECT_EQ(f.memory.trace.lines[0],
+              "clean run: the removal of C:\\WINDOWS\\Temp\\ ended with "
+              "code 1; what it could not remove stays");
     EXPECT_EQ(w.itemSize(app::SizedItem::IeCache), 24.0);
     EXPECT_EQ(w.itemSize(app::SizedItem::Temp), 7.0);
     EXPECT_FALSE(w.Timer2.enabled());
@@ -387,7 +368,7 @@ TEST(CleanerCleanRun, OnlyTheProgramsSelectAllBoxClearsOnlyItsList) {
     const std::string vb = "Software\\Microsoft\\Visual Basic\\6.0\\RecentFiles";
     f.registry.set(RegRoot::CurrentUser, vb, "1", "C:\\p.vbp");
     f.form.chkVb.setValue(1);
-    for (auto* box : f.trackBoxes())
+    for (auto* box : f.form.saveOrder())
         if (box != &f.form.chkVb) box->setValue(0);
     f.run();
     const auto deletions = f.registry.deletions();
