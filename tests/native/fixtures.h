@@ -24,6 +24,12 @@ inline Texts Captions(std::initializer_list<const controls::Widget*> widgets) {
     for (const auto* w : widgets) texts.push_back(w->caption());
     return texts;
 }
+// The boxes' values as one string of digits.
+inline std::string Values(std::initializer_list<const controls::CheckBox*> boxes) {
+    std::string values;
+    for (const auto* box : boxes) values += std::to_string(box->value());
+    return values;
+}
 inline void ExpectVisible(std::initializer_list<const controls::Widget*> widgets, bool visible) {
     for (const auto* w : widgets) EXPECT_EQ(w->visible(), visible) << w->name();
 }
@@ -66,9 +72,10 @@ struct MainWindowFixture {
         form->show();
     }
     // Starts as on any run after the disclaimer was accepted for good.
-    void startAccepted() {
+    app::Form1& startAccepted() {
         store("Disclaimer", "1");
         start();
+        return *form;
     }
     std::string stored(const std::string& key, const std::string& section = "Presets") {
         return mem.settings.get("Brisko", section, key, "<missing>");

@@ -1,5 +1,4 @@
-// The main window over the in-memory platform: start-up from the stored settings, the estimate,
-// the selection rules, closing, the descriptions, the disclaimer and the help dialogs.
+// The main window: start-up, the estimate, selection, closing, descriptions, disclaimer and help.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -45,13 +44,10 @@ TEST(MainWindowStartUp, StateValuesFromTheWindowsDirectory) {
           Case{"D:\\WIN", "d:", "WIN", "D:"}, Case{"", "", "", ""}, Case{"C:\\", "c:", "", "C:"}}) {
         MainWindowFixture f;
         f.mem.files.setWindowsDirectory(c.dir);
-        f.startAccepted();
-        auto& w = *f.form;
+        auto& w = f.startAccepted();
         EXPECT_EQ(Captions({&w.lblWin, &w.lblDrv, &w.Winder, &w.DrvLetter}),
                   (Texts{c.dir, c.drv, c.winder, c.letter}));
     }
-    EXPECT_EQ(app::trim_data("abc", 3, 0), "");
-    EXPECT_EQ(app::trim_data("C:\\WINNT", 3, 0), "WINNT");
     EXPECT_EQ(app::trim_data("abcdef", 1, 2), "bcd");
 }
 
@@ -106,8 +102,7 @@ TEST(MainWindowStartUp, RunningTotalAddsBothStoredTotalsAgainAtEachShowing) {
 TEST(MainWindowEstimate, TickingMeasuresUntickingEmptiesAndClicksDuringAMeasurementCount) {
     MainWindowFixture f;
     f.mem.files.addFile("C:\\WINDOWS\\Temp\\x.tmp", 1593836);
-    f.startAccepted();
-    auto& w = *f.form;
+    auto& w = f.startAccepted();
     w.chkTemp.setValue(1);
     EXPECT_TRUE(w.lblSize.visible());
     EXPECT_EQ(Captions({&w.lblSize, &w.Label8}),
@@ -221,31 +216,24 @@ TEST(MainWindowEstimate, EachItemMeasuresItsFoldersLessTheirIndexFiles) {
 
 TEST(MainWindowSelectAll, CaptionsMembersStoredChoiceAndTheCookieSelection) {
     MainWindowFixture f;
-    f.startAccepted();
-    auto& w = *f.form;
+    auto& w = f.startAccepted();
     w.chkCookiesSel.setValue(1);
     w.Check1.setValue(1);
-    EXPECT_EQ(w.Check1.caption(), "Clear All");
-    EXPECT_EQ(w.chkMenu.value() + w.chkCookiesSel.value(), 2);
-    EXPECT_EQ(w.chkFav.value(), 0);
+    EXPECT_EQ(w.Check1.caption() + Values({&w.chkMenu, &w.chkCookiesSel, &w.chkFav}),
+              "Clear All110");
     w.Check1.setValue(0);
-    EXPECT_EQ(w.Check1.caption(), "Select All");
-    EXPECT_EQ(w.chkTemp.value() + w.chkMenu.value(), 0);
+    EXPECT_EQ(w.Check1.caption() + Values({&w.chkTemp, &w.chkMenu}), "Select All00");
     w.chkVb.setValue(1);
-    EXPECT_EQ(w.chkVb.caption(), "Clear All");
-    EXPECT_EQ(w.chkWzip2.value(), 1);
-    EXPECT_EQ(w.chkTemp.value(), 0);
+    EXPECT_EQ(w.chkVb.caption() + Values({&w.chkWzip2, &w.chkTemp}), "Clear All10");
     w.chkVb.setValue(0);
-    EXPECT_EQ(w.chkVb.caption(), "Select All");
-    EXPECT_EQ(w.netscape3.value(), 0);
+    EXPECT_EQ(w.chkVb.caption() + Values({&w.netscape3}), "Select All0");
     // Choosing cookies one by one excludes removing them all.
     w.chkCookiesSel.setValue(0);
     w.chkCookies.setValue(1);
     EXPECT_FALSE(w.chameleonButton2.enabled());
     w.chkCookiesSel.setValue(1);
-    EXPECT_EQ(w.chkCookies.value(), 0);
+    EXPECT_EQ(Values({&w.chkCookies, &w.chkCookiesSel}), "01");
     EXPECT_TRUE(w.chameleonButton2.enabled());
-    EXPECT_EQ(w.chkCookiesSel.value(), 1);
     w.chkCookiesSel.setValue(0);
     EXPECT_FALSE(w.chameleonButton2.enabled());
 
@@ -256,11 +244,10 @@ TEST(MainWindowSelectAll, CaptionsMembersStoredChoiceAndTheCookieSelection) {
     g.store("chkVb", "1");
     g.startAccepted();
     auto& v = *g.form;
-    for (controls::CheckBox* box :
-         {&v.chkDocuments, &v.chkRunMenu, &v.chkUrls, &v.chkTemp, &v.chkRecBin, &v.chkCookies,
-          &v.chkMenu, &v.chIECache, &v.chkHistory, &v.chkPowerPoint})
-        EXPECT_EQ(box->value(), 1) << box->name();
-    EXPECT_EQ(v.chkFav.value() + v.chkCookiesSel.value(), 0);
+    EXPECT_EQ(Values({&v.chkDocuments, &v.chkRunMenu, &v.chkUrls, &v.chkTemp, &v.chkRecBin,
+                      &v.chkCookies, &v.chkMenu, &v.chIECache, &v.chkHistory, &v.chkPowerPoint,
+                      &v.chkFav, &v.chkCookiesSel}),
+              "111111111100");
     EXPECT_EQ(Captions({&v.Check1, &v.chkVb}), (Texts{"Clear All", "Clear All"}));
     EXPECT_EQ(g.mem.desktop.modalRuns, 0);
     EXPECT_TRUE(v.lblSize.visible());
@@ -268,8 +255,7 @@ TEST(MainWindowSelectAll, CaptionsMembersStoredChoiceAndTheCookieSelection) {
 
 TEST(MainWindowPanels, ButtonsShowOnePanelAtATimeAndTheWebButtonsOpenTheMakersPages) {
     MainWindowFixture f;
-    f.startAccepted();
-    auto& w = *f.form;
+    auto& w = f.startAccepted();
     const auto panels = [&] {
         return std::array{w.Frame1.visible(), w.Frame2.visible(), w.Frame3.visible()};
     };
@@ -318,13 +304,12 @@ TEST(MainWindowClose, SavesTheTwentyFourBoxesInOrderTwiceThenEndsAndAFailingStor
     EXPECT_THROW(h.form->onSystemClose(), platform::ProgramEnded);
 }
 
-TEST(Descriptions, ItemsDescribeThemselvesInTheirPanelsLabel) {
+// Each item in its panel's label; the buttons in all three; the backgrounds reset their labels.
+TEST(Descriptions, ItemsButtonsAndBackgroundsSetTheirLabels) {
     MainWindowFixture f;
-    f.startAccepted();
-    auto& w = *f.form;
+    auto& w = f.startAccepted();
     EXPECT_EQ(w.lblInfo.caption(), kDefault);
     w.chkTemp.onMouseMove();
-    EXPECT_EQ(w.lblInfo.caption(), "Deletes all files from the Temp folder");
     // Straight onto the next item: no default text in between.
     Texts seen;
     w.lblInfo.viewHook = [&](controls::Widget& l, controls::Change, int) {
@@ -333,35 +318,29 @@ TEST(Descriptions, ItemsDescribeThemselvesInTheirPanelsLabel) {
     w.chkHistory.onMouseMove();
     EXPECT_EQ(seen, (Texts{"", "Deletes Web Surfing History"}));
     w.lblInfo.viewHook = nullptr;
-    w.chkUrls.onMouseMove();
-    w.chkExcel.onMouseMove();
-    EXPECT_EQ(w.Label4.caption(),
-              "Removes recently opened and saved files (MS - Office 97/2000/XP)");
-    w.chkWzip2.onMouseMove();
-    EXPECT_EQ(w.Label4.caption(), "Removes items from the 'Extract To' menu");
-    w.Command6.onMouseMove();
-    EXPECT_TRUE(w.Label5.caption().ends_with("your address will be kept private."));
-    w.Image1.onMouseMove();
-    EXPECT_TRUE(w.Label5.caption().starts_with("Show me your Disclaimer again."));
+    using Row = std::tuple<controls::Widget*, controls::Label*, const char*>;
+    // clang-format off
+    for (auto [item, label, text] : {Row{&w.chkUrls, &w.lblInfo, "Remove all Url's typed in IE's address bar"},
+             Row{&w.chkExcel, &w.Label4, "Removes recently opened and saved files (MS - Office 97/2000/XP)"},
+             Row{&w.chkWzip2, &w.Label4, "Removes items from the 'Extract To' menu"},
+             Row{&w.Command6, &w.Label5, "Get notified of new releases"},
+             Row{&w.Image1, &w.Label5, "Show me your Disclaimer again."}}) {
+        // clang-format on
+        item->onMouseMove();
+        EXPECT_TRUE(label->caption().starts_with(text)) << label->caption();
+    }
     EXPECT_EQ(w.lblInfo.caption(), "Remove all Url's typed in IE's address bar");
     // The select-all boxes describe what they will do.
-    w.Check1.onMouseMove();
-    EXPECT_EQ(w.lblInfo.caption(), "Select all items in this Window");
-    w.Check1.setValue(1);
-    w.Check1.onMouseMove();
-    EXPECT_EQ(w.lblInfo.caption(), "Remove check to clear all");
-    w.Check1.setValue(0);
-    w.Check1.onMouseMove();
-    EXPECT_EQ(w.lblInfo.caption(), "Select all items in this Window");
+    for (int value : {0, 1, 0}) {
+        w.Check1.setValue(value);
+        w.Check1.onMouseMove();
+        EXPECT_EQ(w.lblInfo.caption(),
+                  value ? "Remove check to clear all" : "Select all items in this Window");
+    }
     w.chkVb.setValue(1);
     w.chkVb.onMouseMove();
     EXPECT_EQ(w.Label4.caption(), "Remove check to clear all");
-}
 
-TEST(Descriptions, ButtonsDescribeInAllThreeLabelsAndTheBackgroundsReset) {
-    MainWindowFixture f;
-    f.startAccepted();
-    auto& w = *f.form;
     w.Command4.click();
     w.Command1.onMouseMove();
     EXPECT_EQ(w.Label4.caption(), "Clean all selected items now");
