@@ -113,8 +113,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, Style3,
                          ::testing::Values(std::pair{75, 23}, std::pair{20, 20}, std::pair{97, 25},
                                            std::pair{40, 7}));
 
-// The caption: whole when up, shifted when down, embossed (highlight, then shadow) when
-// disabled. Without the focus rect a focused button looks unfocused.
+// The caption shifts when down and is embossed when disabled; no focus rect, no focused look.
 TEST(Style3Look, TheCaptionIsPlacedPerLookAndTheFocusRectCanBeOff) {
     Drawn d(75, 23);
     const auto unfocused = Pixels(d.draw());
@@ -157,7 +156,6 @@ TEST(Outlines, EachStyleCutsItsOwnCornersAndFollowsTheStyleAtTheNextResize) {
     EXPECT_EQ(OutlineOf(3, 2, 2).cuts.size(), 4u);
     EXPECT_TRUE(OutlineOf(3, 0, 0).cuts.empty());
     EXPECT_EQ(OutlineOf(1, 1, 1).cuts.size(), 1u);
-
     ChameleonButton b;
     b.resize(10, 6);
     EXPECT_TRUE(b.outline().cuts.empty());  // style 2 by default
@@ -220,7 +218,6 @@ TEST_F(Input, OnlyALeftPressReleasedInsideClicks) {
     EXPECT_EQ(b.state(), ChameleonButton::kNormal);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(events, (Strings{"down 1 10,10", "up 1"}));
-
     // The right button neither presses nor clicks.
     events.clear();
     b.mouseDown(MouseButton::Right, 0, 10, 10);
@@ -229,7 +226,6 @@ TEST_F(Input, OnlyALeftPressReleasedInsideClicks) {
     b.click();  // even if the platform reported one, the last button was the right one
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(events, (Strings{"down 2 10,10", "up 2"}));
-
     // Pressed, moved out and released outside: no click.
     b.mouseDown(MouseButton::Left, 0, 10, 10);
     b.mouseMove(MouseButton::Left, 80, 10);
@@ -240,7 +236,6 @@ TEST_F(Input, OnlyALeftPressReleasedInsideClicks) {
     EXPECT_EQ(b.state(), ChameleonButton::kNormal);
     b.mouseUp(MouseButton::Left, 0, 10, -1);
     EXPECT_EQ(clicks, 1);
-
     // Hover has no look of its own.
     const int before = b.repaints();
     b.mouseMove(std::nullopt, 10, 10);
@@ -258,7 +253,6 @@ TEST_F(Input, ADoubleClickShowsThePressButRaisesNoSecondClickAndADisabledButtonN
     b.mouseUp(MouseButton::Left, 0, 10, 10);
     EXPECT_EQ(b.state(), ChameleonButton::kNormal);
     EXPECT_EQ(clicks, 1);
-
     // A platform that clicks on its own gets no click for a double click's press.
     b.mouseDown(MouseButton::Left, 0, 10, 10);
     b.platformClick();
@@ -306,7 +300,6 @@ TEST_F(Input, ArrowKeysMoveTheFocusLikeTabSpaceClicksOnReleaseAndChangesRepaint)
     b.keyDown(Key::Space, 0);
     b.keyUp(Key::Space, 0);
     EXPECT_EQ(clicks, 2);
-
     // Focus and resize repaint at once, but a flat button draws nothing.
     int painted = b.repaints();
     b.setFocused(true);
@@ -353,7 +346,6 @@ TEST(Layout, EveryKeyIsWrittenAndMissingKeysReadAsDefaults) {
     EXPECT_EQ(copy.palette().face, rgb(192, 192, 192));
     EXPECT_FALSE(copy.showFocusRect());
     EXPECT_FALSE(copy.enabled());
-
     ChameleonButton fresh;
     for (const char* beyond : {"99999999999999999999", "4294967297", "-4294967295"}) {
         fresh.readLayout({{"BTYPE", beyond}});  // beyond an int, not wrapped into it: the default

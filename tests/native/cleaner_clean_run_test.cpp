@@ -13,8 +13,7 @@ namespace {
 
 using platform::RegRoot;
 
-// The registry, shell, processes and files write one shared log, so that the order of the work
-// across the whole run can be checked.
+// The registry, shell, processes and files share one log: the run's order across them.
 struct LoggingRegistry : platform::MemoryRegistry {
     Texts& log;
     explicit LoggingRegistry(Texts& l) : log(l) {}
@@ -69,7 +68,6 @@ struct Fixture {
     controls::ProgramWindows windows;
     app::Form1 form{services, windows};
     Texts animation;  // what Animation1 was asked to do, in order
-
     explicit Fixture(const std::string& windowsDir = "C:\\WINDOWS") {
         files.setWindowsDirectory(windowsDir);
         processes.variables["COMSPEC"] = "C:\\WINDOWS\\COMMAND.COM";
@@ -133,7 +131,6 @@ TEST(CleanerCleanRun, EveryTickedItemRunsInCatalogueOrderWithinTheBoundsOfItsLis
     app::TickEveryItem(f.form);
     f.log.clear();
     f.run();
-
     std::vector<int> order, all(23);
     for (const auto& e : f.log) {
         const int item = ItemOf(e);
@@ -163,10 +160,7 @@ TEST(CleanerCleanRun, EveryTickedItemRunsInCatalogueOrderWithinTheBoundsOfItsLis
                   100 + 1 + 100 + 6 + 2);
 }
 
-// The folder items' removal command lines: the user's own folders as the shell names them, the
-// layouts only where it names none; the nine family's DELTREE of what is in each folder (kept),
-// the NT family's unattended RMDIR of the Administrator's only, neither kind none; each runs in
-// the program folder, and the Recycle Bin is emptied whatever the kind.
+// Per system kind: the user's folders as the shell names them, else the layout's; Bin always.
 TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
     const std::string deltree = "C:\\WINDOWS\\COMMAND.COM /C DELTREE /Y \"";
     const std::string rmdir = "C:\\WINNT\\system32\\cmd.exe /C RMDIR /S /Q \"";
@@ -220,9 +214,7 @@ TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
     }
 }
 
-// A removal that cannot start (no command processor, or no process), one that would go through a
-// link (a folder on the way that became a link since the estimate), or a step that throws is
-// traced, not shown, and not counted as done; the run goes on.
+// No command processor or process, a link on the way, a throwing step: traced, run goes on.
 TEST(CleanerCleanRun, AFailedStepIsTracedAndTheNextStepsStillRun) {
     struct Case {
         const char* how;
@@ -257,7 +249,6 @@ TEST(CleanerCleanRun, AFailedStepIsTracedAndTheNextStepsStillRun) {
     platform::MemoryProcesses processes;
     EXPECT_FALSE(cleaner::StartShellRemoval(processes, cleaner::SystemKind::Neither, "C:\\x\\"));
     EXPECT_TRUE(processes.started.empty());
-
     Fixture g;
     g.shell.fails = true;
     g.tick({&g.form.chkDocuments, &g.form.chkRunMenu, &g.form.chkTemp});
@@ -271,10 +262,7 @@ TEST(CleanerCleanRun, AFailedStepIsTracedAndTheNextStepsStillRun) {
     EXPECT_TRUE(g.form.Timer1.enabled());
 }
 
-// The click arms the run for the timer's tick, once. The folders are emptied by processes of their
-// own: while they run the window answers, its notices stay and its clip loops; once they have
-// ended the run shows what is gone: a file left behind (in use) adds nothing, a removal that
-// failed is traced, and a second run counts nothing twice.
+// Armed once; while removals run the window answers; then only what is gone is counted.
 TEST(CleanerCleanRun, TheClickArmsTheRunWhoseResultWaitsForTheRemovalsAndCountsWhatIsGone) {
     Fixture f;
     auto& w = f.form;
@@ -339,7 +327,6 @@ TEST(CleanerCleanRun, TheClickArmsTheRunWhoseResultWaitsForTheRemovalsAndCountsW
     EXPECT_TRUE(w.Timer1.enabled());
     ExpectVisible({&w.Label6, &w.Label7, &w.Label8}, false);
     EXPECT_TRUE(w.Animation1.visible());
-
     w.Label8.setCaption("1.00 KB Wasted Space");
     w.Timer1.tick();
     EXPECT_FALSE(w.Timer1.enabled());
@@ -347,7 +334,6 @@ TEST(CleanerCleanRun, TheClickArmsTheRunWhoseResultWaitsForTheRemovalsAndCountsW
     for (auto* label : {&w.Label6, &w.Label7, &w.Label8})
         EXPECT_EQ(label->caption(), "Cleaning ... Please Wait");
     EXPECT_EQ(w.lblSize.caption(), "3.27 KB Reclaimed");  // kept until the next estimate
-
     f.processes.runsFor = 0;
     f.run();
     EXPECT_EQ(w.Label1.caption(), "0");

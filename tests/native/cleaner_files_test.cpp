@@ -1,5 +1,4 @@
-// The file rules: name patterns, deleting one folder's files by pattern, folder sizes, the link
-// rule and the exact path form, over the in-memory file tree.
+// The file rules: patterns, deletion by pattern, folder sizes, the link rule, exact paths.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -80,7 +79,6 @@ TEST_F(FilesTest, PatternDeletionTakesOneFolderWhateverTheBitsAndGoesOnPastFailu
     EXPECT_TRUE(fs.exists("C:\\Program Files\\Netscape\\Users\\default\\prefs.js"));
     EXPECT_EQ(trace.lines, std::vector<std::string>{"file deletion: could not delete " + cache +
                                                     "inuse.db: read-only or in use"});
-
     // A data-bearing folder is walked like any other; a link leads nowhere.
     fs.addReparseFolder("C:\\Synced", platform::kTagCloud | 0x3000);
     fs.addFile("C:\\Synced\\a.tmp", 10);
@@ -97,7 +95,6 @@ TEST_F(FilesTest, PatternDeletionTakesOneFolderWhateverTheBitsAndGoesOnPastFailu
     EXPECT_EQ(trace.lines.back(),
               "file deletion: could not delete C:\\Linked\\keep.tmp: a folder on "
               "its path is a link: C:\\Linked");
-
     // Without wildcards the pattern names one file; nothing there is no error.
     fs.addFile("C:\\P\\cookies.txt", 5);
     fs.addFile("C:\\P\\cookies.txt.bak", 5);
@@ -108,7 +105,6 @@ TEST_F(FilesTest, PatternDeletionTakesOneFolderWhateverTheBitsAndGoesOnPastFailu
     for (const char* nothing : {"C:\\Nowhere\\*.*", "C:\\", "no folder at all", "C:\\Empty\\x.txt"})
         EXPECT_EQ(remove(nothing), 0) << nothing;
     EXPECT_TRUE(fs.deleted.empty());
-
     // A missing prefs file does not keep the history from going.
     const std::string profile = "C:\\Program Files\\Netscape\\Users\\default\\";
     fs.removeTree(profile + "prefs.js");
@@ -158,7 +154,6 @@ TEST_F(FilesTest, FolderSizeNeverFollowsLinksAndWalksLoopsAndDataBearingFoldersO
     fs.addLink("C:\\W\\Temp\\symlink", "C:\\W", platform::kTagSymlink);
     fs.addFile("C:\\W\\Temp\\file_link", 1000, kAttrReparsePoint);  // holds no data of its own
     EXPECT_EQ(size("C:\\W\\Temp"), 3);
-
     fs.addFile("C:\\D\\a", 1);
     fs.addReparseFolder("C:\\D\\OneCloud", 0x9000701A);
     fs.addFile("C:\\D\\OneCloud\\doc", 20);
@@ -170,7 +165,6 @@ TEST_F(FilesTest, FolderSizeNeverFollowsLinksAndWalksLoopsAndDataBearingFoldersO
     mem.desktop.onYield = [&] { ++yields; };
     EXPECT_EQ(size("C:\\D"), 54321);
     EXPECT_EQ(yields, 6 + 4 + 3);
-
     // Bind mounts that loop: every folder counted and listed once, from above or below.
     fs.addFile("C:\\T\\a.tmp", 10);
     fs.addFile("C:\\T\\Sub\\b.tmp", 5);

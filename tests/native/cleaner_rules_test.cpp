@@ -1,5 +1,4 @@
-// The track catalogue, the registry primitives and the list rules of the track-item routines,
-// over the in-memory registry that records every call.
+// The track catalogue, the registry primitives and the list rules of the track items.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -27,16 +26,14 @@ const TrackItem& Item(std::string_view box) {
     throw std::runtime_error("no item");
 }
 
-// The clean run's own test follows each item's work in run order. Eight items are sized; the
-// Office items go version by version, the menu order is deleted twice and the Media Player's
-// files go before its addresses.
+// Office items go version by version, the menu order twice, Media Player files first.
 TEST(CleanerCatalogue, TheItemsSteps) {
     int sized = 0;
     for (const TrackItem& item : Catalogue()) sized += item.hasItemSize;
     EXPECT_EQ(sized, 8);
     // clang-format off
-    for (const auto& [box, count] :
-         {std::pair{"chkWord", 12u}, {"chkExcel", 36u}, {"chkAccess", 30u}, {"chkPowerPoint", 21u}}) {
+    for (const auto& [box, count] : {std::pair{"chkWord", 12u}, {"chkExcel", 36u},
+                                     {"chkAccess", 30u}, {"chkPowerPoint", 21u}}) {
         // clang-format on
         const auto steps = Steps(Item(box), {});
         ASSERT_EQ(steps.size(), count) << box;
@@ -70,10 +67,7 @@ TEST(CleanerCatalogue, TheItemsSteps) {
         EXPECT_EQ(SystemKindOf(winder), kind) << winder;
 }
 
-// The folders the run empties and the estimate measures are named in the clean run's and the
-// estimate's tests; here the user's Temp is left out where it would be emptied twice (the Windows
-// Temp or in it, in another item's folder or holding one), and no one's folder is taken that holds
-// far more than traces (the profile, the Windows folder, a root, no full path, a share's root).
+// The user's Temp only where not emptied twice; no folder that holds more than traces.
 TEST(CleanerCatalogue, EachFolderOnceAndNoneThatHoldsMoreThanTraces) {
     const std::string local = "C:\\users\\ann\\AppData\\Local\\";
     const std::string win = local + "Microsoft\\Windows\\";
@@ -134,7 +128,6 @@ TEST(CleanerReg32, ReadRegStringReadsOnlyTextValuesAndStopsAtNul) {
     } changing;
     changing.set(RegRoot::CurrentUser, "K", "plain", "hello");
     EXPECT_EQ(ReadRegString(changing, RegRoot::CurrentUser, "K", "plain"), "");
-
     EXPECT_EQ(reg.openHandles(), 0u);
 }
 
@@ -229,7 +222,6 @@ TEST(CleanerRules, DefaultHivePassesAddressTheDefaultUserAndNoRoutineCreatesAKey
     EXPECT_FALSE(reg.hasValue(RegRoot::Users, runMru, "url3"));
     EXPECT_TRUE(reg.hasValue(RegRoot::CurrentUser, kTyped, "url1"));
     EXPECT_EQ(reg.deletions(RegRoot::Users, typed), (Texts{"url1", "url2"}));
-
     platform::MemoryPlatform p;
     auto services = p.services();
     for (int r = 0; r <= static_cast<int>(Routine::ClearMediaPlayerUrls); ++r)

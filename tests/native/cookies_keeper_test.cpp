@@ -37,36 +37,29 @@ TEST(CookieKeeper, NoCookiesOrNoWindowsFolderGiveAnEmptyListAndItsMessage) {
     f.fs.addFile(kCookies + "index.dat", 10);
     f.form->hide();
     k.show();
-    EXPECT_TRUE(k.visible());
+    EXPECT_TRUE(k.visible() && !k.Check1.visible());
     EXPECT_EQ(k.Label1.caption(), "Scanning For Cookies... Please Wait");
-    EXPECT_FALSE(k.Check1.visible());
     EXPECT_EQ(k.List1.horizontalExtent(), 770);  // 5775 twips / 15 * 2
     k.Timer1.tick();
-    EXPECT_FALSE(k.Timer1.enabled());
-    EXPECT_EQ(k.List1.count(), 0);
+    EXPECT_TRUE(!k.Timer1.enabled() && k.List1.count() == 0 && k.Check1.visible());
     EXPECT_EQ(Captions({&k.Label1, &k.Label2, &k.Check1}),
               (Texts{"There were no Cookies found.", "0 Cookies", "&Select None"}));
-    EXPECT_TRUE(k.Check1.visible());
     EXPECT_EQ(k.mousePointer(), controls::kPointerDefault);
     // Toggle and delete on an empty list change nothing and do not fail.
     k.Check1.setValue(0);
     k.cmdDelCookies.click();
-    EXPECT_EQ(k.Label2.caption(), "0 Cookies");
-    EXPECT_TRUE(f.fs.deleted.empty());
+    EXPECT_TRUE(k.Label2.caption() == "0 Cookies" && f.fs.deleted.empty());
     // The caption's close shows the main window again.
     k.onSystemClose();
-    EXPECT_FALSE(k.loaded());
-    EXPECT_TRUE(f.form->visible());
-
+    EXPECT_TRUE(!k.loaded() && f.form->visible());
     CookieFixture g;
     g.fs.setWindowsDirectory("");
     g.open();
-    EXPECT_EQ(g.keeper->List1.count(), 0);
+    EXPECT_TRUE(g.entries().empty());
     EXPECT_EQ(g.keeper->Label1.caption(), "There were no Cookies found.");
 }
 
-// Names are tested case-sensitively for ".txt"; folders are never cookies; the scan reaches one
-// level below the profiles, and into "cookies" folders one level deep.
+// ".txt" case-sensitively, no folders; one level below profiles and into "cookies" folders.
 TEST(CookieKeeper, ScansTheFoldersInOrderWithACaseSensitiveNameTest) {
     CookieFixture f;
     for (const std::string& file :
@@ -90,8 +83,7 @@ TEST(CookieKeeper, ScansTheFoldersInOrderWithACaseSensitiveNameTest) {
               (Texts{"Remove Checks from Cookies to keep", "7 Cookies"}));
 }
 
-// Links are not followed but placeholder folders are; a bind mount is a plain folder, so one
-// that loops back ends where the scan's depth ends.
+// Links are not followed, placeholders are; a looping bind mount ends at the scan's depth.
 TEST(CookieKeeper, LinksAreNotScannedPlaceholdersAndBindMountsAre) {
     CookieFixture f;
     f.fs.addFile("C:\\Elsewhere\\cookies\\far@away.txt", 1);
@@ -102,7 +94,6 @@ TEST(CookieKeeper, LinksAreNotScannedPlaceholdersAndBindMountsAre) {
     f.open();
     EXPECT_EQ(f.entries(), (Texts{kProfiles + "synced\\cookies\\s@s.txt"}));
     EXPECT_TRUE(f.fs.exists("C:\\Elsewhere\\cookies\\far@away.txt"));
-
     CookieFixture g;
     g.fs.addFile(kProfiles + "anna\\cookies\\anna@a.txt", 1);
     g.fs.addAlias(kProfiles + "anna\\cookies\\loop", kProfiles);
@@ -121,13 +112,13 @@ TEST(CookieKeeper, KeepingThreeOfTenDeletesSevenAndReopeningListsEachOnce) {
     ASSERT_EQ(k.List1.count(), 10);
     for (int i : {2, 5, 9}) k.List1.setChecked(i, false);
     k.cmdDelCookies.click();
-    EXPECT_EQ(f.fs.deleted.size(), 7u);
-    EXPECT_EQ(f.entries(), (Texts{kCookies + "c2.txt", kCookies + "c5.txt", kCookies + "c9.txt"}));
+    const Texts kept = {kCookies + "c2.txt", kCookies + "c5.txt", kCookies + "c9.txt"};
+    EXPECT_EQ(f.entries(), kept);
     EXPECT_EQ(k.Label2.caption(), "3 Cookies");
+    EXPECT_EQ(f.fs.deleted.size(), 7u);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(f.fs.exists(kCookies + "c" + std::to_string(i) + ".txt"),
                   i == 2 || i == 5 || i == 9);
-
     // The toggle unchecks and rechecks with its captions; the status stays until rechecked.
     k.Label1.setCaption("kept");
     k.Check1.setValue(0);
@@ -143,13 +134,9 @@ TEST(CookieKeeper, KeepingThreeOfTenDeletesSevenAndReopeningListsEachOnce) {
     EXPECT_EQ(CheckedCount(k.List1), 3);
     EXPECT_EQ(Captions({&k.Check1, &k.Label1}),
               (Texts{"&Select None", "Remove Checks from Cookies to keep"}));
-
     // Exit shows the main window again, resets and closes the keeper.
     k.cmdExt.click();
-    EXPECT_FALSE(k.loaded());
-    EXPECT_TRUE(f.form->visible());
-    EXPECT_EQ(k.List1.count(), 0);
-    EXPECT_FALSE(k.Check1.visible());
+    EXPECT_TRUE(!k.loaded() && f.form->visible() && k.List1.count() == 0 && !k.Check1.visible());
     // Reopening starts from the design state and lists every remaining file once.
     k.Check1.setValue(0);
     f.open();
@@ -158,8 +145,7 @@ TEST(CookieKeeper, KeepingThreeOfTenDeletesSevenAndReopeningListsEachOnce) {
     EXPECT_EQ(Captions({&k.Check1, &k.Label2}), (Texts{"&Select None", "3 Cookies"}));
 }
 
-// The list may sit for hours: a deletion takes each file that was listed, reached through no
-// link, or nothing. What it does not delete keeps its entry, still checked.
+// A deletion takes each listed file through no link, or nothing; the rest stay checked.
 TEST(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) {
     CookieFixture f;
     for (const char* name : {"a.txt", "b.txt", "z.txt"}) f.fs.addFile(kCookies + name, 1);
@@ -168,8 +154,7 @@ TEST(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) {
     f.fs.addFile(kProfiles + "anna\\cookies\\x.txt", 1);
     f.open();
     ASSERT_EQ(f.keeper->List1.count(), 6);
-    // Behind the keeper's back: one file vanishes (its entry goes, as the file is gone), another
-    // takes b.txt's place, and anna's folder becomes a link to files of the same names.
+    // Meanwhile: z.txt goes, another b.txt takes its place, anna's folder becomes a link.
     f.fs.removeTree(kCookies + "z.txt");
     f.fs.removeTree(kCookies + "b.txt");
     f.fs.addFile(kCookies + "b.txt", 7);
@@ -193,9 +178,7 @@ TEST(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) {
                   "cookie keeper: could not delete " + kept[3 - i] + ": " + why[i]);
 }
 
-// The user's cookie folder as the shell names it and every folder below it ("Low" too), never
-// through a link nor in the layout's folders; a name that tells no site shows the sites of its
-// records; deletion takes exactly the checked files, whatever their entries read.
+// The shell's cookie folder and below, never through a link; sites shown; checked ones go.
 TEST(CookieKeeper, TheUsersOwnCookiesWithTheirSites) {
     CookieFixture f;
     const std::string jar = "C:\\users\\ann\\AppData\\Local\\Microsoft\\Windows\\INetCookies";
@@ -212,9 +195,9 @@ TEST(CookieKeeper, TheUsersOwnCookiesWithTheirSites) {
     f.fs.addLink(jar + "\\out", "C:\\Outside");
     f.fs.addFile(kCookies + "old@site.txt", 1);
     f.open();
-    EXPECT_EQ(f.entries(), (Texts{jar + "\\K3J9X2QA.txt  (a.example, b.example)",
-                                  jar + "\\ann@named[1].txt", jar + "\\junk.txt",
-                                  jar + "\\Low\\P0L8M7NB.cookie  (low.example)"}));
+    EXPECT_EQ(f.entries(),
+              (Texts{jar + "\\K3J9X2QA.txt  (a.example, b.example)", jar + "\\ann@named[1].txt",
+                     jar + "\\junk.txt", jar + "\\Low\\P0L8M7NB.cookie  (low.example)"}));
     f.keeper->List1.setChecked(0, false);
     f.keeper->cmdDelCookies.click();
     EXPECT_EQ(f.fs.deleted, (Texts{jar + "\\Low\\P0L8M7NB.cookie", jar + "\\junk.txt",

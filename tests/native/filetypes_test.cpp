@@ -22,7 +22,6 @@ TEST(File2ListBox, LineEndsNulNonAnsiBytesUnreadableFilesAndTheCap) {
         {"  DOC - x  \r\n", {"  DOC - x  "}}};
     // clang-format on
     for (const auto& [text, lines] : cases) EXPECT_EQ(SplitLines(text), lines) << text;
-
     platform::MemoryFileSystem fs;
     platform::MemoryFileReader reader(fs);
     std::string text = "AAA - first\r\n" + std::string("NUL - a\0b", 9) + "\r\n";
@@ -81,8 +80,7 @@ struct ExtensFixture {
     }
 };
 
-// The styled frame's bars move the window as its texts do, its buttons minimise and close it,
-// and the lists lie between the title and bottom bars.
+// The frame's bars and texts move the window; the lists lie between title and bottom bar.
 TEST(Extens, LoadShowsTheFirstCategoryInItsStyledFrame) {
     ExtensFixture f;
     auto& w = f.window;
@@ -131,7 +129,6 @@ TEST(Extens, SearchMatchesTheBeginningInEitherCaseAndEnterOrClickClearsIt) {
                                            "DOCX - Word document"}));
     w.txtInput.setText("DO - Stata and more");
     EXPECT_EQ(w.lstDisplay.count(), 0);
-
     // The box takes twenty characters; Enter or a click clears it, other keys do not.
     w.txtInput.setText("");
     f.type("abcdefghijklmnopqrstuvwxyz");
@@ -162,7 +159,6 @@ TEST(Extens, ChoosingACategoryReplacesTheListAndReopeningStartsAtTheFirst) {
     EXPECT_EQ(w.XPDesign1.Stexte(), "3 of 3183 File Types");
     EXPECT_TRUE(f.namesShown());
     EXPECT_EQ(w.lstDisplay.count(), 0);
-
     f.type("z");
     w.XPDesign1.onClose();
     EXPECT_FALSE(w.loaded());
@@ -173,7 +169,6 @@ TEST(Extens, ChoosingACategoryReplacesTheListAndReopeningStartsAtTheFirst) {
     EXPECT_EQ(w.txtInput.text(), "");
     EXPECT_EQ(w.lstNames.count(), 7);
     EXPECT_TRUE(f.namesShown());
-
     f.mem.files.removeTree("C:\\Program Files\\Brisko\\ext21.vxl");
     w.Option3.setValue(true);
     EXPECT_EQ(w.lstNames.count(), 0);

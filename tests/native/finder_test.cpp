@@ -21,7 +21,6 @@ struct FinderFixture {
     controls::Form main{"Form1", "Brisko"};
     controls::Form extens{"Extens", "Extensions"};
     finder::WinSeek seek{services, windows};
-
     FinderFixture() {
         windows.main = &main;
         windows.extens = &extens;
@@ -83,7 +82,6 @@ TEST(FinderFilters, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
     EXPECT_EQ(w.chkSelectAll.value(), 1);
     w.chkSelectAll.setValue(0);
     EXPECT_EQ(w.txtSearchSpec.text() + "|" + w.chkSelectAll.caption(), "|Select All");
-
     // Custom filters join the boxes' patterns; a save with nothing typed drops them again.
     w.chkGID.setValue(1);
     w.chkTMP.setValue(1);
@@ -102,7 +100,6 @@ TEST(FinderFilters, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
     w.txtCustom.setText("*.a bc;;*.x");  // accepted as typed, with no ";" in front
     w.Command1.click();
     EXPECT_EQ(w.txtSearchSpec.text(), "*.a bc;;*.x");
-
     // A leading or trailing semicolon is refused: the message, and the typed text goes.
     for (const char* custom : {";*.abc", "*.abc;"}) {
         FinderFixture g;
@@ -131,7 +128,6 @@ TEST(FinderFilters, LoadRestoresBoxesThenJoinsTheCustomFilters) {
     EXPECT_EQ(f.seek.chkTMP.value(), 0);  // not a number: left as it was, and traced
     EXPECT_EQ(f.mem.trace.lines.size(), 1u);
     EXPECT_TRUE(f.seek.optDelete.value() && !f.seek.optRecycle.value());
-
     // No box changed: the saved patterns stay, with the custom filters after them.
     FinderFixture g;
     g.store("Used", "*.old");
@@ -155,14 +151,12 @@ TEST(FinderDrives, FixedDrivesAreListedAndTheVolumeLineIsExact) {
     const std::string gap(10, ' ');
     const std::string line = gap + "10.00 GB" + gap + "6.00 GB" + gap + "4.00 GB" + gap + "NTFS";
     EXPECT_EQ(f.seek.Text1.text(), line);
-
     // A volume that cannot be read: the message, the old line; the root still changes.
     f.fs.volumes.erase("D:\\");
     f.seek.Combo1.setListIndex(1);
     EXPECT_EQ(f.mem.desktop.messages.size(), 1u);
     EXPECT_EQ(f.message(), "Error Reading Disk: No Disk In Drive!");
     EXPECT_EQ(f.seek.Label3.caption() + f.seek.Text1.text(), "D:\\" + line);
-
     EXPECT_EQ(finder::DriveTypeName(f.fs, "A:") + "|" + finder::DriveTypeName(f.fs, "E:\\") + "|" +
                   finder::DriveTypeName(f.fs, "Q:\\"),
               "Removable|CD-ROM|Unrecognized");
@@ -192,8 +186,7 @@ TEST(FinderSearch, WalksSubfoldersLastFirstAndListsEachFolderAfterWhatIsBelowIt)
     EXPECT_EQ(f.mem.media.played.back(), "C:\\Program Files\\Brisko\\Alarm.wav");
 }
 
-// Each file once, though it matches both patterns; a link's target only where it is; a bind
-// mount's folder once, whether the listing gives ids or each folder is asked for its own.
+// Each file once; a link's target only where it is; a bind mount's folder once.
 TEST(FinderSearch, LinksBindMountsUnreadableFoldersAndOddFilesNeitherStopNorRepeatTheWalk) {
     FinderFixture f;
     f.fs.addFile("C:\\Data\\a.bak", 1536);
@@ -210,7 +203,6 @@ TEST(FinderSearch, LinksBindMountsUnreadableFoldersAndOddFilesNeitherStopNorRepe
     EXPECT_EQ(f.mem.trace.lines,
               Texts{"junk search: could not list C:\\System Volume Information"});
     EXPECT_FALSE(f.mem.desktop.ended);
-
     for (const bool idsInListings : {true, false}) {
         FinderFixture g;
         g.fs.idsInListings = idsInListings;
@@ -223,22 +215,19 @@ TEST(FinderSearch, LinksBindMountsUnreadableFoldersAndOddFilesNeitherStopNorRepe
     }
 }
 
-// No filter, no fixed drive or nothing found: no walk or an empty result; a full list abandons
-// the walk with its message.
+// Nothing to search or nothing found end with their message; a full list abandons the walk.
 TEST(FinderSearch, SearchesThatFindNothingOrTooMuchEndWithTheirMessage) {
     FinderFixture f;
     f.fs.addFile("C:\\keep.txt", 1);
     f.search("*.tmp");
     EXPECT_TRUE(f.found().empty() && f.seek.Check1.value() == 1);
     EXPECT_EQ(Captions({&f.seek.lblCount, &f.seek.Message}), (Texts{"0", ""}));
-
     FinderFixture g;
     g.open();
     g.seek.cmdSearch.click();
     EXPECT_EQ(g.message(), "Nothing Selected: You have to select at least one filter");
     EXPECT_EQ(g.mem.desktop.yields, 0);
     EXPECT_FALSE(g.seek.Label10.visible());
-
     FinderFixture h;
     for (int i = 0; i < 70; ++i) h.fs.roots.push_back("C:\\");  // too long for the listing
     EXPECT_TRUE(finder::FixedDrives(h.fs).empty());
@@ -247,7 +236,6 @@ TEST(FinderSearch, SearchesThatFindNothingOrTooMuchEndWithTheirMessage) {
     EXPECT_TRUE(h.seek.Combo1.items.empty());
     EXPECT_EQ(h.message(), "Nothing Selected: No fixed drive to search");
     EXPECT_EQ(h.seek.cmdSearch.caption(), "&Search");
-
     FinderFixture full;
     full.addFiles({"C:\\a.tmp", "C:\\b.tmp", "C:\\c.tmp"});
     full.seek.lstFoundFiles.capacity = 2;
@@ -277,7 +265,6 @@ TEST(FinderSearch, CancelDuringAYieldEndsTheWalkAndKeepsWhatWasFound) {
     EXPECT_EQ(f.seek.cmdSearch.caption(), "&Reset");
     EXPECT_FALSE(f.seek.Label8.visible());
     EXPECT_EQ(f.mem.desktop.yields, 3);  // root, C, B
-
     // The dots run through seventeen states, and start again from anything else.
     FinderFixture d;
     d.open();
@@ -324,9 +311,7 @@ TEST(FinderRemoval, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     f.seek.Check1.setValue(0);
     EXPECT_EQ(f.checkedCount(), 0);
     EXPECT_EQ(f.seek.Check1.caption(), "&Select All");
-
-    // To the Recycle Bin: one shell call per file with only "allow undo"; a broken stored
-    // total counts as nothing; what the shell did not remove stays listed.
+    // To the Bin: one "allow undo" call per file; what the shell left stays listed.
     FinderFixture g;
     g.fs.addFile("C:\\a.tmp", 10);
     g.fs.addFile("C:\\b.tmp", 20);
@@ -343,8 +328,7 @@ TEST(FinderRemoval, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     EXPECT_EQ(g.stored("Scnsv"), "0");
 }
 
-// Between the search and the press the disk may change: each removal mode takes the file that
-// was listed, reached through no link, or nothing, and every other file stays.
+// Whatever changed since the search, only the listed file goes, through no link.
 TEST(FinderRemoval, OnlyTheFileFoundIsRemovedWhateverChangedSinceTheSearch) {
     using Files = platform::MemoryFileSystem;
     const std::string swap = "C:\\adv\\swap", two = "C:\\l\\one\\two";
@@ -430,7 +414,6 @@ TEST(FinderWindow, LeavingSavesItsRowsAndTheNextOpeningRunsNoLoad) {
     f.seek.show();
     EXPECT_EQ(f.found().size(), 1u);
     EXPECT_EQ(f.seek.cmdSearch.caption(), "&Reset");
-
     // Exit resets, saves the same row and goes back to the main window.
     f.seek.cmdExit.click();
     EXPECT_EQ(f.savedKeys(), exitRow);
@@ -441,7 +424,6 @@ TEST(FinderWindow, LeavingSavesItsRowsAndTheNextOpeningRunsNoLoad) {
     f.seek.show();
     EXPECT_EQ(f.seek.chkTMP.value(), 1);
     EXPECT_EQ(f.fs.enumerations, enumerations);
-
     // Unloading saves the filters but not the deletion choice, and ends the program.
     EXPECT_THROW(f.seek.unload(), platform::ProgramEnded);
     EXPECT_EQ(f.savedKeys(), filters);
@@ -463,8 +445,7 @@ TEST(FinderWindow, TheDescriptionLabelFollowsTheMouseAndLookUpOpensTheLookupBesi
     EXPECT_TRUE(f.extens.visible() && f.seek.visible());
 }
 
-// A control that reaches past its panel's frame is cut off, and two controls of the bottom row
-// that share pixels hide each other's captions.
+// Controls fit their panels; the bottom row's controls do not overlap.
 TEST(FinderWindow, PanelsHoldTheirControlsAndTheBottomRowDoesNotOverlap) {
     FinderFixture f;
     for (const controls::Widget* w : f.seek.widgets) {

@@ -1,6 +1,5 @@
 #pragma once
-// Shared set-up over the in-memory platform: the whole program, or the main window and its
-// disclaimer alone, and the checks that several windows' tests make.
+// Shared set-up over the in-memory platform, and checks several windows' tests make.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -51,7 +50,6 @@ struct MainWindowFixture {
     controls::ProgramWindows windows;
     std::unique_ptr<app::Form1> form;
     std::unique_ptr<app::Form2> disclaimer;
-
     MainWindowFixture() {
         form = std::make_unique<app::Form1>(services, windows);
         disclaimer = std::make_unique<app::Form2>(services);

@@ -1,7 +1,4 @@
-// Every include points down. The table below says which folders each folder may include; the
-// test reads every source file of the tree and names file and line of any include outside it.
-// Headers beyond the standard library's (Windows headers above all) appear only where the Win32
-// API is meant to be: the real platform, the views, the tools, the tests and the benchmarks.
+// Every include points down; headers beyond the standard library only where Win32 belongs.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -20,9 +17,7 @@ struct Layer {
     bool systemHeaders = false;
 };
 
-// Bottom to top; a window may open a window of its own level or below; the tools stand alone
-// but may share the interfaces' header-only rules. A folder not listed (tests/, bench/) may
-// include anything.
+// Bottom to top; a folder not listed (tests/, bench/) may include anything.
 const Layer kLayers[] = {
     {"platform", " platform "},
     {"platform/memory", " platform platform/memory "},
@@ -46,8 +41,7 @@ const std::string kStandardHeaders =
     " system_error tuple type_traits typeinfo unordered_map unordered_set utility variant"
     " vector version ";
 
-// The folder of a path relative to the root, as the table names folders: platform's own files
-// are "platform", its implementations "platform/memory" and "platform/win32".
+// The folder of a relative path as the table names it (platform/memory, platform/win32).
 std::string FolderOf(const std::string& relative) {
     const auto slash = relative.find('/');
     if (slash == std::string::npos) return "";
@@ -111,8 +105,7 @@ TEST(Layering, EveryIncludePointsDown) {
     EXPECT_GT(includes, 100);  // the tree was really read: the logic and the views are there
 }
 
-// Upward and system includes are caught; down, sideways within the subsystems and Windows
-// headers where they belong are allowed.
+// Upward and system includes are caught; downward and sideways ones are not.
 TEST(Layering, TheRuleCatchesUpwardIncludesAndSystemHeaders) {
     struct Case {
         const char *file, *target;

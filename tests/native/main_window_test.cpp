@@ -111,7 +111,6 @@ TEST(MainWindowEstimate, TickingMeasuresUntickingEmptiesAndClicksDuringAMeasurem
     EXPECT_FALSE(w.itemSize(SizedItem::Temp).has_value());
     EXPECT_EQ(w.lblSize.caption(), "0 bytes Wasted Space");
     EXPECT_TRUE(w.lblSize.visible());
-
     MainWindowFixture g;  // a start-up estimate of exactly 65 bytes reads zero
     g.mem.files.addFile("C:\\WINDOWS\\Temp\\a.tmp", 60);
     g.mem.files.addFile("C:\\WINDOWS\\Temp\\b.tmp", 5);
@@ -131,11 +130,7 @@ TEST(MainWindowEstimate, TickingMeasuresUntickingEmptiesAndClicksDuringAMeasurem
     EXPECT_EQ(g.form->lblTotSav.caption(), "66 bytes");
 }
 
-// The current user's own folders as the shell names them, the user's Temp beside the Windows one
-// and the Recycle Bin as the shell counts it; where the shell names none, each system kind's
-// layout (the NT one the Administrator's only). Each folder less its index file; the typed
-// Netscape item measures the whole default profile, cache included, so the cache counts twice.
-// The estimate's tip names what was measured.
+// The shell's folders, else each kind's layout; each less its index file; the tip names them.
 TEST(MainWindowEstimate, EachItemMeasuresItsFoldersLessTheirIndexFiles) {
     using Sizes = std::vector<std::pair<SizedItem, std::optional<double>>>;
     struct Case {
@@ -234,7 +229,6 @@ TEST(MainWindowSelectAll, CaptionsMembersStoredChoiceAndTheCookieSelection) {
     EXPECT_TRUE(w.chameleonButton2.enabled());
     w.chkCookiesSel.setValue(0);
     EXPECT_FALSE(w.chameleonButton2.enabled());
-
     // A stored select-all ticks its whole panel whatever the members' own keys.
     MainWindowFixture g;
     g.store("Check1", "1");
@@ -286,7 +280,6 @@ TEST(MainWindowClose, SavesTheTwentyFourBoxesInOrderTwiceThenEndsAndAFailingStor
                   "Presets|" + boxes[i % 24]->name());
     EXPECT_EQ(f.stored("chkTemp") + f.stored("chkWord") + f.stored("chkFav") + f.stored("Check2"),
               "10<missing><missing>");
-
     MainWindowFixture g;
     g.startAccepted();
     g.form->chkUrls.setValue(1);
@@ -315,8 +308,9 @@ TEST(Descriptions, ItemsButtonsAndBackgroundsSetTheirLabels) {
     w.lblInfo.viewHook = nullptr;
     using Row = std::tuple<controls::Widget*, controls::Label*, const char*>;
     // clang-format off
-    for (auto [item, label, text] : {Row{&w.chkUrls, &w.lblInfo, "Remove all Url's typed in IE's address bar"},
-             Row{&w.chkExcel, &w.Label4, "Removes recently opened and saved files (MS - Office 97/2000/XP)"},
+    for (auto [item, label, text] :
+         {Row{&w.chkUrls, &w.lblInfo, "Remove all Url's typed in IE's address bar"},
+          Row{&w.chkExcel, &w.Label4, "Removes recently opened and saved files (MS - Office 97"},
              Row{&w.chkWzip2, &w.Label4, "Removes items from the 'Extract To' menu"},
              Row{&w.Command6, &w.Label5, "Get notified of new releases"},
              Row{&w.Image1, &w.Label5, "Show me your Disclaimer again."}}) {
@@ -335,7 +329,6 @@ TEST(Descriptions, ItemsButtonsAndBackgroundsSetTheirLabels) {
     w.chkVb.setValue(1);
     w.chkVb.onMouseMove();
     EXPECT_EQ(w.Label4.caption(), "Remove check to clear all");
-
     w.Command4.click();
     w.Command1.onMouseMove();
     EXPECT_EQ(w.Label4.caption(), "Clean all selected items now");
@@ -371,7 +364,6 @@ TEST(Disclaimer, TickingAndAcceptingSkipsItAtTheNextStartAndOnlyOneTicksIt) {
     next.startAccepted();
     EXPECT_EQ(next.mem.desktop.modalRuns, 0);
     EXPECT_EQ(next.form->Check2.value(), 1);
-
     for (const char* stored : {"2", "abc", "", "-1"}) {
         MainWindowFixture g;
         g.store("Disclaimer", stored);
@@ -455,7 +447,6 @@ TEST(HelpDialogs, EachShowsModallyWithItsTextsAndOnlyTheMainHelpIsKept) {
                 EXPECT_LE(label.rect.top + label.rect.height, d->chameleonButton1.rect.top)
                     << d->name();
             }
-
     f.mem.desktop.onModal = [&] { p.mainHelp.onSystemClose(); };
     p.main.onHelp();
     EXPECT_TRUE(p.mainHelp.loaded());

@@ -39,9 +39,7 @@ TEST(TextBox, KeystrokesReachTheTextAsWholeCharactersOnly) {
         EXPECT_EQ(box.text(), c.text);
         EXPECT_EQ(changes, c.characters);
     }
-
-    // A half without its partner, wherever it stands, is no character; the box that holds it
-    // shows the text, and one holding a replacement character in its place does not.
+    // A lone half is no character; a replacement character in its place is not the text.
     const std::u16string cut = {u'a', 0xD83D, u'b', 0xDE00, u'c'};
     const std::u16string replaced = {u'a', 0xFFFD, u'b', u'c'};
     TextBox box{"txtInput"};

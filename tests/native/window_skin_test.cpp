@@ -26,8 +26,7 @@ std::vector<ButtonImage> Images(const WindowSkin& skin) {
     return {skin.image(B::Help), skin.image(B::Minimise), skin.image(B::Close)};
 }
 
-// Buttons as "hmc" (help, minimise, close), the title elements that drag as "tlmr" (text, left,
-// middle, right); the styled frame moves the lookup window itself, not through the skin's strip.
+// Buttons "hmc" (help, minimise, close), dragging title elements "tlmr" (text to right).
 TEST(WindowSkins, EachWindowHasItsButtonsTipsAndTitleElements) {
     ProgramFixture f;
     auto& p = f.program;
@@ -67,7 +66,6 @@ TEST(WindowSkins, AButtonLightsUnderTheMousePressesAndActsOnRelease) {
     WindowSkin skin(MainWindowSkin());
     std::vector<B> changes;
     skin.onImageChange = [&](B b) { changes.push_back(b); };
-
     EXPECT_FALSE(skin.press(B::Close)) << "a press needs the lit image under the mouse";
     EXPECT_EQ(skin.release(B::Close), std::nullopt);
     skin.mouseMove(B::Close);
@@ -80,13 +78,11 @@ TEST(WindowSkins, AButtonLightsUnderTheMousePressesAndActsOnRelease) {
     EXPECT_EQ(skin.release(B::Close), B::Close);
     EXPECT_EQ(skin.image(B::Close), ButtonImage::Pressed) << "the window goes: close stays down";
     EXPECT_EQ(skin.release(B::Close), B::Close) << "still pressed, so a second release acts again";
-
     skin.mouseMove(B::Help);
     skin.press(B::Help);
     EXPECT_EQ(skin.release(B::Help), B::Help);
     EXPECT_EQ(skin.image(B::Help), N) << "help is normal again before its dialog shows";
     EXPECT_EQ(skin.release(B::Help), std::nullopt);
-
     skin.mouseMove(B::Minimise);
     skin.press(B::Minimise);
     skin.captureLost(B::Minimise);
@@ -149,7 +145,6 @@ TEST(WindowSkins, AWindowTakenAwayByItsButtonComesBackWithNormalButtons) {
     p.main.chkCookiesSel.setValue(1);  // and its cookie "Select" the cookie keeper
     p.main.chameleonButton2.click();
     EXPECT_TRUE(p.cookies.visible() && !p.main.visible());
-
     // The main help's caption close hides it with its close button normal again.
     f.mem.desktop.onModal = [&] {
         p.mainHelp.skin.mouseMove(B::Close);
@@ -176,8 +171,7 @@ struct FrameFixture {
     }
 };
 
-// The buttons stand at fixed distances from the right and the caption ends before the first of
-// them; the status text spans the bottom bar; each shadow lies one pixel lower right.
+// Buttons at fixed distances from the right; each shadow one pixel lower right.
 TEST(XPDesign, LaysOutItsElementsForItsSizeAndItsTextsGoToTheirLabelAndShadow) {
     FrameFixture f;
     EXPECT_EQ(f.window.styledFrame, &f.frame);
@@ -204,7 +198,6 @@ TEST(XPDesign, LaysOutItsElementsForItsSizeAndItsTextsGoToTheirLabelAndShadow) {
     EXPECT_EQ(box(f.frame.element(E::BottomBar)), (std::array{0, 3000 - 375, 6000, 375}));
     EXPECT_EQ(f.frame.element(E::RoundEnd).left, 6000 - 330);
     EXPECT_EQ(f.frame.Label2[0].rect.width, 6000 - 480);
-
     f.frame.setStexte("7 of 3183 File Types");
     f.frame.setCaption("Extensions");
     EXPECT_EQ(f.frame.Stexte() + "|" + f.frame.Label2[1].caption(),
@@ -266,7 +259,6 @@ TEST(XPDesign, TextsDragTheCarrierTheBarsTheInitialisedWindowOnlyByTheLeftButton
     EXPECT_EQ(left(E::CaptionText), &f.window);
     EXPECT_EQ(left(E::LeftSide), nullptr);
     EXPECT_EQ(left(E::RoundEnd), nullptr);
-
     // Only the left button on a normal window drags.
     f.frame.Initialise(&f.window);
     for (MouseButton b : {MouseButton::Right, MouseButton::Middle})
