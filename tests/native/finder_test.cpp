@@ -1,8 +1,6 @@
 // The junk finder over the in-memory platform: filters, drives, the walk, removal and the window.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "finder/drives.h"
 #include "finder/junk_search.h"
 #include "finder/win_seek.h"
@@ -28,8 +26,8 @@ struct FinderFixture {
         fs.volumes["C:\\"] = {"", "NTFS", 1};
         fs.spaces["C:\\"] = {0, 10737418240ull, 4294967296ull};
     }
-    void store(const std::string& key, const std::string& value) {
-        mem.settings.save("Brisko", "Filters", key, value);
+    void store(std::initializer_list<std::pair<const char*, std::string>> values) {
+        for (const auto& [key, value] : values) mem.settings.save("Brisko", "Filters", key, value);
     }
     std::string stored(const std::string& key) {
         return mem.settings.get("Brisko", "Filters", key, "<missing>");
@@ -41,7 +39,7 @@ struct FinderFixture {
     }
     // Opens the window with `patterns` as the only filters and searches the whole of C:.
     void search(const std::string& patterns) {
-        store("Custom", patterns);
+        store({{"Custom", patterns}});
         open();
         seek.cmdSearch.click();
     }
@@ -118,11 +116,12 @@ TEST(FinderFilters, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
 
 TEST(FinderFilters, LoadRestoresBoxesThenJoinsTheCustomFilters) {
     FinderFixture f;
-    // clang-format off
-    for (auto [key, value] : {std::pair{"chkGID", "1"}, {"chkTMP", "yes"}, {"Custom", "*.abc"},
-             {"Used", "*.old"}, {"optDelete", "True"}, {"optRecycle", "False"}})
-        f.store(key, value);
-    // clang-format on
+    f.store({{"chkGID", "1"},
+             {"chkTMP", "yes"},
+             {"Custom", "*.abc"},
+             {"Used", "*.old"},
+             {"optDelete", "True"},
+             {"optRecycle", "False"}});
     f.open();
     EXPECT_EQ(f.seek.txtSearchSpec.text(), "*.gid;*.abc");
     EXPECT_EQ(f.seek.chkTMP.value(), 0);  // not a number: left as it was, and traced
@@ -130,8 +129,7 @@ TEST(FinderFilters, LoadRestoresBoxesThenJoinsTheCustomFilters) {
     EXPECT_TRUE(f.seek.optDelete.value() && !f.seek.optRecycle.value());
     // No box changed: the saved patterns stay, with the custom filters after them.
     FinderFixture g;
-    g.store("Used", "*.old");
-    g.store("Custom", "*.abc");
+    g.store({{"Used", "*.old"}, {"Custom", "*.abc"}});
     g.open();
     EXPECT_EQ(g.seek.txtSearchSpec.text(), "*.old;*.abc");
     EXPECT_TRUE(g.seek.optRecycle.value());  // the default choice
@@ -140,10 +138,10 @@ TEST(FinderFilters, LoadRestoresBoxesThenJoinsTheCustomFilters) {
 TEST(FinderDrives, FixedDrivesAreListedAndTheVolumeLineIsExact) {
     FinderFixture f;
     f.fs.roots = {"A:\\", "c:\\", "D:\\", "E:\\"};
-    f.fs.types = {{"A:\\", DriveType::Removable},
-                  {"C:\\", DriveType::Fixed},
-                  {"D:\\", DriveType::Fixed},
-                  {"E:\\", DriveType::CdRom}};
+    // clang-format off
+    f.fs.types = {{"A:\\", DriveType::Removable}, {"C:\\", DriveType::Fixed},
+                  {"D:\\", DriveType::Fixed}, {"E:\\", DriveType::CdRom}};
+    // clang-format on
     f.fs.volumes["D:\\"] = {"DATA", "FAT32", 2};
     f.open();
     EXPECT_EQ(f.seek.Combo1.items, (Texts{"C:\\", "D:\\"}));
@@ -286,9 +284,7 @@ TEST(FinderRemoval, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     f.addFiles({"C:\\J\\a.tmp", "C:\\J\\b.tmp", "C:\\J\\c.tmp", "C:\\J\\d.tmp", "C:\\J\\e.tmp"},
                100);
     f.fs.addFile("C:\\J\\locked.tmp", 1000, platform::kAttrReadOnly);
-    f.store("Scnsv", "");
-    f.store("optDelete", "True");
-    f.store("optRecycle", "False");
+    f.store({{"Scnsv", ""}, {"optDelete", "True"}, {"optRecycle", "False"}});
     f.search("*.tmp");
     ASSERT_EQ(f.found().size(), 6u);
     f.seek.lstFoundFiles.setChecked(1, false);  // b
@@ -315,7 +311,7 @@ TEST(FinderRemoval, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     FinderFixture g;
     g.fs.addFile("C:\\a.tmp", 10);
     g.fs.addFile("C:\\b.tmp", 20);
-    g.store("Scnsv", "-1");
+    g.store({{"Scnsv", "-1"}});
     g.search("*.tmp");
     g.mem.shell.deleteResult = 0;
     g.seek.cmdDelete.click();
@@ -330,65 +326,53 @@ TEST(FinderRemoval, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
 
 // Whatever changed since the search, only the listed file goes, through no link.
 TEST(FinderRemoval, OnlyTheFileFoundIsRemovedWhateverChangedSinceTheSearch) {
-    using Files = platform::MemoryFileSystem;
-    const std::string swap = "C:\\adv\\swap", two = "C:\\l\\one\\two";
+    // After the search: a folder on the path becomes a link to a copy of 77 bytes, another file
+    // of 77 bytes takes the file's place, or the file goes.
+    enum Change { None, Link, Replace, Gone };
     struct Case {
         const char* what;
         std::string path;
-        std::function<void(Files&)> change;  // made after the search, with any survivor
-        bool removed, kept;                  // gone and counted; still listed and checked
-        std::string survivor;                // a file of 77 bytes that must stay
+        Change change = None;
+        std::string linkAt = {}, linkTo = {};
     };
+    // clang-format off
     const Case cases[] = {
-        {"nothing changed", "C:\\adv\\a.tmp", [](Files&) {}, true, false, ""},
-        {"a folder named with a trailing space", "C:\\adv\\spacedir \\m.tmp", [](Files&) {}, true,
-         false, ""},
-        {"the file's folder became a link", swap + "\\w0.tmp",
-         [&](Files& fs) {
-             fs.removeTree(swap);
-             fs.addFile("C:\\outside\\w0.tmp", 77);
-             fs.addLink(swap, "C:\\outside");
-         },
-         false, true, "C:\\outside\\w0.tmp"},
+        {"nothing changed", "C:\\adv\\a.tmp"},
+        {"a folder named with a trailing space", "C:\\adv\\spacedir \\m.tmp"},
+        {"the file's folder became a link", "C:\\adv\\swap\\w0.tmp", Link, "C:\\adv\\swap",
+         "C:\\outside"},
         {"a folder in the middle of a long path became a link",
-         two + "\\three\\four\\five\\six\\w.tmp",
-         [&](Files& fs) {
-             fs.removeTree(two);
-             fs.addFile("C:\\copy\\three\\four\\five\\six\\w.tmp", 77);
-             fs.addLink(two, "C:\\copy");
-         },
-         false, true, "C:\\copy\\three\\four\\five\\six\\w.tmp"},
-        {"another file took its place", "C:\\adv\\r.tmp",
-         [](Files& fs) {
-             fs.removeTree("C:\\adv\\r.tmp");
-             fs.addFile("C:\\adv\\r.tmp", 77);
-         },
-         false, true, "C:\\adv\\r.tmp"},
-        {"the file is gone", "C:\\adv\\g.tmp", [](Files& fs) { fs.removeTree("C:\\adv\\g.tmp"); },
-         false, false, ""},
-    };
+         "C:\\l\\one\\two\\three\\four\\five\\six\\w.tmp", Link, "C:\\l\\one\\two", "C:\\copy"},
+        {"another file took its place", "C:\\adv\\r.tmp", Replace},
+        {"the file is gone", "C:\\adv\\g.tmp", Gone}};
+    // clang-format on
     for (const Case& c : cases) {
         for (const bool recycle : {false, true}) {
             SCOPED_TRACE(std::string(c.what) + (recycle ? ", to the Recycle Bin" : ", for good"));
+            const bool removed = c.change == None, kept = c.change == Link || c.change == Replace;
+            const std::string survivor =
+                c.change == Link ? c.linkTo + c.path.substr(c.linkAt.size()) : c.path;
             FinderFixture f;
             f.fs.addFile(c.path, 10);
-            f.store("optDelete", recycle ? "False" : "True");
-            f.store("optRecycle", recycle ? "True" : "False");
-            f.store("Scnsv", "5");
+            f.store({{"optDelete", recycle ? "False" : "True"},
+                     {"optRecycle", recycle ? "True" : "False"},
+                     {"Scnsv", "5"}});
             f.mem.shell.onDelete = [&](const Texts& paths) {
                 for (const auto& path : paths) f.fs.removeTree(path);
             };
             f.search("*.tmp");
             ASSERT_EQ(f.found(), Texts{c.path});
-            c.change(f.fs);
+            if (!removed) f.fs.removeTree(c.change == Link ? c.linkAt : c.path);
+            if (kept) f.fs.addFile(survivor, 77);
+            if (c.change == Link) f.fs.addLink(c.linkAt, c.linkTo);
             f.seek.cmdDelete.click();
-            EXPECT_EQ(f.found().size(), c.kept ? 1u : 0u);
-            EXPECT_EQ(f.checkedCount(), c.kept ? 1 : 0);
-            EXPECT_EQ(f.stored("Scnsv"), c.removed ? "15" : "5");
-            EXPECT_EQ(f.mem.trace.lines.size(), c.kept ? 1u : 0u);
-            EXPECT_TRUE(c.survivor.empty() || f.fs.fileLength(c.survivor) == 77u);
+            EXPECT_EQ(f.found().size(), kept ? 1u : 0u);
+            EXPECT_EQ(f.checkedCount(), kept ? 1 : 0);
+            EXPECT_EQ(f.stored("Scnsv"), removed ? "15" : "5");
+            EXPECT_EQ(f.mem.trace.lines.size(), kept ? 1u : 0u);
+            EXPECT_TRUE(!kept || f.fs.fileLength(survivor) == 77u);
             // A file refused is never handed to the shell.
-            EXPECT_EQ(f.mem.shell.deleteRequests.size(), recycle && c.removed ? 1u : 0u);
+            EXPECT_EQ(f.mem.shell.deleteRequests.size(), recycle && removed ? 1u : 0u);
         }
     }
 }
