@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "controls/raster.h"
@@ -341,30 +342,26 @@ TEST(Layout, EveryKeyIsWrittenAndMissingKeysReadAsDefaults) {
         EXPECT_TRUE(stored.count(key)) << key;
     ChameleonButton copy;
     copy.readLayout(stored);
-    EXPECT_EQ(copy.buttonType(), 5);
-    EXPECT_EQ(copy.accessKey(), 'g');
-    EXPECT_EQ(copy.palette().face, rgb(192, 192, 192));
-    EXPECT_FALSE(copy.showFocusRect());
-    EXPECT_FALSE(copy.enabled());
+    EXPECT_EQ(std::tuple(copy.buttonType(), copy.accessKey(), copy.palette().face,
+                         copy.showFocusRect(), copy.enabled()),
+              std::tuple(5, std::optional{'g'}, kGrey, false, false));
     ChameleonButton fresh;
     for (const char* beyond : {"99999999999999999999", "4294967297", "-4294967295"}) {
         fresh.readLayout({{"BTYPE", beyond}});  // beyond an int, not wrapped into it: the default
         EXPECT_EQ(fresh.buttonType(), 2) << beyond;
     }
     fresh.readLayout({{"TX", "Hi"}, {"BTYPE", "junk"}});
-    EXPECT_EQ(fresh.caption(), "Hi");
-    EXPECT_EQ(fresh.buttonType(), 2);
-    EXPECT_EQ(fresh.colorScheme(), 1);
-    EXPECT_TRUE(fresh.enabled());
+    EXPECT_EQ(std::tuple(fresh.caption(), fresh.buttonType(), fresh.colorScheme(), fresh.enabled()),
+              std::tuple("Hi", 2, 1, true));
 }
 
 TEST(WindowsPushButton, IsAStyle3GreyButtonInStepWithItsModel) {
     PushButton p("cmdGo");
     int clicks = 0;
     p.onClick = [&] { ++clicks; };
-    EXPECT_EQ(p.look().buttonType(), 3);
-    EXPECT_EQ(p.look().palette().highlight, rgb(239, 239, 239));
-    EXPECT_EQ(p.look().palette().text, rgb(0, 0, 255));
+    EXPECT_EQ(
+        std::tuple(p.look().buttonType(), p.look().palette().highlight, p.look().palette().text),
+        std::tuple(3, rgb(239, 239, 239), rgb(0, 0, 255)));
     p.setCaption("&Search");
     EXPECT_EQ(p.look().accessKey(), 's');
     p.foreColor = rgb(0, 0, 192);

@@ -118,12 +118,11 @@ TEST_F(FilesTest, PatternDeletionTakesOneFolderWhateverTheBitsAndGoesOnPastFailu
 TEST_F(FilesTest, FolderSizeCountsEveryDepthAndSixtyFourBitSizesYieldingAfterEachEntry) {
     fs.addFolder("C:\\Empty");
     fs.addFile("C:\\one.bin", 42);
-    for (auto [path, bytes] : {std::pair{"C:\\Empty", 0.0},
-                               {"C:\\one.bin", 42.0},
-                               {"C:\\nothing-here", 0.0},
-                               {"", 0.0},
-                               {"\\Temp", 0.0}})
+    // clang-format off
+    for (auto [path, bytes] : {std::pair{"C:\\Empty", 0.0}, {"C:\\one.bin", 42.0},
+                               {"C:\\nothing-here", 0.0}, {"", 0.0}, {"\\Temp", 0.0}})
         EXPECT_EQ(size(path), bytes) << path;
+    // clang-format on
     for (int i = 0; i < 5; ++i) fs.addFile("C:\\Y\\f" + std::to_string(i), 1);
     int served = 0;
     mem.desktop.onYield = [&] { ++served; };
@@ -246,17 +245,14 @@ TEST(Paths, ExactFormKeepsNamesEndingInADotOrSpaceAndHelpersJoinDrives) {
     }
     for (const wchar_t* other : {L"C:\\a", L"\\\\?\\UNC\\srv", L"\\\\?\\UNC\\\\share\\a", L""})
         EXPECT_FALSE(platform::SplitExact(other)) << other;
-    using platform::WithoutTrailingDotsAndSpaces;
-    EXPECT_EQ(WithoutTrailingDotsAndSpaces(L"\\x\\dots.\\trail..\\space  "),
-              L"\\x\\dots\\trail\\space");
-    EXPECT_EQ(WithoutTrailingDotsAndSpaces(L"\\x\\.\\..\\a.b"), L"\\x\\.\\..\\a.b");
-    EXPECT_EQ(WithoutTrailingDotsAndSpaces(L"\\x\\"), L"\\x\\");
-    EXPECT_EQ(cleaner::AddBackslash("C:"), "C:\\");
-    EXPECT_EQ(cleaner::AddBackslash("C:\\x\\"), "C:\\x\\");
-    EXPECT_EQ(cleaner::AddBackslash(""), "\\");
-    EXPECT_EQ(cleaner::DrivePrefix("C:\\WINNT"), "c:");
-    EXPECT_EQ(cleaner::DrivePrefix("C:\\WINNT", true), "c:\\");
-    EXPECT_EQ(cleaner::DrivePrefix("D"), "d");
+    // clang-format off
+    for (auto [path, trimmed] : {std::pair{L"\\x\\dots.\\trail..\\space  ", L"\\x\\dots\\trail\\space"},
+             {L"\\x\\.\\..\\a.b", L"\\x\\.\\..\\a.b"}, {L"\\x\\", L"\\x\\"}})
+        EXPECT_EQ(platform::WithoutTrailingDotsAndSpaces(path), trimmed);
+    for (auto [path, joined] : {std::pair{"C:", "C:\\"}, {"C:\\x\\", "C:\\x\\"}, {"", "\\"}})
+        EXPECT_EQ(cleaner::AddBackslash(path), joined);
+    // clang-format on
+    EXPECT_EQ(cleaner::DrivePrefix("C:\\WINNT", true) + "|" + cleaner::DrivePrefix("D"), "c:\\|d");
 }
 
 }  // namespace
