@@ -166,7 +166,7 @@ TEST(Outlines, EachStyleCutsItsOwnCornersAndFollowsTheStyleAtTheNextResize) {
     EXPECT_EQ(b.outline().cuts.size(), 12u);
 }
 
-TEST(Palettes, ShiftClampsAndCustomFixedAndSystemSchemes) {
+TEST(Palettes, ShiftClampsAndCustomFixedAndSystemSchemesAndTheAccessKey) {
     EXPECT_EQ(Shift(rgb(250, 10, 128), 20), rgb(255, 30, 148));
     EXPECT_EQ(Shift(rgb(250, 10, 128), -20), rgb(230, 0, 108));
     const Colour black = rgb(0, 0, 0), dark = rgb(128, 128, 128), light = rgb(223, 223, 223);
@@ -183,9 +183,7 @@ TEST(Palettes, ShiftClampsAndCustomFixedAndSystemSchemes) {
     b.setColorScheme(2);
     b.setBackColor(rgb(100, 100, 100));
     EXPECT_EQ(b.palette().shadow, rgb(36, 36, 36));
-}
-
-TEST(AccessKeys, FirstSingleAmpersandNotLastMarksTheKey) {
+    // The first single ampersand, not the last character, marks the access key.
     const std::pair<const char*, std::optional<char>> cases[] = {
         {"A&&B&C", 'c'}, {"&Exit", 'e'}, {"I &Accept", 'a'}, {"&A", 'a'},  {"&", {}},
         {"", {}},        {"&&", {}},     {"AB&", {}},        {"Plain", {}}};

@@ -326,8 +326,7 @@ TEST(FinderRemoval, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
 
 // Whatever changed since the search, only the listed file goes, through no link.
 TEST(FinderRemoval, OnlyTheFileFoundIsRemovedWhateverChangedSinceTheSearch) {
-    // After the search: a folder on the path becomes a link to a copy of 77 bytes, another file
-    // of 77 bytes takes the file's place, or the file goes.
+    // After the search a folder on the path becomes a link, a file takes its place, or it goes.
     enum Change { None, Link, Replace, Gone };
     struct Case {
         const char* what;
@@ -413,7 +412,7 @@ TEST(FinderWindow, LeavingSavesItsRowsAndTheNextOpeningRunsNoLoad) {
     EXPECT_EQ(f.savedKeys(), filters);
 }
 
-TEST(FinderWindow, TheDescriptionLabelFollowsTheMouseAndLookUpOpensTheLookupBesideIt) {
+TEST(FinderWindow, TheDescriptionFollowsTheMouseLookUpOpensTheLookupAndControlsFit) {
     FinderFixture f;
     f.open();
     const std::string idle = "Move your mouse cursor over each item for a brief description.";
@@ -427,11 +426,7 @@ TEST(FinderWindow, TheDescriptionLabelFollowsTheMouseAndLookUpOpensTheLookupBesi
     EXPECT_EQ(f.seek.Label10.caption(), "Backup of the Backup file above");
     f.seek.chameleonButton1.click();
     EXPECT_TRUE(f.extens.visible() && f.seek.visible());
-}
-
-// Controls fit their panels; the bottom row's controls do not overlap.
-TEST(FinderWindow, PanelsHoldTheirControlsAndTheBottomRowDoesNotOverlap) {
-    FinderFixture f;
+    // Controls fit their panels; the bottom row's controls do not overlap.
     for (const controls::Widget* w : f.seek.widgets) {
         const controls::Widget* panel = w->parent();
         if (!panel) continue;

@@ -241,26 +241,6 @@ TEST(MainWindowSelectAll, CaptionsMembersStoredChoiceAndTheCookieSelection) {
     EXPECT_TRUE(v.lblSize.visible());
 }
 
-TEST(MainWindowPanels, ButtonsShowOnePanelAtATimeAndTheWebButtonsOpenTheMakersPages) {
-    MainWindowFixture f;
-    auto& w = f.startAccepted();
-    const auto panels = [&] {
-        return std::array{w.Frame1.visible(), w.Frame2.visible(), w.Frame3.visible()};
-    };
-    w.Command4.click();
-    EXPECT_EQ(panels(), (std::array{false, true, false}));
-    w.Command5.click();
-    EXPECT_EQ(panels(), (std::array{false, false, true}));
-    w.Command3.click();
-    EXPECT_EQ(panels(), (std::array{true, false, false}));
-    w.hwnd = 77;
-    w.Command7.click();
-    w.Command6.click();
-    EXPECT_EQ(f.mem.shell.calls,
-              (Texts{"ShellExecute(77, open, https://www.brisko.example/, , 1)",
-                     "ShellExecute(77, open, https://www.brisko.example/newsletter, , 1)"}));
-}
-
 TEST(MainWindowClose, SavesTheTwentyFourBoxesInOrderTwiceThenEndsAndAFailingStoreIsIgnored) {
     MainWindowFixture f;
     f.startAccepted();
@@ -288,7 +268,7 @@ TEST(MainWindowClose, SavesTheTwentyFourBoxesInOrderTwiceThenEndsAndAFailingStor
 }
 
 // Each item in its panel's label; the buttons in all three; the backgrounds reset their labels.
-TEST(Descriptions, ItemsButtonsAndBackgroundsSetTheirLabels) {
+TEST(MainWindowPanels, DescriptionsPanelsAndTheWebButtons) {
     MainWindowFixture f;
     auto& w = f.startAccepted();
     EXPECT_EQ(w.lblInfo.caption(), kDefault);
@@ -341,9 +321,25 @@ TEST(Descriptions, ItemsButtonsAndBackgroundsSetTheirLabels) {
     w.Command5.onMouseMove();
     w.onMouseMove();
     EXPECT_EQ(Captions({&w.lblInfo, &w.Label4, &w.Label5}), (Texts{kDefault, kDefault, kDefault}));
+    // One panel at a time; the web buttons open the maker's pages.
+    const auto panels = [&] {
+        return std::array{w.Frame1.visible(), w.Frame2.visible(), w.Frame3.visible()};
+    };
+    w.Command4.click();
+    EXPECT_EQ(panels(), (std::array{false, true, false}));
+    w.Command5.click();
+    EXPECT_EQ(panels(), (std::array{false, false, true}));
+    w.Command3.click();
+    EXPECT_EQ(panels(), (std::array{true, false, false}));
+    w.hwnd = 77;
+    w.Command7.click();
+    w.Command6.click();
+    EXPECT_EQ(f.mem.shell.calls,
+              (Texts{"ShellExecute(77, open, https://www.brisko.example/, , 1)",
+                     "ShellExecute(77, open, https://www.brisko.example/newsletter, , 1)"}));
 }
 
-TEST(Disclaimer, TickingAndAcceptingSkipsItAtTheNextStartAndOnlyOneTicksIt) {
+TEST(Disclaimer, TickingAndAcceptingSkipsItNextTimeOnlyOneTicksItAndDecliningStoresNothing) {
     MainWindowFixture f;
     f.mem.desktop.onModal = [&] {
         EXPECT_EQ(f.disclaimer->chkDisc.value(), 0);
@@ -368,19 +364,17 @@ TEST(Disclaimer, TickingAndAcceptingSkipsItAtTheNextStartAndOnlyOneTicksIt) {
         g.form->show();
         EXPECT_EQ(g.mem.desktop.modalRuns, 1);
     }
-}
-
-TEST(Disclaimer, DecliningLeavesNoSettingsAndEndsBeforeTheTotalIsShown) {
-    MainWindowFixture f;
-    f.store("CleanSave", "5000");
-    f.store("Scnsv", "5", "Filters");
-    f.mem.desktop.onModal = [&] {
-        f.disclaimer->chkDisc.setValue(1);
-        f.disclaimer->Command2.click();
+    // Declining leaves no settings and ends before the total is shown.
+    MainWindowFixture d;
+    d.store("CleanSave", "5000");
+    d.store("Scnsv", "5", "Filters");
+    d.mem.desktop.onModal = [&] {
+        d.disclaimer->chkDisc.setValue(1);
+        d.disclaimer->Command2.click();
     };
-    EXPECT_THROW(f.form->show(), platform::ProgramEnded);
-    EXPECT_EQ(f.mem.settings.size(), 0u);
-    EXPECT_EQ(f.form->Label2.caption(), "");
+    EXPECT_THROW(d.form->show(), platform::ProgramEnded);
+    EXPECT_EQ(d.mem.settings.size(), 0u);
+    EXPECT_EQ(d.form->Label2.caption(), "");
 }
 
 TEST(Disclaimer, ShownAgainFromTheAboutPanelWithTheStoredChoice) {

@@ -226,7 +226,7 @@ TEST(XPDesign, ItsPropertiesChooseTheCaptionButtonsAndEachActs) {
     EXPECT_EQ(f.actions, (std::vector<std::string>{"help", "minimise", "close"}));
 }
 
-TEST(XPDesign, HoverOverTheTitleOrTheTextsResetsTheButtons) {
+TEST(XPDesign, HoverOverTheTitleOrTheTextsResetsTheButtonsAndPressesDragTheirWindows) {
     FrameFixture f;
     for (auto [e, resets] : {std::pair{E::TitleBar, true},
                              {E::TitleBody, true},
@@ -244,10 +244,7 @@ TEST(XPDesign, HoverOverTheTitleOrTheTextsResetsTheButtons) {
     LightAll(f.window.skin);
     f.frame.resize();
     EXPECT_EQ(Images(f.window.skin), (std::vector{N, N, N}));
-}
-
-TEST(XPDesign, TextsDragTheCarrierTheBarsTheInitialisedWindowOnlyByTheLeftButton) {
-    FrameFixture f;
+    // The texts drag the carrier, the bars the initialised window, only by the left button.
     const auto left = [&](E e) { return f.frame.press(e, MouseButton::Left); };
     EXPECT_EQ(left(E::CaptionText), &f.window);
     EXPECT_EQ(left(E::StatusText), &f.window);
