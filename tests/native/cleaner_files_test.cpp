@@ -25,12 +25,8 @@ using platform::kAttrSystem;
 
 // "?" is one character, a malformed byte too; "*.*" also matches names without extension.
 TEST(Wildcard, MatchesLongNamesByCharacterWithDotStarForNamesWithoutExtension) {
-    struct Case {
-        const char *pattern, *name;
-        bool match;
-    };
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, bool> cases[] = {
         {"*.bak", "x.bak", true}, {"*.BAK", "Report.Bak", true}, {"*.bak", "x.bakery", false},
         {"*.bak", "x.bak.txt", false}, {"*.bak", "archive.old.bak", true},
         {"cookies.txt", "COOKIES.TXT", true}, {"cookies.txt", "cookies.txt.old", false},
@@ -44,8 +40,8 @@ TEST(Wildcard, MatchesLongNamesByCharacterWithDotStarForNamesWithoutExtension) {
         {"*b.*", "a.b", false}, {"\xC3\xA4.txt", "\xC3\xA5.txt", false},
         {"\xFF.txt", "\xFE.txt", false}};
     // clang-format on
-    for (const Case& c : cases)
-        EXPECT_EQ(WildcardMatch(c.pattern, c.name), c.match) << c.pattern << " " << c.name;
+    for (auto [pattern, name, match] : cases)
+        EXPECT_EQ(WildcardMatch(pattern, name), match) << pattern << " " << name;
     const std::string name(4000, 'a');  // many stars on a long name end at once
     EXPECT_FALSE(WildcardMatch("*a*a*a*a*a*a*a*a*b", name));
     EXPECT_TRUE(WildcardMatch("*a*a*a*a*a*a*a*a*", name));

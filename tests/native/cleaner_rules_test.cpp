@@ -105,16 +105,13 @@ TEST(CleanerReg32, ReadRegStringReadsOnlyTextValuesAndStopsAtNul) {
     reg.set(CU, "K", "expand", "%TEMP%", platform::kRegExpandSz);
     reg.set(CU, "K", "bin", "\x01\x02", platform::kRegBinary);
     reg.set(CU, "K", "empty", "");
-    struct Case {
-        RegRoot root;
-        const char *key, *name, *read;
-    };
+    using Case = std::tuple<RegRoot, const char*, const char*, const char*>;
     // clang-format off
-    for (const Case& c : {Case{CU, "K", "plain", "hello"}, {CU, "k", "PLAIN", "hello"},
+    for (auto [root, key, name, read] : {Case{CU, "K", "plain", "hello"}, {CU, "k", "PLAIN", "hello"},
              {CU, "K", "nul", "ab"}, {CU, "K", "expand", ""}, {CU, "K", "bin", ""},
              {CU, "K", "empty", ""}, {CU, "K", "missing", ""}, {RegRoot::Users, "K", "plain", ""},
              {CU, "Nowhere", "plain", ""}})
-        EXPECT_EQ(ReadRegString(reg, c.root, c.key, c.name), c.read) << c.key << " " << c.name;
+        EXPECT_EQ(ReadRegString(reg, root, key, name), read) << key << " " << name;
     // clang-format on
     EXPECT_FALSE(reg.hasKey(CU, "Nowhere"));
     // A value that turns into another type between the probe and the read is not read as text.

@@ -98,12 +98,8 @@ TEST(Layering, EveryIncludePointsDown) {
 
 // Upward and system includes are caught; downward and sideways ones are not.
 TEST(Layering, TheRuleCatchesUpwardIncludesAndSystemHeaders) {
-    struct Case {
-        const char *file, *target;
-        bool angled, wrong;
-    };
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, bool, bool> cases[] = {
         {"cleaner/clean_run.cpp", "app/form1.h", false, true},
         {"controls/form.h", "cleaner/catalogue.h", false, true},
         {"platform/filesystem.h", "platform/memory/memory_filesystem.h", false, true},
@@ -117,9 +113,8 @@ TEST(Layering, TheRuleCatchesUpwardIncludesAndSystemHeaders) {
         {"views/winmain.cpp", "windows.h", true, false},
         {"tests/native/any_test.cpp", "views/binding.h", false, false}};
     // clang-format on
-    for (const Case& c : cases)
-        EXPECT_EQ(!Violation({c.file, 1, c.angled, c.target}).empty(), c.wrong)
-            << c.file << " " << c.target;
+    for (auto [file, target, angled, wrong] : cases)
+        EXPECT_EQ(!Violation({file, 1, angled, target}).empty(), wrong) << file << " " << target;
 }
 
 }  // namespace

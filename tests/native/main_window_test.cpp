@@ -36,17 +36,15 @@ TEST(MainWindowStartUp, EmptyStoreShowsDefaultsAndTheDisclaimer) {
 }
 
 TEST(MainWindowStartUp, StateValuesFromTheWindowsDirectory) {
-    struct Case {
-        std::string dir, drv, winder, letter;
-    };
-    for (const Case& c :
-         {Case{"C:\\WINNT", "c:", "WINNT", "C:"}, Case{"C:\\WINDOWS", "c:", "WINDOWS", "C:"},
-          Case{"D:\\WIN", "d:", "WIN", "D:"}, Case{"", "", "", ""}, Case{"C:\\", "c:", "", "C:"}}) {
+    for (const Texts& c : {Texts{"C:\\WINNT", "c:", "WINNT", "C:"},
+                           {"C:\\WINDOWS", "c:", "WINDOWS", "C:"},
+                           {"D:\\WIN", "d:", "WIN", "D:"},
+                           {"", "", "", ""},
+                           {"C:\\", "c:", "", "C:"}}) {
         MainWindowFixture f;
-        f.mem.files.setWindowsDirectory(c.dir);
+        f.mem.files.setWindowsDirectory(c[0]);
         auto& w = f.startAccepted();
-        EXPECT_EQ(Captions({&w.lblWin, &w.lblDrv, &w.Winder, &w.DrvLetter}),
-                  (Texts{c.dir, c.drv, c.winder, c.letter}));
+        EXPECT_EQ(Captions({&w.lblWin, &w.lblDrv, &w.Winder, &w.DrvLetter}), c);
     }
     EXPECT_EQ(app::trim_data("abcdef", 1, 2), "bcd");
 }
@@ -71,13 +69,12 @@ TEST(MainWindowStartUp, MalformedSettingsLeaveTheirBoxesAndNeverStopStartUp) {
 
 // A broken stored total counts as nothing; two whose sum overflows still give a figure.
 TEST(MainWindowStartUp, RunningTotalAddsBothStoredTotalsAgainAtEachShowing) {
-    struct Case {
-        const char *scnsv, *cleanSave, *shown;
-    };
-    for (const auto& [scnsv, cleanSave, shown] :
-         {Case{"23", "1000", "1023 bytes"}, Case{"-1", "-1", "0 bytes"},
-          Case{"-5", "100", "100 bytes"}, Case{"1e999", "7", "7 bytes"},
-          Case{"1e308", "1.7e308", " YB"}}) {
+    using Case = std::tuple<const char*, const char*, const char*>;
+    for (const auto& [scnsv, cleanSave, shown] : {Case{"23", "1000", "1023 bytes"},
+                                                  {"-1", "-1", "0 bytes"},
+                                                  {"-5", "100", "100 bytes"},
+                                                  {"1e999", "7", "7 bytes"},
+                                                  {"1e308", "1.7e308", " YB"}}) {
         MainWindowFixture f;
         f.store("Scnsv", scnsv, "Filters");
         f.store("CleanSave", cleanSave);

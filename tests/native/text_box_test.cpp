@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "controls/widgets.h"
@@ -39,12 +40,7 @@ TEST(TextBox, KeystrokesReachTheTextAsWholeCharactersOnly) {
 }
 
 TEST(TextBox, TheLimitCountsUtf16UnitsAndNeverSplitsACharacter) {
-    struct Case {
-        int maxLength;
-        std::string given;
-        std::string kept;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<int, const char*, const char*> cases[] = {
         {4, "abcdef", "abcd"},  // one byte, one unit each
         {3, "тмпx", "тмп"},     // two bytes, one unit each
         {2, "中文字", "中文"},  // three bytes, one unit each
@@ -52,11 +48,11 @@ TEST(TextBox, TheLimitCountsUtf16UnitsAndNeverSplitsACharacter) {
         {4, "ab😀c", "ab😀"},     // four bytes, two units
         {0, "ab😀c", "ab😀c"},    // no limit
     };
-    for (const Case& c : cases) {
+    for (auto [maxLength, given, kept] : cases) {
         TextBox box{"txtInput"};
-        box.maxLength = c.maxLength;
-        box.setText(c.given);
-        EXPECT_EQ(box.text(), c.kept) << c.given << " within " << c.maxLength;
+        box.maxLength = maxLength;
+        box.setText(given);
+        EXPECT_EQ(box.text(), kept) << given << " within " << maxLength;
     }
 }
 
