@@ -75,11 +75,10 @@ struct Drawn {
     Strings texts() const {
         Strings out;
         const Raster r = draw();
-        for (const auto& t : r.texts())
-            out.push_back(t.text + " " + std::to_string(t.box.left) + "," +
-                          std::to_string(t.box.top) + "," + std::to_string(t.box.right) + "," +
-                          std::to_string(t.box.bottom) + " " + std::to_string(t.colour) + " " +
-                          std::to_string(t.flags));
+        const auto n = [](auto v) { return std::to_string(v); };
+        for (const auto& [text, b, colour, flags] : r.texts())
+            out.push_back(text + " " + n(b.left) + "," + n(b.top) + "," + n(b.right) + "," +
+                          n(b.bottom) + " " + n(colour) + " " + n(flags));
         return out;
     }
 };

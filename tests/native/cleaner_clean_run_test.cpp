@@ -339,20 +339,5 @@ TEST(CleanerCleanRun, TheClickArmsTheRunWhoseResultWaitsForTheRemovalsAndCountsW
     EXPECT_EQ(f.cleanSave(), "5368710120");
 }
 
-TEST(CleanerCleanRun, OnlyTheProgramsSelectAllBoxClearsOnlyItsList) {
-    Fixture f;
-    const std::string vb = "Software\\Microsoft\\Visual Basic\\6.0\\RecentFiles";
-    f.registry.set(RegRoot::CurrentUser, vb, "1", "C:\\p.vbp");
-    f.form.chkVb.setValue(1);
-    for (auto* box : f.form.saveOrder())
-        if (box != &f.form.chkVb) box->setValue(0);
-    f.run();
-    const auto deletions = f.registry.deletions();
-    ASSERT_EQ(deletions.size(), 100u);
-    for (const auto& d : deletions) EXPECT_TRUE(d.starts_with(vb + "|")) << d;
-    EXPECT_TRUE(f.shell.calls.empty());
-    EXPECT_TRUE(f.registry.valueNames(RegRoot::CurrentUser, vb).empty());
-}
-
 }  // namespace
 }  // namespace brisko::testing
