@@ -399,12 +399,7 @@ TEST(Disclaimer, ShownAgainFromTheAboutPanelWithTheStoredChoice) {
 TEST(HelpDialogs, EachShowsModallyWithItsTextsAndOnlyTheMainHelpIsKept) {
     ProgramFixture f;
     auto& p = f.program;
-    struct Case {
-        controls::Form& owner;
-        app::HelpDialog& dialog;
-        const char* title;
-        std::size_t paragraphs;
-    };
+    using Case = std::tuple<controls::Form&, app::HelpDialog&, const char*, std::size_t>;
     for (const auto& [owner, dialog, title, paragraphs] :
          {Case{p.main, p.mainHelp, "Brisko Help", 3},
           Case{p.finder, p.finderHelp, "Scanner Help", 3},
