@@ -63,13 +63,14 @@ struct FinderFixture {
     }
 };
 
-TEST(FinderFilters, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
-    FinderFixture f;
-    f.open();
-    auto& w = f.seek;
+struct Finder : FinderFixture, ::testing::Test {};
+
+TEST_F(Finder, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
+    open();
+    auto& w = seek;
     EXPECT_EQ(w.txtSearchSpec.text(), "");
     w.chkBAK2.setValue(1);
-    EXPECT_EQ(w.txtSearchSpec.text() + "|" + f.stored("Used"), "*.b~k|*.b~k");  // stored at once
+    EXPECT_EQ(w.txtSearchSpec.text() + "|" + stored("Used"), "*.b~k|*.b~k");  // stored at once
     w.chkBAK2.setValue(0);
     w.chkSelectAll.setValue(1);
     EXPECT_EQ(w.txtSearchSpec.text(),
@@ -114,19 +115,18 @@ TEST(FinderFilters, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
     }
 }
 
-TEST(FinderFilters, LoadRestoresBoxesThenJoinsTheCustomFilters) {
-    FinderFixture f;
-    f.store({{"chkGID", "1"},
-             {"chkTMP", "yes"},
-             {"Custom", "*.abc"},
-             {"Used", "*.old"},
-             {"optDelete", "True"},
-             {"optRecycle", "False"}});
-    f.open();
-    EXPECT_EQ(f.seek.txtSearchSpec.text(), "*.gid;*.abc");
-    EXPECT_EQ(f.seek.chkTMP.value(), 0);  // not a number: left as it was, and traced
-    EXPECT_EQ(f.mem.trace.lines.size(), 1u);
-    EXPECT_TRUE(f.seek.optDelete.value() && !f.seek.optRecycle.value());
+TEST_F(Finder, LoadRestoresBoxesThenJoinsTheCustomFilters) {
+    store({{"chkGID", "1"},
+           {"chkTMP", "yes"},
+           {"Custom", "*.abc"},
+           {"Used", "*.old"},
+           {"optDelete", "True"},
+           {"optRecycle", "False"}});
+    open();
+    EXPECT_EQ(seek.txtSearchSpec.text(), "*.gid;*.abc");
+    EXPECT_EQ(seek.chkTMP.value(), 0);  // not a number: left as it was, and traced
+    EXPECT_EQ(mem.trace.lines.size(), 1u);
+    EXPECT_TRUE(seek.optDelete.value() && !seek.optRecycle.value());
     // No box changed: the saved patterns stay, with the custom filters after them.
     FinderFixture g;
     g.store({{"Used", "*.old"}, {"Custom", "*.abc"}});
@@ -135,72 +135,68 @@ TEST(FinderFilters, LoadRestoresBoxesThenJoinsTheCustomFilters) {
     EXPECT_TRUE(g.seek.optRecycle.value());  // the default choice
 }
 
-TEST(FinderDrives, FixedDrivesAreListedAndTheVolumeLineIsExact) {
-    FinderFixture f;
-    f.fs.roots = {"A:\\", "c:\\", "D:\\", "E:\\"};
+TEST_F(Finder, FixedDrivesAreListedAndTheVolumeLineIsExact) {
+    fs.roots = {"A:\\", "c:\\", "D:\\", "E:\\"};
     // clang-format off
-    f.fs.types = {{"A:\\", DriveType::Removable}, {"C:\\", DriveType::Fixed},
+    fs.types = {{"A:\\", DriveType::Removable}, {"C:\\", DriveType::Fixed},
                   {"D:\\", DriveType::Fixed}, {"E:\\", DriveType::CdRom}};
     // clang-format on
-    f.fs.volumes["D:\\"] = {"DATA", "FAT32", 2};
-    f.open();
-    EXPECT_EQ(f.seek.Combo1.items, (Texts{"C:\\", "D:\\"}));
-    EXPECT_EQ(f.seek.Label3.caption(), "C:\\");
+    fs.volumes["D:\\"] = {"DATA", "FAT32", 2};
+    open();
+    EXPECT_EQ(seek.Combo1.items, (Texts{"C:\\", "D:\\"}));
+    EXPECT_EQ(seek.Label3.caption(), "C:\\");
     const std::string gap(10, ' ');
     const std::string line = gap + "10.00 GB" + gap + "6.00 GB" + gap + "4.00 GB" + gap + "NTFS";
-    EXPECT_EQ(f.seek.Text1.text(), line);
+    EXPECT_EQ(seek.Text1.text(), line);
     // A volume that cannot be read: the message, the old line; the root still changes.
-    f.fs.volumes.erase("D:\\");
-    f.seek.Combo1.setListIndex(1);
-    EXPECT_EQ(f.mem.desktop.messages.size(), 1u);
-    EXPECT_EQ(f.message(), "Error Reading Disk: No Disk In Drive!");
-    EXPECT_EQ(f.seek.Label3.caption() + f.seek.Text1.text(), "D:\\" + line);
-    EXPECT_EQ(finder::DriveTypeName(f.fs, "A:") + "|" + finder::DriveTypeName(f.fs, "E:\\") + "|" +
-                  finder::DriveTypeName(f.fs, "Q:\\"),
+    fs.volumes.erase("D:\\");
+    seek.Combo1.setListIndex(1);
+    EXPECT_EQ(mem.desktop.messages.size(), 1u);
+    EXPECT_EQ(message(), "Error Reading Disk: No Disk In Drive!");
+    EXPECT_EQ(seek.Label3.caption() + seek.Text1.text(), "D:\\" + line);
+    EXPECT_EQ(finder::DriveTypeName(fs, "A:") + "|" + finder::DriveTypeName(fs, "E:\\") + "|" +
+                  finder::DriveTypeName(fs, "Q:\\"),
               "Removable|CD-ROM|Unrecognized");
     // Halves with their top bit set are unsigned.
     EXPECT_EQ(finder::LargeToDouble(-1, 0), 4294967295.0);
     EXPECT_EQ(finder::LargeToDouble(static_cast<std::int32_t>(0x80000000u), 2), 10737418240.0);
 }
 
-TEST(FinderSearch, WalksSubfoldersLastFirstAndListsEachFolderAfterWhatIsBelowIt) {
-    FinderFixture f;
-    f.addFiles({"C:\\root.tmp", "C:\\A\\x.tmp", "C:\\b\\x.tmp", "C:\\C\\x.tmp",
-                "C:\\C\\Inner\\deep.TMP", "C:\\A\\x.tmpx", "C:\\Hidden\\h.tmp"});
-    f.fs.addFile("C:\\C\\hidden.tmp", 1, platform::kAttrHidden);
-    f.fs.addFile("C:\\C\\system.tmp", 1, platform::kAttrSystem);
-    f.fs.addFolder("C:\\Hidden", platform::kAttrHidden);
-    f.search("*.tmp;*.TMP");
-    EXPECT_EQ(f.found(), (Texts{"C:\\Hidden\\h.tmp", "C:\\C\\Inner\\deep.TMP", "C:\\C\\x.tmp",
-                                "C:\\b\\x.tmp", "C:\\A\\x.tmp", "C:\\root.tmp"}));
-    EXPECT_EQ(Captions({&f.seek.lblCount, &f.seek.Label2, &f.seek.Message, &f.seek.cmdSearch,
-                        &f.seek.cmdExit}),
-              (Texts{" 6", "Searching ... This can take several minutes.  Files found so far  6",
-                     "6 bytes Wasted Space   6 Files found", "&Reset", "E&xit"}));
-    EXPECT_EQ(f.checkedCount(), 6);
+TEST_F(Finder, WalksSubfoldersLastFirstAndListsEachFolderAfterWhatIsBelowIt) {
+    addFiles({"C:\\root.tmp", "C:\\A\\x.tmp", "C:\\b\\x.tmp", "C:\\C\\x.tmp",
+              "C:\\C\\Inner\\deep.TMP", "C:\\A\\x.tmpx", "C:\\Hidden\\h.tmp"});
+    fs.addFile("C:\\C\\hidden.tmp", 1, platform::kAttrHidden);
+    fs.addFile("C:\\C\\system.tmp", 1, platform::kAttrSystem);
+    fs.addFolder("C:\\Hidden", platform::kAttrHidden);
+    search("*.tmp;*.TMP");
+    EXPECT_EQ(found(), (Texts{"C:\\Hidden\\h.tmp", "C:\\C\\Inner\\deep.TMP", "C:\\C\\x.tmp",
+                              "C:\\b\\x.tmp", "C:\\A\\x.tmp", "C:\\root.tmp"}));
+    EXPECT_EQ(
+        Captions({&seek.lblCount, &seek.Label2, &seek.Message, &seek.cmdSearch, &seek.cmdExit}),
+        (Texts{" 6", "Searching ... This can take several minutes.  Files found so far  6",
+               "6 bytes Wasted Space   6 Files found", "&Reset", "E&xit"}));
+    EXPECT_EQ(checkedCount(), 6);
     // One yield per folder entered: the root, A, b, C, C\Inner, Hidden.
-    EXPECT_EQ(f.mem.desktop.yields, 6);
-    EXPECT_TRUE(f.seek.cmdDelete.enabled());
-    EXPECT_EQ(f.mem.media.played.back(), "C:\\Program Files\\Brisko\\Alarm.wav");
+    EXPECT_EQ(mem.desktop.yields, 6);
+    EXPECT_TRUE(seek.cmdDelete.enabled());
+    EXPECT_EQ(mem.media.played.back(), "C:\\Program Files\\Brisko\\Alarm.wav");
 }
 
 // Each file once; a link's target only where it is; a bind mount's folder once.
-TEST(FinderSearch, LinksBindMountsUnreadableFoldersAndOddFilesNeitherStopNorRepeatTheWalk) {
-    FinderFixture f;
-    f.fs.addFile("C:\\Data\\a.bak", 1536);
-    f.fs.addFile("C:\\Data\\x.bakery", 5);
-    f.fs.addFile("C:\\Data\\big.bak", 3221225472ull);
-    f.fs.addLink("C:\\Data\\Loop", "C:\\Data");
-    f.fs.addLink("C:\\Home", "C:\\Elsewhere");
-    f.fs.addFile("C:\\Elsewhere\\far.bak", 1);
-    f.fs.addFolder("C:\\System Volume Information").unlistable = true;
-    f.search("*.bak;*.ba?");
-    EXPECT_EQ(f.found(), (Texts{"C:\\Elsewhere\\far.bak", "C:\\Data\\a.bak", "C:\\Data\\big.bak"}));
-    EXPECT_EQ(f.seek.Message.caption(), "3.00 GB Wasted Space   3 Files found");
-    EXPECT_EQ(f.seek.txtSize.text(), " 3221227009");
-    EXPECT_EQ(f.mem.trace.lines,
-              Texts{"junk search: could not list C:\\System Volume Information"});
-    EXPECT_FALSE(f.mem.desktop.ended);
+TEST_F(Finder, LinksBindMountsUnreadableFoldersAndOddFilesNeitherStopNorRepeatTheWalk) {
+    fs.addFile("C:\\Data\\a.bak", 1536);
+    fs.addFile("C:\\Data\\x.bakery", 5);
+    fs.addFile("C:\\Data\\big.bak", 3221225472ull);
+    fs.addLink("C:\\Data\\Loop", "C:\\Data");
+    fs.addLink("C:\\Home", "C:\\Elsewhere");
+    fs.addFile("C:\\Elsewhere\\far.bak", 1);
+    fs.addFolder("C:\\System Volume Information").unlistable = true;
+    search("*.bak;*.ba?");
+    EXPECT_EQ(found(), (Texts{"C:\\Elsewhere\\far.bak", "C:\\Data\\a.bak", "C:\\Data\\big.bak"}));
+    EXPECT_EQ(seek.Message.caption(), "3.00 GB Wasted Space   3 Files found");
+    EXPECT_EQ(seek.txtSize.text(), " 3221227009");
+    EXPECT_EQ(mem.trace.lines, Texts{"junk search: could not list C:\\System Volume Information"});
+    EXPECT_FALSE(mem.desktop.ended);
     for (const bool idsInListings : {true, false}) {
         FinderFixture g;
         g.fs.idsInListings = idsInListings;
@@ -214,12 +210,11 @@ TEST(FinderSearch, LinksBindMountsUnreadableFoldersAndOddFilesNeitherStopNorRepe
 }
 
 // Nothing to search or nothing found end with their message; a full list abandons the walk.
-TEST(FinderSearch, SearchesThatFindNothingOrTooMuchEndWithTheirMessage) {
-    FinderFixture f;
-    f.fs.addFile("C:\\keep.txt", 1);
-    f.search("*.tmp");
-    EXPECT_TRUE(f.found().empty() && f.seek.Check1.value() == 1);
-    EXPECT_EQ(Captions({&f.seek.lblCount, &f.seek.Message}), (Texts{"0", ""}));
+TEST_F(Finder, SearchesThatFindNothingOrTooMuchEndWithTheirMessage) {
+    fs.addFile("C:\\keep.txt", 1);
+    search("*.tmp");
+    EXPECT_TRUE(found().empty() && seek.Check1.value() == 1);
+    EXPECT_EQ(Captions({&seek.lblCount, &seek.Message}), (Texts{"0", ""}));
     FinderFixture g;
     g.open();
     g.seek.cmdSearch.click();
@@ -244,25 +239,24 @@ TEST(FinderSearch, SearchesThatFindNothingOrTooMuchEndWithTheirMessage) {
     EXPECT_EQ(full.seek.cmdSearch.caption(), "&Reset");
 }
 
-TEST(FinderSearch, CancelDuringAYieldEndsTheWalkAndKeepsWhatWasFound) {
-    FinderFixture f;
-    f.addFiles({"C:\\A\\x.tmp", "C:\\B\\x.tmp", "C:\\C\\x.tmp", "C:\\root.tmp"});
+TEST_F(Finder, CancelDuringAYieldEndsTheWalkAndKeepsWhatWasFound) {
+    addFiles({"C:\\A\\x.tmp", "C:\\B\\x.tmp", "C:\\C\\x.tmp", "C:\\root.tmp"});
     // Cancel while B is being entered: C is done, B, A and the root's own files are not.
-    f.mem.desktop.onYield = [&] {
-        if (f.seek.Label1.caption() != "C:\\B") return;
-        EXPECT_EQ(f.seek.cmdExit.caption(), "Cancel");
-        EXPECT_FALSE(f.seek.cmdSearch.enabled());
-        f.seek.cmdSearch.click();  // disabled: nothing
-        f.seek.cmdExit.click();
-        EXPECT_TRUE(f.seek.Label8.visible());
-        f.seek.cmdSearch.click();  // enabled again, but no second search inside the walk
+    mem.desktop.onYield = [&] {
+        if (seek.Label1.caption() != "C:\\B") return;
+        EXPECT_EQ(seek.cmdExit.caption(), "Cancel");
+        EXPECT_FALSE(seek.cmdSearch.enabled());
+        seek.cmdSearch.click();  // disabled: nothing
+        seek.cmdExit.click();
+        EXPECT_TRUE(seek.Label8.visible());
+        seek.cmdSearch.click();  // enabled again, but no second search inside the walk
     };
-    f.search("*.tmp");
-    EXPECT_EQ(f.found(), Texts{"C:\\C\\x.tmp"});
-    EXPECT_EQ(f.checkedCount(), 1);
-    EXPECT_EQ(f.seek.cmdSearch.caption(), "&Reset");
-    EXPECT_FALSE(f.seek.Label8.visible());
-    EXPECT_EQ(f.mem.desktop.yields, 3);  // root, C, B
+    search("*.tmp");
+    EXPECT_EQ(found(), Texts{"C:\\C\\x.tmp"});
+    EXPECT_EQ(checkedCount(), 1);
+    EXPECT_EQ(seek.cmdSearch.caption(), "&Reset");
+    EXPECT_FALSE(seek.Label8.visible());
+    EXPECT_EQ(mem.desktop.yields, 3);  // root, C, B
     // The dots run through seventeen states, and start again from anything else.
     FinderFixture d;
     d.open();
@@ -279,34 +273,32 @@ TEST(FinderSearch, CancelDuringAYieldEndsTheWalkAndKeepsWhatWasFound) {
     EXPECT_EQ(d.seek.lblDots.caption(), "Scanning ");
 }
 
-TEST(FinderRemoval, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
-    FinderFixture f;
-    f.addFiles({"C:\\J\\a.tmp", "C:\\J\\b.tmp", "C:\\J\\c.tmp", "C:\\J\\d.tmp", "C:\\J\\e.tmp"},
-               100);
-    f.fs.addFile("C:\\J\\locked.tmp", 1000, platform::kAttrReadOnly);
-    f.store({{"Scnsv", ""}, {"optDelete", "True"}, {"optRecycle", "False"}});
-    f.search("*.tmp");
-    ASSERT_EQ(f.found().size(), 6u);
-    f.seek.lstFoundFiles.setChecked(1, false);  // b
-    f.seek.lstFoundFiles.setChecked(3, false);  // d
-    f.seek.cmdDelete.click();
+TEST_F(Finder, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
+    addFiles({"C:\\J\\a.tmp", "C:\\J\\b.tmp", "C:\\J\\c.tmp", "C:\\J\\d.tmp", "C:\\J\\e.tmp"}, 100);
+    fs.addFile("C:\\J\\locked.tmp", 1000, platform::kAttrReadOnly);
+    store({{"Scnsv", ""}, {"optDelete", "True"}, {"optRecycle", "False"}});
+    search("*.tmp");
+    ASSERT_EQ(found().size(), 6u);
+    seek.lstFoundFiles.setChecked(1, false);  // b
+    seek.lstFoundFiles.setChecked(3, false);  // d
+    seek.cmdDelete.click();
     // The read-only file survives, listed and checked; the two kept ones keep their order.
-    EXPECT_EQ(f.found(), (Texts{"C:\\J\\b.tmp", "C:\\J\\d.tmp", "C:\\J\\locked.tmp"}));
-    EXPECT_TRUE(f.seek.lstFoundFiles.checked(2));
-    EXPECT_EQ(f.mem.trace.lines,
+    EXPECT_EQ(found(), (Texts{"C:\\J\\b.tmp", "C:\\J\\d.tmp", "C:\\J\\locked.tmp"}));
+    EXPECT_TRUE(seek.lstFoundFiles.checked(2));
+    EXPECT_EQ(mem.trace.lines,
               Texts{"junk finder: could not remove C:\\J\\locked.tmp: read-only or in use"});
-    EXPECT_TRUE(!f.fs.exists("C:\\J\\a.tmp") && f.fs.exists("C:\\J\\b.tmp"));
-    EXPECT_EQ(f.stored("Scnsv"), "300");
-    EXPECT_EQ(f.seek.Message.caption(), "1.46 KB Wasted Space   6 Files found");
+    EXPECT_TRUE(!fs.exists("C:\\J\\a.tmp") && fs.exists("C:\\J\\b.tmp"));
+    EXPECT_EQ(stored("Scnsv"), "300");
+    EXPECT_EQ(seek.Message.caption(), "1.46 KB Wasted Space   6 Files found");
     // A second removal adds only what it removes.
-    f.seek.lstFoundFiles.setChecked(0, true);
-    f.seek.cmdDelete.click();
-    EXPECT_EQ(f.stored("Scnsv"), "400");
-    EXPECT_EQ(f.seek.mousePointer(), controls::kPointerDefault);
+    seek.lstFoundFiles.setChecked(0, true);
+    seek.cmdDelete.click();
+    EXPECT_EQ(stored("Scnsv"), "400");
+    EXPECT_EQ(seek.mousePointer(), controls::kPointerDefault);
     // Check1 toggles every entry and its caption.
-    f.seek.Check1.setValue(0);
-    EXPECT_EQ(f.checkedCount(), 0);
-    EXPECT_EQ(f.seek.Check1.caption(), "&Select All");
+    seek.Check1.setValue(0);
+    EXPECT_EQ(checkedCount(), 0);
+    EXPECT_EQ(seek.Check1.caption(), "&Select All");
     // To the Bin: one "allow undo" call per file; what the shell left stays listed.
     FinderFixture g;
     g.fs.addFile("C:\\a.tmp", 10);
@@ -376,58 +368,56 @@ TEST(FinderRemoval, OnlyTheFileFoundIsRemovedWhateverChangedSinceTheSearch) {
     }
 }
 
-TEST(FinderWindow, LeavingSavesItsRowsAndTheNextOpeningRunsNoLoad) {
-    FinderFixture f;
-    f.fs.addFile("C:\\a.tmp", 1);
-    f.open();
-    f.seek.chkTMP.setValue(1);
-    f.seek.cmdSearch.click();
-    ASSERT_EQ(f.found().size(), 1u);
+TEST_F(Finder, LeavingSavesItsRowsAndTheNextOpeningRunsNoLoad) {
+    fs.addFile("C:\\a.tmp", 1);
+    open();
+    seek.chkTMP.setValue(1);
+    seek.cmdSearch.click();
+    ASSERT_EQ(found().size(), 1u);
     // The close caption keeps the search; the next opening finds it as it was.
-    f.savedKeys();
-    f.seek.onSystemClose();
+    savedKeys();
+    seek.onSystemClose();
     const Texts filters = {"Used",   "Custom",  "chkSelectAll", "chkGID", "chkTMP",
                            "chkBAK", "chkBAK2", "chkSYD",       "chkOLD", "chkCHK",
                            "chkFTS", "chkDIZ",  "chkFTG"};
     Texts exitRow = filters;
     exitRow.insert(exitRow.end(), {"optDelete", "optRecycle"});
-    EXPECT_EQ(f.savedKeys(), exitRow);
-    EXPECT_TRUE(!f.seek.visible() && f.main.visible());
-    f.main.hide();
-    f.seek.show();
-    EXPECT_EQ(f.found().size(), 1u);
-    EXPECT_EQ(f.seek.cmdSearch.caption(), "&Reset");
+    EXPECT_EQ(savedKeys(), exitRow);
+    EXPECT_TRUE(!seek.visible() && main.visible());
+    main.hide();
+    seek.show();
+    EXPECT_EQ(found().size(), 1u);
+    EXPECT_EQ(seek.cmdSearch.caption(), "&Reset");
     // Exit resets, saves the same row and goes back to the main window.
-    f.seek.cmdExit.click();
-    EXPECT_EQ(f.savedKeys(), exitRow);
-    EXPECT_TRUE(f.found().empty() && !f.seek.cmdDelete.enabled() && f.main.visible());
-    EXPECT_EQ(f.seek.cmdSearch.caption(), "&Search");
-    ExpectVisible({&f.seek.Label10, &f.seek.Filters}, true);
-    const int enumerations = f.fs.enumerations;
-    f.seek.show();
-    EXPECT_EQ(f.seek.chkTMP.value(), 1);
-    EXPECT_EQ(f.fs.enumerations, enumerations);
+    seek.cmdExit.click();
+    EXPECT_EQ(savedKeys(), exitRow);
+    EXPECT_TRUE(found().empty() && !seek.cmdDelete.enabled() && main.visible());
+    EXPECT_EQ(seek.cmdSearch.caption(), "&Search");
+    ExpectVisible({&seek.Label10, &seek.Filters}, true);
+    const int enumerations = fs.enumerations;
+    seek.show();
+    EXPECT_EQ(seek.chkTMP.value(), 1);
+    EXPECT_EQ(fs.enumerations, enumerations);
     // Unloading saves the filters but not the deletion choice, and ends the program.
-    EXPECT_THROW(f.seek.unload(), platform::ProgramEnded);
-    EXPECT_EQ(f.savedKeys(), filters);
+    EXPECT_THROW(seek.unload(), platform::ProgramEnded);
+    EXPECT_EQ(savedKeys(), filters);
 }
 
-TEST(FinderWindow, TheDescriptionFollowsTheMouseLookUpOpensTheLookupAndControlsFit) {
-    FinderFixture f;
-    f.open();
+TEST_F(Finder, TheDescriptionFollowsTheMouseLookUpOpensTheLookupAndControlsFit) {
+    open();
     const std::string idle = "Move your mouse cursor over each item for a brief description.";
-    EXPECT_EQ(f.seek.Label10.caption(), idle);
-    f.seek.cmdSearch.onMouseMove();
-    EXPECT_EQ(f.seek.Label10.caption(), "Search selected drive for junk files");
-    EXPECT_FALSE(f.seek.Combo1.onMouseMove);  // no description: the text stays
-    f.seek.onMouseMove();
-    EXPECT_EQ(f.seek.Label10.caption(), idle);
-    f.seek.chkBAK2.onMouseMove();
-    EXPECT_EQ(f.seek.Label10.caption(), "Backup of the Backup file above");
-    f.seek.chameleonButton1.click();
-    EXPECT_TRUE(f.extens.visible() && f.seek.visible());
+    EXPECT_EQ(seek.Label10.caption(), idle);
+    seek.cmdSearch.onMouseMove();
+    EXPECT_EQ(seek.Label10.caption(), "Search selected drive for junk files");
+    EXPECT_FALSE(seek.Combo1.onMouseMove);  // no description: the text stays
+    seek.onMouseMove();
+    EXPECT_EQ(seek.Label10.caption(), idle);
+    seek.chkBAK2.onMouseMove();
+    EXPECT_EQ(seek.Label10.caption(), "Backup of the Backup file above");
+    seek.chameleonButton1.click();
+    EXPECT_TRUE(extens.visible() && seek.visible());
     // Controls fit their panels; the bottom row's controls do not overlap.
-    for (const controls::Widget* w : f.seek.widgets) {
+    for (const controls::Widget* w : seek.widgets) {
         const controls::Widget* panel = w->parent();
         if (!panel) continue;
         EXPECT_TRUE(w->rect.left >= 0 && w->rect.top >= 0 &&
@@ -436,11 +426,11 @@ TEST(FinderWindow, TheDescriptionFollowsTheMouseLookUpOpensTheLookupAndControlsF
             << w->name();
     }
     const std::vector<const controls::Widget*> row = {
-        &f.seek.cmdSearch,  &f.seek.cmdDelete,        &f.seek.Check1, &f.seek.optDelete,
-        &f.seek.optRecycle, &f.seek.chameleonButton1, &f.seek.cmdExit};
+        &seek.cmdSearch,  &seek.cmdDelete,        &seek.Check1, &seek.optDelete,
+        &seek.optRecycle, &seek.chameleonButton1, &seek.cmdExit};
     for (std::size_t i = 0; i < row.size(); ++i) {
         const controls::Rect& r = row[i]->rect;
-        EXPECT_LE(r.left + r.width, f.seek.clientWidth) << row[i]->name();
+        EXPECT_LE(r.left + r.width, seek.clientWidth) << row[i]->name();
         EXPECT_LE(r.left + r.width, i + 1 < row.size() ? row[i + 1]->rect.left : r.left + r.width)
             << row[i]->name();
     }
