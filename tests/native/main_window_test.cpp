@@ -11,14 +11,15 @@ namespace {
 using app::SizedItem;
 constexpr const char* kDefault = "Move the mouse over each item for a description";
 
-TEST(MainWindowStartUp, EmptyStoreShowsDefaultsAndTheDisclaimer) {
-    MainWindowFixture f;
-    f.start();
-    auto& w = *f.form;
+struct MainWindow : MainWindowFixture, ::testing::Test {};
+
+TEST_F(MainWindow, EmptyStoreShowsDefaultsAndTheDisclaimer) {
+    start();
+    auto& w = *form;
     for (controls::CheckBox* box : w.restoreOrder()) EXPECT_EQ(box->value(), 0) << box->name();
     EXPECT_EQ(Captions({&w.lblSize, &w.Label8, &w.Label2}),
               (Texts{"0 bytes Wasted Space", "0 bytes Wasted Space", "0 bytes Cleaned so far"}));
-    EXPECT_EQ(f.mem.desktop.modalRuns, 1);
+    EXPECT_EQ(mem.desktop.modalRuns, 1);
     EXPECT_TRUE(w.visible() && w.Frame1.visible());
     ExpectVisible({&w.Frame2, &w.Frame3, &w.lblSize, &w.Label6, &w.Label7, &w.Animation1,
                    &w.chkMenu, &w.chkFav, &w.Check2, &w.lblWin, &w.lblTotSav, &w.Label1},
@@ -30,9 +31,9 @@ TEST(MainWindowStartUp, EmptyStoreShowsDefaultsAndTheDisclaimer) {
               (Texts{"Brisko", "Clean Windows Items", "Clean Programs Items", "About Brisko",
                      "Cleaning ... Please Wait", "Cleaning ... Please Wait", "&Scan Drive"}));
     EXPECT_EQ(w.chameleonButton1.toolTip, "Scan Drive for junk files");
-    EXPECT_EQ(f.stored("TotSav"), "0 bytes");
+    EXPECT_EQ(stored("TotSav"), "0 bytes");
     // Accepting with the box unticked stores "0": the disclaimer comes again next time.
-    EXPECT_EQ(f.stored("Disclaimer"), "0");
+    EXPECT_EQ(stored("Disclaimer"), "0");
 }
 
 TEST(MainWindowStartUp, StateValuesFromTheWindowsDirectory) {
@@ -49,22 +50,21 @@ TEST(MainWindowStartUp, StateValuesFromTheWindowsDirectory) {
     EXPECT_EQ(app::trim_data("abcdef", 1, 2), "bcd");
 }
 
-TEST(MainWindowStartUp, MalformedSettingsLeaveTheirBoxesAndNeverStopStartUp) {
-    MainWindowFixture f;
+TEST_F(MainWindow, MalformedSettingsLeaveTheirBoxesAndNeverStopStartUp) {
     // clang-format off
     for (auto [key, value] : {std::pair{"chkTemp", "yes"}, {"chkWord", "1.5"}, {"chkExcel", "7"},
              {"chkAccess", " 1 "}, {"Disclaimer", "true"}, {"CleanSave", "lots"}})
-        f.store(key, value);
+        store(key, value);
     // clang-format on
-    f.store("Scnsv", "2048 bytes", "Filters");
-    f.start();
-    auto& w = *f.form;
+    store("Scnsv", "2048 bytes", "Filters");
+    start();
+    auto& w = *form;
     EXPECT_EQ(Values({&w.chkTemp, &w.chkWord, &w.chkExcel, &w.chkAccess}), "0001");
-    EXPECT_EQ(f.mem.desktop.modalRuns, 1);  // not accepted: the disclaimer shows
+    EXPECT_EQ(mem.desktop.modalRuns, 1);  // not accepted: the disclaimer shows
     EXPECT_EQ(w.Label2.caption(), "2.00 KB Cleaned so far");
     // Each box that kept its value says so in the trace, the accepted " 1 " does not.
-    EXPECT_EQ(f.mem.trace.lines.size(), 4u);
-    EXPECT_EQ(f.mem.trace.lines.front(), "settings: chkTemp holds \"yes\"; kept as it was");
+    EXPECT_EQ(mem.trace.lines.size(), 4u);
+    EXPECT_EQ(mem.trace.lines.front(), "settings: chkTemp holds \"yes\"; kept as it was");
 }
 
 // A broken stored total counts as nothing; two whose sum overflows still give a figure.
@@ -94,14 +94,13 @@ TEST(MainWindowStartUp, RunningTotalAddsBothStoredTotalsAgainAtEachShowing) {
     EXPECT_EQ(f.form->Label2.caption(), "1.00 KB Cleaned so far");
 }
 
-TEST(MainWindowEstimate, TickingMeasuresUntickingEmptiesAndClicksDuringAMeasurementCount) {
-    MainWindowFixture f;
-    f.mem.files.addFile("C:\\WINDOWS\\Temp\\x.tmp", 1593836);
-    auto& w = f.startAccepted();
+TEST_F(MainWindow, TickingMeasuresUntickingEmptiesAndClicksDuringAMeasurementCount) {
+    mem.files.addFile("C:\\WINDOWS\\Temp\\x.tmp", 1593836);
+    auto& w = startAccepted();
     w.chkTemp.setValue(1);
     EXPECT_EQ(Captions({&w.lblSize, &w.Label8}),
               (Texts{"1.52 MB Wasted Space", "1.52 MB Wasted Space"}));
-    EXPECT_EQ(f.stored("TotSav"), "1.52 MB");
+    EXPECT_EQ(stored("TotSav"), "1.52 MB");
     EXPECT_EQ(w.itemSize(SizedItem::Temp), 1593836.0);
     w.chkTemp.setValue(0);
     EXPECT_FALSE(w.itemSize(SizedItem::Temp).has_value());
@@ -202,9 +201,8 @@ TEST(MainWindowEstimate, EachItemMeasuresItsFoldersLessTheirIndexFiles) {
     }
 }
 
-TEST(MainWindowSelectAll, CaptionsMembersStoredChoiceAndTheCookieSelection) {
-    MainWindowFixture f;
-    auto& w = f.startAccepted();
+TEST_F(MainWindow, CaptionsMembersStoredChoiceAndTheCookieSelection) {
+    auto& w = startAccepted();
     w.chkCookiesSel.setValue(1);
     w.Check1.setValue(1);
     EXPECT_EQ(w.Check1.caption() + Values({&w.chkMenu, &w.chkCookiesSel, &w.chkFav}),
@@ -238,20 +236,19 @@ TEST(MainWindowSelectAll, CaptionsMembersStoredChoiceAndTheCookieSelection) {
     EXPECT_TRUE(v.lblSize.visible());
 }
 
-TEST(MainWindowClose, SavesTheTwentyFourBoxesInOrderTwiceThenEndsAndAFailingStoreIsIgnored) {
-    MainWindowFixture f;
-    f.startAccepted();
-    f.form->chkTemp.setValue(1);
-    f.mem.settings.saves.clear();
-    EXPECT_THROW(f.form->Command2.click(), platform::ProgramEnded);
-    EXPECT_TRUE(f.mem.desktop.ended);
+TEST_F(MainWindow, SavesTheTwentyFourBoxesInOrderTwiceThenEndsAndAFailingStoreIsIgnored) {
+    startAccepted();
+    form->chkTemp.setValue(1);
+    mem.settings.saves.clear();
+    EXPECT_THROW(form->Command2.click(), platform::ProgramEnded);
+    EXPECT_TRUE(mem.desktop.ended);
     // Close saves the boxes in save order, then the main window's unload saves them again.
-    const auto boxes = f.form->saveOrder();
-    ASSERT_EQ(f.mem.settings.saves.size(), 48u);
+    const auto boxes = form->saveOrder();
+    ASSERT_EQ(mem.settings.saves.size(), 48u);
     for (size_t i = 0; i < 48; ++i)
-        EXPECT_EQ(f.mem.settings.saves[i].section + "|" + f.mem.settings.saves[i].key,
+        EXPECT_EQ(mem.settings.saves[i].section + "|" + mem.settings.saves[i].key,
                   "Presets|" + boxes[i % 24]->name());
-    EXPECT_EQ(f.stored("chkTemp") + f.stored("chkWord") + f.stored("chkFav") + f.stored("Check2"),
+    EXPECT_EQ(stored("chkTemp") + stored("chkWord") + stored("chkFav") + stored("Check2"),
               "10<missing><missing>");
     MainWindowFixture g;
     g.startAccepted().chkUrls.setValue(1);
@@ -265,9 +262,8 @@ TEST(MainWindowClose, SavesTheTwentyFourBoxesInOrderTwiceThenEndsAndAFailingStor
 }
 
 // Each item in its panel's label; the buttons in all three; the backgrounds reset their labels.
-TEST(MainWindowPanels, DescriptionsPanelsAndTheWebButtons) {
-    MainWindowFixture f;
-    auto& w = f.startAccepted();
+TEST_F(MainWindow, DescriptionsPanelsAndTheWebButtons) {
+    auto& w = startAccepted();
     EXPECT_EQ(w.lblInfo.caption(), kDefault);
     w.chkTemp.onMouseMove();
     // Straight onto the next item: no default text in between.
@@ -331,23 +327,22 @@ TEST(MainWindowPanels, DescriptionsPanelsAndTheWebButtons) {
     w.hwnd = 77;
     w.Command7.click();
     w.Command6.click();
-    EXPECT_EQ(f.mem.shell.calls,
+    EXPECT_EQ(mem.shell.calls,
               (Texts{"ShellExecute(77, open, https://www.brisko.example/, , 1)",
                      "ShellExecute(77, open, https://www.brisko.example/newsletter, , 1)"}));
 }
 
-TEST(Disclaimer, TickingAndAcceptingSkipsItNextTimeOnlyOneTicksItAndDecliningStoresNothing) {
-    MainWindowFixture f;
-    f.mem.desktop.onModal = [&] {
-        EXPECT_EQ(f.disclaimer->chkDisc.value(), 0);
-        EXPECT_EQ(f.disclaimer->Label1.caption().substr(0, 30), "I have thoroughly tested this ");
-        f.disclaimer->chkDisc.setValue(1);
-        EXPECT_EQ(f.stored("Disclaimer"), "1");  // each change is stored at once
-        f.disclaimer->Command1.click();
+TEST_F(MainWindow, TickingAndAcceptingSkipsItNextTimeOnlyOneTicksItAndDecliningStoresNothing) {
+    mem.desktop.onModal = [&] {
+        EXPECT_EQ(disclaimer->chkDisc.value(), 0);
+        EXPECT_EQ(disclaimer->Label1.caption().substr(0, 30), "I have thoroughly tested this ");
+        disclaimer->chkDisc.setValue(1);
+        EXPECT_EQ(stored("Disclaimer"), "1");  // each change is stored at once
+        disclaimer->Command1.click();
     };
-    f.form->show();
-    EXPECT_FALSE(f.disclaimer->loaded());
-    EXPECT_EQ(f.form->Check2.value(), 0);  // read before the disclaimer was shown
+    form->show();
+    EXPECT_FALSE(disclaimer->loaded());
+    EXPECT_EQ(form->Check2.value(), 0);  // read before the disclaimer was shown
     MainWindowFixture next;
     EXPECT_EQ(next.startAccepted().Check2.value(), 1);
     EXPECT_EQ(next.mem.desktop.modalRuns, 0);
@@ -374,26 +369,25 @@ TEST(Disclaimer, TickingAndAcceptingSkipsItNextTimeOnlyOneTicksItAndDecliningSto
     EXPECT_EQ(d.form->Label2.caption(), "");
 }
 
-TEST(Disclaimer, ShownAgainFromTheAboutPanelWithTheStoredChoice) {
-    MainWindowFixture f;
-    f.startAccepted();
+TEST_F(MainWindow, ShownAgainFromTheAboutPanelWithTheStoredChoice) {
+    startAccepted();
     int shown = 0;
-    f.mem.desktop.onModal = [&] {
+    mem.desktop.onModal = [&] {
         ++shown;
         // The first time the stored "1", the second time the "0" stored by the first.
-        EXPECT_EQ(f.disclaimer->chkDisc.value(), shown == 1 ? 1 : 0);
-        EXPECT_TRUE(f.disclaimer->modal());
-        f.disclaimer->chkDisc.onMouseMove();
-        EXPECT_EQ(f.disclaimer->chkDisc.foreColor, controls::rgb(255, 0, 0));
-        f.disclaimer->onMouseMove();
-        EXPECT_EQ(f.disclaimer->chkDisc.foreColor, controls::rgb(0, 0, 192));
-        f.disclaimer->chkDisc.setValue(0);
-        f.disclaimer->Command1.click();
+        EXPECT_EQ(disclaimer->chkDisc.value(), shown == 1 ? 1 : 0);
+        EXPECT_TRUE(disclaimer->modal());
+        disclaimer->chkDisc.onMouseMove();
+        EXPECT_EQ(disclaimer->chkDisc.foreColor, controls::rgb(255, 0, 0));
+        disclaimer->onMouseMove();
+        EXPECT_EQ(disclaimer->chkDisc.foreColor, controls::rgb(0, 0, 192));
+        disclaimer->chkDisc.setValue(0);
+        disclaimer->Command1.click();
     };
-    f.form->Image1.onClick();
-    f.form->Image1.onClick();
+    form->Image1.onClick();
+    form->Image1.onClick();
     EXPECT_EQ(shown, 2);
-    EXPECT_EQ(f.stored("Disclaimer"), "0");
+    EXPECT_EQ(stored("Disclaimer"), "0");
 }
 
 TEST(HelpDialogs, EachShowsModallyWithItsTextsAndOnlyTheMainHelpIsKept) {
