@@ -80,15 +80,16 @@ struct ExtensFixture {
     }
 };
 
+struct ExtensWindow : ExtensFixture, ::testing::Test {};
+
 // The frame's bars and texts move the window; the lists lie between title and bottom bar.
-TEST(Extens, LoadShowsTheFirstCategoryInItsStyledFrame) {
-    ExtensFixture f;
-    auto& w = f.window;
+TEST_F(ExtensWindow, LoadShowsTheFirstCategoryInItsStyledFrame) {
+    auto& w = window;
     EXPECT_EQ(w.title() + "|" + w.XPDesign1.Caption(), "Extensions|Extensions");
     EXPECT_EQ(w.lstNames.count(), 7);
     EXPECT_EQ(w.XPDesign1.Stexte(), "7 of 3183 File Types");
     EXPECT_EQ(w.Label1.caption(), "7");
-    EXPECT_TRUE(f.namesShown() && w.Option2.value());
+    EXPECT_TRUE(namesShown() && w.Option2.value());
     EXPECT_EQ(w.lstNames.horizontalExtent(), 1074);  // 8055 twips / 15 * 2
     EXPECT_EQ(w.lstDisplay.horizontalExtent(), 1074);
     EXPECT_EQ(w.txtInput.toolTip + "|" + w.lstDisplay.toolTip + "|" + w.lstNames.toolTip,
@@ -111,10 +112,9 @@ TEST(Extens, LoadShowsTheFirstCategoryInItsStyledFrame) {
 }
 
 // The empty text matches nothing, and an entry shorter than the search never matches.
-TEST(Extens, SearchMatchesTheBeginningInEitherCaseAndEnterOrClickClearsIt) {
-    ExtensFixture f;
-    auto& w = f.window;
-    f.type("do");
+TEST_F(ExtensWindow, SearchMatchesTheBeginningInEitherCaseAndEnterOrClickClearsIt) {
+    auto& w = window;
+    type("do");
     const Lines expected{"DOC - Word processor document", "doc2 - lower case",
                          "DOCX - Word document", "DO - Stata"};
     EXPECT_EQ(w.lstDisplay.items(), expected);
@@ -122,7 +122,7 @@ TEST(Extens, SearchMatchesTheBeginningInEitherCaseAndEnterOrClickClearsIt) {
     w.txtInput.setText("");
     EXPECT_EQ(w.lstDisplay.count(), 0);
     EXPECT_TRUE(w.lstDisplay.visible());
-    f.type("DO");
+    type("DO");
     EXPECT_EQ(w.lstDisplay.items(), expected);
     w.txtInput.setText("Doc");
     EXPECT_EQ(w.lstDisplay.items(), (Lines{"DOC - Word processor document", "doc2 - lower case",
@@ -131,49 +131,48 @@ TEST(Extens, SearchMatchesTheBeginningInEitherCaseAndEnterOrClickClearsIt) {
     EXPECT_EQ(w.lstDisplay.count(), 0);
     // The box takes twenty characters; Enter or a click clears it, other keys do not.
     w.txtInput.setText("");
-    f.type("abcdefghijklmnopqrstuvwxyz");
+    type("abcdefghijklmnopqrstuvwxyz");
     EXPECT_EQ(w.txtInput.text(), "abcdefghijklmnopqrst");
     w.txtInput.onKeyPress(13);
     EXPECT_EQ(w.txtInput.text(), "");
-    EXPECT_TRUE(f.namesShown());
+    EXPECT_TRUE(namesShown());
     EXPECT_EQ(w.lstNames.count(), 7);
-    f.type("d");
+    type("d");
     w.lstDisplay.setListIndex(1);
     w.txtInput.onKeyPress('x');
     EXPECT_EQ(w.txtInput.text(), "d");
     w.txtInput.onClick();
     EXPECT_EQ(w.txtInput.text(), "");
     EXPECT_EQ(w.lstDisplay.listIndex(), -1);
-    EXPECT_TRUE(f.namesShown());
+    EXPECT_TRUE(namesShown());
 }
 
 // A missing category file shows zero; reopening starts again at the first category.
-TEST(Extens, ChoosingACategoryReplacesTheListAndReopeningStartsAtTheFirst) {
-    ExtensFixture f;
-    auto& w = f.window;
-    f.type("d");
+TEST_F(ExtensWindow, ChoosingACategoryReplacesTheListAndReopeningStartsAtTheFirst) {
+    auto& w = window;
+    type("d");
     w.Option4.setValue(true);
     EXPECT_FALSE(w.Option2.value());
     EXPECT_EQ(w.lstNames.items(), (Lines{"RAR - RAR archive", "TXT - Text", "ZIP - Zip archive"}));
     EXPECT_EQ(w.txtInput.text(), "");
     EXPECT_EQ(w.XPDesign1.Stexte(), "3 of 3183 File Types");
-    EXPECT_TRUE(f.namesShown());
+    EXPECT_TRUE(namesShown());
     EXPECT_EQ(w.lstDisplay.count(), 0);
-    f.type("z");
+    type("z");
     w.XPDesign1.onClose();
     EXPECT_FALSE(w.loaded());
-    const int reads = f.reader.reads;
+    const int reads = reader.reads;
     w.show();
-    EXPECT_EQ(f.reader.reads, reads + 1);  // one load of ext11.vxl, no other file
+    EXPECT_EQ(reader.reads, reads + 1);  // one load of ext11.vxl, no other file
     EXPECT_TRUE(w.Option2.value() && !w.Option4.value());
     EXPECT_EQ(w.txtInput.text(), "");
     EXPECT_EQ(w.lstNames.count(), 7);
-    EXPECT_TRUE(f.namesShown());
-    f.mem.files.removeTree("C:\\Program Files\\Brisko\\ext21.vxl");
+    EXPECT_TRUE(namesShown());
+    mem.files.removeTree("C:\\Program Files\\Brisko\\ext21.vxl");
     w.Option3.setValue(true);
     EXPECT_EQ(w.lstNames.count(), 0);
     EXPECT_EQ(w.XPDesign1.Stexte() + "|" + w.Label1.caption(), "0 of 3183 File Types|0");
-    EXPECT_TRUE(f.mem.desktop.messages.empty());
+    EXPECT_TRUE(mem.desktop.messages.empty());
 }
 
 TEST(PrefixSearch, FoldsAnsiLettersAndNeverMatchesShorterEntries) {

@@ -171,19 +171,20 @@ struct FrameFixture {
     }
 };
 
+struct StyledFrame : FrameFixture, ::testing::Test {};
+
 // Buttons at fixed distances from the right; each shadow one pixel lower right.
-TEST(XPDesign, LaysOutItsElementsForItsSizeAndItsTextsGoToTheirLabelAndShadow) {
-    FrameFixture f;
-    EXPECT_EQ(f.window.styledFrame, &f.frame);
+TEST_F(StyledFrame, LaysOutItsElementsForItsSizeAndItsTextsGoToTheirLabelAndShadow) {
+    EXPECT_EQ(window.styledFrame, &frame);
     const auto box = [](const Rect& r) { return std::array{r.left, r.top, r.width, r.height}; };
-    EXPECT_EQ(box(f.frame.button(B::Close)), (std::array{8505 - 495, 60, 315, 315}));
-    EXPECT_EQ(f.frame.button(B::Minimise).left, 8505 - 865);
-    const Rect caption = f.frame.Label2[2].rect;
+    EXPECT_EQ(box(frame.button(B::Close)), (std::array{8505 - 495, 60, 315, 315}));
+    EXPECT_EQ(frame.button(B::Minimise).left, 8505 - 865);
+    const Rect caption = frame.Label2[2].rect;
     EXPECT_EQ(caption.left + caption.width + 60, 8505 - 1235);
-    EXPECT_EQ(box(f.frame.Label2[0].rect), (std::array{240, 4305 - 375 + 60, 8505 - 480, 255}));
+    EXPECT_EQ(box(frame.Label2[0].rect), (std::array{240, 4305 - 375 + 60, 8505 - 480, 255}));
     for (int i : {0, 2}) {
-        const Rect t = f.frame.Label2[i].rect;
-        EXPECT_EQ(box(f.frame.Label2[i + 1].rect),
+        const Rect t = frame.Label2[i].rect;
+        EXPECT_EQ(box(frame.Label2[i + 1].rect),
                   (std::array{t.left + 15, t.top + 15, t.width, t.height}));
     }
     // The texts first, then the icon, the bars and the title pieces.
@@ -192,40 +193,38 @@ TEST(XPDesign, LaysOutItsElementsForItsSizeAndItsTextsGoToTheirLabelAndShadow) {
              {8400, 400, E::RoundEnd}, {30, 20, E::TitleBody}, {1000, 4290, E::BottomBar},
              {1000, 4100, E::StatusText}, {20, 2000, E::LeftSide}, {8480, 2000, E::RightSide},
              {3000, 2000, E::Background}})
-        EXPECT_EQ(f.frame.elementAt(x, y), e) << x << "," << y;
+        EXPECT_EQ(frame.elementAt(x, y), e) << x << "," << y;
     // clang-format on
-    f.frame.place({0, 0, 6000, 3000});
-    EXPECT_EQ(box(f.frame.element(E::BottomBar)), (std::array{0, 3000 - 375, 6000, 375}));
-    EXPECT_EQ(f.frame.element(E::RoundEnd).left, 6000 - 330);
-    EXPECT_EQ(f.frame.Label2[0].rect.width, 6000 - 480);
-    f.frame.setStexte("7 of 3183 File Types");
-    f.frame.setCaption("Extensions");
-    EXPECT_EQ(f.frame.Stexte() + "|" + f.frame.Label2[1].caption(),
+    frame.place({0, 0, 6000, 3000});
+    EXPECT_EQ(box(frame.element(E::BottomBar)), (std::array{0, 3000 - 375, 6000, 375}));
+    EXPECT_EQ(frame.element(E::RoundEnd).left, 6000 - 330);
+    EXPECT_EQ(frame.Label2[0].rect.width, 6000 - 480);
+    frame.setStexte("7 of 3183 File Types");
+    frame.setCaption("Extensions");
+    EXPECT_EQ(frame.Stexte() + "|" + frame.Label2[1].caption(),
               "7 of 3183 File Types|7 of 3183 File Types");
-    EXPECT_EQ(f.frame.Caption() + "|" + f.frame.Label2[3].caption(), "Extensions|Extensions");
+    EXPECT_EQ(frame.Caption() + "|" + frame.Label2[3].caption(), "Extensions|Extensions");
     // Only the texts are the window's widgets; the frame draws the shadows under them.
-    EXPECT_EQ(f.window.widgets, (std::vector<Widget*>{&f.frame.Label2[0], &f.frame.Label2[2]}));
-    EXPECT_NE(f.frame.Label2[0].foreColor, f.frame.Label2[1].foreColor);
-    EXPECT_TRUE(f.frame.Label2[2].bold);
+    EXPECT_EQ(window.widgets, (std::vector<Widget*>{&frame.Label2[0], &frame.Label2[2]}));
+    EXPECT_NE(frame.Label2[0].foreColor, frame.Label2[1].foreColor);
+    EXPECT_TRUE(frame.Label2[2].bold);
 }
 
-TEST(XPDesign, ItsPropertiesChooseTheCaptionButtonsAndEachActs) {
-    FrameFixture f;
-    f.frame.sethlpbutton(false);
-    EXPECT_TRUE(!f.window.skin.has(B::Help) && f.window.skin.has(B::Close));
+TEST_F(StyledFrame, ItsPropertiesChooseTheCaptionButtonsAndEachActs) {
+    frame.sethlpbutton(false);
+    EXPECT_TRUE(!window.skin.has(B::Help) && window.skin.has(B::Close));
     // Without help, the caption reaches to the minimise button.
-    EXPECT_EQ(f.frame.Label2[2].rect.left + f.frame.Label2[2].rect.width + 60, 8505 - 865);
-    f.frame.setQuitButton(false);
-    EXPECT_TRUE(!f.window.skin.has(B::Close) && f.window.skin.has(B::Minimise));
+    EXPECT_EQ(frame.Label2[2].rect.left + frame.Label2[2].rect.width + 60, 8505 - 865);
+    frame.setQuitButton(false);
+    EXPECT_TRUE(!window.skin.has(B::Close) && window.skin.has(B::Minimise));
     // A resize does not bring back a button its property hid.
-    f.frame.resize();
-    EXPECT_FALSE(f.window.skin.has(B::Close) || f.window.skin.has(B::Help));
-    for (B b : {B::Help, B::Minimise, B::Close}) f.frame.act(b);
-    EXPECT_EQ(f.actions, (std::vector<std::string>{"help", "minimise", "close"}));
+    frame.resize();
+    EXPECT_FALSE(window.skin.has(B::Close) || window.skin.has(B::Help));
+    for (B b : {B::Help, B::Minimise, B::Close}) frame.act(b);
+    EXPECT_EQ(actions, (std::vector<std::string>{"help", "minimise", "close"}));
 }
 
-TEST(XPDesign, HoverOverTheTitleOrTheTextsResetsTheButtonsAndPressesDragTheirWindows) {
-    FrameFixture f;
+TEST_F(StyledFrame, HoverOverTheTitleOrTheTextsResetsTheButtonsAndPressesDragTheirWindows) {
     for (auto [e, resets] : {std::pair{E::TitleBar, true},
                              {E::TitleBody, true},
                              {E::RoundEnd, true},
@@ -235,33 +234,33 @@ TEST(XPDesign, HoverOverTheTitleOrTheTextsResetsTheButtonsAndPressesDragTheirWin
                              {E::BottomBar, false},
                              {E::LeftSide, false},
                              {E::Background, false}}) {
-        LightAll(f.window.skin);
-        f.frame.mouseMove(e);
-        EXPECT_EQ(Images(f.window.skin) == (std::vector{N, N, N}), resets) << static_cast<int>(e);
+        LightAll(window.skin);
+        frame.mouseMove(e);
+        EXPECT_EQ(Images(window.skin) == (std::vector{N, N, N}), resets) << static_cast<int>(e);
     }
-    LightAll(f.window.skin);
-    f.frame.resize();
-    EXPECT_EQ(Images(f.window.skin), (std::vector{N, N, N}));
+    LightAll(window.skin);
+    frame.resize();
+    EXPECT_EQ(Images(window.skin), (std::vector{N, N, N}));
     // The texts drag the carrier, the bars the initialised window, only by the left button.
-    const auto left = [&](E e) { return f.frame.press(e, MouseButton::Left); };
-    EXPECT_EQ(left(E::CaptionText), &f.window);
-    EXPECT_EQ(left(E::StatusText), &f.window);
+    const auto left = [&](E e) { return frame.press(e, MouseButton::Left); };
+    EXPECT_EQ(left(E::CaptionText), &window);
+    EXPECT_EQ(left(E::StatusText), &window);
     // Nothing given to Initialise: the bars move nothing.
     const E bars[] = {E::TitleBar, E::TitleBody, E::Icon, E::BottomBar, E::Background};
     for (E e : bars) EXPECT_EQ(left(e), nullptr);
-    f.frame.Initialise(&f.other);
-    for (E e : bars) EXPECT_EQ(left(e), &f.other);
-    EXPECT_EQ(left(E::CaptionText), &f.window);
+    frame.Initialise(&other);
+    for (E e : bars) EXPECT_EQ(left(e), &other);
+    EXPECT_EQ(left(E::CaptionText), &window);
     EXPECT_EQ(left(E::LeftSide), nullptr);
     EXPECT_EQ(left(E::RoundEnd), nullptr);
     // Only the left button on a normal window drags.
-    f.frame.Initialise(&f.window);
+    frame.Initialise(&window);
     for (MouseButton b : {MouseButton::Right, MouseButton::Middle})
-        EXPECT_FALSE(f.frame.press(E::CaptionText, b) || f.frame.press(E::TitleBar, b));
-    f.window.setState(WindowState::Minimized);
+        EXPECT_FALSE(frame.press(E::CaptionText, b) || frame.press(E::TitleBar, b));
+    window.setState(WindowState::Minimized);
     EXPECT_FALSE(left(E::CaptionText) || left(E::TitleBar));
-    f.window.setState(WindowState::Normal);
-    EXPECT_EQ(left(E::StatusText), &f.window);
+    window.setState(WindowState::Normal);
+    EXPECT_EQ(left(E::StatusText), &window);
 }
 
 }  // namespace
