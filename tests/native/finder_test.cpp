@@ -316,7 +316,6 @@ TEST_F(Finder, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     EXPECT_EQ(g.stored("Scnsv"), "0");
 }
 
-// Whatever changed since the search, only the listed file goes, through no link.
 TEST(FinderRemoval, OnlyTheFileFoundIsRemovedWhateverChangedSinceTheSearch) {
     // After the search a folder on the path becomes a link, a file takes its place, or it goes.
     enum Change { None, Link, Replace, Gone };

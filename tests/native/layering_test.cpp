@@ -96,7 +96,6 @@ TEST(Layering, EveryIncludePointsDown) {
     EXPECT_GT(includes, 100);  // the tree was really read: the logic and the views are there
 }
 
-// Upward and system includes are caught; downward and sideways ones are not.
 TEST(Layering, TheRuleCatchesUpwardIncludesAndSystemHeaders) {
     // clang-format off
     const std::tuple<const char*, const char*, bool, bool> cases[] = {
