@@ -94,27 +94,23 @@ TEST(WindowSkins, TitlePiecesAndResizeReturnButtonsToNormalPerWindowAndAbsentOne
     struct Case {
         const char* window;
         SkinRules rules;
-        std::vector<ButtonImage> afterMiddle, afterRight, afterResize;
+        std::vector<ButtonImage> after[3];  // the middle piece, the right piece, a resize
     };
     for (const Case& c : {
-             Case{"main window", MainWindowSkin(), {N, N, N}, {H, N, N}, {N, N, N}},
-             Case{"finder", FinderSkin(), {N, N, N}, {H, N, N}, {N, N, N}},
-             Case{"cookie keeper", CookieKeeperSkin(), {H, H, H}, {H, H, H}, {H, N, N}},
-             Case{"help dialog", HelpDialogSkin(false), {N, N, H}, {N, N, N}, {N, N, H}},
-             Case{"main help", HelpDialogSkin(true), {N, N, H}, {N, N, N}, {N, N, H}},
+             Case{"main window", MainWindowSkin(), {{N, N, N}, {H, N, N}, {N, N, N}}},
+             Case{"finder", FinderSkin(), {{N, N, N}, {H, N, N}, {N, N, N}}},
+             Case{"cookie keeper", CookieKeeperSkin(), {{H, H, H}, {H, H, H}, {H, N, N}}},
+             Case{"help dialog", HelpDialogSkin(false), {{N, N, H}, {N, N, N}, {N, N, H}}},
+             Case{"main help", HelpDialogSkin(true), {{N, N, H}, {N, N, N}, {N, N, H}}},
          }) {
         SCOPED_TRACE(c.window);
         WindowSkin skin(c.rules);
-        LightAll(skin);
-        skin.titleMove(T::Middle);
-        EXPECT_EQ(Images(skin), c.afterMiddle);
-        LightAll(skin);
-        skin.titleMove(T::Right);
-        EXPECT_EQ(Images(skin), c.afterRight);
-        LightAll(skin);
-        skin.resized();
-        EXPECT_EQ(Images(skin), c.afterResize);
-        EXPECT_EQ(skin.press(B::Help), c.afterResize[0] == H);
+        for (int i = 0; i < 3; ++i) {
+            LightAll(skin);
+            i < 2 ? skin.titleMove(i ? T::Right : T::Middle) : skin.resized();
+            EXPECT_EQ(Images(skin), c.after[i]) << i;
+        }
+        EXPECT_EQ(skin.press(B::Help), c.after[2][0] == H);
     }
     // The text and the left piece reset nothing.
     WindowSkin skin(MainWindowSkin()), disclaimer(DisclaimerSkin());
