@@ -174,7 +174,8 @@ TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
     };
     // clang-format off
     for (const Case& c :
-         {Case{"C:\\WINDOWS", true, {deltree + "C:\\WINDOWS\\Temp\\*.*\"", deltree + user + "Temp\\*.*\"",
+         {Case{"C:\\WINDOWS", true, {deltree + "C:\\WINDOWS\\Temp\\*.*\"",
+                deltree + user + "Temp\\*.*\"",
                 deltree + win + "INetCookies\\*.*\"", deltree + win + "INetCache\\*.*\"",
                 deltree + win + "History\\*.*\""}},
           Case{"C:\\WINDOWS", false, {deltree + "C:\\WINDOWS\\Temp\\*.*\"",

@@ -107,7 +107,8 @@ TEST(CleanerReg32, ReadRegStringReadsOnlyTextValuesAndStopsAtNul) {
     reg.set(CU, "K", "empty", "");
     using Case = std::tuple<RegRoot, const char*, const char*, const char*>;
     // clang-format off
-    for (auto [root, key, name, read] : {Case{CU, "K", "plain", "hello"}, {CU, "k", "PLAIN", "hello"},
+    for (auto [root, key, name, read] :
+            {Case{CU, "K", "plain", "hello"}, {CU, "k", "PLAIN", "hello"},
              {CU, "K", "nul", "ab"}, {CU, "K", "expand", ""}, {CU, "K", "bin", ""},
              {CU, "K", "empty", ""}, {CU, "K", "missing", ""}, {RegRoot::Users, "K", "plain", ""},
              {CU, "Nowhere", "plain", ""}})

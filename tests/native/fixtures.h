@@ -63,17 +63,17 @@ struct MainWindowFixture {
         mem.settings.saves.clear();
     }
     // Starts the program; the disclaimer, when shown, is accepted as it stands.
-    void start() {
+    app::Form1& start() {
         mem.desktop.onModal = [this] {
             if (disclaimer->visible()) disclaimer->Command1.click();
         };
         form->show();
+        return *form;
     }
     // Starts as on any run after the disclaimer was accepted for good.
     app::Form1& startAccepted() {
         store("Disclaimer", "1");
-        start();
-        return *form;
+        return start();
     }
     std::string stored(const std::string& key, const std::string& section = "Presets") {
         return mem.settings.get("Brisko", section, key, "<missing>");

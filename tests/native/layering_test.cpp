@@ -100,16 +100,16 @@ TEST(Layering, TheRuleCatchesUpwardIncludesAndSystemHeaders) {
     // clang-format off
     const std::tuple<const char*, const char*, bool, bool> cases[] = {
         {"cleaner/clean_run.cpp", "app/form1.h", false, true},
+        {"cookies/frm_cookies.cpp", "app/form1.h", false, true},
         {"controls/form.h", "cleaner/catalogue.h", false, true},
+        {"cleaner/numbers.cpp", "windows.h", true, true},
+        {"views/winmain.cpp", "windows.h", true, false},
         {"platform/filesystem.h", "platform/memory/memory_filesystem.h", false, true},
         {"platform/win32/win32_shell.cpp", "views/binding.h", false, true},
         {"app/form1.cpp", "platform/win32/win32_platform.h", false, true},
-        {"cookies/frm_cookies.cpp", "app/form1.h", false, true},
-        {"cleaner/numbers.cpp", "windows.h", true, true},
         {"tools/deltree/deltree.cpp", "cleaner/wildcard.h", false, true},
         {"finder/win_seek.cpp", "filetypes/extens.h", false, false},
         {"views/winmain.cpp", "platform/win32/win32_platform.h", false, false},
-        {"views/winmain.cpp", "windows.h", true, false},
         {"tests/native/any_test.cpp", "views/binding.h", false, false}};
     // clang-format on
     for (auto [file, target, angled, wrong] : cases)

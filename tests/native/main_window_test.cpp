@@ -14,8 +14,7 @@ constexpr const char* kDefault = "Move the mouse over each item for a descriptio
 struct MainWindow : MainWindowFixture, ::testing::Test {};
 
 TEST_F(MainWindow, EmptyStoreShowsDefaultsAndTheDisclaimer) {
-    start();
-    auto& w = *form;
+    auto& w = start();
     for (controls::CheckBox* box : w.restoreOrder()) EXPECT_EQ(box->value(), 0) << box->name();
     EXPECT_EQ(Captions({&w.lblSize, &w.Label8, &w.Label2}),
               (Texts{"0 bytes Wasted Space", "0 bytes Wasted Space", "0 bytes Cleaned so far"}));
@@ -57,8 +56,7 @@ TEST_F(MainWindow, MalformedSettingsLeaveTheirBoxesAndNeverStopStartUp) {
         store(key, value);
     // clang-format on
     store("Scnsv", "2048 bytes", "Filters");
-    start();
-    auto& w = *form;
+    auto& w = start();
     EXPECT_EQ(Values({&w.chkTemp, &w.chkWord, &w.chkExcel, &w.chkAccess}), "0001");
     EXPECT_EQ(mem.desktop.modalRuns, 1);  // not accepted: the disclaimer shows
     EXPECT_EQ(w.Label2.caption(), "2.00 KB Cleaned so far");
