@@ -82,8 +82,7 @@ TEST_F(Finder, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
     w.chkSelectAll.setValue(0);
     EXPECT_EQ(w.txtSearchSpec.text() + "|" + w.chkSelectAll.caption(), "|Select All");
     // Custom filters join the boxes' patterns; a save with nothing typed drops them again.
-    w.chkGID.setValue(1);
-    w.chkTMP.setValue(1);
+    for (auto* box : {&w.chkGID, &w.chkTMP}) box->setValue(1);
     w.cmdAdvanced.click();
     EXPECT_TRUE(!w.Filters.visible() && w.Custom.visible());
     w.txtCustom.setText("*.abc;*.xyz");
@@ -94,8 +93,7 @@ TEST_F(Finder, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
     EXPECT_EQ(w.txtCustom.text(), "");
     w.Command1.click();
     EXPECT_EQ(w.txtSearchSpec.text(), "*.gid;*.tmp");
-    w.chkGID.setValue(0);
-    w.chkTMP.setValue(0);
+    for (auto* box : {&w.chkGID, &w.chkTMP}) box->setValue(0);
     w.txtCustom.setText("*.a bc;;*.x");  // accepted as typed, with no ";" in front
     w.Command1.click();
     EXPECT_EQ(w.txtSearchSpec.text(), "*.a bc;;*.x");
@@ -116,12 +114,10 @@ TEST_F(Finder, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
 }
 
 TEST_F(Finder, LoadRestoresBoxesThenJoinsTheCustomFilters) {
-    store({{"chkGID", "1"},
-           {"chkTMP", "yes"},
-           {"Custom", "*.abc"},
-           {"Used", "*.old"},
-           {"optDelete", "True"},
-           {"optRecycle", "False"}});
+    // clang-format off
+    store({{"chkGID", "1"}, {"chkTMP", "yes"}, {"Custom", "*.abc"}, {"Used", "*.old"},
+           {"optDelete", "True"}, {"optRecycle", "False"}});
+    // clang-format on
     open();
     EXPECT_EQ(seek.txtSearchSpec.text(), "*.gid;*.abc");
     EXPECT_EQ(seek.chkTMP.value(), 0);  // not a number: left as it was, and traced
@@ -175,10 +171,9 @@ TEST_F(Finder, WalksSubfoldersLastFirstAndListsEachFolderAfterWhatIsBelowIt) {
         Captions({&seek.lblCount, &seek.Label2, &seek.Message, &seek.cmdSearch, &seek.cmdExit}),
         (Texts{" 6", "Searching ... This can take several minutes.  Files found so far  6",
                "6 bytes Wasted Space   6 Files found", "&Reset", "E&xit"}));
-    EXPECT_EQ(checkedCount(), 6);
+    EXPECT_TRUE(checkedCount() == 6 && seek.cmdDelete.enabled());
     // One yield per folder entered: the root, A, b, C, C\Inner, Hidden.
     EXPECT_EQ(mem.desktop.yields, 6);
-    EXPECT_TRUE(seek.cmdDelete.enabled());
     EXPECT_EQ(mem.media.played.back(), "C:\\Program Files\\Brisko\\Alarm.wav");
 }
 
@@ -204,8 +199,7 @@ TEST_F(Finder, LinksBindMountsUnreadableFoldersAndOddFilesNeitherStopNorRepeatTh
         g.fs.addAlias("C:\\Data\\Again", "C:\\Data");
         g.fs.addAlias("C:\\Mirror", "C:\\Data");
         g.search("*.tmp");
-        EXPECT_EQ(g.found().size(), 1u) << idsInListings;
-        EXPECT_EQ(g.mem.trace.lines.size(), 2u) << idsInListings;
+        EXPECT_TRUE(g.found().size() == 1u && g.mem.trace.lines.size() == 2u) << idsInListings;
     }
 }
 
@@ -219,8 +213,7 @@ TEST_F(Finder, SearchesThatFindNothingOrTooMuchEndWithTheirMessage) {
     g.open();
     g.seek.cmdSearch.click();
     EXPECT_EQ(g.message(), "Nothing Selected: You have to select at least one filter");
-    EXPECT_EQ(g.mem.desktop.yields, 0);
-    EXPECT_FALSE(g.seek.Label10.visible());
+    EXPECT_TRUE(g.mem.desktop.yields == 0 && !g.seek.Label10.visible());
     FinderFixture h;
     for (int i = 0; i < 70; ++i) h.fs.roots.push_back("C:\\");  // too long for the listing
     EXPECT_TRUE(finder::FixedDrives(h.fs).empty());
@@ -233,8 +226,7 @@ TEST_F(Finder, SearchesThatFindNothingOrTooMuchEndWithTheirMessage) {
     full.addFiles({"C:\\a.tmp", "C:\\b.tmp", "C:\\c.tmp"});
     full.seek.lstFoundFiles.capacity = 2;
     full.search("*.tmp");
-    EXPECT_EQ(full.found().size(), 2u);
-    EXPECT_EQ(full.mem.desktop.messages.size(), 1u);
+    EXPECT_TRUE(full.found().size() == 2u && full.mem.desktop.messages.size() == 1u);
     EXPECT_EQ(full.message(), "Brisko: You've filled the list box. Abandoning search...");
     EXPECT_EQ(full.seek.cmdSearch.caption(), "&Reset");
 }
