@@ -146,15 +146,13 @@ TEST(Outlines, EachStyleCutsItsOwnCornersAndFollowsTheStyleAtTheNextResize) {
             for (int x = 0; x < W; ++x) inside += o.contains(x, y) ? 1 : 0;
         EXPECT_EQ(inside, W * H - static_cast<int>(cut.size())) << "style " << style;
         for (Point p : cut) EXPECT_FALSE(o.contains(p.x, p.y)) << "style " << style;
-        EXPECT_FALSE(o.contains(W, 0));
-        EXPECT_FALSE(o.contains(-1, 0));
+        EXPECT_TRUE(!o.contains(W, 0) && !o.contains(-1, 0));
     }
     // Rounded corners keep the pixels just beyond the cut ones.
     const Outline o = OutlineOf(3, W, H);
     EXPECT_TRUE(o.contains(2, 0) && o.contains(1, 1) && o.contains(0, 2));
     // Tiny buttons cut each pixel once and nothing outside.
-    EXPECT_EQ(OutlineOf(3, 2, 2).cuts.size(), 4u);
-    EXPECT_TRUE(OutlineOf(3, 0, 0).cuts.empty());
+    EXPECT_TRUE(OutlineOf(3, 2, 2).cuts.size() == 4u && OutlineOf(3, 0, 0).cuts.empty());
     EXPECT_EQ(OutlineOf(1, 1, 1).cuts.size(), 1u);
     ChameleonButton b;
     b.resize(10, 6);
@@ -213,8 +211,7 @@ TEST_F(Input, OnlyALeftPressReleasedInsideClicks) {
     b.mouseDown(MouseButton::Left, 0, 10, 10);
     EXPECT_EQ(b.state(), ChameleonButton::kPressed);
     b.mouseUp(MouseButton::Left, 0, 10, 10);
-    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(b.state() == ChameleonButton::kNormal && clicks == 1);
     EXPECT_EQ(events, (Strings{"down 1 10,10", "up 1"}));
     // The right button neither presses nor clicks.
     events.clear();
@@ -222,8 +219,7 @@ TEST_F(Input, OnlyALeftPressReleasedInsideClicks) {
     EXPECT_EQ(b.state(), ChameleonButton::kNormal);
     b.mouseUp(MouseButton::Right, 0, 10, 10);
     b.click();  // even if the platform reported one, the last button was the right one
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(events, (Strings{"down 2 10,10", "up 2"}));
+    EXPECT_TRUE((clicks == 1 && events == Strings{"down 2 10,10", "up 2"}));
     // Pressed, moved out and released outside: no click.
     b.mouseDown(MouseButton::Left, 0, 10, 10);
     b.mouseMove(MouseButton::Left, 80, 10);
@@ -238,19 +234,16 @@ TEST_F(Input, OnlyALeftPressReleasedInsideClicks) {
     const int before = b.repaints();
     b.mouseMove(std::nullopt, 10, 10);
     b.mouseMove(std::nullopt, 11, 10);
-    EXPECT_EQ(b.repaints(), before);
-    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
+    EXPECT_TRUE(b.repaints() == before && b.state() == ChameleonButton::kNormal);
 }
 
 TEST_F(Input, ADoubleClickShowsThePressButRaisesNoSecondClickAndADisabledButtonNone) {
     b.mouseDown(MouseButton::Left, 0, 10, 10);
     b.mouseUp(MouseButton::Left, 0, 10, 10);
     b.doubleClick();
-    EXPECT_EQ(b.state(), ChameleonButton::kPressed);
-    EXPECT_EQ(events.back(), "down 1 1,1");
+    EXPECT_TRUE(b.state() == ChameleonButton::kPressed && events.back() == "down 1 1,1");
     b.mouseUp(MouseButton::Left, 0, 10, 10);
-    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(b.state() == ChameleonButton::kNormal && clicks == 1);
     // A platform that clicks on its own gets no click for a double click's press.
     b.mouseDown(MouseButton::Left, 0, 10, 10);
     b.platformClick();
@@ -272,8 +265,7 @@ TEST_F(Input, ADoubleClickShowsThePressButRaisesNoSecondClickAndADisabledButtonN
     b.keyUp(Key::Space, 0);
     b.accessKeyPressed();
     b.click();
-    EXPECT_EQ(clicks, 3);
-    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
+    EXPECT_TRUE(clicks == 3 && b.state() == ChameleonButton::kNormal);
     b.setEnabled(true);
     b.accessKeyPressed();
     EXPECT_EQ(clicks, 4);
@@ -286,11 +278,9 @@ TEST_F(Input, ArrowKeysMoveTheFocusLikeTabSpaceClicksOnReleaseAndChangesRepaint)
     EXPECT_EQ(moves, (std::vector<int>{1, 1, -1, -1}));
     events.clear();
     b.keyDown(Key::Space, 0);
-    EXPECT_EQ(b.state(), ChameleonButton::kPressed);
-    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(b.state() == ChameleonButton::kPressed && clicks == 0);
     b.keyUp(Key::Space, 0);
-    EXPECT_EQ(b.state(), ChameleonButton::kNormal);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(b.state() == ChameleonButton::kNormal && clicks == 1);
     EXPECT_EQ(events, (Strings{"down 1 1,1", "keydown", "up 1", "keyup"}));
     // After a right press, Space still clicks.
     b.mouseDown(MouseButton::Right, 0, 5, 5);
@@ -303,8 +293,7 @@ TEST_F(Input, ArrowKeysMoveTheFocusLikeTabSpaceClicksOnReleaseAndChangesRepaint)
     b.setFocused(true);
     EXPECT_EQ(b.repaints(), ++painted);
     b.resize(60, 20);
-    EXPECT_EQ(b.repaints(), ++painted);
-    EXPECT_EQ(b.outline().width, 60);
+    EXPECT_TRUE(b.repaints() == ++painted && b.outline().width == 60);
     b.resize(60, 0);
     b.setCaption("x");
     EXPECT_EQ(b.repaints(), painted);

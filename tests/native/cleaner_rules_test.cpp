@@ -48,8 +48,7 @@ TEST(CleanerCatalogue, TheItemsSteps) {
     }
     const auto menu = Steps(Item("chkMenu"), {});
     ASSERT_EQ(menu.size(), 2u);
-    EXPECT_EQ(menu[0].routine, Routine::ResetStartMenuOrder);
-    EXPECT_EQ(menu[1].name, "Order");
+    EXPECT_TRUE(menu[0].routine == Routine::ResetStartMenuOrder && menu[1].name == "Order");
     const auto media = Steps(Item("chkMediaPlayer"), {});
     ASSERT_EQ(media.size(), 7u);
     for (int i = 0; i < 6; ++i) EXPECT_EQ(media[i].name, "File" + std::to_string(i));
@@ -202,8 +201,7 @@ TEST(CleanerRules, EachListRuleDeletesItsNamesInOrderKeepsTheKeyAndCreatesNone) 
         c.clear(reg);
         EXPECT_EQ(reg.deletions(RegRoot::CurrentUser, c.key), c.deleted);
         EXPECT_EQ(reg.valueNames(RegRoot::CurrentUser, c.key), c.left);
-        EXPECT_TRUE(reg.hasKey(RegRoot::CurrentUser, c.key));
-        EXPECT_EQ(reg.openHandles(), 0u);
+        EXPECT_TRUE(reg.hasKey(RegRoot::CurrentUser, c.key) && reg.openHandles() == 0u);
     }
     // The default hive's passes address the default user; no routine creates a key.
     platform::MemoryRegistry reg;
@@ -223,8 +221,7 @@ TEST(CleanerRules, EachListRuleDeletesItsNamesInOrderKeepsTheKeyAndCreatesNone) 
     for (int r = 0; r <= static_cast<int>(Routine::ClearMediaPlayerUrls); ++r)
         RunRoutine(static_cast<Routine>(r), services, 0x1234);
     EXPECT_FALSE(p.registry.hasKey(RegRoot::CurrentUser, "Software"));
-    EXPECT_FALSE(p.registry.hasKey(RegRoot::Users, ".DEFAULT"));
-    EXPECT_EQ(p.registry.openHandles(), 0u);
+    EXPECT_TRUE(!p.registry.hasKey(RegRoot::Users, ".DEFAULT") && p.registry.openHandles() == 0u);
     // Every attempt was still made: the sweeps alone make three hundred.
     EXPECT_GE(p.registry.deletions().size(), 300u);
 }

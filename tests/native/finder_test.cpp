@@ -87,8 +87,7 @@ TEST_F(Finder, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
     EXPECT_TRUE(!w.Filters.visible() && w.Custom.visible());
     w.txtCustom.setText("*.abc;*.xyz");
     w.Command1.click();
-    EXPECT_EQ(w.txtSearchSpec.text(), "*.gid;*.tmp;*.abc;*.xyz");
-    EXPECT_TRUE(w.Filters.visible());
+    EXPECT_TRUE(w.txtSearchSpec.text() == "*.gid;*.tmp;*.abc;*.xyz" && w.Filters.visible());
     w.Command2.click();
     EXPECT_EQ(w.txtCustom.text(), "");
     w.Command1.click();
@@ -121,8 +120,7 @@ TEST_F(Finder, LoadRestoresBoxesThenJoinsTheCustomFilters) {
     open();
     EXPECT_EQ(seek.txtSearchSpec.text(), "*.gid;*.abc");
     EXPECT_EQ(seek.chkTMP.value(), 0);  // not a number: left as it was, and traced
-    EXPECT_EQ(mem.trace.lines.size(), 1u);
-    EXPECT_TRUE(seek.optDelete.value() && !seek.optRecycle.value());
+    EXPECT_TRUE(mem.trace.lines.size() == 1u && seek.optDelete.value() && !seek.optRecycle.value());
     // No box changed: the saved patterns stay, with the custom filters after them.
     FinderFixture g;
     g.store({{"Used", "*.old"}, {"Custom", "*.abc"}});
@@ -139,8 +137,7 @@ TEST_F(Finder, FixedDrivesAreListedAndTheVolumeLineIsExact) {
     // clang-format on
     fs.volumes["D:\\"] = {"DATA", "FAT32", 2};
     open();
-    EXPECT_EQ(seek.Combo1.items, (Texts{"C:\\", "D:\\"}));
-    EXPECT_EQ(seek.Label3.caption(), "C:\\");
+    EXPECT_TRUE((seek.Combo1.items == Texts{"C:\\", "D:\\"} && seek.Label3.caption() == "C:\\"));
     const std::string gap(10, ' ');
     const std::string line = gap + "10.00 GB" + gap + "6.00 GB" + gap + "4.00 GB" + gap + "NTFS";
     EXPECT_EQ(seek.Text1.text(), line);
@@ -236,8 +233,7 @@ TEST_F(Finder, CancelDuringAYieldEndsTheWalkAndKeepsWhatWasFound) {
     // Cancel while B is being entered: C is done, B, A and the root's own files are not.
     mem.desktop.onYield = [&] {
         if (seek.Label1.caption() != "C:\\B") return;
-        EXPECT_EQ(seek.cmdExit.caption(), "Cancel");
-        EXPECT_FALSE(seek.cmdSearch.enabled());
+        EXPECT_TRUE(seek.cmdExit.caption() == "Cancel" && !seek.cmdSearch.enabled());
         seek.cmdSearch.click();  // disabled: nothing
         seek.cmdExit.click();
         EXPECT_TRUE(seek.Label8.visible());
@@ -245,8 +241,7 @@ TEST_F(Finder, CancelDuringAYieldEndsTheWalkAndKeepsWhatWasFound) {
     };
     search("*.tmp");
     EXPECT_EQ(found(), Texts{"C:\\C\\x.tmp"});
-    EXPECT_EQ(checkedCount(), 1);
-    EXPECT_EQ(seek.cmdSearch.caption(), "&Reset");
+    EXPECT_TRUE(checkedCount() == 1 && seek.cmdSearch.caption() == "&Reset");
     EXPECT_FALSE(seek.Label8.visible());
     EXPECT_EQ(mem.desktop.yields, 3);  // root, C, B
     // The dots run through seventeen states, and start again from anything else.
@@ -285,12 +280,10 @@ TEST_F(Finder, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     // A second removal adds only what it removes.
     seek.lstFoundFiles.setChecked(0, true);
     seek.cmdDelete.click();
-    EXPECT_EQ(stored("Scnsv"), "400");
-    EXPECT_EQ(seek.mousePointer(), controls::kPointerDefault);
+    EXPECT_TRUE(stored("Scnsv") == "400" && seek.mousePointer() == controls::kPointerDefault);
     // Check1 toggles every entry and its caption.
     seek.Check1.setValue(0);
-    EXPECT_EQ(checkedCount(), 0);
-    EXPECT_EQ(seek.Check1.caption(), "&Select All");
+    EXPECT_TRUE(checkedCount() == 0 && seek.Check1.caption() == "&Select All");
     // To the Bin: one "allow undo" call per file; what the shell left stays listed.
     FinderFixture g;
     g.fs.addFile("C:\\a.tmp", 10);
@@ -301,10 +294,8 @@ TEST_F(Finder, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     g.seek.cmdDelete.click();
     const auto& requests = g.mem.shell.deleteRequests;
     ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0].paths, Texts{"C:\\b.tmp"});
-    EXPECT_EQ(requests[1].paths, Texts{"C:\\a.tmp"});
-    EXPECT_TRUE(requests[0].flags == 0x40u && requests[0].owner == 0u);
-    EXPECT_EQ(g.found().size(), 2u);
+    EXPECT_TRUE(requests[0].paths == Texts{"C:\\b.tmp"} && requests[1].paths == Texts{"C:\\a.tmp"});
+    EXPECT_TRUE(requests[0].flags == 0x40u && requests[0].owner == 0u && g.found().size() == 2u);
     EXPECT_EQ(g.stored("Scnsv"), "0");
 }
 
@@ -373,12 +364,10 @@ TEST_F(Finder, LeavingSavesItsRowsAndTheNextOpeningRunsNoLoad) {
                            "chkFTS", "chkDIZ",  "chkFTG"};
     Texts exitRow = filters;
     exitRow.insert(exitRow.end(), {"optDelete", "optRecycle"});
-    EXPECT_EQ(savedKeys(), exitRow);
-    EXPECT_TRUE(!seek.visible() && main.visible());
+    EXPECT_TRUE(savedKeys() == exitRow && !seek.visible() && main.visible());
     main.hide();
     seek.show();
-    EXPECT_EQ(found().size(), 1u);
-    EXPECT_EQ(seek.cmdSearch.caption(), "&Reset");
+    EXPECT_TRUE(found().size() == 1u && seek.cmdSearch.caption() == "&Reset");
     // Exit resets, saves the same row and goes back to the main window.
     seek.cmdExit.click();
     EXPECT_EQ(savedKeys(), exitRow);
@@ -387,8 +376,7 @@ TEST_F(Finder, LeavingSavesItsRowsAndTheNextOpeningRunsNoLoad) {
     ExpectVisible({&seek.Label10, &seek.Filters}, true);
     const int enumerations = fs.enumerations;
     seek.show();
-    EXPECT_EQ(seek.chkTMP.value(), 1);
-    EXPECT_EQ(fs.enumerations, enumerations);
+    EXPECT_TRUE(seek.chkTMP.value() == 1 && fs.enumerations == enumerations);
     // Unloading saves the filters but not the deletion choice, and ends the program.
     EXPECT_THROW(seek.unload(), platform::ProgramEnded);
     EXPECT_EQ(savedKeys(), filters);

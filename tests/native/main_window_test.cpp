@@ -18,8 +18,7 @@ TEST_F(MainWindow, EmptyStoreShowsDefaultsAndTheDisclaimer) {
     for (controls::CheckBox* box : w.restoreOrder()) EXPECT_EQ(box->value(), 0) << box->name();
     EXPECT_EQ(Captions({&w.lblSize, &w.Label8, &w.Label2}),
               (Texts{"0 bytes Wasted Space", "0 bytes Wasted Space", "0 bytes Cleaned so far"}));
-    EXPECT_EQ(mem.desktop.modalRuns, 1);
-    EXPECT_TRUE(w.visible() && w.Frame1.visible());
+    EXPECT_TRUE(mem.desktop.modalRuns == 1 && w.visible() && w.Frame1.visible());
     ExpectVisible({&w.Frame2, &w.Frame3, &w.lblSize, &w.Label6, &w.Label7, &w.Animation1,
                    &w.chkMenu, &w.chkFav, &w.Check2, &w.lblWin, &w.lblTotSav, &w.Label1},
                   false);
@@ -98,12 +97,10 @@ TEST_F(MainWindow, TickingMeasuresUntickingEmptiesAndClicksDuringAMeasurementCou
     w.chkTemp.setValue(1);
     EXPECT_EQ(Captions({&w.lblSize, &w.Label8}),
               (Texts{"1.52 MB Wasted Space", "1.52 MB Wasted Space"}));
-    EXPECT_EQ(stored("TotSav"), "1.52 MB");
-    EXPECT_EQ(w.itemSize(SizedItem::Temp), 1593836.0);
+    EXPECT_TRUE(stored("TotSav") == "1.52 MB" && w.itemSize(SizedItem::Temp) == 1593836.0);
     w.chkTemp.setValue(0);
     EXPECT_FALSE(w.itemSize(SizedItem::Temp).has_value());
-    EXPECT_EQ(w.lblSize.caption(), "0 bytes Wasted Space");
-    EXPECT_TRUE(w.lblSize.visible());
+    EXPECT_TRUE(w.lblSize.caption() == "0 bytes Wasted Space" && w.lblSize.visible());
     MainWindowFixture g;  // a start-up estimate of exactly 65 bytes reads zero
     for (auto [file, bytes] : {std::pair{"Temp\\a.tmp", 60}, {"Temp\\b.tmp", 5}, {"History\\h", 1}})
         g.mem.files.addFile(std::string("C:\\WINDOWS\\") + file, bytes);
@@ -216,8 +213,7 @@ TEST_F(MainWindow, CaptionsMembersStoredChoiceAndTheCookieSelection) {
     w.chkCookies.setValue(1);
     EXPECT_FALSE(w.chameleonButton2.enabled());
     w.chkCookiesSel.setValue(1);
-    EXPECT_EQ(Values({&w.chkCookies, &w.chkCookiesSel}), "01");
-    EXPECT_TRUE(w.chameleonButton2.enabled());
+    EXPECT_TRUE(Values({&w.chkCookies, &w.chkCookiesSel}) == "01" && w.chameleonButton2.enabled());
     w.chkCookiesSel.setValue(0);
     EXPECT_FALSE(w.chameleonButton2.enabled());
     // A stored select-all ticks its whole panel whatever the members' own keys.
@@ -230,8 +226,7 @@ TEST_F(MainWindow, CaptionsMembersStoredChoiceAndTheCookieSelection) {
                       &v.chkFav, &v.chkCookiesSel}),
               "111111111100");
     EXPECT_EQ(Captions({&v.Check1, &v.chkVb}), (Texts{"Clear All", "Clear All"}));
-    EXPECT_EQ(g.mem.desktop.modalRuns, 0);
-    EXPECT_TRUE(v.lblSize.visible());
+    EXPECT_TRUE(g.mem.desktop.modalRuns == 0 && v.lblSize.visible());
 }
 
 TEST_F(MainWindow, SavesTheTwentyFourBoxesInOrderTwiceThenEndsAndAFailingStoreIsIgnored) {
@@ -342,8 +337,7 @@ TEST_F(MainWindow, TickingAndAcceptingSkipsItNextTimeOnlyOneTicksItAndDecliningS
     EXPECT_FALSE(disclaimer->loaded());
     EXPECT_EQ(form->Check2.value(), 0);  // read before the disclaimer was shown
     MainWindowFixture next;
-    EXPECT_EQ(next.startAccepted().Check2.value(), 1);
-    EXPECT_EQ(next.mem.desktop.modalRuns, 0);
+    EXPECT_TRUE(next.startAccepted().Check2.value() == 1 && next.mem.desktop.modalRuns == 0);
     for (const char* stored : {"2", "abc", "", "-1"}) {
         MainWindowFixture g;
         g.store("Disclaimer", stored);
@@ -363,8 +357,7 @@ TEST_F(MainWindow, TickingAndAcceptingSkipsItNextTimeOnlyOneTicksItAndDecliningS
         d.disclaimer->Command2.click();
     };
     EXPECT_THROW(d.form->show(), platform::ProgramEnded);
-    EXPECT_EQ(d.mem.settings.size(), 0u);
-    EXPECT_EQ(d.form->Label2.caption(), "");
+    EXPECT_TRUE(d.mem.settings.size() == 0u && d.form->Label2.caption() == "");
 }
 
 TEST_F(MainWindow, ShownAgainFromTheAboutPanelWithTheStoredChoice) {
@@ -384,8 +377,7 @@ TEST_F(MainWindow, ShownAgainFromTheAboutPanelWithTheStoredChoice) {
     };
     form->Image1.onClick();
     form->Image1.onClick();
-    EXPECT_EQ(shown, 2);
-    EXPECT_EQ(stored("Disclaimer"), "0");
+    EXPECT_TRUE(shown == 2 && stored("Disclaimer") == "0");
 }
 
 TEST(HelpDialogs, EachShowsModallyWithItsTextsAndOnlyTheMainHelpIsKept) {

@@ -27,15 +27,13 @@ TEST(TextBox, KeystrokesReachTheTextAsWholeCharactersOnly) {
         EXPECT_EQ(custom.text().find(kReplacement), std::string::npos) << n;
         EXPECT_TRUE(custom.shownBy(held)) << n << ": the view would rewrite what was typed";
     }
-    EXPECT_EQ(custom.text(), "*.тмп;*.中文;😀;ÿé");
-    EXPECT_EQ(changes, 15);
+    EXPECT_TRUE(custom.text() == "*.тмп;*.中文;😀;ÿé" && changes == 15);
     // A lone half is no character; a replacement character in its place is not the text.
     const std::u16string cut = {u'a', 0xD83D, u'b', 0xDE00, u'c'};
     const std::u16string replaced = {u'a', 0xFFFD, u'b', u'c'};
     TextBox box{"txtInput"};
     box.typed(cut);
-    EXPECT_EQ(box.text(), "abc");
-    EXPECT_TRUE(box.shownBy(cut) && !box.shownBy(replaced));
+    EXPECT_TRUE(box.text() == "abc" && box.shownBy(cut) && !box.shownBy(replaced));
 }
 
 TEST(TextBox, TheLimitCountsUtf16UnitsAndNeverSplitsACharacter) {
