@@ -232,14 +232,13 @@ TEST(Paths, ExactFormKeepsNamesEndingInADotOrSpaceAndHelpersJoinDrives) {
     }
     for (const wchar_t* other : {L"C:\\a", L"\\\\?\\UNC\\srv", L"\\\\?\\UNC\\\\share\\a", L""})
         EXPECT_FALSE(platform::SplitExact(other)) << other;
-    // clang-format off
     for (auto [path, trimmed] :
          {std::pair{L"\\x\\dots.\\trail..\\space  ", L"\\x\\dots\\trail\\space"},
-             {L"\\x\\.\\..\\a.b", L"\\x\\.\\..\\a.b"}, {L"\\x\\", L"\\x\\"}})
+          {L"\\x\\.\\..\\a.b", L"\\x\\.\\..\\a.b"},
+          {L"\\x\\", L"\\x\\"}})
         EXPECT_EQ(platform::WithoutTrailingDotsAndSpaces(path), trimmed);
     for (auto [path, joined] : {std::pair{"C:", "C:\\"}, {"C:\\x\\", "C:\\x\\"}, {"", "\\"}})
         EXPECT_EQ(cleaner::AddBackslash(path), joined);
-    // clang-format on
     EXPECT_EQ(cleaner::DrivePrefix("C:\\WINNT", true) + "|" + cleaner::DrivePrefix("D"), "c:\\|d");
 }
 

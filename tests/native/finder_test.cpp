@@ -308,7 +308,6 @@ TEST(FinderRemoval, OnlyTheFileFoundIsRemovedWhateverChangedSinceTheSearch) {
         Change change = None;
         std::string linkAt = {}, linkTo = {};
     };
-    // clang-format off
     const Case cases[] = {
         {"nothing changed", "C:\\adv\\a.tmp"},
         {"a folder named with a trailing space", "C:\\adv\\spacedir \\m.tmp"},
@@ -318,7 +317,6 @@ TEST(FinderRemoval, OnlyTheFileFoundIsRemovedWhateverChangedSinceTheSearch) {
          "C:\\l\\one\\two\\three\\four\\five\\six\\w.tmp", Link, "C:\\l\\one\\two", "C:\\copy"},
         {"another file took its place", "C:\\adv\\r.tmp", Replace},
         {"the file is gone", "C:\\adv\\g.tmp", Gone}};
-    // clang-format on
     for (const Case& c : cases) {
         for (const bool recycle : {false, true}) {
             SCOPED_TRACE(std::string(c.what) + (recycle ? ", to the Recycle Bin" : ", for good"));

@@ -97,7 +97,6 @@ TEST(Layering, EveryIncludePointsDown) {
 }
 
 TEST(Layering, TheRuleCatchesUpwardIncludesAndSystemHeaders) {
-    // clang-format off
     const std::tuple<const char*, const char*, bool, bool> cases[] = {
         {"cleaner/clean_run.cpp", "app/form1.h", false, true},
         {"cookies/frm_cookies.cpp", "app/form1.h", false, true},
@@ -111,7 +110,6 @@ TEST(Layering, TheRuleCatchesUpwardIncludesAndSystemHeaders) {
         {"finder/win_seek.cpp", "filetypes/extens.h", false, false},
         {"views/winmain.cpp", "platform/win32/win32_platform.h", false, false},
         {"tests/native/any_test.cpp", "views/binding.h", false, false}};
-    // clang-format on
     for (auto [file, target, angled, wrong] : cases)
         EXPECT_EQ(!Violation({file, 1, angled, target}).empty(), wrong) << file << " " << target;
 }

@@ -268,14 +268,12 @@ TEST_F(MainWindow, DescriptionsPanelsAndTheWebButtons) {
     EXPECT_EQ(seen, (Texts{"", "Deletes Web Surfing History"}));
     w.lblInfo.viewHook = nullptr;
     using Row = std::tuple<controls::Widget*, controls::Label*, const char*>;
-    // clang-format off
     for (auto [item, label, text] :
          {Row{&w.chkUrls, &w.lblInfo, "Remove all Url's typed in IE's address bar"},
           Row{&w.chkExcel, &w.Label4, "Removes recently opened and saved files (MS - Office 97"},
-             Row{&w.chkWzip2, &w.Label4, "Removes items from the 'Extract To' menu"},
-             Row{&w.Command6, &w.Label5, "Get notified of new releases"},
-             Row{&w.Image1, &w.Label5, "Show me your Disclaimer again."}}) {
-        // clang-format on
+          Row{&w.chkWzip2, &w.Label4, "Removes items from the 'Extract To' menu"},
+          Row{&w.Command6, &w.Label5, "Get notified of new releases"},
+          Row{&w.Image1, &w.Label5, "Show me your Disclaimer again."}}) {
         item->onMouseMove();
         EXPECT_TRUE(label->caption().starts_with(text)) << label->caption();
     }

@@ -36,7 +36,6 @@ TEST(WindowSkins, EachWindowHasItsButtonsTipsAndTitleElements) {
         const char *buttons, *drags, *helpTip, *closeTip;
     };
     constexpr SkinKind S = SkinKind::TitleStrip;
-    // clang-format off
     for (const Case& c : {Case{p.main, S, "hmc", "tlmr", "Help me", "Close"},
                           Case{p.finder, S, "hmc", "tlmr", "Help", "Close"},
                           Case{p.cookies, S, "hmc", "tlmr", "Help me", "Close"},
@@ -46,7 +45,6 @@ TEST(WindowSkins, EachWindowHasItsButtonsTipsAndTitleElements) {
                           Case{p.cookiesHelp, S, "--c", "t-mr", "", "Close"},
                           Case{p.extens, S, "hmc", "----", "Help", "Close"},
                           Case{p.disclaimer, SkinKind::BordersOnly, "---", "----", "", ""}}) {
-        // clang-format on
         const WindowSkin& s = c.window.skin;
         std::string buttons, drags;
         for (auto [b, ch] : {std::pair{B::Help, 'h'}, {B::Minimise, 'm'}, {B::Close, 'c'}})
