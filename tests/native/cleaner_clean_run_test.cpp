@@ -159,7 +159,7 @@ TEST(CleanerCleanRun, EveryTickedItemRunsInCatalogueOrderWithinTheBoundsOfItsLis
 }
 
 // Per system kind: the user's folders as the shell names them, else the layout's; Bin always.
-TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
+TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKindAndAFailedStepIsTraced) {
     const std::string deltree = "C:\\WINDOWS\\COMMAND.COM /C DELTREE /Y \"";
     const std::string rmdir = "C:\\WINNT\\system32\\cmd.exe /C RMDIR /S /Q \"";
     const std::string nt = rmdir + "C:\\Documents and Settings\\Administrator\\";
@@ -205,21 +205,18 @@ TEST(CleanerCleanRun, RemovalCommandsAreExactForEachSystemKind) {
         }
         EXPECT_TRUE(lines == c.lines && f.shell.calls.size() == 2u);
     }
-}
-
-// No command processor or process, a link on the way, a throwing step: traced, run goes on.
-TEST(CleanerCleanRun, AFailedStepIsTracedAndTheNextStepsStillRun) {
-    struct Case {
+    // No command processor or process, a link on the way, a throwing step: traced, run goes on.
+    struct Failure {
         const char* how;
         std::optional<std::string> comspec;
         bool canStart;
         std::string link = {};
     };
     const std::string comspec = "C:\\WINDOWS\\COMMAND.COM";
-    for (const Case& c : {Case{"no COMSPEC", {}, true}, Case{"an empty COMSPEC", "", true},
-                          Case{"no process", comspec, false},
-                          Case{"the Temp folder a link", comspec, true, "C:\\WINDOWS\\Temp"},
-                          Case{"the Windows folder a link", comspec, true, "C:\\WINDOWS"}}) {
+    for (const Failure& c : {Failure{"no COMSPEC", {}, true}, Failure{"an empty COMSPEC", "", true},
+                             Failure{"no process", comspec, false},
+                             Failure{"the Temp folder a link", comspec, true, "C:\\WINDOWS\\Temp"},
+                             Failure{"the Windows folder a link", comspec, true, "C:\\WINDOWS"}}) {
         SCOPED_TRACE(c.how);
         Fixture f;
         f.processes.variables.erase("COMSPEC");

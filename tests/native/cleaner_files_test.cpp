@@ -168,7 +168,7 @@ TEST_F(FilesTest, FolderSizeNeverFollowsLinksAndWalksLoopsAndDataBearingFoldersO
 }
 
 // Tag 0 is how Wine reports every folder link.
-TEST(LinkRule, AReparsePointIsALinkUnlessItsTagBearsData) {
+TEST(LinkRule, AReparsePointIsALinkUnlessItsTagBearsDataAndExactPathsKeepTheirNames) {
     // clang-format off
     const std::pair<std::uint32_t, bool> cases[] = {
         {0, true}, {platform::kTagSymlink, true}, {platform::kTagMountPoint, true},
@@ -198,10 +198,7 @@ TEST(LinkRule, AReparsePointIsALinkUnlessItsTagBearsData) {
     fs.find("C:\\F\\b")->unlistable = true;
     EXPECT_FALSE(platform::ForEachEntry(fs, "C:\\F\\b", [&](const auto&) { ADD_FAILURE(); }));
     EXPECT_FALSE(platform::ForEachEntry(fs, "C:\\Nowhere", [&](const auto&) { ADD_FAILURE(); }));
-}
-
-// The extended form never climbs above the root, and refuses a path with nothing to anchor it.
-TEST(Paths, ExactFormKeepsNamesEndingInADotOrSpaceAndHelpersJoinDrives) {
+    // The extended form never climbs above the root, nor anchors a path that has none.
     // clang-format off
     for (auto [path, needs] : {std::pair{L"C:\\x\\trail.", true}, {L"C:\\x\\space ", true},
              {L"C:\\dots.\\inner.txt", true}, {L"C:/dots./inner.txt", true}, {L"C:\\x\\...", true},

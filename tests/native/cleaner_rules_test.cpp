@@ -27,7 +27,7 @@ const TrackItem& Item(std::string_view box) {
 }
 
 // Office items go version by version, the menu order twice, Media Player files first.
-TEST(CleanerCatalogue, TheItemsSteps) {
+TEST(CleanerCatalogue, TheItemsStepsAndFoldersEachOnceAndNoneThatHoldsMoreThanTraces) {
     int sized = 0;
     for (const TrackItem& item : Catalogue()) sized += item.hasItemSize;
     EXPECT_EQ(sized, 8);
@@ -64,10 +64,7 @@ TEST(CleanerCatalogue, TheItemsSteps) {
                                 {"WIN", Neither}, {"WINDOWS ", Neither}, {"", Neither}})
         // clang-format on
         EXPECT_EQ(SystemKindOf(winder), kind) << winder;
-}
-
-// The user's Temp only where not emptied twice; no folder that holds more than traces.
-TEST(CleanerCatalogue, EachFolderOnceAndNoneThatHoldsMoreThanTraces) {
+    // The user's Temp only where not emptied twice; no folder that holds more than traces.
     const std::string local = "C:\\users\\ann\\AppData\\Local\\";
     const std::string win = local + "Microsoft\\Windows\\";
     Where shell{SystemKind::Nine,    "C:\\windows",   "C:", win + "INetCache",

@@ -34,7 +34,7 @@ TEST_F(MainWindow, EmptyStoreShowsDefaultsAndTheDisclaimer) {
     EXPECT_EQ(stored("Disclaimer"), "0");
 }
 
-TEST(MainWindowStartUp, StateValuesFromTheWindowsDirectory) {
+TEST(MainWindowStartUp, StateValuesFromTheWindowsDirectoryAndTheRunningTotalAtEachShowing) {
     for (const Texts& c : {Texts{"C:\\WINNT", "c:", "WINNT", "C:"},
                            {"C:\\WINDOWS", "c:", "WINDOWS", "C:"},
                            {"D:\\WIN", "d:", "WIN", "D:"},
@@ -46,26 +46,7 @@ TEST(MainWindowStartUp, StateValuesFromTheWindowsDirectory) {
         EXPECT_EQ(Captions({&w.lblWin, &w.lblDrv, &w.Winder, &w.DrvLetter}), c);
     }
     EXPECT_EQ(app::trim_data("abcdef", 1, 2), "bcd");
-}
-
-TEST_F(MainWindow, MalformedSettingsLeaveTheirBoxesAndNeverStopStartUp) {
-    // clang-format off
-    for (auto [key, value] : {std::pair{"chkTemp", "yes"}, {"chkWord", "1.5"}, {"chkExcel", "7"},
-             {"chkAccess", " 1 "}, {"Disclaimer", "true"}, {"CleanSave", "lots"}})
-        store(key, value);
-    // clang-format on
-    store("Scnsv", "2048 bytes", "Filters");
-    auto& w = start();
-    EXPECT_EQ(Values({&w.chkTemp, &w.chkWord, &w.chkExcel, &w.chkAccess}), "0001");
-    EXPECT_EQ(mem.desktop.modalRuns, 1);  // not accepted: the disclaimer shows
-    EXPECT_EQ(w.Label2.caption(), "2.00 KB Cleaned so far");
-    // Each box that kept its value says so in the trace, the accepted " 1 " does not.
-    EXPECT_EQ(mem.trace.lines.size(), 4u);
-    EXPECT_EQ(mem.trace.lines.front(), "settings: chkTemp holds \"yes\"; kept as it was");
-}
-
-// A broken stored total counts as nothing; two whose sum overflows still give a figure.
-TEST(MainWindowStartUp, RunningTotalAddsBothStoredTotalsAgainAtEachShowing) {
+    // A broken stored total counts as nothing; two whose sum overflows still give a figure.
     using Case = std::tuple<const char*, const char*, const char*>;
     for (const auto& [scnsv, cleanSave, shown] : {Case{"23", "1000", "1023 bytes"},
                                                   {"-1", "-1", "0 bytes"},
@@ -89,6 +70,22 @@ TEST(MainWindowStartUp, RunningTotalAddsBothStoredTotalsAgainAtEachShowing) {
     f.store("Scnsv", "24", "Filters");
     f.form->show();
     EXPECT_EQ(f.form->Label2.caption(), "1.00 KB Cleaned so far");
+}
+
+TEST_F(MainWindow, MalformedSettingsLeaveTheirBoxesAndNeverStopStartUp) {
+    // clang-format off
+    for (auto [key, value] : {std::pair{"chkTemp", "yes"}, {"chkWord", "1.5"}, {"chkExcel", "7"},
+             {"chkAccess", " 1 "}, {"Disclaimer", "true"}, {"CleanSave", "lots"}})
+        store(key, value);
+    // clang-format on
+    store("Scnsv", "2048 bytes", "Filters");
+    auto& w = start();
+    EXPECT_EQ(Values({&w.chkTemp, &w.chkWord, &w.chkExcel, &w.chkAccess}), "0001");
+    EXPECT_EQ(mem.desktop.modalRuns, 1);  // not accepted: the disclaimer shows
+    EXPECT_EQ(w.Label2.caption(), "2.00 KB Cleaned so far");
+    // Each box that kept its value says so in the trace, the accepted " 1 " does not.
+    EXPECT_EQ(mem.trace.lines.size(), 4u);
+    EXPECT_EQ(mem.trace.lines.front(), "settings: chkTemp holds \"yes\"; kept as it was");
 }
 
 TEST_F(MainWindow, TickingMeasuresUntickingEmptiesAndClicksDuringAMeasurementCount) {

@@ -27,7 +27,7 @@ std::vector<ButtonImage> Images(const WindowSkin& skin) {
 }
 
 // Buttons "hmc" (help, minimise, close), dragging title elements "tlmr" (text to right).
-TEST(WindowSkins, EachWindowHasItsButtonsTipsAndTitleElements) {
+TEST(WindowSkins, EachWindowHasItsButtonsTipsAndTitleElementsAndComesBackWithNormalButtons) {
     ProgramFixture f;
     auto& p = f.program;
     struct Case {
@@ -58,6 +58,32 @@ TEST(WindowSkins, EachWindowHasItsButtonsTipsAndTitleElements) {
         EXPECT_EQ(s.has(B::Close) ? s.toolTip(B::Close) : "", c.closeTip) << c.window.name();
     }
     EXPECT_EQ(p.extens.skin.toolTip(B::Minimise), "Minimize");
+    // A window taken away by its button comes back with normal buttons.
+    f.mem.desktop.onModal = [&] { p.disclaimer.Command1.click(); };  // accepted as it stands
+    p.main.show();
+    EXPECT_EQ(f.mem.desktop.modalRuns, 1);  // the disclaimer first
+    p.main.chameleonButton1.click();  // the main window's "Select" opens the finder in its place
+    ASSERT_TRUE(p.finder.visible() && !p.main.visible());
+    p.finder.skin.mouseMove(B::Close);
+    p.finder.skin.press(B::Close);
+    ASSERT_EQ(p.finder.skin.release(B::Close), B::Close);
+    p.finder.onSystemClose();
+    EXPECT_TRUE(!p.finder.visible() && p.main.visible());
+    p.finder.show();
+    EXPECT_EQ(p.finder.skin.image(B::Close), N);
+    p.finder.onSystemClose();
+    p.main.chkCookiesSel.setValue(1);  // and its cookie "Select" the cookie keeper
+    p.main.chameleonButton2.click();
+    EXPECT_TRUE(p.cookies.visible() && !p.main.visible());
+    // The main help's caption close hides it with its close button normal again.
+    f.mem.desktop.onModal = [&] {
+        p.mainHelp.skin.mouseMove(B::Close);
+        p.mainHelp.skin.press(B::Close);
+        if (p.mainHelp.skin.release(B::Close)) p.mainHelp.onSystemClose();
+    };
+    p.main.onHelp();
+    EXPECT_TRUE(p.mainHelp.loaded() && !p.mainHelp.visible());
+    EXPECT_EQ(p.mainHelp.skin.image(B::Close), N);
 }
 
 TEST(WindowSkins, AButtonLightsUnderTheMousePressesAndActsOnRelease) {
@@ -118,36 +144,6 @@ TEST(WindowSkins, TitlePiecesAndResizeReturnButtonsToNormalPerWindowAndAbsentOne
     EXPECT_EQ(Images(skin), (std::vector{H, H, H}));
     LightAll(disclaimer);
     EXPECT_EQ(Images(disclaimer), (std::vector{N, N, N}));
-}
-
-TEST(WindowSkins, AWindowTakenAwayByItsButtonComesBackWithNormalButtons) {
-    ProgramFixture f;
-    auto& p = f.program;
-    f.mem.desktop.onModal = [&] { p.disclaimer.Command1.click(); };  // accepted as it stands
-    p.main.show();
-    EXPECT_EQ(f.mem.desktop.modalRuns, 1);  // the disclaimer first
-    p.main.chameleonButton1.click();  // the main window's "Select" opens the finder in its place
-    ASSERT_TRUE(p.finder.visible() && !p.main.visible());
-    p.finder.skin.mouseMove(B::Close);
-    p.finder.skin.press(B::Close);
-    ASSERT_EQ(p.finder.skin.release(B::Close), B::Close);
-    p.finder.onSystemClose();
-    EXPECT_TRUE(!p.finder.visible() && p.main.visible());
-    p.finder.show();
-    EXPECT_EQ(p.finder.skin.image(B::Close), N);
-    p.finder.onSystemClose();
-    p.main.chkCookiesSel.setValue(1);  // and its cookie "Select" the cookie keeper
-    p.main.chameleonButton2.click();
-    EXPECT_TRUE(p.cookies.visible() && !p.main.visible());
-    // The main help's caption close hides it with its close button normal again.
-    f.mem.desktop.onModal = [&] {
-        p.mainHelp.skin.mouseMove(B::Close);
-        p.mainHelp.skin.press(B::Close);
-        if (p.mainHelp.skin.release(B::Close)) p.mainHelp.onSystemClose();
-    };
-    p.main.onHelp();
-    EXPECT_TRUE(p.mainHelp.loaded() && !p.mainHelp.visible());
-    EXPECT_EQ(p.mainHelp.skin.image(B::Close), N);
 }
 
 // --- The styled frame, in twips
