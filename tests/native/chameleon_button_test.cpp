@@ -131,7 +131,7 @@ TEST(Style3Look, TheCaptionIsPlacedPerLookAndTheFocusRectCanBeOff) {
                        "&Exit 0,0,75,23 " + std::to_string(rgb(128, 128, 128)) + " 101"}));
 }
 
-TEST(Outlines, EachStyleCutsItsOwnCornersAndFollowsTheStyleAtTheNextResize) {
+TEST(Outlines, EachStyleCutsItsOwnCornersAndThePalettesAndAccessKeysFollowTheProperties) {
     const int W = 10, H = 6;
     const std::vector<Point> rounded = {{0, 0}, {1, 0}, {0, 1}, {9, 0}, {8, 0}, {9, 1},
                                         {0, 5}, {1, 5}, {0, 4}, {9, 5}, {8, 5}, {9, 4}};
@@ -161,9 +161,7 @@ TEST(Outlines, EachStyleCutsItsOwnCornersAndFollowsTheStyleAtTheNextResize) {
     EXPECT_TRUE(b.outline().cuts.empty());
     b.resize(10, 6);
     EXPECT_EQ(b.outline().cuts.size(), 12u);
-}
-
-TEST(Palettes, ShiftClampsAndCustomFixedAndSystemSchemesAndTheAccessKey) {
+    // Shift clamps; custom shifts the face, fixed is grey, the others take the system's.
     EXPECT_EQ(Shift(rgb(250, 10, 128), 20), rgb(255, 30, 148));
     EXPECT_EQ(Shift(rgb(250, 10, 128), -20), rgb(230, 0, 108));
     const Colour black = rgb(0, 0, 0), dark = rgb(128, 128, 128), light = rgb(223, 223, 223);
@@ -175,16 +173,16 @@ TEST(Palettes, ShiftClampsAndCustomFixedAndSystemSchemesAndTheAccessKey) {
     EXPECT_EQ(MakePalette(1, kGrey, kGrey, system), system);
     EXPECT_EQ(MakePalette(9, kGrey, kGrey, system), system);
     // A new button takes the system's colours, then follows its own properties.
-    ChameleonButton b;
-    EXPECT_EQ(b.palette(), kClassicSystemColours);
-    b.setColorScheme(2);
-    b.setBackColor(rgb(100, 100, 100));
-    EXPECT_EQ(b.palette().shadow, rgb(36, 36, 36));
+    ChameleonButton fresh;
+    EXPECT_EQ(fresh.palette(), kClassicSystemColours);
+    fresh.setColorScheme(2);
+    fresh.setBackColor(rgb(100, 100, 100));
+    EXPECT_EQ(fresh.palette().shadow, rgb(36, 36, 36));
     // The first single ampersand, not the last character, marks the access key.
-    const std::pair<const char*, std::optional<char>> cases[] = {
+    const std::pair<const char*, std::optional<char>> keys[] = {
         {"A&&B&C", 'c'}, {"&Exit", 'e'}, {"I &Accept", 'a'}, {"&A", 'a'},  {"&", {}},
         {"", {}},        {"&&", {}},     {"AB&", {}},        {"Plain", {}}};
-    for (auto [caption, key] : cases) EXPECT_EQ(AccessKey(caption), key) << caption;
+    for (auto [caption, key] : keys) EXPECT_EQ(AccessKey(caption), key) << caption;
 }
 
 struct Input : ::testing::Test {

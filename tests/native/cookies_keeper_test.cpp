@@ -172,7 +172,7 @@ TEST_F(CookieKeeper, UndeletableCookieKeepsItsCheckedEntryAndTheCountStaysTrue) 
 }
 
 // The shell's cookie folder and below, never through a link; sites shown; checked ones go.
-TEST_F(CookieKeeper, TheUsersOwnCookiesWithTheirSites) {
+TEST_F(CookieKeeper, TheUsersOwnCookiesWithTheSitesOfTheirWellFormedRecords) {
     const std::string jar = "C:\\users\\ann\\AppData\\Local\\Microsoft\\Windows\\INetCookies";
     mem.shell.folders[platform::UserFolder::Cookies] = jar;
     fs.addFileWithContent(jar + "\\K3J9X2QA.txt", Record("a.example/") + Record("b.example/"));
@@ -193,10 +193,7 @@ TEST_F(CookieKeeper, TheUsersOwnCookiesWithTheirSites) {
                                  jar + "\\ann@named[1].txt"}));
     ASSERT_EQ(keeper->foundFiles().size(), 1u);
     EXPECT_EQ(keeper->foundFiles()[0].path, jar + "\\K3J9X2QA.txt");
-}
-
-// Records of nine lines: only well-formed ones name a site, and a broken one spoils no other.
-TEST(CookieRecords, WellFormedTruncatedJunkAndEmpty) {
+    // Records of nine lines: only well-formed ones name a site, and a broken one spoils no other.
     const std::string one = "SID\nabc\nexample.com/\n1024\n3567587328\n30000000\n2000\n2900\n*\n";
     const std::pair<std::string, const char*> cases[] = {
         {"", ""},

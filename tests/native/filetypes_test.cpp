@@ -13,7 +13,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(File2ListBox, LineEndsNulNonAnsiBytesUnreadableFilesAndTheCap) {
+TEST(File2ListBox, LineEndsNulNonAnsiBytesUnreadableFilesTheCapAndThePrefixMatch) {
     // clang-format off
     const std::pair<const char*, Lines> cases[] = {
         {"A\r\nB\r\nC", {"A", "B", "C"}}, {"A\r\nB\r\nC\r\n", {"A", "B", "C"}},
@@ -53,6 +53,18 @@ TEST(File2ListBox, LineEndsNulNonAnsiBytesUnreadableFilesAndTheCap) {
     File2ListBox(reader, "C:\\big.vxl", list);
     ASSERT_EQ(list.count(), static_cast<int>(kMaxEntries));
     EXPECT_EQ(list.item(0) + " " + list.item(32766), "E0 E32766");
+    // The prefix match folds ANSI letters (the division sign and sharp s have no capitals).
+    const std::pair<char32_t, char32_t> letters[] = {
+        {U'a', U'A'},           {U'z', U'Z'},   {U'1', U'1'},   {0xE0, 0xC0},
+        {U'\u00e9', U'\u00c9'}, {0xFE, 0xDE},   {0xF7, 0xF7},   {0xDF, 0xDF},
+        {0xFF, 0x178},          {0x161, 0x160}, {0x153, 0x152}, {0x17E, 0x17D}};
+    for (auto [c, upper] : letters) EXPECT_EQ(UpperChar(c), upper) << static_cast<int>(c);
+    const Lines entries{"\xC3\x89T\xC3\x89 - summer", "ETE", "\xC3\xA9t", "E"};
+    EXPECT_EQ(PrefixMatches(entries, "\xC3\xA9t"),
+              (Lines{"\xC3\x89T\xC3\x89 - summer", "\xC3\xA9t"}));
+    EXPECT_EQ(PrefixMatches(entries, "ET"), Lines{"ETE"});
+    EXPECT_TRUE(PrefixMatches(entries, "ETEE") == Lines{} && PrefixMatches(entries, "") == Lines{});
+    EXPECT_EQ(PrefixMatches({"\xC3"}, "\xC3"), Lines{"\xC3"});  // a broken byte is one character
 }
 
 struct ExtensFixture {
@@ -70,7 +82,6 @@ struct ExtensFixture {
         put("ext31.vxl", "RAR - RAR archive\r\nTXT - Text\r\nZIP - Zip archive\r\n");
         window.show();
     }
-    // The full list shows, the search results do not.
     bool namesShown() { return window.lstNames.visible() && !window.lstDisplay.visible(); }
     void put(const std::string& name, const std::string& content) {
         mem.files.addFileWithContent("C:\\Program Files\\Brisko\\" + name, content);
@@ -162,21 +173,6 @@ TEST_F(ExtensWindow, ChoosingACategoryReplacesTheListAndReopeningStartsAtTheFirs
     EXPECT_EQ(w.lstNames.count(), 0);
     EXPECT_EQ(w.XPDesign1.Stexte() + "|" + w.Label1.caption(), "0 of 3183 File Types|0");
     EXPECT_TRUE(mem.desktop.messages.empty());
-}
-
-TEST(PrefixSearch, FoldsAnsiLettersAndNeverMatchesShorterEntries) {
-    // The ANSI letters and their capitals; the division sign and the sharp s have none.
-    const std::pair<char32_t, char32_t> letters[] = {
-        {U'a', U'A'},           {U'z', U'Z'},   {U'1', U'1'},   {0xE0, 0xC0},
-        {U'\u00e9', U'\u00c9'}, {0xFE, 0xDE},   {0xF7, 0xF7},   {0xDF, 0xDF},
-        {0xFF, 0x178},          {0x161, 0x160}, {0x153, 0x152}, {0x17E, 0x17D}};
-    for (auto [c, upper] : letters) EXPECT_EQ(UpperChar(c), upper) << static_cast<int>(c);
-    const Lines entries{"\xC3\x89T\xC3\x89 - summer", "ETE", "\xC3\xA9t", "E"};
-    EXPECT_EQ(PrefixMatches(entries, "\xC3\xA9t"),
-              (Lines{"\xC3\x89T\xC3\x89 - summer", "\xC3\xA9t"}));
-    EXPECT_EQ(PrefixMatches(entries, "ET"), Lines{"ETE"});
-    EXPECT_TRUE(PrefixMatches(entries, "ETEE") == Lines{} && PrefixMatches(entries, "") == Lines{});
-    EXPECT_EQ(PrefixMatches({"\xC3"}, "\xC3"), Lines{"\xC3"});  // a broken byte is one character
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ struct FinderFixture {
     }
     Texts found() { return seek.lstFoundFiles.items(); }
     int checkedCount() { return CheckedCount(seek.lstFoundFiles); }
-    // The last message box as "title: text", and how many were shown.
+    // The last message box as "title: text".
     std::string message() {
         const auto& m = mem.desktop.messages;
         return m.empty() ? "" : m.back().title + ": " + m.back().text;
@@ -281,7 +281,6 @@ TEST_F(Finder, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     seek.lstFoundFiles.setChecked(0, true);
     seek.cmdDelete.click();
     EXPECT_TRUE(stored("Scnsv") == "400" && seek.mousePointer() == controls::kPointerDefault);
-    // Check1 toggles every entry and its caption.
     seek.Check1.setValue(0);
     EXPECT_TRUE(checkedCount() == 0 && seek.Check1.caption() == "&Select All");
     // To the Bin: one "allow undo" call per file; what the shell left stays listed.

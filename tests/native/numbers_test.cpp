@@ -10,7 +10,7 @@
 
 using namespace brisko::cleaner;
 
-TEST(Numbers, LeadingWholeAndDecimalTexts) {
+TEST(Numbers, LeadingWholeAndDecimalTextsAndBytesInUnits) {
     const std::pair<const char*, double> leading[] = {
         {"", 0},    {"abc", 0}, {"1000", 1000},   {"  23 bytes", 23}, {"12abc", 12}, {"-7", -7},
         {"+3", 3},  {"\t5", 5}, {"1.5e3x", 1500}, {"2E2", 200},       {"1e+2", 100}, {"2e", 2},
@@ -23,10 +23,7 @@ TEST(Numbers, LeadingWholeAndDecimalTexts) {
     const std::pair<double, const char*> decimal[] = {
         {0.0, "0"}, {5368709120.0, "5368709120"}, {1.5, "1.5"}, {1e15, "1e+15"}, {1e20, "1e+20"}};
     for (auto [n, text] : decimal) EXPECT_EQ(DecimalText(n), text);
-}
-
-// 1152 is 1.125 KB: an exact half goes away from zero.
-TEST(FormatBytes, UnitsRoundingSeparatorAndWhatIsNotFinite) {
+    // Bytes in units: 1152 is 1.125 KB, an exact half goes away from zero.
     const std::pair<double, const char*> cases[] = {
         {0, "0 bytes"},          {65, "65 bytes"},          {1023, "1023 bytes"},
         {-5, "-5 bytes"},        {-2048, "-2048 bytes"},    {12.5, "12.5 bytes"},

@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
 // One keystroke per UTF-16 unit; each whole character is one change for the window.
-TEST(TextBox, KeystrokesReachTheTextAsWholeCharactersOnly) {
+TEST(TextBox, KeystrokesReachTheTextAsWholeCharactersAndTheLimitCountsUtf16Units) {
     const std::u16string keys = u"*.тмп;*.中文;😀;ÿé";
     TextBox custom{"txtCustom"};
     int changes = 0;
@@ -34,9 +34,7 @@ TEST(TextBox, KeystrokesReachTheTextAsWholeCharactersOnly) {
     TextBox box{"txtInput"};
     box.typed(cut);
     EXPECT_TRUE(box.text() == "abc" && box.shownBy(cut) && !box.shownBy(replaced));
-}
-
-TEST(TextBox, TheLimitCountsUtf16UnitsAndNeverSplitsACharacter) {
+    // The limit counts UTF-16 units and never splits a character.
     const std::tuple<int, const char*, const char*> cases[] = {
         {4, "abcdef", "abcd"},  // one byte, one unit each
         {3, "тмпx", "тмп"},     // two bytes, one unit each
