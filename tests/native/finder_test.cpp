@@ -146,7 +146,7 @@ TEST_F(Finder, FixedDrivesAreListedAndTheVolumeLineIsExact) {
     seek.Combo1.setListIndex(1);
     EXPECT_EQ(mem.desktop.messages.size(), 1u);
     EXPECT_EQ(message(), "Error Reading Disk: No Disk In Drive!");
-    EXPECT_EQ(seek.Label3.caption() + seek.Text1.text(), "D:\\" + line);
+    EXPECT_EQ((Texts{seek.Label3.caption(), seek.Text1.text()}), (Texts{"D:\\", line}));
     EXPECT_EQ(finder::DriveTypeName(fs, "A:") + "|" + finder::DriveTypeName(fs, "E:\\") + "|" +
                   finder::DriveTypeName(fs, "Q:\\"),
               "Removable|CD-ROM|Unrecognized");
