@@ -1,5 +1,4 @@
-// The file rules: name patterns, deleting one folder's files by pattern, folder sizes, the link
-// rule and the exact path form, over the in-memory file tree.
+// The file rules: patterns, deletion by pattern, folder sizes, the link rule, exact paths.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -26,12 +25,8 @@ using platform::kAttrSystem;
 
 // "?" is one character, a malformed byte too; "*.*" also matches names without extension.
 TEST(Wildcard, MatchesLongNamesByCharacterWithDotStarForNamesWithoutExtension) {
-    struct Case {
-        const char *pattern, *name;
-        bool match;
-    };
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, bool> cases[] = {
         {"*.bak", "x.bak", true}, {"*.BAK", "Report.Bak", true}, {"*.bak", "x.bakery", false},
         {"*.bak", "x.bak.txt", false}, {"*.bak", "archive.old.bak", true},
         {"cookies.txt", "COOKIES.TXT", true}, {"cookies.txt", "cookies.txt.old", false},
@@ -45,8 +40,8 @@ TEST(Wildcard, MatchesLongNamesByCharacterWithDotStarForNamesWithoutExtension) {
         {"*b.*", "a.b", false}, {"\xC3\xA4.txt", "\xC3\xA5.txt", false},
         {"\xFF.txt", "\xFE.txt", false}};
     // clang-format on
-    for (const Case& c : cases)
-        EXPECT_EQ(WildcardMatch(c.pattern, c.name), c.match) << c.pattern << " " << c.name;
+    for (auto [pattern, name, match] : cases)
+        EXPECT_EQ(WildcardMatch(pattern, name), match) << pattern << " " << name;
     const std::string name(4000, 'a');  // many stars on a long name end at once
     EXPECT_FALSE(WildcardMatch("*a*a*a*a*a*a*a*a*b", name));
     EXPECT_TRUE(WildcardMatch("*a*a*a*a*a*a*a*a*", name));
@@ -80,7 +75,6 @@ TEST_F(FilesTest, PatternDeletionTakesOneFolderWhateverTheBitsAndGoesOnPastFailu
     EXPECT_TRUE(fs.exists("C:\\Program Files\\Netscape\\Users\\default\\prefs.js"));
     EXPECT_EQ(trace.lines, std::vector<std::string>{"file deletion: could not delete " + cache +
                                                     "inuse.db: read-only or in use"});
-
     // A data-bearing folder is walked like any other; a link leads nowhere.
     fs.addReparseFolder("C:\\Synced", platform::kTagCloud | 0x3000);
     fs.addFile("C:\\Synced\\a.tmp", 10);
@@ -88,46 +82,39 @@ TEST_F(FilesTest, PatternDeletionTakesOneFolderWhateverTheBitsAndGoesOnPastFailu
     fs.addFile("C:\\Outside\\keep.tmp", 10);
     fs.addLink("C:\\Synced\\away.tmp", "C:\\Outside");
     EXPECT_EQ(remove("C:\\Synced\\*.tmp"), 2);
-    EXPECT_TRUE(fs.exists("C:\\Synced\\away.tmp"));
-    EXPECT_TRUE(fs.exists("C:\\Outside\\keep.tmp"));
+    EXPECT_TRUE(fs.exists("C:\\Synced\\away.tmp") && fs.exists("C:\\Outside\\keep.tmp"));
     // Nor is anything deleted behind a link on the folder's path.
     fs.addLink("C:\\Linked", "C:\\Outside");
-    EXPECT_EQ(remove("C:\\Linked\\*.tmp"), 0);
-    EXPECT_TRUE(fs.exists("C:\\Outside\\keep.tmp"));
+    EXPECT_TRUE(remove("C:\\Linked\\*.tmp") == 0 && fs.exists("C:\\Outside\\keep.tmp"));
     EXPECT_EQ(trace.lines.back(),
               "file deletion: could not delete C:\\Linked\\keep.tmp: a folder on "
               "its path is a link: C:\\Linked");
-
     // Without wildcards the pattern names one file; nothing there is no error.
     fs.addFile("C:\\P\\cookies.txt", 5);
     fs.addFile("C:\\P\\cookies.txt.bak", 5);
-    EXPECT_EQ(remove("C:\\P\\cookies.txt"), 1);
-    EXPECT_TRUE(fs.exists("C:\\P\\cookies.txt.bak"));
+    EXPECT_TRUE(remove("C:\\P\\cookies.txt") == 1 && fs.exists("C:\\P\\cookies.txt.bak"));
     fs.deleted.clear();
     fs.addFolder("C:\\Empty");
     for (const char* nothing : {"C:\\Nowhere\\*.*", "C:\\", "no folder at all", "C:\\Empty\\x.txt"})
         EXPECT_EQ(remove(nothing), 0) << nothing;
     EXPECT_TRUE(fs.deleted.empty());
-
     // A missing prefs file does not keep the history from going.
     const std::string profile = "C:\\Program Files\\Netscape\\Users\\default\\";
     fs.removeTree(profile + "prefs.js");
     fs.addFile(profile + "netscape.hst", 100);
     fs.addFile(profile + "bookmark.htm", 100);
     cleaner::ClearNetscapeTyped(fs, trace);
-    EXPECT_FALSE(fs.exists(profile + "netscape.hst"));
-    EXPECT_TRUE(fs.exists(profile + "bookmark.htm"));
+    EXPECT_TRUE(!fs.exists(profile + "netscape.hst") && fs.exists(profile + "bookmark.htm"));
 }
 
 TEST_F(FilesTest, FolderSizeCountsEveryDepthAndSixtyFourBitSizesYieldingAfterEachEntry) {
     fs.addFolder("C:\\Empty");
     fs.addFile("C:\\one.bin", 42);
-    for (auto [path, bytes] : {std::pair{"C:\\Empty", 0.0},
-                               {"C:\\one.bin", 42.0},
-                               {"C:\\nothing-here", 0.0},
-                               {"", 0.0},
-                               {"\\Temp", 0.0}})
+    // clang-format off
+    for (auto [path, bytes] : {std::pair{"C:\\Empty", 0.0}, {"C:\\one.bin", 42.0},
+                               {"C:\\nothing-here", 0.0}, {"", 0.0}, {"\\Temp", 0.0}})
         EXPECT_EQ(size(path), bytes) << path;
+    // clang-format on
     for (int i = 0; i < 5; ++i) fs.addFile("C:\\Y\\f" + std::to_string(i), 1);
     int served = 0;
     mem.desktop.onYield = [&] { ++served; };
@@ -142,8 +129,7 @@ TEST_F(FilesTest, FolderSizeCountsEveryDepthAndSixtyFourBitSizesYieldingAfterEac
     fs.addFile("C:\\T\\HiddenDir\\x", 7);
     fs.addFile("C:\\T\\Locked\\secret", 50);
     fs.find("C:\\T\\Locked")->unlistable = true;  // counts nothing, and the walk goes on
-    EXPECT_EQ(size("C:\\T"), 1122);
-    EXPECT_EQ(size("C:\\T\\Locked"), 0);
+    EXPECT_TRUE(size("C:\\T") == 1122 && size("C:\\T\\Locked") == 0);
     fs.addFile("C:\\Big\\huge.iso", 5368709120ull);
     fs.addFile("C:\\Big\\small", 1);
     EXPECT_EQ(size("C:\\Big"), 5368709121.0);
@@ -158,7 +144,6 @@ TEST_F(FilesTest, FolderSizeNeverFollowsLinksAndWalksLoopsAndDataBearingFoldersO
     fs.addLink("C:\\W\\Temp\\symlink", "C:\\W", platform::kTagSymlink);
     fs.addFile("C:\\W\\Temp\\file_link", 1000, kAttrReparsePoint);  // holds no data of its own
     EXPECT_EQ(size("C:\\W\\Temp"), 3);
-
     fs.addFile("C:\\D\\a", 1);
     fs.addReparseFolder("C:\\D\\OneCloud", 0x9000701A);
     fs.addFile("C:\\D\\OneCloud\\doc", 20);
@@ -168,9 +153,7 @@ TEST_F(FilesTest, FolderSizeNeverFollowsLinksAndWalksLoopsAndDataBearingFoldersO
     fs.addFile("C:\\D\\dedup.vhd", 50000, kAttrReparsePoint).reparseTag = platform::kTagDedup;
     int yields = 0;
     mem.desktop.onYield = [&] { ++yields; };
-    EXPECT_EQ(size("C:\\D"), 54321);
-    EXPECT_EQ(yields, 6 + 4 + 3);
-
+    EXPECT_TRUE(size("C:\\D") == 54321 && yields == 6 + 4 + 3);
     // Bind mounts that loop: every folder counted and listed once, from above or below.
     fs.addFile("C:\\T\\a.tmp", 10);
     fs.addFile("C:\\T\\Sub\\b.tmp", 5);
@@ -179,15 +162,13 @@ TEST_F(FilesTest, FolderSizeNeverFollowsLinksAndWalksLoopsAndDataBearingFoldersO
     fs.addFolder("C:\\T\\Empty");
     EXPECT_EQ(size("C:\\T\\Sub"), 15);
     const int before = fs.enumerations;
-    EXPECT_EQ(size("C:\\T"), 15);
-    EXPECT_EQ(fs.enumerations - before, 3);
+    EXPECT_TRUE(size("C:\\T") == 15 && fs.enumerations - before == 3);
     // Pattern deletion lists one folder and never descends: the loop is no concern there.
-    EXPECT_EQ(remove("C:\\T\\Sub\\Again\\*.tmp"), 1);
-    EXPECT_TRUE(fs.exists("C:\\T\\Sub\\b.tmp"));
+    EXPECT_TRUE(remove("C:\\T\\Sub\\Again\\*.tmp") == 1 && fs.exists("C:\\T\\Sub\\b.tmp"));
 }
 
 // Tag 0 is how Wine reports every folder link.
-TEST(LinkRule, AReparsePointIsALinkUnlessItsTagBearsData) {
+TEST(LinkRule, AReparsePointIsALinkUnlessItsTagBearsDataAndExactPathsKeepTheirNames) {
     // clang-format off
     const std::pair<std::uint32_t, bool> cases[] = {
         {0, true}, {platform::kTagSymlink, true}, {platform::kTagMountPoint, true},
@@ -213,15 +194,11 @@ TEST(LinkRule, AReparsePointIsALinkUnlessItsTagBearsData) {
     EXPECT_TRUE(platform::ForEachEntry(
         fs, "C:\\F", [&](const platform::FindData& e) { names.push_back(e.name); },
         [&] { ++listed; }));
-    EXPECT_EQ(names, (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(listed, 4);
+    EXPECT_TRUE((names == std::vector<std::string>{"a", "b"} && listed == 4));
     fs.find("C:\\F\\b")->unlistable = true;
     EXPECT_FALSE(platform::ForEachEntry(fs, "C:\\F\\b", [&](const auto&) { ADD_FAILURE(); }));
     EXPECT_FALSE(platform::ForEachEntry(fs, "C:\\Nowhere", [&](const auto&) { ADD_FAILURE(); }));
-}
-
-// The extended form never climbs above the root, and refuses a path with nothing to anchor it.
-TEST(Paths, ExactFormKeepsNamesEndingInADotOrSpaceAndHelpersJoinDrives) {
+    // The extended form never climbs above the root, nor anchors a path that has none.
     // clang-format off
     for (auto [path, needs] : {std::pair{L"C:\\x\\trail.", true}, {L"C:\\x\\space ", true},
              {L"C:\\dots.\\inner.txt", true}, {L"C:/dots./inner.txt", true}, {L"C:\\x\\...", true},
@@ -252,17 +229,14 @@ TEST(Paths, ExactFormKeepsNamesEndingInADotOrSpaceAndHelpersJoinDrives) {
     }
     for (const wchar_t* other : {L"C:\\a", L"\\\\?\\UNC\\srv", L"\\\\?\\UNC\\\\share\\a", L""})
         EXPECT_FALSE(platform::SplitExact(other)) << other;
-    using platform::WithoutTrailingDotsAndSpaces;
-    EXPECT_EQ(WithoutTrailingDotsAndSpaces(L"\\x\\dots.\\trail..\\space  "),
-              L"\\x\\dots\\trail\\space");
-    EXPECT_EQ(WithoutTrailingDotsAndSpaces(L"\\x\\.\\..\\a.b"), L"\\x\\.\\..\\a.b");
-    EXPECT_EQ(WithoutTrailingDotsAndSpaces(L"\\x\\"), L"\\x\\");
-    EXPECT_EQ(cleaner::AddBackslash("C:"), "C:\\");
-    EXPECT_EQ(cleaner::AddBackslash("C:\\x\\"), "C:\\x\\");
-    EXPECT_EQ(cleaner::AddBackslash(""), "\\");
-    EXPECT_EQ(cleaner::DrivePrefix("C:\\WINNT"), "c:");
-    EXPECT_EQ(cleaner::DrivePrefix("C:\\WINNT", true), "c:\\");
-    EXPECT_EQ(cleaner::DrivePrefix("D"), "d");
+    for (auto [path, trimmed] :
+         {std::pair{L"\\x\\dots.\\trail..\\space  ", L"\\x\\dots\\trail\\space"},
+          {L"\\x\\.\\..\\a.b", L"\\x\\.\\..\\a.b"},
+          {L"\\x\\", L"\\x\\"}})
+        EXPECT_EQ(platform::WithoutTrailingDotsAndSpaces(path), trimmed);
+    for (auto [path, joined] : {std::pair{"C:", "C:\\"}, {"C:\\x\\", "C:\\x\\"}, {"", "\\"}})
+        EXPECT_EQ(cleaner::AddBackslash(path), joined);
+    EXPECT_EQ(cleaner::DrivePrefix("C:\\WINNT", true) + "|" + cleaner::DrivePrefix("D"), "c:\\|d");
 }
 
 }  // namespace

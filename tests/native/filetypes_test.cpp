@@ -1,5 +1,4 @@
-// The lookup window over an in-memory program folder, and the reading of its category files:
-// line ends, limits and broken bytes.
+// The lookup window over an in-memory program folder, and the reading of its category files.
 #include <gtest/gtest.h>
 
 #include "controls/program_windows.h"
@@ -14,7 +13,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(File2ListBox, LineEndsNulAndNonAnsiBytes) {
+TEST(File2ListBox, LineEndsNulNonAnsiBytesUnreadableFilesTheCapAndThePrefixMatch) {
     // clang-format off
     const std::pair<const char*, Lines> cases[] = {
         {"A\r\nB\r\nC", {"A", "B", "C"}}, {"A\r\nB\r\nC\r\n", {"A", "B", "C"}},
@@ -23,7 +22,6 @@ TEST(File2ListBox, LineEndsNulAndNonAnsiBytes) {
         {"  DOC - x  \r\n", {"  DOC - x  "}}};
     // clang-format on
     for (const auto& [text, lines] : cases) EXPECT_EQ(SplitLines(text), lines) << text;
-
     platform::MemoryFileSystem fs;
     platform::MemoryFileReader reader(fs);
     std::string text = "AAA - first\r\n" + std::string("NUL - a\0b", 9) + "\r\n";
@@ -48,19 +46,25 @@ TEST(File2ListBox, LineEndsNulAndNonAnsiBytes) {
     fs.addFolder("C:\\P");
     File2ListBox(reader, "C:\\P", list);
     EXPECT_EQ(list.count(), 0);
-}
-
-TEST(File2ListBox, LongFilesStopAtTheCap) {
-    platform::MemoryFileSystem fs;
-    platform::MemoryFileReader reader(fs);
-    controls::ListBox list("lstNames");
+    // A long file stops at the cap.
     std::string numbered;
     for (int i = 0; i < 40000; ++i) numbered += "E" + std::to_string(i) + "\r\n";
     fs.addFileWithContent("C:\\big.vxl", numbered);
     File2ListBox(reader, "C:\\big.vxl", list);
     ASSERT_EQ(list.count(), static_cast<int>(kMaxEntries));
-    EXPECT_EQ(list.item(0), "E0");
-    EXPECT_EQ(list.item(32766), "E32766");
+    EXPECT_EQ(list.item(0) + " " + list.item(32766), "E0 E32766");
+    // The prefix match folds ANSI letters (the division sign and sharp s have no capitals).
+    const std::pair<char32_t, char32_t> letters[] = {
+        {U'a', U'A'},           {U'z', U'Z'},   {U'1', U'1'},   {0xE0, 0xC0},
+        {U'\u00e9', U'\u00c9'}, {0xFE, 0xDE},   {0xF7, 0xF7},   {0xDF, 0xDF},
+        {0xFF, 0x178},          {0x161, 0x160}, {0x153, 0x152}, {0x17E, 0x17D}};
+    for (auto [c, upper] : letters) EXPECT_EQ(UpperChar(c), upper) << static_cast<int>(c);
+    const Lines entries{"\xC3\x89T\xC3\x89 - summer", "ETE", "\xC3\xA9t", "E"};
+    EXPECT_EQ(PrefixMatches(entries, "\xC3\xA9t"),
+              (Lines{"\xC3\x89T\xC3\x89 - summer", "\xC3\xA9t"}));
+    EXPECT_EQ(PrefixMatches(entries, "ET"), Lines{"ETE"});
+    EXPECT_TRUE(PrefixMatches(entries, "ETEE") == Lines{} && PrefixMatches(entries, "") == Lines{});
+    EXPECT_EQ(PrefixMatches({"\xC3"}, "\xC3"), Lines{"\xC3"});  // a broken byte is one character
 }
 
 struct ExtensFixture {
@@ -76,7 +80,9 @@ struct ExtensFixture {
             "DOCX - Word document\r\nDO - Stata\r\nD - D source\r\nADO - not a match\r\n");
         put("ext21.vxl", "JPG - JPEG image\r\nPDF - PDF document\r\n");
         put("ext31.vxl", "RAR - RAR archive\r\nTXT - Text\r\nZIP - Zip archive\r\n");
+        window.show();
     }
+    bool namesShown() { return window.lstNames.visible() && !window.lstDisplay.visible(); }
     void put(const std::string& name, const std::string& content) {
         mem.files.addFileWithContent("C:\\Program Files\\Brisko\\" + name, content);
     }
@@ -85,36 +91,26 @@ struct ExtensFixture {
     }
 };
 
-// The styled frame covers the whole client area; its bars move the window as its texts do,
-// its buttons minimise and close it, and the lists lie between the title and bottom bars.
-TEST(Extens, LoadShowsTheFirstCategoryInItsStyledFrame) {
-    ExtensFixture f;
-    auto& w = f.window;
-    w.show();
-    EXPECT_EQ(w.title(), "Extensions");
-    EXPECT_EQ(w.XPDesign1.Caption(), "Extensions");
-    EXPECT_EQ(w.lstNames.count(), 7);
-    EXPECT_EQ(w.XPDesign1.Stexte(), "7 of 3183 File Types");
-    EXPECT_EQ(w.XPDesign1.Label2[1].caption(), "7 of 3183 File Types");  // the shadow too
-    EXPECT_EQ(w.Label1.caption(), "7");
-    EXPECT_TRUE(w.lstNames.visible() && !w.lstDisplay.visible() && w.Option2.value());
+struct ExtensWindow : ExtensFixture, ::testing::Test {};
+
+// The frame's bars and texts move the window; the lists lie between title and bottom bar.
+TEST_F(ExtensWindow, LoadShowsTheFirstCategoryInItsStyledFrame) {
+    auto& w = window;
+    EXPECT_EQ(w.title() + "|" + w.XPDesign1.Caption(), "Extensions|Extensions");
+    EXPECT_TRUE(w.lstNames.count() == 7 && w.XPDesign1.Stexte() == "7 of 3183 File Types");
+    EXPECT_TRUE(w.Label1.caption() == "7" && namesShown() && w.Option2.value());
     EXPECT_EQ(w.lstNames.horizontalExtent(), 1074);  // 8055 twips / 15 * 2
     EXPECT_EQ(w.lstDisplay.horizontalExtent(), 1074);
     EXPECT_EQ(w.txtInput.toolTip + "|" + w.lstDisplay.toolTip + "|" + w.lstNames.toolTip,
               "Enter the first letters...Click or press Enter to clear last search|"
               "Displays search Results|List of all extensions");
     EXPECT_EQ(w.widgets.front(), &w.txtInput);
-    EXPECT_EQ(w.styledFrame, &w.XPDesign1);
-    EXPECT_EQ(w.skin.kind(), controls::SkinKind::TitleStrip);  // no system title bar
-    EXPECT_EQ(w.XPDesign1.rect.width, 8505);
-    EXPECT_EQ(w.XPDesign1.rect.height, 4305);
-    EXPECT_TRUE(w.XPDesign1.QuitButton() && w.XPDesign1.hlpbutton());
     using E = controls::FrameElement;
     for (auto e : {E::TitleBar, E::BottomBar, E::CaptionText, E::StatusText})
         EXPECT_EQ(w.XPDesign1.press(e, controls::MouseButton::Left), &w);
     const auto bottom = w.XPDesign1.element(E::BottomBar);
-    for (const controls::Widget* c :
-         std::initializer_list<const controls::Widget*>{&w.lstNames, &w.Frame1}) {
+    const controls::Widget* inside[] = {&w.lstNames, &w.Frame1};
+    for (const controls::Widget* c : inside) {
         EXPECT_GE(c->rect.top, controls::XPDesign::kTitleHeight);
         EXPECT_LE(c->rect.top + c->rect.height, bottom.top);
     }
@@ -124,103 +120,59 @@ TEST(Extens, LoadShowsTheFirstCategoryInItsStyledFrame) {
     EXPECT_FALSE(w.loaded());
 }
 
-TEST(Extens, SearchMatchesTheBeginningInEitherCase) {
-    ExtensFixture f;
-    f.window.show();
-    f.type("do");
+// The empty text matches nothing, and an entry shorter than the search never matches.
+TEST_F(ExtensWindow, SearchMatchesTheBeginningInEitherCaseAndEnterOrClickClearsIt) {
+    auto& w = window;
+    type("do");
     const Lines expected{"DOC - Word processor document", "doc2 - lower case",
                          "DOCX - Word document", "DO - Stata"};
-    EXPECT_EQ(f.window.lstDisplay.items(), expected);
-    EXPECT_TRUE(f.window.lstDisplay.visible());
-    EXPECT_FALSE(f.window.lstNames.visible());
-    f.window.txtInput.setText("");
-    EXPECT_EQ(f.window.lstDisplay.count(), 0);  // the empty text matches nothing
-    EXPECT_TRUE(f.window.lstDisplay.visible());
-    f.type("DO");
-    EXPECT_EQ(f.window.lstDisplay.items(), expected);
-    f.window.txtInput.setText("Doc");
-    EXPECT_EQ(f.window.lstDisplay.items(), (Lines{"DOC - Word processor document",
-                                                  "doc2 - lower case", "DOCX - Word document"}));
-    // Longer than the entry it starts: an entry shorter than the search never matches.
-    f.window.txtInput.setText("DO - Stata and more");
-    EXPECT_EQ(f.window.lstDisplay.count(), 0);
+    EXPECT_EQ(w.lstDisplay.items(), expected);
+    EXPECT_TRUE(w.lstDisplay.visible() && !w.lstNames.visible());
+    w.txtInput.setText("");
+    EXPECT_TRUE(w.lstDisplay.count() == 0 && w.lstDisplay.visible());
+    type("DO");
+    EXPECT_EQ(w.lstDisplay.items(), expected);
+    w.txtInput.setText("Doc");
+    EXPECT_EQ(w.lstDisplay.items(), (Lines{"DOC - Word processor document", "doc2 - lower case",
+                                           "DOCX - Word document"}));
+    w.txtInput.setText("DO - Stata and more");
+    EXPECT_EQ(w.lstDisplay.count(), 0);
+    // The box takes twenty characters; Enter or a click clears it, other keys do not.
+    w.txtInput.setText("");
+    type("abcdefghijklmnopqrstuvwxyz");
+    EXPECT_EQ(w.txtInput.text(), "abcdefghijklmnopqrst");
+    w.txtInput.onKeyPress(13);
+    EXPECT_TRUE(w.txtInput.text() == "" && namesShown() && w.lstNames.count() == 7);
+    type("d");
+    w.lstDisplay.setListIndex(1);
+    w.txtInput.onKeyPress('x');
+    EXPECT_EQ(w.txtInput.text(), "d");
+    w.txtInput.onClick();
+    EXPECT_TRUE(w.txtInput.text() == "" && w.lstDisplay.listIndex() == -1 && namesShown());
 }
 
-TEST(Extens, SearchBoxTakesTwentyCharactersAndEnterOrClickClearsIt) {
-    ExtensFixture f;
-    f.window.show();
-    f.type("abcdefghijklmnopqrstuvwxyz");
-    EXPECT_EQ(f.window.txtInput.text(), "abcdefghijklmnopqrst");
-    f.window.txtInput.onKeyPress(13);
-    EXPECT_EQ(f.window.txtInput.text(), "");
-    EXPECT_TRUE(f.window.lstNames.visible());
-    EXPECT_FALSE(f.window.lstDisplay.visible());
-    EXPECT_EQ(f.window.lstNames.count(), 7);
-    f.type("d");
-    f.window.lstDisplay.setListIndex(1);
-    f.window.txtInput.onKeyPress('x');  // other keys do not clear
-    EXPECT_EQ(f.window.txtInput.text(), "d");
-    f.window.txtInput.onClick();
-    EXPECT_EQ(f.window.txtInput.text(), "");
-    EXPECT_EQ(f.window.lstDisplay.listIndex(), -1);
-    EXPECT_TRUE(f.window.lstNames.visible());
-    EXPECT_FALSE(f.window.lstDisplay.visible());
-}
-
-TEST(Extens, ChoosingACategoryReplacesTheListAndAMissingFileShowsZero) {
-    ExtensFixture f;
-    f.window.show();
-    f.type("d");
-    f.window.Option4.setValue(true);
-    EXPECT_FALSE(f.window.Option2.value());
-    EXPECT_EQ(f.window.lstNames.items(),
-              (Lines{"RAR - RAR archive", "TXT - Text", "ZIP - Zip archive"}));
-    EXPECT_EQ(f.window.txtInput.text(), "");
-    EXPECT_EQ(f.window.XPDesign1.Stexte(), "3 of 3183 File Types");
-    EXPECT_TRUE(f.window.lstNames.visible());
-    EXPECT_FALSE(f.window.lstDisplay.visible());
-    EXPECT_EQ(f.window.lstDisplay.count(), 0);
-
-    f.mem.files.removeTree("C:\\Program Files\\Brisko\\ext21.vxl");
-    f.window.Option3.setValue(true);
-    EXPECT_EQ(f.window.lstNames.count(), 0);
-    EXPECT_EQ(f.window.XPDesign1.Stexte(), "0 of 3183 File Types");
-    EXPECT_EQ(f.window.Label1.caption(), "0");
-    EXPECT_TRUE(f.mem.desktop.messages.empty());
-}
-
-TEST(Extens, ReopeningStartsAgainAtTheFirstCategory) {
-    ExtensFixture f;
-    f.window.show();
-    f.window.Option4.setValue(true);
-    f.type("z");
-    f.window.XPDesign1.onClose();
-    EXPECT_FALSE(f.window.loaded());
-    const int reads = f.reader.reads;
-    f.window.show();
-    EXPECT_EQ(f.reader.reads, reads + 1);  // one load of ext11.vxl, no other file
-    EXPECT_TRUE(f.window.Option2.value());
-    EXPECT_FALSE(f.window.Option4.value());
-    EXPECT_EQ(f.window.txtInput.text(), "");
-    EXPECT_EQ(f.window.lstNames.count(), 7);
-    EXPECT_TRUE(f.window.lstNames.visible());
-    EXPECT_FALSE(f.window.lstDisplay.visible());
-}
-
-TEST(PrefixSearch, FoldsAnsiLettersAndNeverMatchesShorterEntries) {
-    // The ANSI letters and their capitals; the division sign and the sharp s have none.
-    const std::pair<char32_t, char32_t> letters[] = {
-        {U'a', U'A'},           {U'z', U'Z'},   {U'1', U'1'},   {0xE0, 0xC0},
-        {U'\u00e9', U'\u00c9'}, {0xFE, 0xDE},   {0xF7, 0xF7},   {0xDF, 0xDF},
-        {0xFF, 0x178},          {0x161, 0x160}, {0x153, 0x152}, {0x17E, 0x17D}};
-    for (auto [c, upper] : letters) EXPECT_EQ(UpperChar(c), upper) << static_cast<int>(c);
-    const Lines entries{"\xC3\x89T\xC3\x89 - summer", "ETE", "\xC3\xA9t", "E"};
-    EXPECT_EQ(PrefixMatches(entries, "\xC3\xA9t"),
-              (Lines{"\xC3\x89T\xC3\x89 - summer", "\xC3\xA9t"}));
-    EXPECT_EQ(PrefixMatches(entries, "ET"), Lines{"ETE"});
-    EXPECT_EQ(PrefixMatches(entries, "ETEE"), Lines{});
-    EXPECT_EQ(PrefixMatches(entries, ""), Lines{});
-    EXPECT_EQ(PrefixMatches({"\xC3"}, "\xC3"), Lines{"\xC3"});  // a broken byte is one character
+// A missing category file shows zero; reopening starts again at the first category.
+TEST_F(ExtensWindow, ChoosingACategoryReplacesTheListAndReopeningStartsAtTheFirst) {
+    auto& w = window;
+    type("d");
+    w.Option4.setValue(true);
+    EXPECT_FALSE(w.Option2.value());
+    EXPECT_EQ(w.lstNames.items(), (Lines{"RAR - RAR archive", "TXT - Text", "ZIP - Zip archive"}));
+    EXPECT_TRUE(w.txtInput.text() == "" && w.XPDesign1.Stexte() == "3 of 3183 File Types");
+    EXPECT_TRUE(namesShown() && w.lstDisplay.count() == 0);
+    type("z");
+    w.XPDesign1.onClose();
+    EXPECT_FALSE(w.loaded());
+    const int reads = reader.reads;
+    w.show();
+    EXPECT_EQ(reader.reads, reads + 1);  // one load of ext11.vxl, no other file
+    EXPECT_TRUE(w.Option2.value() && !w.Option4.value() && w.txtInput.text() == "");
+    EXPECT_TRUE(w.lstNames.count() == 7 && namesShown());
+    mem.files.removeTree("C:\\Program Files\\Brisko\\ext21.vxl");
+    w.Option3.setValue(true);
+    EXPECT_EQ(w.lstNames.count(), 0);
+    EXPECT_EQ(w.XPDesign1.Stexte() + "|" + w.Label1.caption(), "0 of 3183 File Types|0");
+    EXPECT_TRUE(mem.desktop.messages.empty());
 }
 
 }  // namespace

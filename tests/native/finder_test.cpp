@@ -1,8 +1,6 @@
 // The junk finder over the in-memory platform: filters, drives, the walk, removal and the window.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "finder/drives.h"
 #include "finder/junk_search.h"
 #include "finder/win_seek.h"
@@ -21,7 +19,6 @@ struct FinderFixture {
     controls::Form main{"Form1", "Brisko"};
     controls::Form extens{"Extens", "Extensions"};
     finder::WinSeek seek{services, windows};
-
     FinderFixture() {
         windows.main = &main;
         windows.extens = &extens;
@@ -29,8 +26,8 @@ struct FinderFixture {
         fs.volumes["C:\\"] = {"", "NTFS", 1};
         fs.spaces["C:\\"] = {0, 10737418240ull, 4294967296ull};
     }
-    void store(const std::string& key, const std::string& value) {
-        mem.settings.save("Brisko", "Filters", key, value);
+    void store(std::initializer_list<std::pair<const char*, std::string>> values) {
+        for (const auto& [key, value] : values) mem.settings.save("Brisko", "Filters", key, value);
     }
     std::string stored(const std::string& key) {
         return mem.settings.get("Brisko", "Filters", key, "<missing>");
@@ -42,7 +39,7 @@ struct FinderFixture {
     }
     // Opens the window with `patterns` as the only filters and searches the whole of C:.
     void search(const std::string& patterns) {
-        store("Custom", patterns);
+        store({{"Custom", patterns}});
         open();
         seek.cmdSearch.click();
     }
@@ -51,7 +48,7 @@ struct FinderFixture {
     }
     Texts found() { return seek.lstFoundFiles.items(); }
     int checkedCount() { return CheckedCount(seek.lstFoundFiles); }
-    // The last message box as "title: text", and how many were shown.
+    // The last message box as "title: text".
     std::string message() {
         const auto& m = mem.desktop.messages;
         return m.empty() ? "" : m.back().title + ": " + m.back().text;
@@ -66,14 +63,14 @@ struct FinderFixture {
     }
 };
 
-TEST(FinderFilters, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
-    FinderFixture f;
-    f.open();
-    auto& w = f.seek;
+struct Finder : FinderFixture, ::testing::Test {};
+
+TEST_F(Finder, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
+    open();
+    auto& w = seek;
     EXPECT_EQ(w.txtSearchSpec.text(), "");
     w.chkBAK2.setValue(1);
-    EXPECT_EQ(w.txtSearchSpec.text(), "*.b~k");
-    EXPECT_EQ(f.stored("Used"), "*.b~k");  // written at every change
+    EXPECT_EQ(w.txtSearchSpec.text() + "|" + stored("Used"), "*.b~k|*.b~k");  // stored at once
     w.chkBAK2.setValue(0);
     w.chkSelectAll.setValue(1);
     EXPECT_EQ(w.txtSearchSpec.text(),
@@ -83,29 +80,22 @@ TEST(FinderFilters, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
     EXPECT_EQ(w.txtSearchSpec.text(), "*.gid;*.tmp;*.bak;*.b~k;*.syd;*.old;*.chk;*.diz;*.ftg");
     EXPECT_EQ(w.chkSelectAll.value(), 1);
     w.chkSelectAll.setValue(0);
-    EXPECT_EQ(w.txtSearchSpec.text(), "");
-    EXPECT_EQ(w.chkSelectAll.caption(), "Select All");
-
+    EXPECT_EQ(w.txtSearchSpec.text() + "|" + w.chkSelectAll.caption(), "|Select All");
     // Custom filters join the boxes' patterns; a save with nothing typed drops them again.
-    w.chkGID.setValue(1);
-    w.chkTMP.setValue(1);
+    for (auto* box : {&w.chkGID, &w.chkTMP}) box->setValue(1);
     w.cmdAdvanced.click();
-    EXPECT_FALSE(w.Filters.visible());
-    EXPECT_TRUE(w.Custom.visible());
+    EXPECT_TRUE(!w.Filters.visible() && w.Custom.visible());
     w.txtCustom.setText("*.abc;*.xyz");
     w.Command1.click();
-    EXPECT_EQ(w.txtSearchSpec.text(), "*.gid;*.tmp;*.abc;*.xyz");
-    EXPECT_TRUE(w.Filters.visible());
+    EXPECT_TRUE(w.txtSearchSpec.text() == "*.gid;*.tmp;*.abc;*.xyz" && w.Filters.visible());
     w.Command2.click();
     EXPECT_EQ(w.txtCustom.text(), "");
     w.Command1.click();
     EXPECT_EQ(w.txtSearchSpec.text(), "*.gid;*.tmp");
-    w.chkGID.setValue(0);
-    w.chkTMP.setValue(0);
+    for (auto* box : {&w.chkGID, &w.chkTMP}) box->setValue(0);
     w.txtCustom.setText("*.a bc;;*.x");  // accepted as typed, with no ";" in front
     w.Command1.click();
     EXPECT_EQ(w.txtSearchSpec.text(), "*.a bc;;*.x");
-
     // A leading or trailing semicolon is refused: the message, and the typed text goes.
     for (const char* custom : {";*.abc", "*.abc;"}) {
         FinderFixture g;
@@ -117,108 +107,88 @@ TEST(FinderFilters, TheSearchPatternsFollowTheBoxesAndTheCustomFilters) {
         ASSERT_EQ(g.mem.desktop.messages.size(), 1u);
         EXPECT_EQ(g.mem.desktop.messages[0].title, "Syntax Error");
         EXPECT_EQ(g.mem.desktop.messages[0].flags, platform::kMbIconExclamation);
-        EXPECT_EQ(g.seek.txtCustom.text(), "");
-        EXPECT_EQ(g.seek.txtSearchSpec.text(), "*.tmp");
+        EXPECT_EQ(g.seek.txtCustom.text() + "|" + g.seek.txtSearchSpec.text(), "|*.tmp");
         EXPECT_TRUE(g.seek.Custom.visible());
     }
 }
 
-TEST(FinderFilters, LoadRestoresBoxesThenJoinsTheCustomFilters) {
-    FinderFixture f;
-    for (auto [key, value] : {std::pair{"chkGID", "1"},
-                              {"chkTMP", "yes"},
-                              {"Custom", "*.abc"},
-                              {"Used", "*.old"},
-                              {"optDelete", "True"},
-                              {"optRecycle", "False"}})
-        f.store(key, value);
-    f.open();
-    EXPECT_EQ(f.seek.txtSearchSpec.text(), "*.gid;*.abc");
-    EXPECT_EQ(f.seek.chkTMP.value(), 0);  // not a number: left as it was, and traced
-    EXPECT_EQ(f.mem.trace.lines.size(), 1u);
-    EXPECT_TRUE(f.seek.optDelete.value());
-    EXPECT_FALSE(f.seek.optRecycle.value());
-
+TEST_F(Finder, LoadRestoresBoxesThenJoinsTheCustomFilters) {
+    // clang-format off
+    store({{"chkGID", "1"}, {"chkTMP", "yes"}, {"Custom", "*.abc"}, {"Used", "*.old"},
+           {"optDelete", "True"}, {"optRecycle", "False"}});
+    // clang-format on
+    open();
+    EXPECT_EQ(seek.txtSearchSpec.text(), "*.gid;*.abc");
+    EXPECT_EQ(seek.chkTMP.value(), 0);  // not a number: left as it was, and traced
+    EXPECT_TRUE(mem.trace.lines.size() == 1u && seek.optDelete.value() && !seek.optRecycle.value());
     // No box changed: the saved patterns stay, with the custom filters after them.
     FinderFixture g;
-    g.store("Used", "*.old");
-    g.store("Custom", "*.abc");
+    g.store({{"Used", "*.old"}, {"Custom", "*.abc"}});
     g.open();
     EXPECT_EQ(g.seek.txtSearchSpec.text(), "*.old;*.abc");
     EXPECT_TRUE(g.seek.optRecycle.value());  // the default choice
 }
 
-TEST(FinderDrives, FixedDrivesAreListedAndTheVolumeLineIsExact) {
-    FinderFixture f;
-    f.fs.roots = {"A:\\", "c:\\", "D:\\", "E:\\"};
-    f.fs.types = {{"A:\\", DriveType::Removable},
-                  {"C:\\", DriveType::Fixed},
-                  {"D:\\", DriveType::Fixed},
-                  {"E:\\", DriveType::CdRom}};
-    f.fs.volumes["D:\\"] = {"DATA", "FAT32", 2};
-    f.open();
-    EXPECT_EQ(f.seek.Combo1.items, (Texts{"C:\\", "D:\\"}));
-    EXPECT_EQ(f.seek.Label3.caption(), "C:\\");
+TEST_F(Finder, FixedDrivesAreListedAndTheVolumeLineIsExact) {
+    fs.roots = {"A:\\", "c:\\", "D:\\", "E:\\"};
+    // clang-format off
+    fs.types = {{"A:\\", DriveType::Removable}, {"C:\\", DriveType::Fixed},
+                  {"D:\\", DriveType::Fixed}, {"E:\\", DriveType::CdRom}};
+    // clang-format on
+    fs.volumes["D:\\"] = {"DATA", "FAT32", 2};
+    open();
+    EXPECT_TRUE((seek.Combo1.items == Texts{"C:\\", "D:\\"} && seek.Label3.caption() == "C:\\"));
     const std::string gap(10, ' ');
     const std::string line = gap + "10.00 GB" + gap + "6.00 GB" + gap + "4.00 GB" + gap + "NTFS";
-    EXPECT_EQ(f.seek.Text1.text(), line);
-
+    EXPECT_EQ(seek.Text1.text(), line);
     // A volume that cannot be read: the message, the old line; the root still changes.
-    f.fs.volumes.erase("D:\\");
-    f.seek.Combo1.setListIndex(1);
-    EXPECT_EQ(f.mem.desktop.messages.size(), 1u);
-    EXPECT_EQ(f.message(), "Error Reading Disk: No Disk In Drive!");
-    EXPECT_EQ(f.seek.Label3.caption(), "D:\\");
-    EXPECT_EQ(f.seek.Text1.text(), line);
-
-    EXPECT_EQ(finder::DriveTypeName(f.fs, "A:"), "Removable");
-    EXPECT_EQ(finder::DriveTypeName(f.fs, "E:\\"), "CD-ROM");
-    EXPECT_EQ(finder::DriveTypeName(f.fs, "Q:\\"), "Unrecognized");
+    fs.volumes.erase("D:\\");
+    seek.Combo1.setListIndex(1);
+    EXPECT_EQ(mem.desktop.messages.size(), 1u);
+    EXPECT_EQ(message(), "Error Reading Disk: No Disk In Drive!");
+    EXPECT_EQ((Texts{seek.Label3.caption(), seek.Text1.text()}), (Texts{"D:\\", line}));
+    EXPECT_EQ(finder::DriveTypeName(fs, "A:") + "|" + finder::DriveTypeName(fs, "E:\\") + "|" +
+                  finder::DriveTypeName(fs, "Q:\\"),
+              "Removable|CD-ROM|Unrecognized");
     // Halves with their top bit set are unsigned.
     EXPECT_EQ(finder::LargeToDouble(-1, 0), 4294967295.0);
     EXPECT_EQ(finder::LargeToDouble(static_cast<std::int32_t>(0x80000000u), 2), 10737418240.0);
 }
 
-TEST(FinderSearch, WalksSubfoldersLastFirstAndListsEachFolderAfterWhatIsBelowIt) {
-    FinderFixture f;
-    f.addFiles({"C:\\root.tmp", "C:\\A\\x.tmp", "C:\\b\\x.tmp", "C:\\C\\x.tmp",
-                "C:\\C\\Inner\\deep.TMP", "C:\\A\\x.tmpx", "C:\\Hidden\\h.tmp"});
-    f.fs.addFile("C:\\C\\hidden.tmp", 1, platform::kAttrHidden);
-    f.fs.addFile("C:\\C\\system.tmp", 1, platform::kAttrSystem);
-    f.fs.addFolder("C:\\Hidden", platform::kAttrHidden);
-    f.search("*.tmp;*.TMP");
-    EXPECT_EQ(f.found(), (Texts{"C:\\Hidden\\h.tmp", "C:\\C\\Inner\\deep.TMP", "C:\\C\\x.tmp",
-                                "C:\\b\\x.tmp", "C:\\A\\x.tmp", "C:\\root.tmp"}));
-    EXPECT_EQ(Captions({&f.seek.lblCount, &f.seek.Label2, &f.seek.Message, &f.seek.cmdSearch,
-                        &f.seek.cmdExit}),
-              (Texts{" 6", "Searching ... This can take several minutes.  Files found so far  6",
-                     "6 bytes Wasted Space   6 Files found", "&Reset", "E&xit"}));
-    EXPECT_EQ(f.checkedCount(), 6);
+TEST_F(Finder, WalksSubfoldersLastFirstAndListsEachFolderAfterWhatIsBelowIt) {
+    addFiles({"C:\\root.tmp", "C:\\A\\x.tmp", "C:\\b\\x.tmp", "C:\\C\\x.tmp",
+              "C:\\C\\Inner\\deep.TMP", "C:\\A\\x.tmpx", "C:\\Hidden\\h.tmp"});
+    fs.addFile("C:\\C\\hidden.tmp", 1, platform::kAttrHidden);
+    fs.addFile("C:\\C\\system.tmp", 1, platform::kAttrSystem);
+    fs.addFolder("C:\\Hidden", platform::kAttrHidden);
+    search("*.tmp;*.TMP");
+    EXPECT_EQ(found(), (Texts{"C:\\Hidden\\h.tmp", "C:\\C\\Inner\\deep.TMP", "C:\\C\\x.tmp",
+                              "C:\\b\\x.tmp", "C:\\A\\x.tmp", "C:\\root.tmp"}));
+    EXPECT_EQ(
+        Captions({&seek.lblCount, &seek.Label2, &seek.Message, &seek.cmdSearch, &seek.cmdExit}),
+        (Texts{" 6", "Searching ... This can take several minutes.  Files found so far  6",
+               "6 bytes Wasted Space   6 Files found", "&Reset", "E&xit"}));
+    EXPECT_TRUE(checkedCount() == 6 && seek.cmdDelete.enabled());
     // One yield per folder entered: the root, A, b, C, C\Inner, Hidden.
-    EXPECT_EQ(f.mem.desktop.yields, 6);
-    EXPECT_TRUE(f.seek.cmdDelete.enabled());
-    EXPECT_EQ(f.mem.media.played.back(), "C:\\Program Files\\Brisko\\Alarm.wav");
+    EXPECT_EQ(mem.desktop.yields, 6);
+    EXPECT_EQ(mem.media.played.back(), "C:\\Program Files\\Brisko\\Alarm.wav");
 }
 
-// Each file once, though it matches both patterns; a link's target only where it is; a bind
-// mount's folder once, whether the listing gives ids or each folder is asked for its own.
-TEST(FinderSearch, LinksBindMountsUnreadableFoldersAndOddFilesNeitherStopNorRepeatTheWalk) {
-    FinderFixture f;
-    f.fs.addFile("C:\\Data\\a.bak", 1536);
-    f.fs.addFile("C:\\Data\\x.bakery", 5);
-    f.fs.addFile("C:\\Data\\big.bak", 3221225472ull);
-    f.fs.addLink("C:\\Data\\Loop", "C:\\Data");
-    f.fs.addLink("C:\\Home", "C:\\Elsewhere");
-    f.fs.addFile("C:\\Elsewhere\\far.bak", 1);
-    f.fs.addFolder("C:\\System Volume Information").unlistable = true;
-    f.search("*.bak;*.ba?");
-    EXPECT_EQ(f.found(), (Texts{"C:\\Elsewhere\\far.bak", "C:\\Data\\a.bak", "C:\\Data\\big.bak"}));
-    EXPECT_EQ(f.seek.Message.caption(), "3.00 GB Wasted Space   3 Files found");
-    EXPECT_EQ(f.seek.txtSize.text(), " 3221227009");
-    EXPECT_EQ(f.mem.trace.lines,
-              Texts{"junk search: could not list C:\\System Volume Information"});
-    EXPECT_FALSE(f.mem.desktop.ended);
-
+// Each file once; a link's target only where it is; a bind mount's folder once.
+TEST_F(Finder, LinksBindMountsUnreadableFoldersAndOddFilesNeitherStopNorRepeatTheWalk) {
+    fs.addFile("C:\\Data\\a.bak", 1536);
+    fs.addFile("C:\\Data\\x.bakery", 5);
+    fs.addFile("C:\\Data\\big.bak", 3221225472ull);
+    fs.addLink("C:\\Data\\Loop", "C:\\Data");
+    fs.addLink("C:\\Home", "C:\\Elsewhere");
+    fs.addFile("C:\\Elsewhere\\far.bak", 1);
+    fs.addFolder("C:\\System Volume Information").unlistable = true;
+    search("*.bak;*.ba?");
+    EXPECT_EQ(found(), (Texts{"C:\\Elsewhere\\far.bak", "C:\\Data\\a.bak", "C:\\Data\\big.bak"}));
+    EXPECT_EQ(seek.Message.caption(), "3.00 GB Wasted Space   3 Files found");
+    EXPECT_EQ(seek.txtSize.text(), " 3221227009");
+    EXPECT_EQ(mem.trace.lines, Texts{"junk search: could not list C:\\System Volume Information"});
+    EXPECT_FALSE(mem.desktop.ended);
     for (const bool idsInListings : {true, false}) {
         FinderFixture g;
         g.fs.idsInListings = idsInListings;
@@ -226,28 +196,21 @@ TEST(FinderSearch, LinksBindMountsUnreadableFoldersAndOddFilesNeitherStopNorRepe
         g.fs.addAlias("C:\\Data\\Again", "C:\\Data");
         g.fs.addAlias("C:\\Mirror", "C:\\Data");
         g.search("*.tmp");
-        EXPECT_EQ(g.found().size(), 1u) << idsInListings;
-        EXPECT_EQ(g.mem.trace.lines.size(), 2u) << idsInListings;
+        EXPECT_TRUE(g.found().size() == 1u && g.mem.trace.lines.size() == 2u) << idsInListings;
     }
 }
 
-// No filter, no fixed drive or nothing found: no walk or an empty result; a full list abandons
-// the walk with its message.
-TEST(FinderSearch, SearchesThatFindNothingOrTooMuchEndWithTheirMessage) {
-    FinderFixture f;
-    f.fs.addFile("C:\\keep.txt", 1);
-    f.search("*.tmp");
-    EXPECT_TRUE(f.found().empty());
-    EXPECT_EQ(Captions({&f.seek.lblCount, &f.seek.Message}), (Texts{"0", ""}));
-    EXPECT_EQ(f.seek.Check1.value(), 1);
-
+// Nothing to search or nothing found end with their message; a full list abandons the walk.
+TEST_F(Finder, SearchesThatFindNothingOrTooMuchEndWithTheirMessage) {
+    fs.addFile("C:\\keep.txt", 1);
+    search("*.tmp");
+    EXPECT_TRUE(found().empty() && seek.Check1.value() == 1);
+    EXPECT_EQ(Captions({&seek.lblCount, &seek.Message}), (Texts{"0", ""}));
     FinderFixture g;
     g.open();
     g.seek.cmdSearch.click();
     EXPECT_EQ(g.message(), "Nothing Selected: You have to select at least one filter");
-    EXPECT_EQ(g.mem.desktop.yields, 0);
-    EXPECT_FALSE(g.seek.Label10.visible());
-
+    EXPECT_TRUE(g.mem.desktop.yields == 0 && !g.seek.Label10.visible());
     FinderFixture h;
     for (int i = 0; i < 70; ++i) h.fs.roots.push_back("C:\\");  // too long for the listing
     EXPECT_TRUE(finder::FixedDrives(h.fs).empty());
@@ -256,37 +219,31 @@ TEST(FinderSearch, SearchesThatFindNothingOrTooMuchEndWithTheirMessage) {
     EXPECT_TRUE(h.seek.Combo1.items.empty());
     EXPECT_EQ(h.message(), "Nothing Selected: No fixed drive to search");
     EXPECT_EQ(h.seek.cmdSearch.caption(), "&Search");
-
     FinderFixture full;
     full.addFiles({"C:\\a.tmp", "C:\\b.tmp", "C:\\c.tmp"});
     full.seek.lstFoundFiles.capacity = 2;
     full.search("*.tmp");
-    EXPECT_EQ(full.found().size(), 2u);
-    EXPECT_EQ(full.mem.desktop.messages.size(), 1u);
+    EXPECT_TRUE(full.found().size() == 2u && full.mem.desktop.messages.size() == 1u);
     EXPECT_EQ(full.message(), "Brisko: You've filled the list box. Abandoning search...");
     EXPECT_EQ(full.seek.cmdSearch.caption(), "&Reset");
 }
 
-TEST(FinderSearch, CancelDuringAYieldEndsTheWalkAndKeepsWhatWasFound) {
-    FinderFixture f;
-    f.addFiles({"C:\\A\\x.tmp", "C:\\B\\x.tmp", "C:\\C\\x.tmp", "C:\\root.tmp"});
+TEST_F(Finder, CancelDuringAYieldEndsTheWalkAndKeepsWhatWasFound) {
+    addFiles({"C:\\A\\x.tmp", "C:\\B\\x.tmp", "C:\\C\\x.tmp", "C:\\root.tmp"});
     // Cancel while B is being entered: C is done, B, A and the root's own files are not.
-    f.mem.desktop.onYield = [&] {
-        if (f.seek.Label1.caption() != "C:\\B") return;
-        EXPECT_EQ(f.seek.cmdExit.caption(), "Cancel");
-        EXPECT_FALSE(f.seek.cmdSearch.enabled());
-        f.seek.cmdSearch.click();  // disabled: nothing
-        f.seek.cmdExit.click();
-        EXPECT_TRUE(f.seek.Label8.visible());
-        f.seek.cmdSearch.click();  // enabled again, but no second search inside the walk
+    mem.desktop.onYield = [&] {
+        if (seek.Label1.caption() != "C:\\B") return;
+        EXPECT_TRUE(seek.cmdExit.caption() == "Cancel" && !seek.cmdSearch.enabled());
+        seek.cmdSearch.click();  // disabled: nothing
+        seek.cmdExit.click();
+        EXPECT_TRUE(seek.Label8.visible());
+        seek.cmdSearch.click();  // enabled again, but no second search inside the walk
     };
-    f.search("*.tmp");
-    EXPECT_EQ(f.found(), Texts{"C:\\C\\x.tmp"});
-    EXPECT_EQ(f.checkedCount(), 1);
-    EXPECT_EQ(f.seek.cmdSearch.caption(), "&Reset");
-    EXPECT_FALSE(f.seek.Label8.visible());
-    EXPECT_EQ(f.mem.desktop.yields, 3);  // root, C, B
-
+    search("*.tmp");
+    EXPECT_EQ(found(), Texts{"C:\\C\\x.tmp"});
+    EXPECT_TRUE(checkedCount() == 1 && seek.cmdSearch.caption() == "&Reset");
+    EXPECT_FALSE(seek.Label8.visible());
+    EXPECT_EQ(mem.desktop.yields, 3);  // root, C, B
     // The dots run through seventeen states, and start again from anything else.
     FinderFixture d;
     d.open();
@@ -303,210 +260,153 @@ TEST(FinderSearch, CancelDuringAYieldEndsTheWalkAndKeepsWhatWasFound) {
     EXPECT_EQ(d.seek.lblDots.caption(), "Scanning ");
 }
 
-TEST(FinderRemoval, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
-    FinderFixture f;
-    f.addFiles({"C:\\J\\a.tmp", "C:\\J\\b.tmp", "C:\\J\\c.tmp", "C:\\J\\d.tmp", "C:\\J\\e.tmp"},
-               100);
-    f.fs.addFile("C:\\J\\locked.tmp", 1000, platform::kAttrReadOnly);
-    f.store("Scnsv", "");
-    f.store("optDelete", "True");
-    f.store("optRecycle", "False");
-    f.search("*.tmp");
-    ASSERT_EQ(f.found().size(), 6u);
-    f.seek.lstFoundFiles.setChecked(1, false);  // b
-    f.seek.lstFoundFiles.setChecked(3, false);  // d
-    f.seek.cmdDelete.click();
+TEST_F(Finder, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
+    addFiles({"C:\\J\\a.tmp", "C:\\J\\b.tmp", "C:\\J\\c.tmp", "C:\\J\\d.tmp", "C:\\J\\e.tmp"}, 100);
+    fs.addFile("C:\\J\\locked.tmp", 1000, platform::kAttrReadOnly);
+    store({{"Scnsv", ""}, {"optDelete", "True"}, {"optRecycle", "False"}});
+    search("*.tmp");
+    ASSERT_EQ(found().size(), 6u);
+    seek.lstFoundFiles.setChecked(1, false);  // b
+    seek.lstFoundFiles.setChecked(3, false);  // d
+    seek.cmdDelete.click();
     // The read-only file survives, listed and checked; the two kept ones keep their order.
-    EXPECT_EQ(f.found(), (Texts{"C:\\J\\b.tmp", "C:\\J\\d.tmp", "C:\\J\\locked.tmp"}));
-    EXPECT_TRUE(f.seek.lstFoundFiles.checked(2));
-    EXPECT_EQ(f.mem.trace.lines,
+    EXPECT_EQ(found(), (Texts{"C:\\J\\b.tmp", "C:\\J\\d.tmp", "C:\\J\\locked.tmp"}));
+    EXPECT_TRUE(seek.lstFoundFiles.checked(2));
+    EXPECT_EQ(mem.trace.lines,
               Texts{"junk finder: could not remove C:\\J\\locked.tmp: read-only or in use"});
-    EXPECT_FALSE(f.fs.exists("C:\\J\\a.tmp"));
-    EXPECT_TRUE(f.fs.exists("C:\\J\\b.tmp"));
-    EXPECT_EQ(f.stored("Scnsv"), "300");
-    EXPECT_EQ(f.seek.Message.caption(), "1.46 KB Wasted Space   6 Files found");
+    EXPECT_TRUE(!fs.exists("C:\\J\\a.tmp") && fs.exists("C:\\J\\b.tmp"));
+    EXPECT_EQ(stored("Scnsv"), "300");
+    EXPECT_EQ(seek.Message.caption(), "1.46 KB Wasted Space   6 Files found");
     // A second removal adds only what it removes.
-    f.seek.lstFoundFiles.setChecked(0, true);
-    f.seek.cmdDelete.click();
-    EXPECT_EQ(f.stored("Scnsv"), "400");
-    EXPECT_EQ(f.seek.mousePointer(), controls::kPointerDefault);
-    // Check1 toggles every entry and its caption.
-    f.seek.Check1.setValue(0);
-    EXPECT_EQ(f.checkedCount(), 0);
-    EXPECT_EQ(f.seek.Check1.caption(), "&Select All");
-
-    // To the Recycle Bin: one shell call per file with only "allow undo"; a broken stored
-    // total counts as nothing; what the shell did not remove stays listed.
+    seek.lstFoundFiles.setChecked(0, true);
+    seek.cmdDelete.click();
+    EXPECT_TRUE(stored("Scnsv") == "400" && seek.mousePointer() == controls::kPointerDefault);
+    seek.Check1.setValue(0);
+    EXPECT_TRUE(checkedCount() == 0 && seek.Check1.caption() == "&Select All");
+    // To the Bin: one "allow undo" call per file; what the shell left stays listed.
     FinderFixture g;
     g.fs.addFile("C:\\a.tmp", 10);
     g.fs.addFile("C:\\b.tmp", 20);
-    g.store("Scnsv", "-1");
+    g.store({{"Scnsv", "-1"}});
     g.search("*.tmp");
     g.mem.shell.deleteResult = 0;
     g.seek.cmdDelete.click();
     const auto& requests = g.mem.shell.deleteRequests;
     ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0].paths, Texts{"C:\\b.tmp"});
-    EXPECT_EQ(requests[1].paths, Texts{"C:\\a.tmp"});
-    EXPECT_EQ(requests[0].flags, 0x40u);
-    EXPECT_EQ(requests[0].owner, 0u);
-    EXPECT_EQ(g.found().size(), 2u);
+    EXPECT_TRUE(requests[0].paths == Texts{"C:\\b.tmp"} && requests[1].paths == Texts{"C:\\a.tmp"});
+    EXPECT_TRUE(requests[0].flags == 0x40u && requests[0].owner == 0u && g.found().size() == 2u);
     EXPECT_EQ(g.stored("Scnsv"), "0");
 }
 
-// Between the search and the press the disk may change: each removal mode takes the file that
-// was listed, reached through no link, or nothing, and every other file stays.
 TEST(FinderRemoval, OnlyTheFileFoundIsRemovedWhateverChangedSinceTheSearch) {
-    using Files = platform::MemoryFileSystem;
-    const std::string swap = "C:\\adv\\swap", two = "C:\\l\\one\\two";
+    // After the search a folder on the path becomes a link, a file takes its place, or it goes.
+    enum Change { None, Link, Replace, Gone };
     struct Case {
         const char* what;
         std::string path;
-        std::function<void(Files&)> change;  // made after the search, with any survivor
-        bool removed, kept;                  // gone and counted; still listed and checked
-        std::string survivor;                // a file of 77 bytes that must stay
+        Change change = None;
+        std::string linkAt = {}, linkTo = {};
     };
     const Case cases[] = {
-        {"nothing changed", "C:\\adv\\a.tmp", [](Files&) {}, true, false, ""},
-        {"a folder named with a trailing space", "C:\\adv\\spacedir \\m.tmp", [](Files&) {}, true,
-         false, ""},
-        {"the file's folder became a link", swap + "\\w0.tmp",
-         [&](Files& fs) {
-             fs.removeTree(swap);
-             fs.addFile("C:\\outside\\w0.tmp", 77);
-             fs.addLink(swap, "C:\\outside");
-         },
-         false, true, "C:\\outside\\w0.tmp"},
+        {"nothing changed", "C:\\adv\\a.tmp"},
+        {"a folder named with a trailing space", "C:\\adv\\spacedir \\m.tmp"},
+        {"the file's folder became a link", "C:\\adv\\swap\\w0.tmp", Link, "C:\\adv\\swap",
+         "C:\\outside"},
         {"a folder in the middle of a long path became a link",
-         two + "\\three\\four\\five\\six\\w.tmp",
-         [&](Files& fs) {
-             fs.removeTree(two);
-             fs.addFile("C:\\copy\\three\\four\\five\\six\\w.tmp", 77);
-             fs.addLink(two, "C:\\copy");
-         },
-         false, true, "C:\\copy\\three\\four\\five\\six\\w.tmp"},
-        {"another file took its place", "C:\\adv\\r.tmp",
-         [](Files& fs) {
-             fs.removeTree("C:\\adv\\r.tmp");
-             fs.addFile("C:\\adv\\r.tmp", 77);
-         },
-         false, true, "C:\\adv\\r.tmp"},
-        {"the file is gone", "C:\\adv\\g.tmp", [](Files& fs) { fs.removeTree("C:\\adv\\g.tmp"); },
-         false, false, ""},
-    };
+         "C:\\l\\one\\two\\three\\four\\five\\six\\w.tmp", Link, "C:\\l\\one\\two", "C:\\copy"},
+        {"another file took its place", "C:\\adv\\r.tmp", Replace},
+        {"the file is gone", "C:\\adv\\g.tmp", Gone}};
     for (const Case& c : cases) {
         for (const bool recycle : {false, true}) {
             SCOPED_TRACE(std::string(c.what) + (recycle ? ", to the Recycle Bin" : ", for good"));
+            const bool removed = c.change == None, kept = c.change == Link || c.change == Replace;
+            const std::string survivor =
+                c.change == Link ? c.linkTo + c.path.substr(c.linkAt.size()) : c.path;
             FinderFixture f;
             f.fs.addFile(c.path, 10);
-            f.store("optDelete", recycle ? "False" : "True");
-            f.store("optRecycle", recycle ? "True" : "False");
-            f.store("Scnsv", "5");
+            f.store({{"optDelete", recycle ? "False" : "True"},
+                     {"optRecycle", recycle ? "True" : "False"},
+                     {"Scnsv", "5"}});
             f.mem.shell.onDelete = [&](const Texts& paths) {
                 for (const auto& path : paths) f.fs.removeTree(path);
             };
             f.search("*.tmp");
             ASSERT_EQ(f.found(), Texts{c.path});
-            c.change(f.fs);
+            if (!removed) f.fs.removeTree(c.change == Link ? c.linkAt : c.path);
+            if (kept) f.fs.addFile(survivor, 77);
+            if (c.change == Link) f.fs.addLink(c.linkAt, c.linkTo);
             f.seek.cmdDelete.click();
-            EXPECT_EQ(f.found().size(), c.kept ? 1u : 0u);
-            EXPECT_EQ(f.checkedCount(), c.kept ? 1 : 0);
-            EXPECT_EQ(f.stored("Scnsv"), c.removed ? "15" : "5");
-            EXPECT_EQ(f.mem.trace.lines.size(), c.kept ? 1u : 0u);
-            if (!c.survivor.empty()) {
-                EXPECT_EQ(f.fs.fileLength(c.survivor), 77u);
-            }
+            EXPECT_EQ(f.found().size(), kept ? 1u : 0u);
+            EXPECT_EQ(f.checkedCount(), kept ? 1 : 0);
+            EXPECT_EQ(f.stored("Scnsv"), removed ? "15" : "5");
+            EXPECT_EQ(f.mem.trace.lines.size(), kept ? 1u : 0u);
+            EXPECT_TRUE(!kept || f.fs.fileLength(survivor) == 77u);
             // A file refused is never handed to the shell.
-            EXPECT_EQ(f.mem.shell.deleteRequests.size(), recycle && c.removed ? 1u : 0u);
+            EXPECT_EQ(f.mem.shell.deleteRequests.size(), recycle && removed ? 1u : 0u);
         }
     }
 }
 
-TEST(FinderWindow, LeavingSavesItsRowsAndTheNextOpeningRunsNoLoad) {
-    FinderFixture f;
-    f.fs.addFile("C:\\a.tmp", 1);
-    f.open();
-    f.seek.chkTMP.setValue(1);
-    f.seek.cmdSearch.click();
-    ASSERT_EQ(f.found().size(), 1u);
+TEST_F(Finder, LeavingSavesItsRowsAndTheNextOpeningRunsNoLoad) {
+    fs.addFile("C:\\a.tmp", 1);
+    open();
+    seek.chkTMP.setValue(1);
+    seek.cmdSearch.click();
+    ASSERT_EQ(found().size(), 1u);
     // The close caption keeps the search; the next opening finds it as it was.
-    f.savedKeys();
-    f.seek.onSystemClose();
+    savedKeys();
+    seek.onSystemClose();
     const Texts filters = {"Used",   "Custom",  "chkSelectAll", "chkGID", "chkTMP",
                            "chkBAK", "chkBAK2", "chkSYD",       "chkOLD", "chkCHK",
                            "chkFTS", "chkDIZ",  "chkFTG"};
     Texts exitRow = filters;
     exitRow.insert(exitRow.end(), {"optDelete", "optRecycle"});
-    EXPECT_EQ(f.savedKeys(), exitRow);
-    EXPECT_FALSE(f.seek.visible());
-    EXPECT_TRUE(f.main.visible());
-    f.main.hide();
-    f.seek.show();
-    EXPECT_EQ(f.found().size(), 1u);
-    EXPECT_EQ(f.seek.cmdSearch.caption(), "&Reset");
-
+    EXPECT_TRUE(savedKeys() == exitRow && !seek.visible() && main.visible());
+    main.hide();
+    seek.show();
+    EXPECT_TRUE(found().size() == 1u && seek.cmdSearch.caption() == "&Reset");
     // Exit resets, saves the same row and goes back to the main window.
-    f.seek.cmdExit.click();
-    EXPECT_EQ(f.savedKeys(), exitRow);
-    EXPECT_TRUE(f.found().empty());
-    EXPECT_EQ(f.seek.cmdSearch.caption(), "&Search");
-    EXPECT_FALSE(f.seek.cmdDelete.enabled());
-    ExpectVisible({&f.seek.Label10, &f.seek.Filters}, true);
-    EXPECT_TRUE(f.main.visible());
-    const int enumerations = f.fs.enumerations;
-    f.seek.show();
-    EXPECT_EQ(f.seek.chkTMP.value(), 1);
-    EXPECT_EQ(f.fs.enumerations, enumerations);
-
+    seek.cmdExit.click();
+    EXPECT_EQ(savedKeys(), exitRow);
+    EXPECT_TRUE(found().empty() && !seek.cmdDelete.enabled() && main.visible());
+    EXPECT_EQ(seek.cmdSearch.caption(), "&Search");
+    ExpectVisible({&seek.Label10, &seek.Filters}, true);
+    const int enumerations = fs.enumerations;
+    seek.show();
+    EXPECT_TRUE(seek.chkTMP.value() == 1 && fs.enumerations == enumerations);
     // Unloading saves the filters but not the deletion choice, and ends the program.
-    EXPECT_THROW(f.seek.unload(), platform::ProgramEnded);
-    EXPECT_EQ(f.savedKeys(), filters);
+    EXPECT_THROW(seek.unload(), platform::ProgramEnded);
+    EXPECT_EQ(savedKeys(), filters);
 }
 
-TEST(FinderWindow, TheDescriptionLabelFollowsTheMouseAndLookUpOpensTheLookup) {
-    FinderFixture f;
-    f.open();
+TEST_F(Finder, TheDescriptionFollowsTheMouseLookUpOpensTheLookupAndControlsFit) {
+    open();
     const std::string idle = "Move your mouse cursor over each item for a brief description.";
-    EXPECT_EQ(f.seek.Label10.caption(), idle);
-    f.seek.cmdSearch.onMouseMove();
-    EXPECT_EQ(f.seek.Label10.caption(), "Search selected drive for junk files");
-    EXPECT_FALSE(f.seek.Combo1.onMouseMove);  // no description: the text stays
-    f.seek.onMouseMove();
-    EXPECT_EQ(f.seek.Label10.caption(), idle);
-    f.seek.chkBAK2.onMouseMove();
-    EXPECT_EQ(f.seek.Label10.caption(), "Backup of the Backup file above");
-    f.seek.chameleonButton1.click();
-    EXPECT_TRUE(f.extens.visible() && f.seek.visible());
-    // Help: the finder's help dialog, modally.
-    controls::Form help{"XP_frm1", "Scanner Help"};
-    f.windows.finderHelp = &help;
-    bool shownModally = false;
-    f.mem.desktop.onModal = [&] {
-        shownModally = help.visible() && help.modal();
-        help.hide();
-    };
-    f.seek.onHelp();
-    EXPECT_TRUE(shownModally);
-}
-
-// A control that reaches past its panel's frame is cut off, and two controls of the bottom row
-// that share pixels hide each other's captions.
-TEST(FinderWindow, PanelsHoldTheirControlsAndTheBottomRowDoesNotOverlap) {
-    FinderFixture f;
-    for (const controls::Widget* w : f.seek.widgets) {
+    EXPECT_EQ(seek.Label10.caption(), idle);
+    seek.cmdSearch.onMouseMove();
+    EXPECT_EQ(seek.Label10.caption(), "Search selected drive for junk files");
+    EXPECT_FALSE(seek.Combo1.onMouseMove);  // no description: the text stays
+    seek.onMouseMove();
+    EXPECT_EQ(seek.Label10.caption(), idle);
+    seek.chkBAK2.onMouseMove();
+    EXPECT_EQ(seek.Label10.caption(), "Backup of the Backup file above");
+    seek.chameleonButton1.click();
+    EXPECT_TRUE(extens.visible() && seek.visible());
+    // Controls fit their panels; the bottom row's controls do not overlap.
+    for (const controls::Widget* w : seek.widgets) {
         const controls::Widget* panel = w->parent();
         if (!panel) continue;
-        EXPECT_GE(w->rect.left, 0) << w->name();
-        EXPECT_GE(w->rect.top, 0) << w->name();
-        EXPECT_LE(w->rect.left + w->rect.width, panel->rect.width) << w->name();
-        EXPECT_LE(w->rect.top + w->rect.height, panel->rect.height) << w->name();
+        EXPECT_TRUE(w->rect.left >= 0 && w->rect.top >= 0 &&
+                    w->rect.left + w->rect.width <= panel->rect.width &&
+                    w->rect.top + w->rect.height <= panel->rect.height)
+            << w->name();
     }
     const std::vector<const controls::Widget*> row = {
-        &f.seek.cmdSearch,  &f.seek.cmdDelete,        &f.seek.Check1, &f.seek.optDelete,
-        &f.seek.optRecycle, &f.seek.chameleonButton1, &f.seek.cmdExit};
+        &seek.cmdSearch,  &seek.cmdDelete,        &seek.Check1, &seek.optDelete,
+        &seek.optRecycle, &seek.chameleonButton1, &seek.cmdExit};
     for (std::size_t i = 0; i < row.size(); ++i) {
         const controls::Rect& r = row[i]->rect;
-        EXPECT_LE(r.left + r.width, f.seek.clientWidth) << row[i]->name();
+        EXPECT_LE(r.left + r.width, seek.clientWidth) << row[i]->name();
         EXPECT_LE(r.left + r.width, i + 1 < row.size() ? row[i + 1]->rect.left : r.left + r.width)
             << row[i]->name();
     }

@@ -1,6 +1,5 @@
 #pragma once
-// Shared set-up over the in-memory platform: the whole program, or the main window and its
-// disclaimer alone, and the checks that several windows' tests make.
+// Shared set-up over the in-memory platform, and checks several windows' tests make.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -24,6 +23,12 @@ inline Texts Captions(std::initializer_list<const controls::Widget*> widgets) {
     for (const auto* w : widgets) texts.push_back(w->caption());
     return texts;
 }
+// The boxes' values as one string of digits.
+inline std::string Values(std::initializer_list<const controls::CheckBox*> boxes) {
+    std::string values;
+    for (const auto* box : boxes) values += std::to_string(box->value());
+    return values;
+}
 inline void ExpectVisible(std::initializer_list<const controls::Widget*> widgets, bool visible) {
     for (const auto* w : widgets) EXPECT_EQ(w->visible(), visible) << w->name();
 }
@@ -45,7 +50,6 @@ struct MainWindowFixture {
     controls::ProgramWindows windows;
     std::unique_ptr<app::Form1> form;
     std::unique_ptr<app::Form2> disclaimer;
-
     MainWindowFixture() {
         form = std::make_unique<app::Form1>(services, windows);
         disclaimer = std::make_unique<app::Form2>(services);
@@ -59,16 +63,17 @@ struct MainWindowFixture {
         mem.settings.saves.clear();
     }
     // Starts the program; the disclaimer, when shown, is accepted as it stands.
-    void start() {
+    app::Form1& start() {
         mem.desktop.onModal = [this] {
             if (disclaimer->visible()) disclaimer->Command1.click();
         };
         form->show();
+        return *form;
     }
     // Starts as on any run after the disclaimer was accepted for good.
-    void startAccepted() {
+    app::Form1& startAccepted() {
         store("Disclaimer", "1");
-        start();
+        return start();
     }
     std::string stored(const std::string& key, const std::string& section = "Presets") {
         return mem.settings.get("Brisko", section, key, "<missing>");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "controls/widgets.h"
@@ -11,53 +12,30 @@ namespace {
 
 constexpr const char* kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
-TEST(TextBox, KeystrokesReachTheTextAsWholeCharactersOnly) {
-    struct Case {
-        std::u16string keys;  // one keystroke per unit, as the box holds them
-        const char* text;     // the text once every keystroke has arrived
-        int characters;       // so many changes reach the window's handler
-    };
-    const Case cases[] = {
-        {u"*.😀", "*.😀", 3},
-        {u"*.тмп;*.中文;😀;ÿé", "*.тмп;*.中文;😀;ÿé", 15},
-    };
-    for (const Case& c : cases) {
-        TextBox box{"txtCustom"};
-        int changes = 0;
-        box.onChange = [&] { ++changes; };
-        for (size_t n = 1; n <= c.keys.size(); ++n) {
-            const std::u16string held = c.keys.substr(0, n);
-            const std::string before = box.text();
-            box.typed(held);
-            const bool firstHalf = held.back() >= 0xD800 && held.back() <= 0xDBFF;
-            if (firstHalf) {
-                EXPECT_EQ(box.text(), before) << n;  // waits for the other half
-            }
-            EXPECT_EQ(box.text().find(kReplacement), std::string::npos) << n;
-            EXPECT_TRUE(box.shownBy(held)) << n << ": the view would rewrite what was typed";
-        }
-        EXPECT_EQ(box.text(), c.text);
-        EXPECT_EQ(changes, c.characters);
+// One keystroke per UTF-16 unit; each whole character is one change for the window.
+TEST(TextBox, KeystrokesReachTheTextAsWholeCharactersAndTheLimitCountsUtf16Units) {
+    const std::u16string keys = u"*.тмп;*.中文;😀;ÿé";
+    TextBox custom{"txtCustom"};
+    int changes = 0;
+    custom.onChange = [&] { ++changes; };
+    for (size_t n = 1; n <= keys.size(); ++n) {
+        const std::u16string held = keys.substr(0, n);
+        const std::string before = custom.text();
+        custom.typed(held);
+        const bool firstHalf = held.back() >= 0xD800 && held.back() <= 0xDBFF;
+        EXPECT_TRUE(!firstHalf || custom.text() == before) << n;  // waits for the other half
+        EXPECT_EQ(custom.text().find(kReplacement), std::string::npos) << n;
+        EXPECT_TRUE(custom.shownBy(held)) << n << ": the view would rewrite what was typed";
     }
-
-    // A half without its partner, wherever it stands, is no character; the box that holds it
-    // shows the text, and one holding a replacement character in its place does not.
+    EXPECT_TRUE(custom.text() == "*.тмп;*.中文;😀;ÿé" && changes == 15);
+    // A lone half is no character; a replacement character in its place is not the text.
     const std::u16string cut = {u'a', 0xD83D, u'b', 0xDE00, u'c'};
     const std::u16string replaced = {u'a', 0xFFFD, u'b', u'c'};
     TextBox box{"txtInput"};
     box.typed(cut);
-    EXPECT_EQ(box.text(), "abc");
-    EXPECT_TRUE(box.shownBy(cut));
-    EXPECT_FALSE(box.shownBy(replaced));
-}
-
-TEST(TextBox, TheLimitCountsUtf16UnitsAndNeverSplitsACharacter) {
-    struct Case {
-        int maxLength;
-        std::string given;
-        std::string kept;
-    };
-    const std::vector<Case> cases = {
+    EXPECT_TRUE(box.text() == "abc" && box.shownBy(cut) && !box.shownBy(replaced));
+    // The limit counts UTF-16 units and never splits a character.
+    const std::tuple<int, const char*, const char*> cases[] = {
         {4, "abcdef", "abcd"},  // one byte, one unit each
         {3, "тмпx", "тмп"},     // two bytes, one unit each
         {2, "中文字", "中文"},  // three bytes, one unit each
@@ -65,11 +43,11 @@ TEST(TextBox, TheLimitCountsUtf16UnitsAndNeverSplitsACharacter) {
         {4, "ab😀c", "ab😀"},     // four bytes, two units
         {0, "ab😀c", "ab😀c"},    // no limit
     };
-    for (const Case& c : cases) {
+    for (auto [maxLength, given, kept] : cases) {
         TextBox box{"txtInput"};
-        box.maxLength = c.maxLength;
-        box.setText(c.given);
-        EXPECT_EQ(box.text(), c.kept) << c.given << " within " << c.maxLength;
+        box.maxLength = maxLength;
+        box.setText(given);
+        EXPECT_EQ(box.text(), kept) << given << " within " << maxLength;
     }
 }
 
