@@ -34,6 +34,8 @@ TEST(TextBox, KeystrokesReachTheTextAsWholeCharactersAndTheLimitCountsUtf16Units
     TextBox box{"txtInput"};
     box.typed(cut);
     EXPECT_TRUE(box.text() == "abc" && box.shownBy(cut) && !box.shownBy(replaced));
+    box.typed(std::u16string{0xDBFF, 0xDFFF});  // the last character there is, U+10FFFF
+    EXPECT_EQ(box.text(), "\xF4\x8F\xBF\xBF");
     // The limit counts UTF-16 units and never splits a character.
     const std::tuple<int, const char*, const char*> cases[] = {
         {4, "abcdef", "abcd"},  // one byte, one unit each
