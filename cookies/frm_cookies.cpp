@@ -166,11 +166,9 @@ void FrmCookies::ShowFolderList() {
     const auto userCookies = services_.shell.userFolder(platform::UserFolder::Cookies);
     if (userCookies && folderExists(*userCookies)) listUserCookies(*userCookies);
     // The layout under the Windows folder, where the shell names no cookie folder.
-    for (const std::string& root :
-         userCookies ? std::vector<std::string>{} : std::vector<std::string>{windows}) {
-        if (!folderExists(root)) continue;
+    if (!userCookies && folderExists(windows)) {
         for (const char* sub : {"\\cookies", "\\profiles"}) {
-            const std::string p = root + sub;
+            const std::string p = windows + sub;
             if (!folderExists(p)) continue;
             listCookieFiles(p);
             std::vector<std::string> subfolders;
