@@ -22,32 +22,14 @@
 
 #include "platform/exact_path.h"
 #include "platform/links.h"
+#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_held_path.h"
 
 namespace {
 
 using brisko::platform::IsLink;
 
-// Closes a handle with `Close` however the work with it ends.
-template <BOOL(WINAPI* Close)(HANDLE)>
-class Owned {
-  public:
-    explicit Owned(HANDLE handle) : handle_(handle) {}
-    Owned(Owned&& other) noexcept : handle_(other.handle_) { other.handle_ = INVALID_HANDLE_VALUE; }
-    Owned(const Owned&) = delete;
-    Owned& operator=(const Owned&) = delete;
-    Owned& operator=(Owned&&) = delete;
-    ~Owned() {
-        if (handle_ != INVALID_HANDLE_VALUE) Close(handle_);
-    }
-    HANDLE get() const { return handle_; }
-    explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
-
-  private:
-    HANDLE handle_;
-};
-using FindHandle = Owned<FindClose>;
-using FileHandle = Owned<CloseHandle>;
+using FindHandle = brisko::win32::UniqueFind;
 
 DWORD TagOf(const WIN32_FIND_DATAW& data) {
     return (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? data.dwReserved0 : 0;
