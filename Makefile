@@ -4,6 +4,7 @@
 BUILD      := build
 HOST_DIR   := $(BUILD)/host
 ASAN_DIR   := $(BUILD)/asan
+TSAN_DIR   := $(BUILD)/tsan
 WIN_DIR    := $(BUILD)/win
 DIST       := $(abspath $(BUILD)/dist)
 RELEASE    := $(abspath $(BUILD)/release)
@@ -35,6 +36,9 @@ $(HOST_DIR)/CMakeCache.txt:
 $(ASAN_DIR)/CMakeCache.txt:
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DBRISKO_SANITIZE=ON
 
+$(TSAN_DIR)/CMakeCache.txt:
+	cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DBRISKO_TSAN=ON
+
 $(WIN_DIR)/CMakeCache.txt:
 	cmake -S . -B $(WIN_DIR) -DCMAKE_TOOLCHAIN_FILE=$(abspath cmake/mingw-w64.cmake) \
 	  -DCMAKE_BUILD_TYPE=Release -DBRISKO_DIST=$(DIST) -DBRISKO_RELEASE=$(RELEASE) \
@@ -53,11 +57,13 @@ dist: build
 run: build
 	@tools/run-brisko.sh "$(abspath $(BUILD))" "$(DIST)/Brisko.exe" "$(BUILD)/run.png"
 
-test-native: deps $(HOST_DIR)/CMakeCache.txt $(ASAN_DIR)/CMakeCache.txt
+test-native: deps $(HOST_DIR)/CMakeCache.txt $(ASAN_DIR)/CMakeCache.txt $(TSAN_DIR)/CMakeCache.txt
 	cmake --build $(HOST_DIR) -j$(JOBS)
 	cmake --build $(ASAN_DIR) -j$(JOBS) --target native_tests
+	cmake --build $(TSAN_DIR) -j$(JOBS) --target native_tests
 	cd $(HOST_DIR) && ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
 	cd $(ASAN_DIR) && ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_DIR)/native_tests --gtest_brief=1
 
 test-windows: build
 	mkdir -p $(SCREENS)

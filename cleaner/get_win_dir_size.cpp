@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <unordered_set>
 
-#include "platform/folder_entries.h"
-
 namespace brisko::cleaner {
 
 std::string GetWinDir(platform::FileSystem& fs) {
@@ -30,29 +28,39 @@ namespace {
 // come with the listing, so this costs nothing; a listing without them is walked as before.
 using Entered = std::unordered_set<std::uint64_t>;
 
-double FolderTotal(platform::FileSystem& fs, platform::Desktop& desktop, const std::string& folder,
+// The subfolders of a listing that the count enters, in the listing's order.
+std::vector<std::size_t> Subfolders(const std::vector<platform::FindData>& entries) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].isDirectory() && !entries[i].isLink()) order.push_back(i);
+    return order;
+}
+
+double FolderTotal(ReadAhead& tree, platform::Desktop& desktop, const std::string& folder,
                    Entered& entered) {
+    const auto listing = tree.take(folder, [&] {
+        desktop.yield();
+        return true;
+    });
     double total = 0;
-    platform::ForEachEntry(
-        fs, folder,
-        [&](const platform::FindData& entry) {
-            // A link is counted as nothing: following it could loop forever or count another
-            // tree twice. Data-bearing reparse points (placeholders, compressed files) count.
-            if (entry.isLink()) return;
-            if (!entry.isDirectory()) {
-                total += static_cast<double>(entry.size());
-                return;
-            }
-            if (entry.fileId != 0 && !entered.insert(entry.fileId).second) return;
-            total += FolderTotal(fs, desktop, folder + entry.name + "\\", entered);
-        },
-        [&] { desktop.yield(); });
+    if (!listing) return total;  // never: this wait is not given up
+    for (const platform::FindData& entry : listing->entries) {
+        // A link is counted as nothing: following it could loop forever or count another
+        // tree twice. Data-bearing reparse points (placeholders, compressed files) count.
+        const bool counted = !entry.isLink();
+        if (counted && !entry.isDirectory())
+            total += static_cast<double>(entry.size());
+        else if (counted && (entry.fileId == 0 || entered.insert(entry.fileId).second))
+            total += FolderTotal(tree, desktop, folder + entry.name + "\\", entered);
+        desktop.yield();
+    }
     return total;
 }
 
 }  // namespace
 
-double FolderSize(platform::FileSystem& fs, platform::Desktop& desktop, const std::string& path) {
+double FolderSize(platform::FileSystem& fs, platform::Desktop& desktop, const std::string& path,
+                  const ReadAheadOptions& readAhead) {
     const auto attributes = fs.attributes(path);
     if (!attributes) return 0;
     if ((*attributes & platform::kAttrDirectory) == 0) {
@@ -62,7 +70,8 @@ double FolderSize(platform::FileSystem& fs, platform::Desktop& desktop, const st
     Entered entered;
     // The start folder too, so that an alias of it further down is not counted again.
     if (const auto id = fs.directoryId(path)) entered.insert(id->index);
-    return FolderTotal(fs, desktop, AddBackslash(path), entered);
+    ReadAhead tree(fs, AddBackslash(path), Subfolders, readAhead);
+    return FolderTotal(tree, desktop, AddBackslash(path), entered);
 }
 
 }  // namespace brisko::cleaner

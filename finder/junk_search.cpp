@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "cleaner/read_ahead.h"
 #include "cleaner/wildcard.h"
 #include "platform/folder_entries.h"
 
@@ -38,6 +39,18 @@ std::string Prefix(const std::string& folder) {
     return folder.size() <= 3 ? folder : folder + "\\";
 }
 
+// The subfolders of a listing in the order the walk enters them: from the last in name order to
+// the first.
+std::vector<std::size_t> EnterOrder(const std::vector<platform::FindData>& entries) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].isDirectory() && !entries[i].isLink()) order.push_back(i);
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return NameBefore(entries[b].name, entries[a].name);
+    });
+    return order;
+}
+
 // One folder of the walk: what its single listing gave, and how far its subfolders are done.
 struct Folder {
     Folder(std::string p, std::string b, std::uint64_t i = 0)
@@ -59,9 +72,11 @@ class Walk {
           active_(searchActive),
           sink_(sink) {}
 
-    bool run(const std::string& root) {
+    bool run(const std::string& root, const cleaner::ReadAheadOptions& readAhead) {
         // Entries give their index on the volume; the volume's serial comes from the root.
         if (const auto id = services_.files.directoryId(root)) serial_ = id->volumeSerial;
+        cleaner::ReadAhead tree(services_.files, Prefix(root), EnterOrder, readAhead);
+        tree_ = &tree;
         std::vector<Folder> stack;
         stack.emplace_back(root, "");
         if (!enter(stack.back())) return true;
@@ -100,20 +115,23 @@ class Walk {
         if (!active_) return false;
         sink_.positioned(folder.path);
         if (!firstVisit(folder)) return true;  // a second way into a folder already walked
-        const std::string prefix = Prefix(folder.path);
-        const bool listed =
-            platform::ForEachEntry(services_.files, prefix, [&](const platform::FindData& entry) {
-                // Junk lives in hidden and system folders too, but a link leads elsewhere.
-                if (entry.isLink()) return;
-                if (entry.isDirectory()) {
-                    folder.subfolders.push_back(entry);
-                } else if ((entry.attributes & (platform::kAttrHidden | platform::kAttrSystem)) ==
-                               0 &&
-                           MatchesAny(patterns_, entry.name)) {
-                    folder.files.push_back(entry);
-                }
-            });
-        if (!listed) services_.trace.dropped("junk search: could not list " + folder.path);
+        // Waiting for a listing not read yet serves the window, and a Cancel, as the walk does.
+        const auto listing = tree_->take(Prefix(folder.path), [this] {
+            services_.desktop.yield();
+            return active_;
+        });
+        if (!listing) return false;
+        if (!listing->listed) services_.trace.dropped("junk search: could not list " + folder.path);
+        for (const platform::FindData& entry : listing->entries) {
+            // Junk lives in hidden and system folders too, but a link leads elsewhere.
+            if (entry.isLink()) continue;
+            if (entry.isDirectory()) {
+                folder.subfolders.push_back(entry);
+            } else if ((entry.attributes & (platform::kAttrHidden | platform::kAttrSystem)) == 0 &&
+                       MatchesAny(patterns_, entry.name)) {
+                folder.files.push_back(entry);
+            }
+        }
         const auto byName = [](const platform::FindData& a, const platform::FindData& b) {
             return NameBefore(a.name, b.name);
         };
@@ -138,6 +156,7 @@ class Walk {
     }
 
     platform::Services& services_;
+    cleaner::ReadAhead* tree_ = nullptr;  // the listings, read ahead while the walk runs
     std::uint32_t serial_ = 0;
     std::set<platform::FileId> entered_;
     std::vector<std::string> patterns_;
@@ -164,8 +183,9 @@ bool MatchesAny(const std::vector<std::string>& patterns, const std::string& nam
 }
 
 bool SearchFolder(platform::Services& services, const std::string& root,
-                  const std::string& patternText, bool& searchActive, SearchSink& sink) {
-    return Walk(services, patternText, searchActive, sink).run(root);
+                  const std::string& patternText, bool& searchActive, SearchSink& sink,
+                  const cleaner::ReadAheadOptions& readAhead) {
+    return Walk(services, patternText, searchActive, sink).run(root, readAhead);
 }
 
 }  // namespace brisko::finder

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cleaner/read_ahead.h"
 #include "platform/services.h"
 
 namespace brisko::finder {
@@ -30,7 +31,10 @@ bool MatchesAny(const std::vector<std::string>& patterns, const std::string& nam
 // checked after its yield, where a Cancel clears it. Hidden and system files are not listed;
 // links are never entered, nor any folder a second time; a folder that cannot be listed is
 // skipped and traced. Returns true when the walk was abandoned (cancelled or the list full).
+// Walker threads read the folders ahead of the walk (none with `readAhead.walkers` 0); what the
+// walk shows and finds is the same either way.
 bool SearchFolder(platform::Services& services, const std::string& root,
-                  const std::string& patternText, bool& searchActive, SearchSink& sink);
+                  const std::string& patternText, bool& searchActive, SearchSink& sink,
+                  const cleaner::ReadAheadOptions& readAhead = {});
 
 }  // namespace brisko::finder

@@ -235,7 +235,7 @@ void WinSeek::startSearch() {
     Message.setVisible(true);
 
     walking_ = true;
-    SearchFolder(services_, root, patternText, SearchActive, *this);
+    SearchFolder(services_, root, patternText, SearchActive, *this, readAhead);
     walking_ = false;
     endSearch();
 }

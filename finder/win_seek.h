@@ -57,6 +57,8 @@ class WinSeek : public controls::Form, private SearchSink {
 
     // True while the search may go on; a Cancel clears it.
     bool SearchActive = false;
+    // How the search reads the drive ahead of its walk (tests and measurements set it).
+    cleaner::ReadAheadOptions readAhead;
 
     // The ten filter boxes in the order of their patterns.
     std::array<controls::CheckBox*, 10> filterBoxes();

@@ -68,6 +68,7 @@ MemoryFileSystem::Node* MemoryFileSystem::resolve(const std::string& path, bool 
 }
 
 MemoryFileSystem::Node* MemoryFileSystem::find(const std::string& path) {
+    std::lock_guard lock(mutex_);
     return resolve(path, false);
 }
 
@@ -100,6 +101,7 @@ MemoryFileSystem::Node& MemoryFileSystem::make(const std::string& path, bool dir
 
 MemoryFileSystem::Node& MemoryFileSystem::addFolder(const std::string& path,
                                                     std::uint32_t extraAttributes) {
+    std::lock_guard lock(mutex_);
     Node& node = make(path, true);
     node.attributes = kAttrDirectory | extraAttributes;
     return node;
@@ -107,6 +109,7 @@ MemoryFileSystem::Node& MemoryFileSystem::addFolder(const std::string& path,
 
 MemoryFileSystem::Node& MemoryFileSystem::addFile(const std::string& path, std::uint64_t size,
                                                   std::uint32_t extraAttributes) {
+    std::lock_guard lock(mutex_);
     Node& node = make(path, false);
     node.attributes = kAttrArchive | extraAttributes;
     node.size = size;
@@ -115,6 +118,7 @@ MemoryFileSystem::Node& MemoryFileSystem::addFile(const std::string& path, std::
 
 std::optional<std::string> MemoryFileSystem::readFile(const std::string& path,
                                                       std::size_t maxBytes) {
+    std::lock_guard lock(mutex_);
     const Node* node = resolve(path, true);
     if (!node || node->isDirectory() || node->inUse) return std::nullopt;
     return node->content.substr(0, maxBytes);
@@ -122,6 +126,7 @@ std::optional<std::string> MemoryFileSystem::readFile(const std::string& path,
 
 MemoryFileSystem::Node& MemoryFileSystem::addFileWithContent(const std::string& path,
                                                              const std::string& content) {
+    std::lock_guard lock(mutex_);
     Node& node = addFile(path, content.size());
     node.content = content;
     return node;
@@ -129,6 +134,7 @@ MemoryFileSystem::Node& MemoryFileSystem::addFileWithContent(const std::string& 
 
 MemoryFileSystem::Node& MemoryFileSystem::addLink(const std::string& path,
                                                   const std::string& target, std::uint32_t tag) {
+    std::lock_guard lock(mutex_);
     Node& node = addReparseFolder(path, tag);
     node.linkTarget = target;
     return node;
@@ -136,6 +142,7 @@ MemoryFileSystem::Node& MemoryFileSystem::addLink(const std::string& path,
 
 MemoryFileSystem::Node& MemoryFileSystem::addReparseFolder(const std::string& path,
                                                            std::uint32_t tag) {
+    std::lock_guard lock(mutex_);
     Node& node = addFolder(path, kAttrReparsePoint);
     node.reparseTag = tag;
     return node;
@@ -143,6 +150,7 @@ MemoryFileSystem::Node& MemoryFileSystem::addReparseFolder(const std::string& pa
 
 MemoryFileSystem::Node& MemoryFileSystem::addAlias(const std::string& path,
                                                    const std::string& existingFolder) {
+    std::lock_guard lock(mutex_);
     Node& node = addFolder(path);
     node.linkTarget = existingFolder;
     return node;
@@ -162,6 +170,7 @@ std::uint32_t MemoryFileSystem::serialOf(const std::string& path) {
 }
 
 std::optional<FileId> MemoryFileSystem::directoryId(const std::string& folder) {
+    std::lock_guard lock(mutex_);
     ++directoryIds;
     const Node* node = resolve(folder, true);
     if (!node) return std::nullopt;
@@ -169,12 +178,14 @@ std::optional<FileId> MemoryFileSystem::directoryId(const std::string& folder) {
 }
 
 std::optional<std::uint32_t> MemoryFileSystem::attributes(const std::string& path) {
+    std::lock_guard lock(mutex_);
     Node* node = find(path);
     if (!node) return std::nullopt;
     return node->attributes;
 }
 
 std::optional<std::uint64_t> MemoryFileSystem::fileLength(const std::string& path) {
+    std::lock_guard lock(mutex_);
     Node* node = find(path);
     if (!node || node->isDirectory()) return std::nullopt;
     return node->size;
@@ -182,6 +193,7 @@ std::optional<std::uint64_t> MemoryFileSystem::fileLength(const std::string& pat
 
 std::unique_ptr<DirectoryEnumeration> MemoryFileSystem::enumerate(const std::string& folder,
                                                                   FindData& first) {
+    std::lock_guard lock(mutex_);
     ++enumerations;
     Node* node = resolve(folder, true);
     if (!node || !node->isDirectory() || node->unlistable) return nullptr;
@@ -229,6 +241,7 @@ MemoryFileSystem::Node* MemoryFileSystem::walk(const std::vector<std::string>& p
 }
 
 std::optional<std::string> MemoryFileSystem::linkOnPath(const std::string& path) {
+    std::lock_guard lock(mutex_);
     const auto parts = splitPath(path);
     std::string link;
     walk(parts, parts.size() - std::min<std::size_t>(parts.size(), 1), link);
@@ -268,6 +281,7 @@ Removal MemoryFileSystem::removeFound(const FoundFile& file, const MoveAway* mov
 }
 
 std::vector<Removal> MemoryFileSystem::deleteFoundFiles(const std::vector<FoundFile>& files) {
+    std::lock_guard lock(mutex_);
     std::vector<Removal> removals;
     for (const FoundFile& file : files) removals.push_back(removeFound(file, nullptr));
     return removals;
@@ -275,12 +289,14 @@ std::vector<Removal> MemoryFileSystem::deleteFoundFiles(const std::vector<FoundF
 
 std::vector<Removal> MemoryFileSystem::recycleFoundFiles(const std::vector<FoundFile>& files,
                                                          const MoveAway& moveAway) {
+    std::lock_guard lock(mutex_);
     std::vector<Removal> removals;
     for (const FoundFile& file : files) removals.push_back(removeFound(file, &moveAway));
     return removals;
 }
 
 bool MemoryFileSystem::removeTree(const std::string& path) {
+    std::lock_guard lock(mutex_);
     auto [parent, folded] = parentOf(path);
     if (!parent) return false;
     return std::erase_if(parent->children,
@@ -288,6 +304,7 @@ bool MemoryFileSystem::removeTree(const std::string& path) {
 }
 
 DriveType MemoryFileSystem::driveType(const std::string& root) {
+    std::lock_guard lock(mutex_);
     auto it = types.find(upper(root));
     if (it != types.end()) return it->second;
     return drives_.count(upper(splitPath(root).empty() ? "" : splitPath(root)[0]))
@@ -296,12 +313,14 @@ DriveType MemoryFileSystem::driveType(const std::string& root) {
 }
 
 std::optional<DiskSpace> MemoryFileSystem::diskSpace(const std::string& root) {
+    std::lock_guard lock(mutex_);
     auto it = spaces.find(upper(root));
     if (it == spaces.end()) return std::nullopt;
     return it->second;
 }
 
 std::optional<VolumeInfo> MemoryFileSystem::volumeInformation(const std::string& root) {
+    std::lock_guard lock(mutex_);
     auto it = volumes.find(upper(root));
     if (it == volumes.end()) return std::nullopt;
     return it->second;

@@ -1,7 +1,11 @@
 #pragma once
-// In-memory file tree with attributes, 64-bit sizes, links, drives and failure switches.
+// In-memory file tree with attributes, 64-bit sizes, links, drives and failure switches. Every
+// call holds the tree's lock, so walker threads may list it while a test changes it; a Node
+// handed out is changed by the tests only while no walk runs.
+#include <atomic>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,10 +67,10 @@ class MemoryFileSystem : public FileSystem {
     bool exists(const std::string& path) { return find(path) != nullptr; }
     // Takes an entry away as another program would: no check, no record in `deleted`.
     bool removeTree(const std::string& path);
-    std::vector<std::string> deleted;  // paths of found files that were deleted, in order
-    int enumerations = 0;
-    int directoryIds = 0;       // calls of directoryId
-    bool idsInListings = true;  // false: listings give fileId 0, as some file systems do
+    std::vector<std::string> deleted;   // paths of found files that were deleted, in order
+    std::atomic<int> enumerations = 0;  // read by tests while walkers list
+    std::atomic<int> directoryIds = 0;  // calls of directoryId
+    bool idsInListings = true;          // false: listings give fileId 0, as some file systems do
     // The serial of drives without an entry in `volumes`.
     static constexpr std::uint32_t kDefaultSerial = 0x4D454D00;
 
@@ -88,6 +92,7 @@ class MemoryFileSystem : public FileSystem {
     // The id a listing gives a node: an alias has the id of the folder it shows.
     std::uint64_t listedId(const Node& node);
     std::uint32_t serialOf(const std::string& path);
+    std::recursive_mutex mutex_;  // a removal's moveAway may call back in
     std::uint64_t lastId_ = 0;
     std::map<std::string, std::unique_ptr<Node>> drives_;  // "C:" upper-cased
     std::string windowsDirectory_ = "C:\\WINDOWS";

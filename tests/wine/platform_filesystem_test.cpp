@@ -10,7 +10,9 @@
 #include <tuple>
 #include <vector>
 
+#include "finder/junk_search.h"
 #include "platform/folder_entries.h"
+#include "platform/memory/memory_platform.h"
 #include "platform/win32/win32_filesystem.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_utf8.h"
@@ -227,6 +229,43 @@ TEST_F(Win32FileSystem, TheShellDeletesAsAskedAndIsNeverHandedANameItWouldCut) {
     EXPECT_EQ(shell.recycleBinBytes(), bytes) << "deleted for good, and nothing binned";
     for (const char* name : {"a.txt", "b.txt", "trail.", "trail"})
         EXPECT_EQ(Exists(kShell + name), name[0] == 't') << name;
+}
+
+// The junk search shows the same, folder by folder, whether walker threads read the drive ahead
+// or not: links (to a folder, to a file, dangling, looping back) and an unreadable folder.
+TEST_F(Win32FileSystem, TheSearchShowsTheSameWithAndWithoutReadAhead) {
+    p::MemoryPlatform mem;
+    p::Services services{mem.settings,  mem.registry, fs,          mem.shell,
+                         mem.processes, mem.media,    mem.desktop, mem.trace};
+    struct Recorder : brisko::finder::SearchSink {
+        std::vector<std::string> shown;
+        void positioned(const std::string& folder) override { shown.push_back("> " + folder); }
+        bool found(const p::FoundFile& file, std::uint64_t length) override {
+            shown.push_back(file.path + " " + std::to_string(length));
+            return true;
+        }
+    };
+    auto search = [&](int walkers) {
+        Recorder sink;
+        bool active = false;
+        mem.trace.lines.clear();
+        brisko::finder::SearchFolder(services, kLinks + "tree", "*.bin", active, sink, {walkers});
+        sink.shown.insert(sink.shown.end(), mem.trace.lines.begin(), mem.trace.lines.end());
+        return sink.shown;
+    };
+    const auto alone = search(0);
+    const auto has = [&](const std::string& line) {
+        return std::find(alone.begin(), alone.end(), line) != alone.end();
+    };
+    EXPECT_TRUE(has(kLinks + "tree\\sub\\data.bin 100") && has(kLinks + "tree\\top.bin 20"));
+    EXPECT_FALSE(has(kLinks + "tree\\away\\big.bin 1000"));
+    for (const int walkers : {1, 2, 3}) EXPECT_EQ(search(walkers), alone) << walkers;
+    mem.trace.lines.clear();
+    Recorder sink;
+    bool active = false;
+    brisko::finder::SearchFolder(services, kLinks + "locked", "*.bin", active, sink, {2});
+    EXPECT_EQ(mem.trace.lines,
+              std::vector<std::string>{"junk search: could not list " + kLinks + "locked"});
 }
 
 }  // namespace
