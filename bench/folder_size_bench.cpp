@@ -147,6 +147,9 @@ int main() {
     }
 
     std::vector<double> sizeTimes, bareTimes, handleTimes, estimateTimes, gaps;
+    // FolderSize with no walker thread reading ahead, and with one to three.
+    constexpr int kMostWalkers = 3;
+    std::vector<double> walkerTimes[kMostWalkers + 1];
     std::uint64_t yields = 0, servings = 0;
     for (int round = 0; round < kRounds; ++round) {
         desktop.start();
@@ -157,6 +160,12 @@ int main() {
         gaps.push_back(bench::Milliseconds(desktop.longest()));
         yields = desktop.yields();
         servings = desktop.servings();
+
+        for (int walkers = 0; walkers <= kMostWalkers; ++walkers) {
+            begin = Clock::now();
+            cleaner::FolderSize(files, desktop, tree, {walkers});
+            walkerTimes[walkers].push_back(bench::Milliseconds(Clock::now() - begin));
+        }
 
         begin = Clock::now();
         BareSize(wideTree);
@@ -205,6 +214,15 @@ int main() {
     std::printf("longest wait of the event loop %8.1f ms (goal: 20 ms; worst round %.1f ms)\n",
                 Median(gaps), *std::max_element(gaps.begin(), gaps.end()));
 
+    const double bareFastest = *std::min_element(bareTimes.begin(), bareTimes.end());
+    std::printf(
+        "FolderSize by walkers reading ahead: fastest round, its ratio to the bare loop's\n");
+    for (int walkers = 0; walkers <= kMostWalkers; ++walkers) {
+        const double fastest =
+            *std::min_element(walkerTimes[walkers].begin(), walkerTimes[walkers].end());
+        std::printf("  %d walkers %19.1f ms  %.2fx (goal: within 0.8x)\n", walkers, fastest,
+                    fastest / bareFastest);
+    }
     std::printf("directoryId, one call          %8.1f us\n", Median(idTimes));
 
     std::ifstream du("C:\\bench\\du.txt");
