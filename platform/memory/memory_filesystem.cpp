@@ -267,16 +267,25 @@ Removal MemoryFileSystem::removeFound(const FoundFile& file, const MoveAway* mov
     return removed;
 }
 
-std::vector<Removal> MemoryFileSystem::deleteFoundFiles(const std::vector<FoundFile>& files) {
-    std::vector<Removal> removals;
-    for (const FoundFile& file : files) removals.push_back(removeFound(file, nullptr));
-    return removals;
+std::vector<Removal> MemoryFileSystem::deleteFoundFiles(const std::vector<FoundFile>& files,
+                                                        const RemovalProgress& progress) {
+    return removeAllFound(files, nullptr, progress);
 }
 
 std::vector<Removal> MemoryFileSystem::recycleFoundFiles(const std::vector<FoundFile>& files,
-                                                         const MoveAway& moveAway) {
+                                                         const MoveAway& moveAway,
+                                                         const RemovalProgress& progress) {
+    return removeAllFound(files, &moveAway, progress);
+}
+
+std::vector<Removal> MemoryFileSystem::removeAllFound(const std::vector<FoundFile>& files,
+                                                      const MoveAway* moveAway,
+                                                      const RemovalProgress& progress) {
     std::vector<Removal> removals;
-    for (const FoundFile& file : files) removals.push_back(removeFound(file, &moveAway));
+    for (const FoundFile& file : files) {
+        removals.push_back(removeFound(file, moveAway));
+        if (progress && !progress(removals.size() - 1, removals.back())) break;
+    }
     return removals;
 }
 
