@@ -1,7 +1,10 @@
 #include "finder/win_seek.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <optional>
+#include <thread>
 #include <utility>
 
 #include "cleaner/format_kb.h"
@@ -59,7 +62,7 @@ WinSeek::WinSeek(platform::Services& services, controls::ProgramWindows& windows
             stopRemoval_ = true;
         else if (cmdExit.caption() == "Cancel")
             cancelSearch();
-        else
+        else if (!walking_)  // not while the end of a search is under way
             exit();
     };
     Check1.onClick = [this] { checkAll(); };
@@ -240,8 +243,8 @@ void WinSeek::startSearch() {
 
     walking_ = true;
     SearchFolder(services_, root, patternText, SearchActive, *this);
-    walking_ = false;
     endSearch();
+    walking_ = false;
 }
 
 void WinSeek::endSearch() {
@@ -256,11 +259,24 @@ void WinSeek::endSearch() {
     cmdSearch.setEnabled(true);
     Label1.setVisible(false);
     Label2.setVisible(false);
-    cleaner::PlaySoundFile(services_.media,
-                           platform::ProgramFile(services_.processes, "Alarm.wav"));
+    playSoundAnswering(platform::ProgramFile(services_.processes, "Alarm.wav"));
     Label8.setVisible(false);
     SumWastedSpace();
     Check1.setValue(1);
+}
+
+void WinSeek::playSoundAnswering(const std::string& path) {
+    // The sound needs no window: it plays on a thread of its own while this one keeps serving
+    // the window, and what follows it still comes after it.
+    std::atomic<bool> played = false;
+    std::jthread player([&] {
+        cleaner::PlaySoundFile(services_.media, path);
+        played = true;
+    });
+    while (!played) {
+        services_.desktop.yield();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 void WinSeek::positioned(const std::string& folder) {

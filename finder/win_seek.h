@@ -78,6 +78,7 @@ class WinSeek : public controls::Form, private SearchSink {
     // The search.
     void startSearch();
     void endSearch();
+    void playSoundAnswering(const std::string& path);
     void cancelSearch();
     void resetFromButton();
     void advanceDots();
@@ -112,7 +113,8 @@ class WinSeek : public controls::Form, private SearchSink {
 
     platform::Services services_;
     controls::ProgramWindows& windows_;
-    bool walking_ = false;   // a search's walk is under way (a yield may run other handlers)
+    // A search's walk or its end is under way (a yield may run other handlers).
+    bool walking_ = false;
     bool removing_ = false;  // a removal is under way, answering between files
     bool stopRemoval_ = false, closeAfterRemoval_ = false;
     // Each entry of the found list as the walk's listing gave it: its length, so that the sum

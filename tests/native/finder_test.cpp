@@ -1,6 +1,10 @@
 // The junk finder over the in-memory platform: filters, drives, the walk, removal and the window.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include "finder/drives.h"
 #include "finder/junk_search.h"
 #include "finder/win_seek.h"
@@ -161,9 +165,24 @@ TEST_F(Finder, WalksSubfoldersLastFirstAndListsEachFolderAfterWhatIsBelowIt) {
     fs.addFile("C:\\C\\hidden.tmp", 1, platform::kAttrHidden);
     fs.addFile("C:\\C\\system.tmp", 1, platform::kAttrSystem);
     fs.addFolder("C:\\Hidden", platform::kAttrHidden);
+    // The window answers while the sound plays on its own thread; the sum comes after it, and
+    // no press starts anything meanwhile.
+    std::atomic<bool> answered = false;
+    mem.media.onPlay = [&](const std::string&) {
+        for (int i = 0; i < 5000 && !answered; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
     int walkYields = 0;
-    mem.desktop.onYield = [&] { walkYields += seek.cmdExit.caption() == "Cancel"; };
+    mem.desktop.onYield = [&] {
+        walkYields += seek.cmdExit.caption() == "Cancel";
+        if (seek.cmdSearch.caption() != "&Reset" || answered) return;
+        EXPECT_EQ(seek.Message.caption(), "");
+        seek.cmdSearch.click();
+        seek.cmdExit.click();
+        answered = true;
+    };
     search("*.tmp;*.TMP");
+    EXPECT_TRUE(answered && seek.visible());
     EXPECT_EQ(found(), (Texts{"C:\\Hidden\\h.tmp", "C:\\C\\Inner\\deep.TMP", "C:\\C\\x.tmp",
                               "C:\\b\\x.tmp", "C:\\A\\x.tmp", "C:\\root.tmp"}));
     EXPECT_EQ(
