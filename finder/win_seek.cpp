@@ -1,7 +1,11 @@
 #include "finder/win_seek.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <optional>
+#include <thread>
+#include <utility>
 
 #include "cleaner/format_kb.h"
 #include "cleaner/numbers.h"
@@ -47,15 +51,18 @@ WinSeek::WinSeek(platform::Services& services, controls::ProgramWindows& windows
 
     Combo1.onClick = [this] { chooseDrive(); };
     cmdSearch.onClick = [this] {
+        if (walking_ || removing_) return;  // a press served during a yield starts nothing
         if (cmdSearch.caption() == "&Reset")
             resetFromButton();
         else
             startSearch();
     };
     cmdExit.onClick = [this] {
-        if (cmdExit.caption() == "Cancel")
+        if (removing_)
+            stopRemoval_ = true;
+        else if (cmdExit.caption() == "Cancel")
             cancelSearch();
-        else
+        else if (!walking_)  // not while the end of a search is under way
             exit();
     };
     Check1.onClick = [this] { checkAll(); };
@@ -236,8 +243,8 @@ void WinSeek::startSearch() {
 
     walking_ = true;
     SearchFolder(services_, root, patternText, SearchActive, *this, readAhead);
-    walking_ = false;
     endSearch();
+    walking_ = false;
 }
 
 void WinSeek::endSearch() {
@@ -252,11 +259,24 @@ void WinSeek::endSearch() {
     cmdSearch.setEnabled(true);
     Label1.setVisible(false);
     Label2.setVisible(false);
-    cleaner::PlaySoundFile(services_.media,
-                           platform::ProgramFile(services_.processes, "Alarm.wav"));
+    playSoundAnswering(platform::ProgramFile(services_.processes, "Alarm.wav"));
     Label8.setVisible(false);
     SumWastedSpace();
     Check1.setValue(1);
+}
+
+void WinSeek::playSoundAnswering(const std::string& path) {
+    // The sound needs no window: it plays on a thread of its own while this one keeps serving
+    // the window, and what follows it still comes after it.
+    std::atomic<bool> played = false;
+    std::jthread player([&] {
+        cleaner::PlaySoundFile(services_.media, path);
+        played = true;
+    });
+    while (!played) {
+        services_.desktop.yield();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 void WinSeek::positioned(const std::string& folder) {
@@ -318,6 +338,13 @@ void WinSeek::SumWastedSpace() {
     Text2.setText(txtSize.text());
 }
 
+void WinSeek::showTotals(double wasted) {
+    lblCount.setCaption(std::string(" ").append(std::to_string(lstFoundFiles.count())));
+    Message.setCaption(
+        cleaner::FormatBytes(wasted, services_.desktop.decimalSeparator()).value_or("") +
+        " Wasted Space  " + lblCount.caption() + " Files found");
+}
+
 void WinSeek::ResetSearch() {
     lstFoundFiles.clear();
     entries_.clear();
@@ -357,7 +384,19 @@ int WinSeek::ShellDelete(const std::vector<std::string>& paths) {
 }
 
 void WinSeek::removeChecked() {
+    if (walking_ || removing_) return;  // a press served during a yield starts nothing
+    removing_ = true;
+    stopRemoval_ = false;
     setMousePointer(controls::kPointerHourglass);
+    // Nothing else starts meanwhile; Exit becomes Cancel, which stops between two files.
+    std::vector<std::pair<controls::Widget*, bool>> held;
+    for (controls::Widget* w : std::initializer_list<controls::Widget*>{
+             &cmdSearch, &cmdDelete, &Check1, &Combo1, &optDelete, &optRecycle, &lstFoundFiles}) {
+        held.emplace_back(w, w->enabled());
+        w->setEnabled(false);
+    }
+    cmdExit.setCaption("Cancel");
+
     // From the last entry to the first, so that taking one out leaves the others' places.
     std::vector<int> rows;
     std::vector<platform::FoundFile> files;
@@ -369,31 +408,51 @@ void WinSeek::removeChecked() {
         files.push_back(
             {lstFoundFiles.item(i), row < entries_.size() ? entries_[row].id : platform::FileId{}});
     }
-    auto& fs = services_.files;
-    const auto removals =
-        optDelete.value()
-            ? fs.deleteFoundFiles(files)
-            : fs.recycleFoundFiles(files, [this](const std::string& path) { ShellDelete({path}); });
     double removed = 0;
-    for (std::size_t k = 0; k < removals.size(); ++k) {
+    double wasted = cleaner::LeadingNumber(txtSize.text());
+    const int countBefore = lstFoundFiles.count();
+    // Each file's entry is settled as soon as it is done, and the window answers between files.
+    auto settle = [&](std::size_t k, const platform::Removal& removal) {
         // A file that was not removed (read-only, in use, the shell's question refused, a link
         // on its path, another file in its place) stays listed and checked; one already gone
         // leaves the list, and only what was really removed counts as reclaimed.
-        const platform::Removal& removal = removals[k];
         if (removal.result == platform::RemovalResult::Refused) {
             services_.trace.dropped("junk finder: could not remove " + files[k].path + ": " +
                                     removal.reason);
-            continue;
+        } else {
+            removed += static_cast<double>(removal.length);
+            const auto row = static_cast<std::size_t>(rows[k]);
+            lstFoundFiles.removeItem(rows[k]);
+            if (row < entries_.size()) {
+                wasted -= static_cast<double>(entries_[row].length);
+                entries_.erase(entries_.begin() + rows[k]);
+            }
+            showTotals(std::max(0.0, wasted));
         }
-        removed += static_cast<double>(removal.length);
-        lstFoundFiles.removeItem(rows[k]);
-        if (static_cast<std::size_t>(rows[k]) < entries_.size())
-            entries_.erase(entries_.begin() + rows[k]);
+        services_.desktop.yield();
+        return !stopRemoval_;
+    };
+    auto& fs = services_.files;
+    if (optDelete.value())
+        fs.deleteFoundFiles(files, settle);
+    else
+        fs.recycleFoundFiles(
+            files, [this](const std::string& path) { ShellDelete({path}); }, settle);
+
+    // The hidden sum holders once at the end: each change of a text box's text reaches its
+    // window at once, which costs more than the removal of a file.
+    if (lstFoundFiles.count() != countBefore) {
+        txtSize.setText(std::string(" ").append(cleaner::DecimalText(std::max(0.0, wasted))));
+        Text2.setText(txtSize.text());
     }
+    for (auto& [w, enabled] : held) w->setEnabled(enabled);
+    cmdExit.setCaption("E&xit");
     setMousePointer(controls::kPointerDefault);
     const double total = cleaner::AddTotals(cleaner::StoredTotal(setting("Scnsv", "")), removed);
     save("Scnsv", cleaner::DecimalText(total));
     chooseDrive();
+    removing_ = false;
+    if (std::exchange(closeAfterRemoval_, false)) closeByCaption();
 }
 
 // Leaving
@@ -412,6 +471,10 @@ void WinSeek::exit() {
 }
 
 void WinSeek::closeByCaption() {
+    if (removing_) {  // the removal stops after the file under way, and the window closes then
+        stopRemoval_ = closeAfterRemoval_ = true;
+        return;
+    }
     saveFilters();
     saveDeletionChoice();
     hide();

@@ -80,6 +80,7 @@ class WinSeek : public controls::Form, private SearchSink {
     // The search.
     void startSearch();
     void endSearch();
+    void playSoundAnswering(const std::string& path);
     void cancelSearch();
     void resetFromButton();
     void advanceDots();
@@ -99,6 +100,8 @@ class WinSeek : public controls::Form, private SearchSink {
     void chooseDrive();
     void checkAll();
     void removeChecked();
+    // The count and the wasted space of what the list holds, as a removal leaves it, on screen.
+    void showTotals(double wasted);
 
     // Leaving.
     void exit();
@@ -112,7 +115,10 @@ class WinSeek : public controls::Form, private SearchSink {
 
     platform::Services services_;
     controls::ProgramWindows& windows_;
-    bool walking_ = false;  // a search's walk is under way (a yield may run other handlers)
+    // A search's walk or its end is under way (a yield may run other handlers).
+    bool walking_ = false;
+    bool removing_ = false;  // a removal is under way, answering between files
+    bool stopRemoval_ = false, closeAfterRemoval_ = false;
     // Each entry of the found list as the walk's listing gave it: its length, so that the sum
     // needs no second look at every file, and its identity, so that a removal, however much
     // later, takes that very file or none.

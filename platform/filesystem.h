@@ -73,6 +73,11 @@ struct Removal {
 // Moves a file elsewhere by its path, such as to the Recycle Bin.
 using MoveAway = std::function<void(const std::string& path)>;
 
+// Hears of each file's removal as soon as it is done (its place among the files and its result),
+// so that a long removal shows its progress and serves the event loop between files; false stops
+// it before the next file. The folders stay held meanwhile.
+using RemovalProgress = std::function<bool(std::size_t index, const Removal& removal)>;
+
 struct VolumeInfo {
     std::string name;
     std::string fileSystem;
@@ -111,13 +116,16 @@ class FileSystem {
     // Deletes each file only if its path still leads to the very file found: no folder on the
     // way is a link (by the one link rule, from the drive root down), the file itself is no link
     // and has the volume and index found. The folders stay held from the check to the deletion,
-    // which goes through the handle that was checked. One result per file, in order.
-    virtual std::vector<Removal> deleteFoundFiles(const std::vector<FoundFile>& files) = 0;
+    // which goes through the handle that was checked. One result per file, in order, up to where
+    // `progress` stopped it.
+    virtual std::vector<Removal> deleteFoundFiles(const std::vector<FoundFile>& files,
+                                                  const RemovalProgress& progress = {}) = 0;
     // The same checks; then `moveAway` gets the path while its folders are still held (only the
     // file itself could be swapped between the check and the move). Removed when nothing is at
     // the path afterwards.
     virtual std::vector<Removal> recycleFoundFiles(const std::vector<FoundFile>& files,
-                                                   const MoveAway& moveAway) = 0;
+                                                   const MoveAway& moveAway,
+                                                   const RemovalProgress& progress = {}) = 0;
     // The first folder on `path`, from the drive root down to `path` itself, that is a link;
     // nullopt when none is (or the path leads nowhere).
     virtual std::optional<std::string> linkOnPath(const std::string& path) = 0;

@@ -37,6 +37,7 @@ bool PutOffCaption(ControlView& c) {
 void HoldListDrawing(ControlView& c) {
     FormView& f = *c.form;
     const controls::Widget* list = c.widget;
+    f.listsChanged = true;
     if (std::find(f.heldLists.begin(), f.heldLists.end(), list) != f.heldLists.end()) return;
     SendMessageW(c.hwnd, WM_SETREDRAW, FALSE, 0);
     if (f.heldLists.empty()) f.listsHeldSince = GetTickCount64();
@@ -104,8 +105,10 @@ void Flush(FormView& f) {
     f.immediateCaptions = 0;
     f.flushing = true;
     const auto captions = std::exchange(f.putOffCaptions, {});
+    // Held lists draw once their burst is over (a few entries removed draw at once), and during
+    // a long one every so often.
     std::vector<const controls::Widget*> lists;
-    if (GetTickCount64() - f.listsHeldSince >= kListHoldMs)
+    if (!std::exchange(f.listsChanged, false) || GetTickCount64() - f.listsHeldSince >= kListHoldMs)
         lists = std::exchange(f.heldLists, {});
     else if (!f.heldLists.empty())
         Arm(f);  // the lists wait for a later turn of the timer

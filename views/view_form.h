@@ -65,6 +65,7 @@ struct FormView {
     bool flushing = false;
     int immediateCaptions = 0;  // caption changes shown at once since the last flush
     ULONGLONG listsHeldSince = 0;
+    bool listsChanged = false;  // a held list changed since the last flush
     std::vector<const controls::Widget*> putOffCaptions;
     std::vector<const controls::Widget*> heldLists;
     // Lists refilled while shown, drawn at the queue's next turn (HoldRefilledList).

@@ -88,8 +88,10 @@ class ListBoxKind final : public ControlKindView {
     void apply(ControlView& c, controls::Change change, int index) const override {
         HWND h = c.hwnd;
         const auto& list = ListOf(c);
-        // Anything but another entry ends a burst of additions: the list shows it now.
-        if (change != controls::Change::ItemAdded) ReleaseList(c);
+        // Anything but another entry added or taken out ends a burst: the list shows it now.
+        const bool burst =
+            change == controls::Change::ItemAdded || change == controls::Change::ItemRemoved;
+        if (!burst) ReleaseList(c);
         switch (change) {
             case controls::Change::Items:
                 FillListBox(c);
@@ -104,7 +106,9 @@ class ListBoxKind final : public ControlKindView {
                 }
                 break;
             case controls::Change::ItemRemoved:
-                SendMessageW(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+                // A removal takes thousands out, as a search adds them: drawn once per turn.
+                HoldListDrawing(c);
+                CallWindowProcW(ClassProc(h), h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
                 break;
             case controls::Change::ItemChecked: {
                 if (index < 0) {  // every entry at once

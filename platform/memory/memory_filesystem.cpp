@@ -280,18 +280,27 @@ Removal MemoryFileSystem::removeFound(const FoundFile& file, const MoveAway* mov
     return removed;
 }
 
-std::vector<Removal> MemoryFileSystem::deleteFoundFiles(const std::vector<FoundFile>& files) {
+std::vector<Removal> MemoryFileSystem::deleteFoundFiles(const std::vector<FoundFile>& files,
+                                                        const RemovalProgress& progress) {
     std::lock_guard lock(mutex_);
-    std::vector<Removal> removals;
-    for (const FoundFile& file : files) removals.push_back(removeFound(file, nullptr));
-    return removals;
+    return removeAllFound(files, nullptr, progress);
 }
 
 std::vector<Removal> MemoryFileSystem::recycleFoundFiles(const std::vector<FoundFile>& files,
-                                                         const MoveAway& moveAway) {
+                                                         const MoveAway& moveAway,
+                                                         const RemovalProgress& progress) {
     std::lock_guard lock(mutex_);
+    return removeAllFound(files, &moveAway, progress);
+}
+
+std::vector<Removal> MemoryFileSystem::removeAllFound(const std::vector<FoundFile>& files,
+                                                      const MoveAway* moveAway,
+                                                      const RemovalProgress& progress) {
     std::vector<Removal> removals;
-    for (const FoundFile& file : files) removals.push_back(removeFound(file, &moveAway));
+    for (const FoundFile& file : files) {
+        removals.push_back(removeFound(file, moveAway));
+        if (progress && !progress(removals.size() - 1, removals.back())) break;
+    }
     return removals;
 }
 

@@ -38,9 +38,11 @@ class MemoryFileSystem : public FileSystem {
     std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
     std::unique_ptr<DirectoryEnumeration> enumerate(const std::string& folder,
                                                     FindData& first) override;
-    std::vector<Removal> deleteFoundFiles(const std::vector<FoundFile>& files) override;
+    std::vector<Removal> deleteFoundFiles(const std::vector<FoundFile>& files,
+                                          const RemovalProgress& progress = {}) override;
     std::vector<Removal> recycleFoundFiles(const std::vector<FoundFile>& files,
-                                           const MoveAway& moveAway) override;
+                                           const MoveAway& moveAway,
+                                           const RemovalProgress& progress = {}) override;
     std::optional<std::string> linkOnPath(const std::string& path) override;
     std::optional<FileId> directoryId(const std::string& folder) override;
     std::vector<std::string> driveRoots() override { return roots; }
@@ -84,6 +86,8 @@ class MemoryFileSystem : public FileSystem {
     // follows them; stops at a link (its path in `link`) or where the path leads nowhere.
     Node* walk(const std::vector<std::string>& parts, std::size_t count, std::string& link);
     Removal removeFound(const FoundFile& file, const MoveAway* moveAway);
+    std::vector<Removal> removeAllFound(const std::vector<FoundFile>& files,
+                                        const MoveAway* moveAway, const RemovalProgress& progress);
     Node* resolve(const std::string& path, bool followLastLink);
     // The folder that holds the last part of `path`, and that part's name in capitals.
     std::pair<Node*, std::string> parentOf(const std::string& path);

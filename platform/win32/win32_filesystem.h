@@ -14,9 +14,11 @@ class Win32FileSystem : public platform::FileSystem {
                                                               platform::FindData& first) override;
     // In win32_found_files.cpp.
     std::vector<platform::Removal> deleteFoundFiles(
-        const std::vector<platform::FoundFile>& files) override;
-    std::vector<platform::Removal> recycleFoundFiles(const std::vector<platform::FoundFile>& files,
-                                                     const platform::MoveAway& moveAway) override;
+        const std::vector<platform::FoundFile>& files,
+        const platform::RemovalProgress& progress = {}) override;
+    std::vector<platform::Removal> recycleFoundFiles(
+        const std::vector<platform::FoundFile>& files, const platform::MoveAway& moveAway,
+        const platform::RemovalProgress& progress = {}) override;
     std::optional<std::string> linkOnPath(const std::string& path) override;
     std::optional<platform::FileId> directoryId(const std::string& folder) override;
     std::vector<std::string> driveRoots() override;

@@ -156,24 +156,29 @@ class Remover {
 };
 
 std::vector<Removal> RemoveAll(const std::vector<platform::FoundFile>& files,
-                               const platform::MoveAway* moveAway) {
+                               const platform::MoveAway* moveAway,
+                               const platform::RemovalProgress& progress) {
     Remover remover(moveAway);
     std::vector<Removal> removals;
     removals.reserve(files.size());
-    for (const auto& file : files) removals.push_back(remover.remove(file));
+    for (const auto& file : files) {
+        removals.push_back(remover.remove(file));
+        if (progress && !progress(removals.size() - 1, removals.back())) break;
+    }
     return removals;
 }
 
 }  // namespace
 
 std::vector<Removal> Win32FileSystem::deleteFoundFiles(
-    const std::vector<platform::FoundFile>& files) {
-    return RemoveAll(files, nullptr);
+    const std::vector<platform::FoundFile>& files, const platform::RemovalProgress& progress) {
+    return RemoveAll(files, nullptr, progress);
 }
 
 std::vector<Removal> Win32FileSystem::recycleFoundFiles(
-    const std::vector<platform::FoundFile>& files, const platform::MoveAway& moveAway) {
-    return RemoveAll(files, &moveAway);
+    const std::vector<platform::FoundFile>& files, const platform::MoveAway& moveAway,
+    const platform::RemovalProgress& progress) {
+    return RemoveAll(files, &moveAway, progress);
 }
 
 std::optional<std::string> Win32FileSystem::linkOnPath(const std::string& path) {

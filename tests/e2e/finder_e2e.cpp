@@ -1,5 +1,6 @@
 // The junk finder as a user drives it: filters chosen, C: searched, files removed for good and to
-// the Recycle Bin, a long search cancelled; then the lookup that its "&Look Up" opens.
+// the Recycle Bin, a long search cancelled and the long removal of what it found cancelled too;
+// then the lookup that its "&Look Up" opens.
 #include <gtest/gtest.h>
 
 #include "platform/win32/win32_utf8.h"
@@ -56,7 +57,8 @@ TEST(Finder, SearchesRemovesRecyclesCancelsAndLooksUpAsTheUserDrivesIt) {
     EXPECT_EQ(ListItems(found), kFound);
     SaveScreenshot(finder, "finder-done");
 
-    // The checked files removed as `option` says, the shell's questions answered, `left` listed.
+    // The checked files removed as `option` says, the shell's questions answered, `left` listed
+    // once the removal has ended (the buttons are enabled again).
     auto removeChecked = [&](const char* option, WPARAM left) {
         Click(Control(finder, option));
         Click(Control(finder, "&Delete "));
@@ -64,7 +66,7 @@ TEST(Finder, SearchesRemovesRecyclesCancelsAndLooksUpAsTheUserDrivesIt) {
             [&] {
                 if (HWND ask = WaitWindow(s.brisko.id(), "Confirm file deletion", 0ms))
                     Click(Control(ask, "&Yes", "Button", 0, 0ms));
-                return Send(found, LB_GETCOUNT) == left;
+                return Send(found, LB_GETCOUNT) == left && IsWindowEnabled(search);
             },
             30s);
     };
@@ -85,10 +87,21 @@ TEST(Finder, SearchesRemovesRecyclesCancelsAndLooksUpAsTheUserDrivesIt) {
     ASSERT_TRUE(WaitUntil([&] { return Text(search) == "&Search" && Visible(filters); }));
     ASSERT_TRUE(Tick(Control(finder, "*.b~k")));
     Click(search);
-    ASSERT_TRUE(WaitUntil([&] { return Text(exit) == "Cancel" && Send(found, LB_GETCOUNT) > 0; }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return Text(exit) == "Cancel" && Send(found, LB_GETCOUNT) > 8000; }, 60s));
     Click(exit);
     ASSERT_TRUE(WaitUntil([&] { return Text(search) == "&Reset"; }, 60s));
-    EXPECT_LT(Send(found, LB_GETCOUNT), 15625u) << "the walk stopped early";
+    const auto listed = Send(found, LB_GETCOUNT);
+    EXPECT_LT(listed, 15625u) << "the walk stopped early";
+    // Removing them answers: the list shrinks as it goes, and Cancel stops it between files.
+    Click(Control(finder, "&Delete"));
+    Click(Control(finder, "&Delete "));
+    ASSERT_TRUE(
+        WaitUntil([&] { return Text(exit) == "Cancel" && Send(found, LB_GETCOUNT) < listed; }));
+    SaveScreenshot(finder, "finder-removing");
+    if (Text(exit) == "Cancel") Click(exit);
+    ASSERT_TRUE(WaitUntil([&] { return Text(exit) == "E&xit" && IsWindowEnabled(search); }, 60s));
+    EXPECT_LT(Send(found, LB_GETCOUNT), listed);
 
     // The lookup: the shipped database listed and counted, searched, cleared, another category.
     Click(Control(finder, "&Look Up", "Button"));

@@ -50,9 +50,10 @@ struct LoggingFiles : platform::MemoryFileSystem {
     Texts& log;
     explicit LoggingFiles(Texts& l) : log(l) {}
     std::vector<platform::Removal> deleteFoundFiles(
-        const std::vector<platform::FoundFile>& files) override {
+        const std::vector<platform::FoundFile>& files,
+        const platform::RemovalProgress& progress = {}) override {
         for (const auto& file : files) log.push_back("file " + file.path);
-        return MemoryFileSystem::deleteFoundFiles(files);
+        return MemoryFileSystem::deleteFoundFiles(files, progress);
     }
 };
 

@@ -1,6 +1,10 @@
 // The junk finder over the in-memory platform: filters, drives, the walk, removal and the window.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include "finder/drives.h"
 #include "finder/junk_search.h"
 #include "finder/win_seek.h"
@@ -10,6 +14,7 @@ namespace brisko::testing {
 namespace {
 
 using platform::DriveType;
+using namespace std::chrono_literals;
 
 struct FinderFixture {
     platform::MemoryPlatform mem;
@@ -163,7 +168,22 @@ TEST_F(Finder, WalksSubfoldersLastFirstAndListsEachFolderAfterWhatIsBelowIt) {
     fs.addFile("C:\\C\\hidden.tmp", 1, platform::kAttrHidden);
     fs.addFile("C:\\C\\system.tmp", 1, platform::kAttrSystem);
     fs.addFolder("C:\\Hidden", platform::kAttrHidden);
+    // The window answers while the sound plays on its own thread (the sum after it), and no
+    // press starts anything meanwhile.
+    std::atomic<bool> answered = false;
+    mem.media.onPlay = [&](auto&) {
+        for (int i = 0; i < 5000 && !answered; ++i) std::this_thread::sleep_for(1ms);
+    };
+    int walkYields = 0;
+    mem.desktop.onYield = [&] {
+        walkYields += seek.cmdExit.caption() == "Cancel";
+        if (seek.cmdSearch.caption() != "&Reset" || answered) return;
+        seek.cmdSearch.click();
+        seek.cmdExit.click();
+        answered = seek.Message.caption().empty();
+    };
     search("*.tmp;*.TMP");
+    EXPECT_TRUE(answered && seek.visible());
     EXPECT_EQ(found(), (Texts{"C:\\Hidden\\h.tmp", "C:\\C\\Inner\\deep.TMP", "C:\\C\\x.tmp",
                               "C:\\b\\x.tmp", "C:\\A\\x.tmp", "C:\\root.tmp"}));
     EXPECT_EQ(
@@ -172,7 +192,7 @@ TEST_F(Finder, WalksSubfoldersLastFirstAndListsEachFolderAfterWhatIsBelowIt) {
                "6 bytes Wasted Space   6 Files found", "&Reset", "E&xit"}));
     EXPECT_TRUE(checkedCount() == 6 && seek.cmdDelete.enabled());
     // One yield per folder entered: the root, A, b, C, C\Inner, Hidden.
-    EXPECT_EQ(mem.desktop.yields, 6);
+    EXPECT_EQ(walkYields, 6);
     EXPECT_EQ(mem.media.played.back(), "C:\\Program Files\\Brisko\\Alarm.wav");
 }
 
@@ -233,8 +253,10 @@ TEST_F(Finder, SearchesThatFindNothingOrTooMuchEndWithTheirMessage) {
 TEST_F(Finder, CancelDuringAYieldEndsTheWalkAndKeepsWhatWasFound) {
     addFiles({"C:\\A\\x.tmp", "C:\\B\\x.tmp", "C:\\C\\x.tmp", "C:\\root.tmp"});
     // Cancel while B is being entered: C is done, B, A and the root's own files are not.
+    int walkYields = 0;
     mem.desktop.onYield = [&] {
-        if (seek.Label1.caption() != "C:\\B") return;
+        walkYields += seek.cmdExit.caption() == "Cancel";
+        if (seek.Label1.caption() != "C:\\B" || seek.Label8.visible()) return;
         EXPECT_TRUE(seek.cmdExit.caption() == "Cancel" && !seek.cmdSearch.enabled());
         seek.cmdSearch.click();  // disabled: nothing
         seek.cmdExit.click();
@@ -245,7 +267,7 @@ TEST_F(Finder, CancelDuringAYieldEndsTheWalkAndKeepsWhatWasFound) {
     EXPECT_EQ(found(), Texts{"C:\\C\\x.tmp"});
     EXPECT_TRUE(checkedCount() == 1 && seek.cmdSearch.caption() == "&Reset");
     EXPECT_FALSE(seek.Label8.visible());
-    EXPECT_EQ(mem.desktop.yields, 3);  // root, C, B
+    EXPECT_EQ(walkYields, 3);  // root, C, B
     // The dots run through seventeen states, and start again from anything else.
     FinderFixture d;
     d.open();
@@ -270,7 +292,22 @@ TEST_F(Finder, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     ASSERT_EQ(found().size(), 6u);
     seek.lstFoundFiles.setChecked(1, false);  // b
     seek.lstFoundFiles.setChecked(3, false);  // d
+    // The window answers after each file, the count and the wasted space shrinking as files go;
+    // nothing else starts meanwhile.
+    Texts progress;
+    auto busy = [&] { return !seek.Check1.enabled() && !seek.lstFoundFiles.enabled(); };
+    mem.desktop.onYield = [&] {
+        progress.push_back(seek.Message.caption());
+        seek.cmdSearch.click();
+        seek.cmdDelete.click();
+        EXPECT_TRUE(busy() && !seek.Combo1.enabled() && seek.cmdExit.caption() == "Cancel");
+    };
     seek.cmdDelete.click();
+    mem.desktop.onYield = nullptr;
+    EXPECT_EQ(
+        progress,
+        (Texts{"1.46 KB Wasted Space   6 Files found", "1.37 KB Wasted Space   5 Files found",
+               "1.27 KB Wasted Space   4 Files found", "1.17 KB Wasted Space   3 Files found"}));
     // The read-only file survives, listed and checked; the two kept ones keep their order.
     EXPECT_EQ(found(), (Texts{"C:\\J\\b.tmp", "C:\\J\\d.tmp", "C:\\J\\locked.tmp"}));
     EXPECT_TRUE(seek.lstFoundFiles.checked(2));
@@ -278,7 +315,7 @@ TEST_F(Finder, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
               Texts{"junk finder: could not remove C:\\J\\locked.tmp: read-only or in use"});
     EXPECT_TRUE(!fs.exists("C:\\J\\a.tmp") && fs.exists("C:\\J\\b.tmp"));
     EXPECT_EQ(stored("Scnsv"), "300");
-    EXPECT_EQ(seek.Message.caption(), "1.46 KB Wasted Space   6 Files found");
+    EXPECT_TRUE(!busy() && seek.cmdExit.caption() == "E&xit" && seek.cmdDelete.enabled());
     // A second removal adds only what it removes.
     seek.lstFoundFiles.setChecked(0, true);
     seek.cmdDelete.click();
@@ -298,6 +335,26 @@ TEST_F(Finder, CheckedFilesGoAndTheReclaimedTotalGrowsByWhatWasRemoved) {
     EXPECT_TRUE(requests[0].paths == Texts{"C:\\b.tmp"} && requests[1].paths == Texts{"C:\\a.tmp"});
     EXPECT_TRUE(requests[0].flags == 0x40u && requests[0].owner == 0u && g.found().size() == 2u);
     EXPECT_EQ(g.stored("Scnsv"), "0");
+}
+
+TEST_F(Finder, CancelOrCloseStopsARemovalBetweenFilesAndKeepsTheRestChecked) {
+    addFiles({"C:\\a.tmp", "C:\\b.tmp", "C:\\c.tmp"}, 10);
+    store({{"Scnsv", ""}, {"optDelete", "True"}, {"optRecycle", "False"}});
+    search("*.tmp");
+    mem.desktop.onYield = [&] { seek.cmdExit.click(); };  // Cancel after the first file
+    seek.cmdDelete.click();
+    EXPECT_TRUE(found() == (Texts{"C:\\a.tmp", "C:\\b.tmp"}) && checkedCount() == 2);
+    EXPECT_TRUE(stored("Scnsv") == "10" && seek.visible());
+    // Closing waits for the file under way, then closes with what is left listed and checked.
+    savedKeys();
+    mem.desktop.onYield = [&] {
+        seek.onSystemClose();
+        EXPECT_TRUE(seek.visible() && savedKeys().empty());
+    };
+    seek.cmdDelete.click();
+    EXPECT_TRUE(found() == Texts{"C:\\a.tmp"} && checkedCount() == 1 && stored("Scnsv") == "20");
+    EXPECT_TRUE(!seek.visible() && main.visible() && savedKeys().size() > 2u);
+    EXPECT_EQ(seek.Message.caption(), "10 bytes Wasted Space   1 Files found");
 }
 
 TEST(FinderRemoval, OnlyTheFileFoundIsRemovedWhateverChangedSinceTheSearch) {
