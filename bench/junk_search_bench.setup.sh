@@ -1,7 +1,7 @@
 #!/bin/sh
 # The junk search benchmark's tree: 100,000 small files in 5,000 folders (50 groups of 100
-# folders of 20 files) at C:\bench\junk, every tenth of them a "*.tmp", made from outside since
-# that takes seconds here and minutes through Wine. Then `find -iname` over the whole drive_c,
+# folders of 20 files) and 20,000 empty ones in one folder at C:\bench\junk, every tenth of them
+# a "*.tmp", made from outside since that takes seconds here and minutes through Wine. Then `find -iname` over the whole drive_c,
 # warm, five times; its median time and its count go to C:\bench\find.txt.
 set -eu
 root="$WINEPREFIX/drive_c/bench/junk"
@@ -20,6 +20,12 @@ for g in range(50):
             with open(os.path.join(folder, "file%02d.%s" % (i, ext)), "wb") as out:
                 out.write(b"x" * rnd.randint(0, 2048))
             n += 1
+# One large folder, as system folders and caches have: 20,000 files, every tenth a "*.tmp".
+big = os.path.join(root, "large")
+os.makedirs(big, exist_ok=True)
+for i in range(20000):
+    with open(os.path.join(big, "entry%05d.%s" % (i, "tmp" if i % 10 == 0 else "dat")), "wb"):
+        pass
 PY
 times=""
 for round in 1 2 3 4 5 6; do

@@ -45,7 +45,10 @@ struct ReadAheadLead {
 
 struct ReadAheadOptions {
     // Walker threads; 0 lists each folder on the walk's own thread when the walk asks for it.
-    int walkers = 2;
+    // One keeps the walk's thread from ever listing, so that its window answers during the
+    // listing of a large folder, at the speed of a walk without; more do not pay under Wine,
+    // whose listings in one program take turns.
+    int walkers = 1;
     // The most entries listed ahead and not yet taken; a single larger folder still gets
     // through, alone.
     std::size_t entriesAhead = 4096;
