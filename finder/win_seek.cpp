@@ -475,6 +475,7 @@ void WinSeek::closeByCaption() {
         stopRemoval_ = closeAfterRemoval_ = true;
         return;
     }
+    if (walking_) cancelSearch();  // a search goes no further in a window nobody sees
     saveFilters();
     saveDeletionChoice();
     hide();

@@ -268,6 +268,14 @@ TEST_F(Finder, CancelDuringAYieldEndsTheWalkAndKeepsWhatWasFound) {
     EXPECT_TRUE(checkedCount() == 1 && seek.cmdSearch.caption() == "&Reset");
     EXPECT_FALSE(seek.Label8.visible());
     EXPECT_EQ(walkYields, 3);  // root, C, B
+    // Closing the window by its caption stops the search too.
+    FinderFixture c;
+    c.addFiles({"C:\\A\\x.tmp", "C:\\B\\x.tmp"});
+    c.mem.desktop.onYield = [&] {
+        if (c.seek.visible()) c.seek.onSystemClose();
+    };
+    c.search("*.tmp");
+    EXPECT_TRUE(c.found().empty() && !c.seek.visible() && c.main.visible());
     // The dots run through seventeen states, and start again from anything else.
     FinderFixture d;
     d.open();
