@@ -96,11 +96,13 @@ class Walk {
                 continue;
             }
             const std::string prefix = Prefix(folder.path);
-            for (const platform::FindData& file : folder.files)
+            for (const platform::FindData& file : folder.files) {
                 if (!sink_.found(
                         platform::Found(services_.files, serial_, prefix + file.name, file),
                         file.size()))
                     return true;
+                pace();
+            }
             if (!folder.back.empty()) sink_.positioned(folder.back);
             stack.pop_back();
         }
@@ -123,6 +125,7 @@ class Walk {
         if (!listing) return false;
         if (!listing->listed) services_.trace.dropped("junk search: could not list " + folder.path);
         for (const platform::FindData& entry : listing->entries) {
+            pace();
             // Junk lives in hidden and system folders too, but a link leads elsewhere.
             if (entry.isLink()) continue;
             if (entry.isDirectory()) {
@@ -141,6 +144,12 @@ class Walk {
         return true;
     }
 
+    // A large folder's entries, or the many files found in it, are handled between yields, so
+    // that the window answers meanwhile; a Cancel then takes effect at the next folder.
+    void pace() {
+        if (++handled_ % kEntriesPerYield == 0) services_.desktop.yield();
+    }
+
     // Bind mounts and other aliases show one folder under several paths, possibly inside
     // itself: each folder is walked once, known by its volume and index.
     bool firstVisit(const Folder& folder) {
@@ -157,6 +166,8 @@ class Walk {
 
     platform::Services& services_;
     cleaner::ReadAhead* tree_ = nullptr;  // the listings, read ahead while the walk runs
+    static constexpr std::size_t kEntriesPerYield = 256;
+    std::size_t handled_ = 0;
     std::uint32_t serial_ = 0;
     std::set<platform::FileId> entered_;
     std::vector<std::string> patterns_;
