@@ -45,10 +45,11 @@ struct ReadAheadLead {
 
 struct ReadAheadOptions {
     // Walker threads; 0 lists each folder on the walk's own thread when the walk asks for it.
-    // One keeps the walk's thread from ever listing, so that its window answers during the
-    // listing of a large folder, at the speed of a walk without; more do not pay under Wine,
-    // whose listings in one program take turns.
-    int walkers = 1;
+    // With walkers the walk's thread never lists, so that its window answers while a large
+    // folder is listed; two keep the walk as fast as without (one alone makes the walk wait on
+    // most folders, and more do not pay under Wine, whose listings in one program mostly take
+    // turns).
+    int walkers = 2;
     // The most entries listed ahead and not yet taken; a single larger folder still gets
     // through, alone.
     std::size_t entriesAhead = 4096;
