@@ -1,9 +1,9 @@
 // The junk search with its window under Wine, over the whole C: of a prefix that holds a tree of
 // 100,000 files in 5,000 folders and 20,000 in one (a tenth of them "*.tmp", made by the set-up
 // script), against a bare recursive FindFirstFileW walk with the same matching in the same
-// program and `find -iname` on the Linux side. Also: the time to check or uncheck every found file, and the
-// longest time the event loop waited while the search ran, and how far the walker threads that
-// read the drive ahead were ahead of the search (without them and with one to three).
+// program and `find -iname` on the Linux side. Also: the time to check or uncheck every found file,
+// and the longest time the event loop waited while the search ran, and how far the walker threads
+// that read the drive ahead were ahead of the search (without them and with one to three).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -14,18 +14,14 @@
 #include <vector>
 
 #include "cleaner/wildcard.h"
-#include "controls/program_windows.h"
-#include "finder/win_seek.h"
+#include "finder_window.h"
 #include "platform/folder_entries.h"
-#include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_utf8.h"
-#include "program_folder.h"
-#include "views/binding.h"
-#include "watched_desktop.h"
 
 namespace {
 
 using namespace brisko;
+using bench::Best;
 using bench::Clock;
 using bench::Milliseconds;
 
@@ -73,32 +69,13 @@ std::size_t PlatformWalk(platform::FileSystem& files, const std::string& folder)
     return found;
 }
 
-// The fastest round: this machine's speed swings by a factor of four from one second to the
-// next (a shared host), and the fastest round is the one least disturbed.
-double Best(const std::vector<double>& v) {
-    return *std::min_element(v.begin(), v.end());
-}
-
 }  // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX icc{sizeof(icc),
-                             ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
-    win32::Win32Platform platform;
-    // No media beside the benchmark: the animation shows nothing and the sound is silent.
-    bench::ProgramFolder folder("C:\\bench\\nothing");
-    bench::WatchedDesktop desktop(platform.desktop);
-    platform::Services services{
-        platform.settings, platform.registry, platform.files, platform.shell, folder,
-        platform.media,    desktop,           platform.trace};
-    controls::ProgramWindows windows;
-    finder::WinSeek seek(services, windows);
-    windows.finder = &seek;
-    windows.all = {&seek};
-    views::Binding binding(GetModuleHandleW(nullptr), services);
-    binding.attach(seek);
-    seek.show();
+    bench::FinderWindow window;
+    auto& platform = window.platform;
+    auto& desktop = window.desktop;
+    finder::WinSeek& seek = window.seek;
     seek.chkTMP.setValue(1);
 
     const std::size_t expected = BareWalk(L"C:\\");  // also warms the cache

@@ -14,17 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "controls/program_windows.h"
-#include "finder/win_seek.h"
-#include "platform/win32/win32_platform.h"
+#include "finder_window.h"
 #include "platform/win32/win32_utf8.h"
-#include "program_folder.h"
-#include "views/binding.h"
-#include "watched_desktop.h"
 
 namespace {
 
 using namespace brisko;
+using bench::Best;
 using bench::Clock;
 using bench::Milliseconds;
 
@@ -89,30 +85,13 @@ std::size_t BareRecycle(const std::vector<std::wstring>& files) {
     return removed;
 }
 
-double Best(const std::vector<double>& v) {
-    return *std::min_element(v.begin(), v.end());
-}
-
 }  // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX icc{sizeof(icc),
-                             ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
     gHook = SetWindowsHookExW(WH_CBT, AnswerTheShell, nullptr, GetCurrentThreadId());
-    win32::Win32Platform platform;
-    bench::ProgramFolder folder("C:\\bench\\nothing");  // no animation, no sound
-    bench::WatchedDesktop desktop(platform.desktop);
-    platform::Services services{
-        platform.settings, platform.registry, platform.files, platform.shell, folder,
-        platform.media,    desktop,           platform.trace};
-    controls::ProgramWindows windows;
-    finder::WinSeek seek(services, windows);
-    windows.finder = &seek;
-    windows.all = {&seek};
-    views::Binding binding(GetModuleHandleW(nullptr), services);
-    binding.attach(seek);
-    seek.show();
+    bench::FinderWindow window;
+    auto& desktop = window.desktop;
+    finder::WinSeek& seek = window.seek;
 
     // The window's removal of one tree, `recycle` or for good: its time and longest wait.
     auto inWindow = [&](const std::string& tree, bool recycle, std::size_t expected,
