@@ -11,6 +11,8 @@ namespace {
 
 // How often a waiting walk looks up from the wait (to let its window answer).
 constexpr auto kWaitSlice = std::chrono::milliseconds(4);
+// How many entries a listing reads between two looks at whether to go on.
+constexpr std::size_t kEntriesPerLook = 256;
 
 }  // namespace
 
@@ -36,15 +38,18 @@ ReadAhead::~ReadAhead() {
     if (options_.lead) *options_.lead = lead_;
 }
 
-FolderListing ReadAhead::list(const std::string& folder, std::stop_token stop) {
+std::optional<FolderListing> ReadAhead::list(const std::string& folder,
+                                             const std::function<bool()>& goOn) {
     FolderListing listing;
     platform::FindData entry;
     auto enumeration = fs_.enumerate(folder, entry);
     if (!enumeration) return listing;
     listing.listed = true;
+    std::size_t read = 0;
     do {
         if (!platform::IsDotEntry(entry.name)) listing.entries.push_back(entry);
-    } while (!stop.stop_requested() && enumeration->next(entry));
+        if (++read % kEntriesPerLook == 0 && !goOn()) return std::nullopt;
+    } while (enumeration->next(entry));
     return listing;
 }
 
@@ -61,11 +66,6 @@ bool ReadAhead::claim(std::string& path) {
         path = it->first;
         return true;
     };
-    while (!asked_.empty()) {
-        const auto it = folders_.find(asked_.front());
-        asked_.pop_front();
-        if (it != folders_.end() && it->second.state == State::Waiting) return start(it);
-    }
     if (next_.empty() || ahead_ >= options_.entriesAhead) return false;
     return start(folders_.find(next_.begin()->second));
 }
@@ -102,7 +102,9 @@ void ReadAhead::store(const std::string& path, FolderListing listing, std::stop_
     it->second.listing = std::move(listing);
     it->second.state = State::Read;
     ++stored_;
-    if (added > 1 && idleWalkers_ > 0) work_.notify_all();
+    // A walker reads the one new folder itself; the walk's own listing leaves all to them.
+    const std::size_t forOthers = stop.stop_possible() ? 1 : 0;
+    if (added > forOthers && idleWalkers_ > 0) work_.notify_all();
 }
 
 void ReadAhead::walk(std::stop_token stop) {
@@ -114,25 +116,33 @@ void ReadAhead::walk(std::stop_token stop) {
         --idleWalkers_;
         if (stop.stop_requested()) return;
         lock.unlock();
-        FolderListing listing = list(path, stop);
-        if (stop.stop_requested()) return;
-        store(path, std::move(listing), stop);
+        auto listing = list(path, [&] { return !stop.stop_requested(); });
+        if (!listing || stop.stop_requested()) return;
+        store(path, std::move(*listing), stop);
         lock.lock();
     }
 }
 
 std::optional<FolderListing> ReadAhead::take(const std::string& folder,
                                              const std::function<bool()>& keepWaiting) {
-    if (walkers_.empty()) return list(folder, {});
+    if (walkers_.empty()) return list(folder, keepWaiting);
     std::unique_lock lock(mutex_);
     auto it = folders_.find(folder);
-    if (it == folders_.end()) it = folders_.emplace(folder, Folder{}).first;
-    if (it->second.state != State::Read) {
+    if (it == folders_.end() || it->second.state == State::Waiting) {
+        // No walker has started it (or none will: an alias they left): read here rather than
+        // wait, serving the window every few hundred entries.
+        if (it == folders_.end())
+            it = folders_.emplace(folder, Folder{}).first;
+        else
+            next_.erase({it->second.position, folder});
+        it->second.state = State::Reading;
+        lock.unlock();
+        auto listing = list(folder, keepWaiting);
+        if (!listing) return std::nullopt;
+        store(folder, std::move(*listing), {});
+        lock.lock();
+    } else if (it->second.state == State::Reading) {
         ++lead_.waits;
-        if (it->second.state == State::Waiting) {
-            asked_.push_back(folder);
-            if (idleWalkers_ > 0) work_.notify_one();
-        }
         // The walk watches for its listing rather than sleeping: under Wine a sleep and its
         // wake-up cost more than most listings take. It looks up every few milliseconds.
         for (;;) {

@@ -7,7 +7,6 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -45,11 +44,10 @@ struct ReadAheadLead {
 
 struct ReadAheadOptions {
     // Walker threads; 0 lists each folder on the walk's own thread when the walk asks for it.
-    // With walkers the walk's thread never lists, so that its window answers while a large
-    // folder is listed; two keep the walk as fast as without (one alone makes the walk wait on
-    // most folders, and more do not pay under Wine, whose listings in one program mostly take
-    // turns).
-    int walkers = 2;
+    // None by default: under Wine, whose listings in one program mostly take turns, walkers
+    // make the walk no faster (the benchmarks compare), and the walk serves its window while it
+    // lists a large folder itself.
+    int walkers = 0;
     // The most entries listed ahead and not yet taken; a single larger folder still gets
     // through, alone.
     std::size_t entriesAhead = 4096;
@@ -68,9 +66,9 @@ class ReadAhead {
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
 
-    // The listing of `folder`. A folder not read yet is read next; while the walk waits for it,
-    // `keepWaiting` is called every few milliseconds, and the take gives up (nullopt) as soon as
-    // it returns false.
+    // The listing of `folder`. A folder no walker has started is read here; while the walk
+    // waits for one a walker is reading, or reads one itself, `keepWaiting` is called every few
+    // milliseconds or entries, and the take gives up (nullopt) as soon as it returns false.
     std::optional<FolderListing> take(const std::string& folder,
                                       const std::function<bool()>& keepWaiting);
 
@@ -87,7 +85,8 @@ class ReadAhead {
     // The next folder a walker should read, marked Reading; false when none may be read now.
     bool claim(std::string& path);
     void store(const std::string& path, FolderListing listing, std::stop_token stop);
-    FolderListing list(const std::string& folder, std::stop_token stop);
+    // Lists `folder`, asking `goOn` every few hundred entries; nullopt when it says stop.
+    std::optional<FolderListing> list(const std::string& folder, const std::function<bool()>& goOn);
     std::uint64_t idOf(const std::string& folder, const platform::FindData& entry);
 
     platform::FileSystem& fs_;
@@ -98,9 +97,8 @@ class ReadAhead {
     std::condition_variable work_;           // walkers: something to read, room to read it, or stop
     std::map<std::string, Folder> folders_;  // known and not taken, by path
     std::set<std::pair<Position, std::string>> next_;  // Waiting folders, earliest first
-    std::deque<std::string> asked_;              // folders the walk waits for, before anything else
-    std::unordered_set<std::uint64_t> entered_;  // identities of the folders read or to read
-    std::size_t ahead_ = 0;                      // entries read and not taken
+    std::unordered_set<std::uint64_t> entered_;        // identities of the folders read or to read
+    std::size_t ahead_ = 0;                            // entries read and not taken
     // Waking a thread costs a round trip to the Wine server: only those that sleep are woken.
     int idleWalkers_ = 0;
     std::atomic<std::uint64_t> stored_ = 0;  // listings read so far, for a waiting walk to watch

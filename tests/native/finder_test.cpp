@@ -30,8 +30,6 @@ struct FinderFixture {
         windows.finder = &seek;
         fs.volumes["C:\\"] = {"", "NTFS", 1};
         fs.spaces["C:\\"] = {0, 10737418240ull, 4294967296ull};
-        // The window's own rules, one yield per folder: the read-ahead has tests of its own.
-        seek.readAhead.walkers = 0;
     }
     void store(std::initializer_list<std::pair<const char*, std::string>> values) {
         for (const auto& [key, value] : values) mem.settings.save("Brisko", "Filters", key, value);
