@@ -78,6 +78,8 @@ TEST(ReadAhead, TheWalksShowAndCountTheSameWhateverTheWalkersAndTheirLead) {
             EXPECT_FALSE(read.abandoned);
             EXPECT_EQ(read.sink.shown, alone.sink.shown) << walkers << " " << ahead;
             EXPECT_EQ(read.mem.trace.lines, alone.mem.trace.lines);
+            // Each folder the walk enters listed once: no walker follows a link or an alias.
+            EXPECT_EQ(read.mem.files.enumerations, alone.mem.files.enumerations);
             // The walkers stop when `ahead` entries wait; each, and the walk, may have one folder
             // in hand.
             EXPECT_LE(read.lead.most, ahead + (walkers + 1) * kBigFolder)
