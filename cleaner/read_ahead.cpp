@@ -60,14 +60,12 @@ std::uint64_t ReadAhead::idOf(const std::string& folder, const platform::FindDat
 }
 
 bool ReadAhead::claim(std::string& path) {
-    auto start = [&](std::map<std::string, Folder>::iterator it) {
-        next_.erase({it->second.position, it->first});
-        it->second.state = State::Reading;
-        path = it->first;
-        return true;
-    };
     if (next_.empty() || ahead_ >= options_.entriesAhead) return false;
-    return start(folders_.find(next_.begin()->second));
+    const auto it = folders_.find(next_.begin()->second);
+    next_.erase(next_.begin());
+    it->second.state = State::Reading;
+    path = it->first;
+    return true;
 }
 
 void ReadAhead::store(const std::string& path, FolderListing listing, std::stop_token stop) {
