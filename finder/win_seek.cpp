@@ -330,19 +330,24 @@ void WinSeek::SumWastedSpace() {
             length = services_.files.fileLength(lstFoundFiles.item(i));
         sum = cleaner::AddTotals(sum, length ? static_cast<double>(*length) : 0.0);
     }
-    const std::string text = std::string(sum >= 0 ? " " : "").append(cleaner::DecimalText(sum));
-    txtSize.setText(text);
-    Message.setCaption(
-        cleaner::FormatBytes(sum, services_.desktop.decimalSeparator()).value_or("") +
-        " Wasted Space  " + lblCount.caption() + " Files found");
+    keepWasted(sum);
+    showWasted(sum);
+}
+
+void WinSeek::keepWasted(double wasted) {
+    txtSize.setText(std::string(wasted >= 0 ? " " : "").append(cleaner::DecimalText(wasted)));
     Text2.setText(txtSize.text());
+}
+
+void WinSeek::showWasted(double wasted) {
+    Message.setCaption(
+        cleaner::FormatBytes(wasted, services_.desktop.decimalSeparator()).value_or("") +
+        " Wasted Space  " + lblCount.caption() + " Files found");
 }
 
 void WinSeek::showTotals(double wasted) {
     lblCount.setCaption(std::string(" ").append(std::to_string(lstFoundFiles.count())));
-    Message.setCaption(
-        cleaner::FormatBytes(wasted, services_.desktop.decimalSeparator()).value_or("") +
-        " Wasted Space  " + lblCount.caption() + " Files found");
+    showWasted(wasted);
 }
 
 void WinSeek::ResetSearch() {
@@ -441,10 +446,7 @@ void WinSeek::removeChecked() {
 
     // The hidden sum holders once at the end: each change of a text box's text reaches its
     // window at once, which costs more than the removal of a file.
-    if (lstFoundFiles.count() != countBefore) {
-        txtSize.setText(std::string(" ").append(cleaner::DecimalText(std::max(0.0, wasted))));
-        Text2.setText(txtSize.text());
-    }
+    if (lstFoundFiles.count() != countBefore) keepWasted(std::max(0.0, wasted));
     for (auto& [w, enabled] : held) w->setEnabled(enabled);
     cmdExit.setCaption("E&xit");
     setMousePointer(controls::kPointerDefault);

@@ -100,7 +100,10 @@ class WinSeek : public controls::Form, private SearchSink {
     void chooseDrive();
     void checkAll();
     void removeChecked();
-    // The count and the wasted space of what the list holds, as a removal leaves it, on screen.
+    // The wasted space kept in the hidden holders; shown in the result line; shown with the count
+    // of what the list holds, as a removal leaves it.
+    void keepWasted(double wasted);
+    void showWasted(double wasted);
     void showTotals(double wasted);
 
     // Leaving.
