@@ -28,14 +28,6 @@ namespace {
 // come with the listing, so this costs nothing; a listing without them is walked as before.
 using Entered = std::unordered_set<std::uint64_t>;
 
-// The subfolders of a listing that the count enters, in the listing's order.
-std::vector<std::size_t> Subfolders(const std::vector<platform::FindData>& entries) {
-    std::vector<std::size_t> order;
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].isDirectory() && !entries[i].isLink()) order.push_back(i);
-    return order;
-}
-
 double FolderTotal(ReadAhead& tree, platform::Desktop& desktop, const std::string& folder,
                    Entered& entered) {
     const auto listing = tree.take(folder, [&] {
@@ -70,7 +62,7 @@ double FolderSize(platform::FileSystem& fs, platform::Desktop& desktop, const st
     Entered entered;
     // The start folder too, so that an alias of it further down is not counted again.
     if (const auto id = fs.directoryId(path)) entered.insert(id->index);
-    ReadAhead tree(fs, AddBackslash(path), Subfolders, readAhead);
+    ReadAhead tree(fs, AddBackslash(path), {}, readAhead);  // the listing's order
     return FolderTotal(tree, desktop, AddBackslash(path), entered);
 }
 

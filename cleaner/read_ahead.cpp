@@ -71,10 +71,13 @@ bool ReadAhead::claim(std::string& path) {
 void ReadAhead::store(const std::string& path, FolderListing listing, std::stop_token stop) {
     // Subfolders in the order the walk enters them, with their identities, read before taking
     // the lock (an identity the listing lacks costs an open).
+    std::vector<std::size_t> entered;
+    for (std::size_t i = 0; i < listing.entries.size(); ++i)
+        if (listing.entries[i].isDirectory() && !listing.entries[i].isLink()) entered.push_back(i);
+    if (order_) order_(listing.entries, entered);
     std::vector<std::pair<std::string, std::uint64_t>> subfolders;
-    for (const std::size_t i : order_(listing.entries)) {
+    for (const std::size_t i : entered) {
         const platform::FindData& entry = listing.entries[i];
-        if (entry.isLink() || !entry.isDirectory()) continue;
         std::string child = path + entry.name + "\\";
         const std::uint64_t id = idOf(child, entry);
         subfolders.emplace_back(std::move(child), id);

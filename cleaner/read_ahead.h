@@ -30,9 +30,11 @@ struct FolderListing {
     std::vector<platform::FindData> entries;
 };
 
-// The entries of a listing that the walk enters as subfolders, by index, in the order it enters
-// them. Called on the walker threads: it may look only at the listing.
-using EnterOrder = std::function<std::vector<std::size_t>(const std::vector<platform::FindData>&)>;
+// Puts a listing's subfolders (indices of its entries: the folders that are no link) in the
+// order the walk enters them; none keeps the listing's order. Called on the walker threads: it
+// may look only at the listing.
+using EnterOrder = std::function<void(const std::vector<platform::FindData>& entries,
+                                      std::vector<std::size_t>& subfolders)>;
 
 // How far the walkers were ahead of the walk, in entries listed and not yet taken.
 struct ReadAheadLead {

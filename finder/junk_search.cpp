@@ -41,14 +41,11 @@ std::string Prefix(const std::string& folder) {
 
 // The subfolders of a listing in the order the walk enters them: from the last in name order to
 // the first.
-std::vector<std::size_t> EnterOrder(const std::vector<platform::FindData>& entries) {
-    std::vector<std::size_t> order;
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].isDirectory() && !entries[i].isLink()) order.push_back(i);
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+void EnterOrder(const std::vector<platform::FindData>& entries,
+                std::vector<std::size_t>& subfolders) {
+    std::sort(subfolders.begin(), subfolders.end(), [&](std::size_t a, std::size_t b) {
         return NameBefore(entries[b].name, entries[a].name);
     });
-    return order;
 }
 
 // One folder of the walk: what its single listing gave, and how far its subfolders are done.
