@@ -4,9 +4,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
-#include <vector>
-
 #include "controls/program_windows.h"
 #include "finder/win_seek.h"
 #include "platform/win32/win32_platform.h"
@@ -43,11 +40,5 @@ struct FinderWindow {
         seek.show();
     }
 };
-
-// The fastest round: this machine's speed swings by a factor of four from one second to the
-// next (a shared host), and the fastest round is the one least disturbed.
-inline double Best(const std::vector<double>& v) {
-    return *std::min_element(v.begin(), v.end());
-}
 
 }  // namespace brisko::bench

@@ -214,12 +214,11 @@ int main() {
     std::printf("longest wait of the event loop %8.1f ms (goal: 20 ms; worst round %.1f ms)\n",
                 Median(gaps), *std::max_element(gaps.begin(), gaps.end()));
 
-    const double bareFastest = *std::min_element(bareTimes.begin(), bareTimes.end());
+    const double bareFastest = bench::Best(bareTimes);
     std::printf(
         "FolderSize by walkers reading ahead: fastest round, its ratio to the bare loop's\n");
     for (int walkers = 0; walkers <= kMostWalkers; ++walkers) {
-        const double fastest =
-            *std::min_element(walkerTimes[walkers].begin(), walkerTimes[walkers].end());
+        const double fastest = bench::Best(walkerTimes[walkers]);
         std::printf("  %d walkers %19.1f ms  %.2fx (goal: within 0.8x)\n", walkers, fastest,
                     fastest / bareFastest);
     }

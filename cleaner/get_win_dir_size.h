@@ -13,7 +13,8 @@ std::string GetWinDir(platform::FileSystem& fs);
 // Bytes in the file or folder tree at `path`; yields to the event loop after every entry.
 // Links and junctions (platform::IsLink) are neither followed nor counted, so a loop ends and
 // nothing outside is counted; a folder reached again through an alias (a bind mount) is counted
-// once, when the listings give folder ids. Walker threads read the tree ahead of the count.
+// once, when the listings give folder ids. Walker threads may read the tree ahead of the count
+// (`readAhead`).
 double FolderSize(platform::FileSystem& fs, platform::Desktop& desktop, const std::string& path,
                   const ReadAheadOptions& readAhead = {});
 std::string AddBackslash(const std::string& path);
