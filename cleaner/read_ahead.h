@@ -41,7 +41,7 @@ struct ReadAheadLead {
     std::size_t most = 0;
     std::size_t takes = 0;
     std::size_t sum = 0;    // of the lead at each take, for the mean
-    std::size_t waits = 0;  // takes that found their listing not read yet
+    std::size_t waits = 0;  // takes that found a walker still reading their folder
 };
 
 struct ReadAheadOptions {
