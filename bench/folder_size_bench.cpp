@@ -146,7 +146,7 @@ int main() {
         return 1;
     }
 
-    std::vector<double> sizeTimes, bareTimes, handleTimes, estimateTimes, gaps;
+    std::vector<double> sizeTimes, bareTimes, handleTimes, estimateTimes, gaps, messageWaits;
     // FolderSize with no walker thread reading ahead, and with one to three.
     constexpr int kMostWalkers = 3;
     std::vector<double> walkerTimes[kMostWalkers + 1];
@@ -158,6 +158,7 @@ int main() {
         sizeTimes.push_back(bench::Milliseconds(Clock::now() - begin));
         desktop.finish();
         gaps.push_back(bench::Milliseconds(desktop.longest()));
+        messageWaits.push_back(bench::Milliseconds(desktop.longestMessageWait()));
         yields = desktop.yields();
         servings = desktop.servings();
 
@@ -211,8 +212,10 @@ int main() {
     std::printf("Temporary Internet Files estimate %5.1f ms  (%.2fx the bare loop)\n",
                 Median(estimateTimes), Median(estimateTimes) / bareMs);
     std::printf("ratio                          %8.2fx (goal: within 1.25x)\n", sizeMs / bareMs);
-    std::printf("longest wait of the event loop %8.1f ms (goal: 20 ms; worst round %.1f ms)\n",
-                Median(gaps), *std::max_element(gaps.begin(), gaps.end()));
+    std::printf("a message waited at the most   %8.1f ms (goal: 16 ms; worst round %.1f ms)\n",
+                Median(messageWaits), *std::max_element(messageWaits.begin(), messageWaits.end()));
+    std::printf("longest time between servings  %8.1f ms (worst round %.1f ms)\n", Median(gaps),
+                *std::max_element(gaps.begin(), gaps.end()));
 
     const double bareFastest = bench::Best(bareTimes);
     std::printf(

@@ -2,8 +2,9 @@
 // 100,000 files in 5,000 folders and 20,000 in one (a tenth of them "*.tmp", made by the set-up
 // script), against a bare recursive FindFirstFileW walk with the same matching in the same
 // program and `find -iname` on the Linux side. Also: the time to check or uncheck every found file,
-// and the longest time the event loop waited while the search ran, and how far the walker threads
-// that read the drive ahead were ahead of the search (without them and with one to three).
+// and how long a message waited for the window at the most while the search ran, and how far the
+// walker threads that read the drive ahead were ahead of the search (without them and with one to
+// three).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -82,7 +83,8 @@ int main() {
     // The search in the window with no read-ahead and with one to three walker threads, side
     // by side in every round.
     constexpr int kMostWalkers = 3;
-    std::vector<double> searchTimes[kMostWalkers + 1], gaps[kMostWalkers + 1];
+    std::vector<double> searchTimes[kMostWalkers + 1], gaps[kMostWalkers + 1],
+        messageWaits[kMostWalkers + 1];
     cleaner::ReadAheadLead leads[kMostWalkers + 1];
     std::vector<double> bareTimes, checkTimes, platformTimes;
     for (int round = 0; round < kRounds; ++round) {
@@ -97,13 +99,16 @@ int main() {
             searchTimes[walkers].push_back(Milliseconds(Clock::now() - begin));
             desktop.finish();
             gaps[walkers].push_back(Milliseconds(desktop.longest()));
+            messageWaits[walkers].push_back(Milliseconds(desktop.longestMessageWait()));
             leads[walkers].most = std::max(leads[walkers].most, lead.most);
             leads[walkers].sum += lead.sum;
             leads[walkers].takes += lead.takes;
             leads[walkers].waits += lead.waits;
-            std::printf("round %d, %d walkers: %.1f ms, longest wait %.1f ms ending %.1f ms in\n",
-                        round, walkers, searchTimes[walkers].back(), gaps[walkers].back(),
-                        Milliseconds(desktop.longestEnded()));
+            std::printf(
+                "round %d, %d walkers: %.1f ms, a message waited %.1f ms at the most; longest "
+                "time between servings %.1f ms ending %.1f ms in\n",
+                round, walkers, searchTimes[walkers].back(), messageWaits[walkers].back(),
+                gaps[walkers].back(), Milliseconds(desktop.longestEnded()));
             if (static_cast<std::size_t>(seek.lstFoundFiles.count()) != expected) {
                 std::printf("the window found %d files, the bare walk %zu\n",
                             seek.lstFoundFiles.count(), expected);
@@ -131,17 +136,21 @@ int main() {
     std::printf("bare FindFirstFileExW walk        %8.1f ms\n", bareMs);
     std::printf("a walk through the platform layer %8.1f ms\n", Best(platformTimes));
     std::printf(
-        "search in the window  fastest  ratio  longest wait (fastest, worst round)"
-        "  lead: most, mean  waits\n");
+        "search in the window  fastest  ratio  a message waited (worst round)  between servings"
+        " (worst)  lead: most, mean  waits\n");
+    const auto worst = [](const std::vector<double>& v) {
+        return *std::max_element(v.begin(), v.end());
+    };
     for (int walkers = 0; walkers <= kMostWalkers; ++walkers) {
         const auto& lead = leads[walkers];
-        std::printf("  %d walkers %15.1f ms %5.2fx %8.1f ms %6.1f ms %12zu %6zu %6zu\n", walkers,
-                    Best(searchTimes[walkers]), Best(searchTimes[walkers]) / bareMs,
-                    Best(gaps[walkers]),
-                    *std::max_element(gaps[walkers].begin(), gaps[walkers].end()), lead.most,
-                    lead.takes ? lead.sum / lead.takes : 0, lead.waits / kRounds);
+        std::printf(
+            "  %d walkers %15.1f ms %5.2fx %14.1f ms %6.1f ms %10.1f ms %6.1f ms %9zu %6zu %6zu\n",
+            walkers, Best(searchTimes[walkers]), Best(searchTimes[walkers]) / bareMs,
+            Best(messageWaits[walkers]), worst(messageWaits[walkers]), Best(gaps[walkers]),
+            worst(gaps[walkers]), lead.most, lead.takes ? lead.sum / lead.takes : 0,
+            lead.waits / kRounds);
     }
-    std::printf("goal: the search within 0.8x of the bare walk, the longest wait within 16 ms\n");
+    std::printf("goal: the search within 0.8x of the bare walk, no message waiting over 16 ms\n");
     const double searchMs = Best(searchTimes[cleaner::ReadAheadOptions{}.walkers]);
     std::printf("check or uncheck every found file %8.1f ms\n", Best(checkTimes));
     std::ifstream find("C:\\bench\\find.txt");

@@ -80,7 +80,11 @@ class ListBoxKind final : public ControlKindView {
     HWND create(ControlView& c, HWND parent, RECT bounds) const override {
         DWORD style = WS_TABSTOP | LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT |
                       SharedListStyle(*c.form, *c.widget);
-        if (ListOf(c).checkBoxes) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+        // A check-box list fills in bursts (thousands of files found): its scroll bar stays
+        // shown, so the first page too many changes no frame, which under Wine costs a turn of
+        // the loop over one frame to draw.
+        if (ListOf(c).checkBoxes)
+            style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_DISABLENOSCROLL;
         return CreateChild(c, parent, bounds, WC_LISTBOXW, Wide(c.widget->caption()), style,
                            WS_EX_CLIENTEDGE);
     }

@@ -4,7 +4,8 @@
 
 namespace brisko::win32 {
 
-Win32Desktop::Win32Desktop() : thread_(GetCurrentThreadId()), lastPump_(GetTickCount64()) {}
+Win32Desktop::Win32Desktop()
+    : thread_(GetCurrentThreadId()), lastPump_(std::chrono::steady_clock::now()) {}
 
 bool Win32Desktop::pump() {
     MSG message;
@@ -20,12 +21,11 @@ bool Win32Desktop::pump() {
 }
 
 void Win32Desktop::yield() {
-    const ULONGLONG now = GetTickCount64();
-    if (now - lastPump_ < kPumpIntervalMs) return;
+    if (std::chrono::steady_clock::now() - lastPump_ < kPumpInterval) return;
     ++pumps_;
     pump();
     // Counted from the end of the pump: the handlers it ran may have taken a while.
-    lastPump_ = GetTickCount64();
+    lastPump_ = std::chrono::steady_clock::now();
 }
 
 void Win32Desktop::runUntil(const std::function<bool()>& done) {
