@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Puts one small fault at a time into the portable core and counts the faults the native
 suite catches. Usage: make mutants [MUTANTS=300 SEED=1] [MUTANT_PATHS="finder/ cleaner/"],
-or tools/mutants/mutants.py --compare BEFORE.tsv AFTER.tsv.
+or tools/mutants/mutants.py --compare BEFORE.tsv AFTER.tsv, or --catchers REPORT.tsv (which
+faults each test catches, and which it alone).
 
 Each worker mutates its own copy of the tree under build/mutants/, never the checkout, and
 puts every file back after each fault, also when interrupted."""
@@ -135,12 +136,18 @@ class Worker:
         return run.returncode == 0
 
     def test(self, limit):
+        """Whether the suite passed, and the tests that failed ("(crash)" or "(time-out)" when
+        the suite did not finish and tell)."""
         try:
             run = subprocess.run([os.path.join(self.build, "native_tests"), "--gtest_brief=1"],
                                  capture_output=True, timeout=limit, cwd=self.build)
-            return run.returncode == 0
         except subprocess.TimeoutExpired:
-            return False
+            return False, ["(time-out)"]
+        if run.returncode == 0:
+            return True, []
+        failed = sorted(set(re.findall(r"^\[  FAILED  \] (\S+\.\S+)",
+                                       run.stdout.decode(errors="replace"), re.M)))
+        return False, failed or ["(crash)"]
 
     def apply(self, path, number, text):
         full = os.path.join(self.src, path)
@@ -166,12 +173,32 @@ def compare(before, after):
     return 1 if lost else 0
 
 
+def catchers(report):
+    """Per test: the faults it caught, and those no other test caught. A test that is never the
+    only one to catch a fault is the first to look at when the tests are folded."""
+    rows = [l.rstrip("\n").split("\t") for l in open(report)]
+    rows = [r for r in rows if len(r) == 7 and r[-1] == "caught"]
+    every, alone = {}, {}
+    for r in rows:
+        tests = r[5].split()
+        for t in tests:
+            every[t] = every.get(t, 0) + 1
+            if len(tests) == 1:
+                alone[t] = alone.get(t, 0) + 1
+    for t in sorted(every, key=lambda t: (alone.get(t, 0), every[t])):
+        print(f"{alone.get(t, 0):4} alone {every[t]:4} in all  {t}")
+    return 0
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--compare", nargs=2, metavar=("BEFORE", "AFTER"))
+    parser.add_argument("--catchers", metavar="REPORT")
     args = parser.parse_args()
     if args.compare:
         return compare(*args.compare)
+    if args.catchers:
+        return catchers(args.catchers)
     paths = os.environ.get("MUTANT_PATHS", "").split()
     every = [m for f in core_files(paths) for m in mutants_of(f)]
     chosen = every
@@ -189,7 +216,7 @@ def main():
         if not w.compile():
             sys.exit("the unmutated tree does not build")
     started = time.monotonic()
-    if not workers[0].test(600):
+    if not workers[0].test(600)[0]:
         sys.exit("the native suite fails without any fault")
     limit = max(10.0, 10 * (time.monotonic() - started))
 
@@ -215,17 +242,19 @@ def main():
                     break
                 original = open(os.path.join(ROOT, path), encoding="utf-8").read().split(
                     "\n")[number]
+                failed = []
                 try:
                     worker.apply(path, number, text)
                     if not worker.compile():
                         verdict = "uncompiled"
                     else:
-                        verdict = "survived" if worker.test(limit) else "caught"
+                        passed, failed = worker.test(limit)
+                        verdict = "survived" if passed else "caught"
                 finally:
                     worker.restore()
                 with lock:
                     results.append((path, str(number + 1), original.strip(), text.strip(),
-                                    name, verdict))
+                                    name, " ".join(failed), verdict))
                     if verdict == "survived":
                         print(f"{path}:{number + 1}: {original.strip()} -> {text.strip()}",
                               flush=True)
