@@ -17,7 +17,7 @@ namespace brisko::app {
 class Form1;
 
 struct RunningClean {
-    std::vector<cleaner::Removal> removals;
+    std::vector<cleaner::FolderRemoval> removals;
     cleaner::Where where;
     // The ticked items' sizes as the run began; what is gone of them is what was reclaimed.
     std::array<std::optional<double>, cleaner::kSizedItems> before{};

@@ -14,7 +14,7 @@ namespace brisko::cleaner {
 namespace {
 
 void Perform(const Step& step, platform::Services& services, SystemKind kind,
-             platform::WindowHandle owner, std::vector<Removal>& removals) {
+             platform::WindowHandle owner, std::vector<FolderRemoval>& removals) {
     switch (step.kind) {
         case Step::Kind::DeleteValue:
             DeleteRegValue(services.registry, step.root, step.key, step.name);
@@ -45,8 +45,9 @@ bool Ticked(const CleanRequest& request, std::string_view name) {
 
 }  // namespace
 
-std::vector<Removal> EraseTrackItems(platform::Services& services, const CleanRequest& request) {
-    std::vector<Removal> removals;
+std::vector<FolderRemoval> EraseTrackItems(platform::Services& services,
+                                           const CleanRequest& request) {
+    std::vector<FolderRemoval> removals;
     for (const TrackItem& item : Catalogue()) {
         Resume(services.trace, "clean run", [&] {
             if (!Ticked(request, item.checkbox)) return;
@@ -59,9 +60,9 @@ std::vector<Removal> EraseTrackItems(platform::Services& services, const CleanRe
     return removals;
 }
 
-bool RemovalsEnded(std::vector<Removal>& removals, platform::Trace& trace) {
+bool RemovalsEnded(std::vector<FolderRemoval>& removals, platform::Trace& trace) {
     bool ended = true;
-    for (Removal& removal : removals) {
+    for (FolderRemoval& removal : removals) {
         if (!removal.process) continue;
         const auto code = removal.process->exitCode();
         if (!code) {

@@ -17,17 +17,18 @@ struct CleanRequest {
 };
 
 // A folder being emptied by a process of its own.
-struct Removal {
+struct FolderRemoval {
     std::string folder;
     std::unique_ptr<platform::StartedProcess> process;
 };
 
 // Every step of every ticked item, in catalogue order. A failing step is traced and the run goes
 // on with the next one. Returns the folder removals it started, which run on after it returns.
-std::vector<Removal> EraseTrackItems(platform::Services& services, const CleanRequest& request);
+std::vector<FolderRemoval> EraseTrackItems(platform::Services& services,
+                                           const CleanRequest& request);
 
 // Whether every removal has ended. Each that ended with a failure (what it could not remove
 // stays where it was) is traced once.
-bool RemovalsEnded(std::vector<Removal>& removals, platform::Trace& trace);
+bool RemovalsEnded(std::vector<FolderRemoval>& removals, platform::Trace& trace);
 
 }  // namespace brisko::cleaner
