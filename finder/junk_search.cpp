@@ -34,9 +34,10 @@ bool NameBefore(const std::string& a, const std::string& b) {
     return c != 0 ? c < 0 : a < b;
 }
 
-// A drive root such as "C:\" already ends in its separator.
+// A folder's path with one separator after it: a drive root such as "C:\" (or a folder given
+// with its separator) already ends in it.
 std::string Prefix(const std::string& folder) {
-    return folder.size() <= 3 ? folder : folder + "\\";
+    return folder.empty() || folder.back() == '\\' ? folder : folder + "\\";
 }
 
 // The subfolders of a listing in the order the walk enters them: from the last in name order to

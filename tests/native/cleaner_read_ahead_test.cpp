@@ -140,6 +140,10 @@ TEST(ReadAhead, AnEmptyDriveAndAFolderGoneBeforeItsVisit) {
     finder::SearchFolder(services, "C:\\", "*.tmp", active, sink, {2});
     EXPECT_EQ(sink.files, (Texts{"C:\\B\\z.tmp", "C:\\A\\Gone\\x.tmp"}));
     EXPECT_TRUE(mem.trace.lines.empty());
+    // A folder given with its separator: the paths found have one, not two.
+    Recorder under;
+    finder::SearchFolder(services, "C:\\B\\", "*.tmp", active, under, {});
+    EXPECT_EQ(under.files, Texts{"C:\\B\\z.tmp"});
 }
 
 }  // namespace
