@@ -13,8 +13,9 @@ class Win32Desktop : public platform::Desktop {
   public:
     // Pumping the queue costs a round trip to the window server (about 50 us under Wine), and
     // the logic yields after every directory entry; so the queue is served only when this much
-    // time has passed since it was last served: a click waits half a frame at the most. Read
-    // from the performance counter: the tick count moves in 16 ms steps on Windows.
+    // time has passed since it was last served: a click made while the logic runs waits half a
+    // frame for it to look (and then for whatever handler is running). Read from the
+    // performance counter: the tick count moves in 16 ms steps on Windows.
     static constexpr std::chrono::milliseconds kPumpInterval{8};
 
     Win32Desktop();
